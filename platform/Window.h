@@ -1,0 +1,71 @@
+// The main window, its OpenGL 3.3 core context and the 1024x768 off-screen
+// back buffer that every frame is drawn into and then shown scaled (and
+// letterboxed in full screen) in the window.
+#pragma once
+#include <cstdint>
+#include <vector>
+
+namespace plat {
+
+constexpr int kFieldWidth = 1024;
+constexpr int kFieldHeight = 768;
+
+// What the window tells the core.
+enum class WindowMessage { Close, Activate, Deactivate };
+using WindowMessageHandler = void (*)(WindowMessage message, void* user);
+
+struct Viewport {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+// The largest rectangle of the field's aspect ratio centred in a window of
+// the given size (bars left/right or top/bottom). Window coordinates, y down.
+Viewport LetterboxViewport(int windowWidth, int windowHeight);
+
+// Creates the window (1024x768 client area, or a desktop-sized full-screen
+// window) with its GL context and back buffer. Shows it unless hidden.
+bool CreateMainWindow(const char* caption, bool fullscreen);
+void DestroyMainWindow();
+bool MainWindowExists();
+
+// Switches between windowed and full screen keeping the window and context.
+bool SetFullscreen(bool fullscreen);
+bool IsFullscreen();
+
+// Size of the window's drawable area in pixels (0x0 while minimised).
+void GetWindowSize(int* width, int* height);
+
+// Handler for close and activation messages; null to remove.
+void SetWindowMessageHandler(WindowMessageHandler handler, void* user);
+
+// Takes every pending event: window messages go to the handler, input events
+// to the platform's input devices.
+void PumpMessages();
+
+// Hides or shows the system pointer over the window.
+void ShowSystemCursor(bool show);
+
+// Makes the main context current on the calling thread (or releases it).
+bool MakeMainContextCurrent();
+void ReleaseCurrentContext();
+
+// An extra context sharing objects with the main one, for a second thread.
+// Returns an opaque handle or null.
+void* CreateSharedContext();
+bool MakeContextCurrent(void* context);
+void DeleteSharedContext(void* context);
+
+// The back buffer: a framebuffer object of 1024x768 RGBA with depth. Field
+// row 0 (the top) is stored at GL row 767, so drawing maps y down.
+unsigned BackBufferFramebuffer();
+void BindBackBuffer();
+void ClearBackBuffer(float r, float g, float b, float a);
+
+// Copies the back buffer into the window (scaled through the letterboxed
+// viewport, black bars) and swaps. False when there is no window.
+bool PresentBackBuffer();
+
+// Reads the back buffer as 1024x768 RGBA, row 0 at the top of the field.
+bool ReadBackBuffer(std::vector<uint8_t>* rgba);
+
+} // namespace plat
