@@ -1,0 +1,66 @@
+// What the application core asks of the graphics side: presenting a frame,
+// the display mode, the screen capture behind the loading sign, the pointer
+// cursors and the fade overlay, the language reload, and a context of its
+// own for the loading-sign thread. This base serves on the platform's back
+// buffer alone; the graphics system installs a derived link
+// (CAplicacion::AsignaEnlaceGraficos) that answers with its own objects.
+//
+// Called on the main thread, except Flipa, PotCapturarPantalla,
+// CapturaPantallaActual, CambiandoModo, RestaurandoBitmaps and the thread
+// context calls, which the loading-sign thread makes too (always holding the
+// core's render mutex, except CambiandoModo and RestaurandoBitmaps).
+#pragma once
+#include <cstdint>
+
+class CSPM;
+class Sprite;
+
+class CEnlaceGraficos {
+public:
+    virtual ~CEnlaceGraficos() = default;
+
+    // Ends a frame: presents the back buffer. With bPermiteCambioModo a
+    // failed present may set the display mode again.
+    virtual void Flipa(bool bPermiteCambioModo);
+
+    // Display mode. The window has already been switched when these run:
+    // they set the device's mode, releasing and reloading what a mode change
+    // loses.
+    virtual bool EsVentana();
+    virtual void PassaAFullScreen();
+    virtual void PassaAFinestra();
+    virtual bool CambiandoModo() { return false; }
+    virtual bool RestaurandoBitmaps() { return false; }
+
+    // The screen capture: a 1024x768 render-target sprite with hotspot
+    // (512, 384), or null when there is no sprite system.
+    virtual Sprite* CreaSpriteCaptura() { return nullptr; }
+    virtual void AlliberaSprite(Sprite*) {}
+    virtual bool PotCapturarPantalla() { return false; }
+    virtual void CapturaPantallaActual(Sprite*) {}
+
+    // Sprite packages of the pointer cursors and the fade overlay: an own
+    // copy of the cached package (null when it cannot be had), its release,
+    // marking it in use, starting an animation, drawing it at a point.
+    virtual CSPM* CopiaPaquete(const char*) { return nullptr; }
+    virtual void BorraPaquete(CSPM*) {}
+    virtual void MarcaEnUso(CSPM*) {}
+    virtual void IniciaAnimacion(CSPM*, int) {}
+    virtual void DibujaPaquete(CSPM*, float, float) {}
+    // The overlay: scales its sprite 0 to cover 1250 by 1000 points; draws
+    // it at (512, 384) tinted with the colour, at the alpha 0..255.
+    virtual void EscalaVelo(CSPM*) {}
+    virtual void DibujaVelo(CSPM*, int, uint8_t, uint8_t, uint8_t) {}
+
+    // Rebuilds every text and language-dependent picture after a language
+    // change.
+    virtual void RecargaIdioma() {}
+
+    // A context for a second drawing thread (null when none can be had), made
+    // current on that thread, released there, and deleted afterwards on the
+    // main thread.
+    virtual void* CreaContextoHilo();
+    virtual bool UsaContextoHilo(void* pContexto);
+    virtual void SueltaContextoHilo();
+    virtual void BorraContextoHilo(void* pContexto);
+};

@@ -1,0 +1,335 @@
+#include "engine/core/Sistemas.h"
+
+#include "engine/core/Aplicacion.h"
+#include "engine/core/Temporizador.h"
+#include "platform/Window.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+CSistemaFitxers* g_pSistemaFitxers = nullptr;
+CSistemaFitxers* g_pSistemaFitxersUsuari = nullptr;
+CGestorComandes* g_pGestorComandes = nullptr;
+CPreferencias* g_pPreferencias = nullptr;
+void* g_hVentana = nullptr;
+uint8_t g_bVentana = 1;
+uint8_t g_bCambioModoPermitido = 1;
+CSistemaSonido* g_pSistemaSonido = nullptr;
+CBancoRanuras* g_pBancoRanuras = nullptr;
+CGestorSonido* g_pGestorSonido = nullptr;
+CSistemaCacheEfectos* g_pSistemaCacheEfectos = nullptr;
+CSistema2D* g_pSistema2D = nullptr;
+CTeclado* g_pTeclado = nullptr;
+CGestorRatones* g_pRatones = nullptr;
+CGestorMandos* g_pMandos = nullptr;
+CGestorSPMs* g_pGestorSPMs = nullptr;
+CAplicacion* g_pAplicacion = nullptr;
+CMenuMaestro* g_pMenuMaestro = nullptr;
+uint8_t g_bLogoDistribuidor = 0;
+uint8_t g_bSinBotonIdioma = 0;
+
+char ListaFonts[kNumFonts][kLongitudNombreFont] = {};
+
+const char* const kTituloVentana = "Orrindale";
+
+namespace {
+
+constexpr int kIconoVentana = 101;
+
+// What IniciaSistemas was given, for its steps.
+struct ParametrosInicio {
+    const char* szPaqueteCursores;
+    const char* szConfigMusica;
+    const char* szConfigSonido;
+    const char* szArchivo;
+    const char* szIndiceArchivo;
+    const char* szCarpetaFabricante;
+    const char* szCarpetaProducto;
+    bool bTexturas32;
+    const char (*aFonts)[kLongitudNombreFont];
+};
+
+struct PasoInicio {
+    const char* szNombre;
+    bool (*pInicia)(const ParametrosInicio&);
+    // A failure stops start-up.
+    bool bNecesario;
+    // The window messages are pumped after the step.
+    bool bAtiendeMensajes;
+};
+
+bool g_bAjustesGuardados = false;
+bool g_bCerrarActivo = true;
+const char* g_szPasoFallido = nullptr;
+int g_iPasoQueFalla = 0;
+
+bool IniciaReloj_(const ParametrosInicio&)
+{
+    IniciaReloj();
+    return true;
+}
+
+bool IniciaFicherosUsuario(const ParametrosInicio&)
+{
+    // The user file system: CSistemaFitxers::Inicia (maker, product) into
+    // g_pSistemaFitxersUsuari, its result ignored. Filled by the file system.
+    return true;
+}
+
+bool IniciaFicherosDatos(const ParametrosInicio&)
+{
+    // The data file system: CSistemaFitxers::IniciaAmbArxiu (archive, index,
+    // maker, product) with both archive paths given, else Inicia (maker,
+    // product), into g_pSistemaFitxers. Filled by the file system.
+    return true;
+}
+
+bool IniciaComandosYTextos(const ParametrosInicio&)
+{
+    // CGestorComandes::Inicia into g_pGestorComandes, then CGestorFLIs::Inicia.
+    // Filled by the command files and the text tables.
+    return true;
+}
+
+bool IniciaPreferenciasYVentana(const ParametrosInicio&)
+{
+    // CPreferencias::Carga into g_pPreferencias, then g_bVentana := not FLAGS
+    // bit 1. Filled by the preferences.
+    return CreaVentana(kTituloVentana, kIconoVentana, &g_hVentana);
+}
+
+bool IniciaSonido(const ParametrosInicio&)
+{
+    // CSistemaSonido::Inicia (VOLMUSICA, VOLSONIDO) into g_pSistemaSonido.
+    // Filled by the audio engine.
+    return true;
+}
+
+bool IniciaBancoRanuras(const ParametrosInicio&)
+{
+    // CBancoRanuras::Carga (music configuration, sound configuration) into
+    // g_pBancoRanuras; the sequence player's slot bank too. Filled by the
+    // slot bank.
+    return true;
+}
+
+bool IniciaGestorSonido(const ParametrosInicio&)
+{
+    // CGestorSonido::Inicia (slot bank) into g_pGestorSonido. Filled by the
+    // sound manager.
+    return true;
+}
+
+bool IniciaCacheEfectos(const ParametrosInicio&)
+{
+    // CSistemaCacheEfectos::Inicia into g_pSistemaCacheEfectos, its result
+    // ignored. Filled by the effects cache.
+    return true;
+}
+
+bool IniciaGraficos(const ParametrosInicio&)
+{
+    // CSistema2D::Inicia (g_bVentana, 32-bit textures) then CarregaFonts
+    // (font list) into g_pSistema2D. Filled by the graphics system.
+    return true;
+}
+
+bool IniciaTeclado(const ParametrosInicio&)
+{
+    // CTeclado::Inicia into g_pTeclado. Filled by the input devices.
+    return true;
+}
+
+bool IniciaRatones(const ParametrosInicio&)
+{
+    // CGestorRatones::Inicia into g_pRatones. Filled by the input devices.
+    return true;
+}
+
+bool IniciaMandos(const ParametrosInicio&)
+{
+    // CGestorMandos::Inicia into g_pMandos, its result ignored (a machine
+    // without controllers starts normally). Filled by the input devices.
+    return true;
+}
+
+bool IniciaGestorSPMs(const ParametrosInicio&)
+{
+    // CGestorSPMs::Inicia into g_pGestorSPMs. Filled by the sprite packages.
+    return true;
+}
+
+bool IniciaAplicacion(const ParametrosInicio& p)
+{
+    g_pAplicacion = new (std::nothrow) CAplicacion;
+    return g_pAplicacion && g_pAplicacion->Inicia(p.szPaqueteCursores);
+}
+
+const PasoInicio kPasos[] = {
+    {"clock", IniciaReloj_, false, true},
+    {"user file system", IniciaFicherosUsuario, false, false},
+    {"data file system", IniciaFicherosDatos, true, true},
+    {"command files and text tables", IniciaComandosYTextos, true, true},
+    {"preferences and window", IniciaPreferenciasYVentana, true, true},
+    {"sound system", IniciaSonido, true, true},
+    {"sound and music slots", IniciaBancoRanuras, true, true},
+    {"sound manager", IniciaGestorSonido, true, true},
+    {"sprite effects cache", IniciaCacheEfectos, false, true},
+    {"graphics system", IniciaGraficos, true, true},
+    {"keyboard", IniciaTeclado, true, true},
+    {"mice", IniciaRatones, true, true},
+    {"game controllers", IniciaMandos, false, true},
+    {"sprite package cache", IniciaGestorSPMs, true, true},
+    {"application core", IniciaAplicacion, true, false},
+};
+
+template <class T>
+void Borra(T*& p)
+{
+    delete p;
+    p = nullptr;
+}
+
+// What the window tells the core.
+void ProcedimientoVentana(plat::WindowMessage mensaje, void*)
+{
+    switch (mensaje) {
+    case plat::WindowMessage::Close:
+        // Never while a display-mode switch runs, never once the core is gone.
+        if (g_pAplicacion && !g_pAplicacion->CambioModoEnCurso())
+            g_pAplicacion->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
+        break;
+    case plat::WindowMessage::Activate:
+    case plat::WindowMessage::Deactivate:
+        if (g_pAplicacion) {
+            bool bActiva = mensaje == plat::WindowMessage::Activate;
+            g_pAplicacion->PideActivacion(bActiva);
+            if (bActiva) VaciaTecladoSiExiste();
+        }
+        break;
+    }
+}
+
+} // namespace
+
+void VaciaTecladoSiExiste()
+{
+    // CTeclado::VaciaBuffer once the keyboard exists. Filled by the input
+    // devices.
+}
+
+bool IniciaSistemas(const char* szPaqueteCursores, const char* szConfigMusica, const char* szConfigSonido,
+                    const char* szArchivo, const char* szIndiceArchivo, const char* szCarpetaFabricante,
+                    const char* szCarpetaProducto, bool bTexturas32, const char (*aFonts)[kLongitudNombreFont])
+{
+    const ParametrosInicio p{szPaqueteCursores, szConfigMusica,      szConfigSonido,    szArchivo, szIndiceArchivo,
+                             szCarpetaFabricante, szCarpetaProducto, bTexturas32,       aFonts};
+    g_szPasoFallido = nullptr;
+    int iPaso = 0;
+    for (const PasoInicio& paso : kPasos) {
+        ++iPaso;
+        bool bBien = paso.pInicia(p) && iPaso != g_iPasoQueFalla;
+        if (!bBien && paso.bNecesario) {
+            g_szPasoFallido = paso.szNombre;
+            LiberaSistemas();
+            return false;
+        }
+        if (paso.bAtiendeMensajes) AtiendeMensajes();
+    }
+    return true;
+}
+
+void LiberaSistemas()
+{
+    if (g_pAplicacion) Borra(g_pAplicacion);
+    // The preferences (released without being saved), the command-file
+    // reader (its open files closed first), the mice, the game controllers,
+    // the keyboard, the sprite-package cache, the graphics system, the effects
+    // cache, the sound manager, the slot bank, the sound system (its thread
+    // stopped first), the text tables, the user file system and the data file
+    // system are deleted here in this order, each by its own service.
+    DestruyeVentana(g_hVentana);
+    g_hVentana = nullptr;
+    TerminaReloj();
+}
+
+const char* PasoInicioFallido() { return g_szPasoFallido; }
+
+void FuerzaFalloInicio(int iPaso) { g_iPasoQueFalla = iPaso; }
+
+bool CreaVentana(const char* szTitulo, int /*iIcono*/, void** phVentana)
+{
+    if (!plat::CreateMainWindow(szTitulo, g_bVentana == 0)) return false;
+    plat::SetWindowMessageHandler(ProcedimientoVentana, nullptr);
+    if (phVentana) *phVentana = plat::MainWindowHandle();
+    GuardaAjustesSistema();
+    return true;
+}
+
+void DestruyeVentana(void* hVentana)
+{
+    RestauraAjustesSistema();
+    if (!hVentana || hVentana != plat::MainWindowHandle()) return;
+    plat::SetWindowMessageHandler(nullptr, nullptr);
+    plat::DestroyMainWindow();
+}
+
+void AtiendeMensajes() { plat::PumpMessages(); }
+
+// The platform keeps the screen saver and power saving off while its window
+// exists; these keep the saved mark.
+void GuardaAjustesSistema() { g_bAjustesGuardados = true; }
+
+void RestauraAjustesSistema()
+{
+    if (!g_bAjustesGuardados) return;
+    g_bAjustesGuardados = false;
+}
+
+void DesactivaCerrar() { g_bCerrarActivo = false; }
+void ActivaCerrar() { g_bCerrarActivo = true; }
+bool CerrarActivo() { return g_bCerrarActivo; }
+
+namespace {
+void CopiaNombre(char* szDestino, const char* szOrigen)
+{
+    std::snprintf(szDestino, EstiloObjeto::kLongitudNombre, "%s", szOrigen);
+}
+
+void PonColor(uint8_t* a, uint8_t r, uint8_t g, uint8_t b)
+{
+    a[0] = r;
+    a[1] = g;
+    a[2] = b;
+}
+} // namespace
+
+void CreaEstilosBase()
+{
+    if (!g_pAplicacion) return;
+    EstiloObjeto e;
+    e.Limpia();
+    g_pAplicacion->CambiaEstilo(0, e);
+
+    e.Limpia();
+    CopiaNombre(e.m_szCapa1, "Data\\SPM\\Lineas.spm");
+    CopiaNombre(e.m_szCapa2, "Data\\SPM\\Lineas.spm");
+    e.m_iFlagsSinFoco = 0;
+    e.m_iFlagsConFoco = 0x4010;
+    e.m_iFlagsPulsado = 0x000C;
+    e.m_iFlagsOculto = 0x2020;
+    e.m_iFlagsMarcado = 0x1000;
+    PonColor(e.m_aColorCapa1, 175, 175, 200);
+    PonColor(e.m_aColorCapa2, 215, 215, 255);
+    g_pAplicacion->CambiaEstilo(1, e);
+
+    e.Limpia();
+    CopiaNombre(e.m_szCapa1, "Data\\SPM\\Paneles.spm");
+    e.m_iFlagsSinFoco = 0x4000;
+    e.m_iFlagsConFoco = 0;
+    e.m_iFlagsPulsado = 0x0C00;
+    e.m_iFlagsOculto = 0x2020;
+    e.m_iFlagsMarcado = 0;
+    g_pAplicacion->CambiaEstilo(2, e);
+}
