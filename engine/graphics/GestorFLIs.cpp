@@ -1,5 +1,9 @@
 #include "engine/graphics/GestorFLIs.h"
 
+#include "engine/core/GestorComandes.h"
+
+#include <strings.h>
+
 CGestorFLIs g_GestorFLIs;
 
 int32_t CodigoFLI(const char* texto)
@@ -24,6 +28,27 @@ bool CGestorFLIs::Inicia()
 {
     m_bIniciado = 1;
     return true;
+}
+
+void CGestorFLIs::CargaFichero(const char* fichero, int clave)
+{
+    if (!g_pGestorComandes) return;
+    FitxerComandes* f = g_pGestorComandes->ObreLectura(fichero);
+    if (!f) return;
+    do {
+        const char* nom = g_pGestorComandes->NomComanda(f);
+        if (nom && strcasecmp(nom, "FLI") == 0 && !AnadeTexto(clave, f)) break;
+    } while (g_pGestorComandes->LlegeixComanda(f));
+    g_pGestorComandes->Tanca(f);
+}
+
+bool CGestorFLIs::AnadeTexto(int clave, FitxerComandes* registro)
+{
+    if (!registro || !g_pGestorComandes) return true;
+    g_pGestorComandes->RebobinaParametres(registro);
+    const char* codigo = g_pGestorComandes->LlegeixText(registro);
+    const char* texto = g_pGestorComandes->LlegeixText(registro);
+    return AnadeTexto(clave, codigo, texto);
 }
 
 bool CGestorFLIs::AnadeTexto(int clave, const char* codigo, const char* texto)
