@@ -105,8 +105,9 @@ void CalculaPanel(float x, float y, float w, float h, const float anchos[9], con
     };
     for (int i = 0; i < 9; ++i) {
         PiezaPanel& p = piezas[i];
-        // A slot without size would be stretched by x / 0: it is skipped.
-        p.dibuja = anchos[i] > 0.0f && altos[i] > 0.0f;
+        // An edge or centre slot without size would be stretched by x / 0: it
+        // is skipped. Corners are drawn at scale 1 whatever they hold.
+        p.dibuja = i < 4 || (anchos[i] > 0.0f && altos[i] > 0.0f);
         p.x = sitio[i].x;
         p.y = sitio[i].y;
         p.escalaX = (p.dibuja && sitio[i].estiraX) ? iw / anchos[i] : 1.0f;

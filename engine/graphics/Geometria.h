@@ -43,7 +43,7 @@ int InterseccioSegments(Interseccio* resultat, const Punt2D& p1, const Punt2D& p
 // (top-left, top-right, bottom-left, bottom-right), 4-7 the edges (top,
 // bottom, left, right), 8 the centre.
 struct PiezaPanel {
-    bool dibuja = false; // false for a slot without a sprite (or of no size)
+    bool dibuja = false; // false for an edge or centre slot without a sprite (or of no size)
     float x = 0.0f, y = 0.0f;
     float escalaX = 1.0f, escalaY = 1.0f;
 };
