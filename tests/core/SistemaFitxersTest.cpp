@@ -397,3 +397,25 @@ TEST(SistemaFitxers, ThreadsShareTheArchive)
     EXPECT_TRUE(ok1);
     EXPECT_TRUE(ok2);
 }
+
+TEST(SistemaFitxers, BuiltDataRootHoldsTheStage)
+{
+    // The data pipeline packs the stage into the data root's archive: every
+    // staged file in a folder reads back the same through the file system.
+    mgtest::ServeisFitxers serveis;
+    ASSERT_TRUE(serveis.Correcte());
+    ASSERT_TRUE(g_pSistemaFitxers->TeArxiu());
+    fs::path stage = fs::path(MG_TEST_DATA_ROOT).parent_path() / "data-stage";
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(stage, ec), end; !ec && it != end; it.increment(ec)) {
+        if (!it->is_regular_file()) continue;
+        fs::path rel = fs::relative(it->path(), stage);
+        std::string nom;
+        for (const fs::path& part : rel) nom += (nom.empty() ? "" : "\\") + part.string();
+        EntradaFitxer* f = g_pSistemaFitxers->Obre(nom.c_str(), FITXER_LECTURA | FITXER_BINARI);
+        ASSERT_NE(f, nullptr) << nom;
+        EXPECT_EQ(f->m_bDisc, rel.has_parent_path() ? 0 : 1) << nom;
+        EXPECT_TRUE(LlegeixTot(*g_pSistemaFitxers, f) == mgtest::LlegeixFitxer(it->path())) << nom;
+        g_pSistemaFitxers->Tanca(f);
+    }
+}
