@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -64,6 +65,40 @@ TEST_F(FLIFiles, The4097thTextIsRefusedAndEndsTheFile)
     EXPECT_EQ(t->m_aTablas[indice].m_iNumTextos, FLI_MAX_TEXTOS);
     EXPECT_STREQ(t->GetTexto(CodigoFLI("5095"), 1), "t");
     EXPECT_STREQ(t->GetTexto(CodigoFLI("5096"), 1), CGestorFLIs::kTextoDesconocido);
+}
+
+} // namespace
+
+namespace {
+
+// The game's three tables, read from the demo data through the archive.
+TEST(FLIDemoTables, EveryLanguageHoldsTheEngineCodes)
+{
+    mgtest::ServeisFitxers serveis;
+    ASSERT_TRUE(serveis.Correcte());
+    auto t = std::make_unique<CGestorFLIs>();
+    t->CargaFichero("Data\\Textos\\Catala.FLI", 0);
+    t->CargaFichero("Data\\Textos\\Castellano.FLI", 1);
+    t->CargaFichero("Data\\Textos\\English.FLI", 2);
+    ASSERT_EQ(t->m_iNumTablas, 3);
+    std::vector<std::string> codigos = {"NC01", "NC03", "NC04", "PN01", "PN02"};
+    // The key names of the default bindings and of every key the controls
+    // screen may show.
+    for (int tecla : {0x01, 0x1C, 0x1D, 0x1E, 0x20, 0x11, 0x2A, 0x36, 0x39, 0x9D, 0xC8, 0xCB, 0xCD, 0xD0})
+    {
+        char codigo[8];
+        std::snprintf(codigo, sizeof codigo, "DK%02X", tecla);
+        codigos.push_back(codigo);
+    }
+    for (int clave = 0; clave < 3; ++clave) {
+        for (const std::string& c : codigos) {
+            const char* texto = t->GetTexto(CodigoFLI(c.c_str()), clave);
+            EXPECT_NE(texto[0], '*') << c << " in language " << clave << ": " << texto;
+        }
+    }
+    EXPECT_STREQ(t->GetTexto(CodigoFLI("DKCB"), 2), "Left Arrow");
+    EXPECT_STREQ(t->GetTexto(CodigoFLI("PN02"), 0), "Cancel\xB7la"); // stored in Windows-1252
+    EXPECT_STREQ(t->GetTexto(CodigoFLI("DK56"), 2), "\\<>");         // a literal '<' is escaped
 }
 
 } // namespace
