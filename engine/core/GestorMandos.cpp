@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <cstring>
 
-CGestorMandos* g_pMandos = nullptr;
 
 // ---- CMando ---------------------------------------------------------------------
 

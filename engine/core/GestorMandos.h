@@ -66,4 +66,5 @@ public:
     int m_iContadorSondeo = 0;
 };
 
+// Owned by start-up.
 extern CGestorMandos* g_pMandos;

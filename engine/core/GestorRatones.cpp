@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-CGestorRatones* g_pRatones = nullptr;
 
 namespace {
 

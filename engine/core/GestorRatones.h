@@ -93,4 +93,5 @@ private:
     void BorraRatonesRaw();
 };
 
+// Owned by start-up.
 extern CGestorRatones* g_pRatones;

@@ -5,7 +5,6 @@
 
 #include <cstring>
 
-CTeclado* g_pTeclado = nullptr;
 
 namespace {
 

@@ -39,6 +39,7 @@ public:
     uint8_t m_Estado[256] = {};
 };
 
+// Owned by start-up.
 extern CTeclado* g_pTeclado;
 
 // The key the controls screen refuses to bind (Escape).
