@@ -1,7 +1,10 @@
 #include "game/Programa.h"
 
 #include "engine/core/Aplicacion.h"
+#include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
 #include "engine/core/Sistemas.h"
+#include "engine/graphics/GestorFLIs.h"
 #include "engine/ui/MenuObj.h"
 #include "platform/Platform.h"
 
@@ -35,7 +38,7 @@ void BuclePrincipal()
     delete pRaiz;
 }
 
-int EjecutaPrograma()
+bool IniciaPrograma()
 {
     PonFont(0, "Data\\Letras\\LaBrit.Set");
     PonFont(1, "Data\\Letras\\VillageFont.Set");
@@ -46,19 +49,31 @@ int EjecutaPrograma()
                         "Marrowgate", true, ListaFonts)) {
         const char* szPaso = PasoInicioFallido();
         plat::ReportError("start-up failed: %s", szPaso ? szPaso : "unknown service");
-        return 1;
+        return false;
     }
 
     g_bLogoDistribuidor = 1;
     g_bSinBotonIdioma = 1;
 
-    // The language: IDIOMA := 2 (English) whatever the preferences held; the
-    // three text tables loaded as keys 0 (Catala), 1 (Castellano), 2
-    // (English); key 2 selected with language code "EN"; then the table and
-    // code of IDIOMA selected again. Filled by the text tables, the file
-    // system and the preferences.
+    // The program starts in English whatever the preferences file held.
+    g_pPreferencias->CambiaIdioma(2);
+    g_GestorFLIs.CargaFichero("Data\\Textos\\Catala.FLI", 0);
+    g_GestorFLIs.CargaFichero("Data\\Textos\\Castellano.FLI", 1);
+    g_GestorFLIs.CargaFichero("Data\\Textos\\English.FLI", 2);
+    g_GestorFLIs.SeleccionaIdioma(2);
+    g_pSistemaFitxers->CambiaIdioma('E', 'N');
+    static const char kCodigos[3][2] = {{'C', 'A'}, {'E', 'S'}, {'E', 'N'}};
+    int iIdioma = g_pPreferencias->m_iIdioma;
+    g_GestorFLIs.SeleccionaIdioma(iIdioma);
+    if (iIdioma >= 0 && iIdioma < 3) g_pSistemaFitxers->CambiaIdioma(kCodigos[iIdioma][0], kCodigos[iIdioma][1]);
 
     CreaEstilosBase();
+    return true;
+}
+
+int EjecutaPrograma()
+{
+    if (!IniciaPrograma()) return 1;
     BuclePrincipal();
     LiberaSistemas();
     return 0;

@@ -7,6 +7,12 @@
 // core asks to quit, unregisters and deletes the object.
 void BuclePrincipal();
 
+// Start-up with the game's data files, the build switches, the language
+// (English whatever the preferences held) and the base styles. False when a
+// needed service failed: one line on standard error names it, and whatever
+// had started has been shut down again.
+bool IniciaPrograma();
+
 // Everything from start-up to shutdown. The exit status: 0, or 1 when
 // start-up failed (one line on standard error names the failed service).
 int EjecutaPrograma();

@@ -1,6 +1,12 @@
 #include "engine/core/Aplicacion.h"
 
 #include "engine/core/EnlaceGraficos.h"
+#include "engine/core/GestorMandos.h"
+#include "engine/core/GestorRatones.h"
+#include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
+#include "engine/core/Teclado.h"
+#include "engine/graphics/GestorFLIs.h"
 #include "engine/core/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "engine/ui/CargandoObj.h"
@@ -30,14 +36,14 @@ void ActualizaGestorSonido()
 
 void ActualizaRatones()
 {
-    // CGestorRatones::Actualiza once the mice exist (pending mouse input is
-    // dispatched).
+    // Pending mouse input is dispatched.
+    if (g_pRatones) g_pRatones->Actualiza();
 }
 
 void ActualizaTecladoYMandos()
 {
-    // CTeclado::Actualiza; CGestorMandos::Actualiza when the controller
-    // manager is initialised; once the input devices exist.
+    if (g_pTeclado) g_pTeclado->Actualiza();
+    if (g_pMandos && g_pMandos->m_bIniciado) g_pMandos->Actualiza();
 }
 
 void ActualizaSistemaSonido()
@@ -51,10 +57,13 @@ void AplicaVolumenFlujos()
 }
 
 // The pointer of mouse i, false when there is no such mouse.
-bool PosicionRaton(int /*i*/, float* /*x*/, float* /*y*/)
+bool PosicionRaton(int i, float* x, float* y)
 {
-    // CGestorRatones::Raton (i) and its position once the mice exist.
-    return false;
+    CRaton* pRaton = g_pRatones ? g_pRatones->Raton(i) : nullptr;
+    if (!pRaton) return false;
+    *x = pRaton->X();
+    *y = pRaton->Y();
+    return true;
 }
 
 // A looping music stream, or null.
@@ -70,17 +79,21 @@ void CierraMusica(CFlujoOgg* /*pFlujo*/)
     // CSistemaSonido::CierraFlujo once the sound system exists.
 }
 
-void SeleccionaIdioma(int /*iClave*/, char /*cPrimera*/, char /*cSegunda*/)
+void SeleccionaIdioma(int iClave, char cPrimera, char cSegunda)
 {
-    // CGestorFLIs::SeleccionaIdioma (key); the data file system's language
-    // code := the two letters; preferences IDIOMA := key, saved. Filled by
-    // the text tables, the file system and the preferences.
+    g_GestorFLIs.SeleccionaIdioma(iClave);
+    if (g_pSistemaFitxers) g_pSistemaFitxers->CambiaIdioma(cPrimera, cSegunda);
+    if (g_pPreferencias) {
+        g_pPreferencias->CambiaIdioma(iClave);
+        g_pPreferencias->Guarda();
+    }
 }
 
-void GuardaModoEnPreferencias(bool /*bPantallaCompleta*/)
+void GuardaModoEnPreferencias(bool bPantallaCompleta)
 {
-    // CPreferencias::CambiaPantallaCompleta and CPreferencias::Guarda once
-    // the preferences exist.
+    if (!g_pPreferencias) return;
+    g_pPreferencias->CambiaPantallaCompleta(bPantallaCompleta);
+    g_pPreferencias->Guarda();
 }
 
 } // namespace

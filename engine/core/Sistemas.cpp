@@ -1,17 +1,20 @@
 #include "engine/core/Sistemas.h"
 
 #include "engine/core/Aplicacion.h"
+#include "engine/core/GestorComandes.h"
+#include "engine/core/GestorMandos.h"
+#include "engine/core/GestorRatones.h"
+#include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
+#include "engine/core/Teclado.h"
 #include "engine/core/Temporizador.h"
+#include "engine/graphics/GestorFLIs.h"
 #include "platform/Window.h"
 
 #include <cstdio>
 #include <cstring>
 #include <new>
 
-CSistemaFitxers* g_pSistemaFitxers = nullptr;
-CSistemaFitxers* g_pSistemaFitxersUsuari = nullptr;
-CGestorComandes* g_pGestorComandes = nullptr;
-CPreferencias* g_pPreferencias = nullptr;
 void* g_hVentana = nullptr;
 uint8_t g_bVentana = 1;
 uint8_t g_bCambioModoPermitido = 1;
@@ -70,32 +73,35 @@ bool IniciaReloj_(const ParametrosInicio&)
     return true;
 }
 
-bool IniciaFicherosUsuario(const ParametrosInicio&)
+bool IniciaFicherosUsuario(const ParametrosInicio& p)
 {
-    // The user file system: CSistemaFitxers::Inicia (maker, product) into
-    // g_pSistemaFitxersUsuari, its result ignored. Filled by the file system.
+    // Nothing else uses it; its result does not matter.
+    g_pSistemaFitxersUsuari = new (std::nothrow) CSistemaFitxers;
+    if (g_pSistemaFitxersUsuari) g_pSistemaFitxersUsuari->Inicia(p.szCarpetaFabricante, p.szCarpetaProducto);
     return true;
 }
 
-bool IniciaFicherosDatos(const ParametrosInicio&)
+bool IniciaFicherosDatos(const ParametrosInicio& p)
 {
-    // The data file system: CSistemaFitxers::IniciaAmbArxiu (archive, index,
-    // maker, product) with both archive paths given, else Inicia (maker,
-    // product), into g_pSistemaFitxers. Filled by the file system.
-    return true;
+    g_pSistemaFitxers = new (std::nothrow) CSistemaFitxers;
+    if (!g_pSistemaFitxers) return false;
+    if (p.szArchivo && p.szIndiceArchivo)
+        return g_pSistemaFitxers->IniciaAmbArxiu(p.szArchivo, p.szIndiceArchivo, p.szCarpetaFabricante,
+                                                 p.szCarpetaProducto);
+    return g_pSistemaFitxers->Inicia(p.szCarpetaFabricante, p.szCarpetaProducto);
 }
 
 bool IniciaComandosYTextos(const ParametrosInicio&)
 {
-    // CGestorComandes::Inicia into g_pGestorComandes, then CGestorFLIs::Inicia.
-    // Filled by the command files and the text tables.
-    return true;
+    g_pGestorComandes = new (std::nothrow) CGestorComandes;
+    return g_pGestorComandes && g_pGestorComandes->Inicia() && g_GestorFLIs.Inicia();
 }
 
 bool IniciaPreferenciasYVentana(const ParametrosInicio&)
 {
-    // CPreferencias::Carga into g_pPreferencias, then g_bVentana := not FLAGS
-    // bit 1. Filled by the preferences.
+    g_pPreferencias = new (std::nothrow) CPreferencias;
+    if (!g_pPreferencias || !g_pPreferencias->Carga()) return false;
+    g_bVentana = g_pPreferencias->PantallaCompleta() ? 0 : 1;
     return CreaVentana(kTituloVentana, kIconoVentana, &g_hVentana);
 }
 
@@ -137,20 +143,21 @@ bool IniciaGraficos(const ParametrosInicio&)
 
 bool IniciaTeclado(const ParametrosInicio&)
 {
-    // CTeclado::Inicia into g_pTeclado. Filled by the input devices.
-    return true;
+    g_pTeclado = new (std::nothrow) CTeclado;
+    return g_pTeclado && g_pTeclado->Inicia();
 }
 
 bool IniciaRatones(const ParametrosInicio&)
 {
-    // CGestorRatones::Inicia into g_pRatones. Filled by the input devices.
-    return true;
+    g_pRatones = new (std::nothrow) CGestorRatones;
+    return g_pRatones && g_pRatones->Inicia();
 }
 
 bool IniciaMandos(const ParametrosInicio&)
 {
-    // CGestorMandos::Inicia into g_pMandos, its result ignored (a machine
-    // without controllers starts normally). Filled by the input devices.
+    // A machine without controllers starts normally.
+    g_pMandos = new (std::nothrow) CGestorMandos;
+    if (g_pMandos) g_pMandos->Inicia();
     return true;
 }
 
@@ -215,8 +222,7 @@ void ProcedimientoVentana(plat::WindowMessage mensaje, void*)
 
 void VaciaTecladoSiExiste()
 {
-    // CTeclado::VaciaBuffer once the keyboard exists. Filled by the input
-    // devices.
+    if (g_pTeclado) g_pTeclado->VaciaBuffer();
 }
 
 bool IniciaSistemas(const char* szPaqueteCursores, const char* szConfigMusica, const char* szConfigSonido,
@@ -243,12 +249,21 @@ bool IniciaSistemas(const char* szPaqueteCursores, const char* szConfigMusica, c
 void LiberaSistemas()
 {
     if (g_pAplicacion) Borra(g_pAplicacion);
-    // The preferences (released without being saved), the command-file
-    // reader (its open files closed first), the mice, the game controllers,
-    // the keyboard, the sprite-package cache, the graphics system, the effects
-    // cache, the sound manager, the slot bank, the sound system (its thread
-    // stopped first), the text tables, the user file system and the data file
-    // system are deleted here in this order, each by its own service.
+    // Released without being saved.
+    if (g_pPreferencias) Borra(g_pPreferencias);
+    if (g_pGestorComandes) {
+        g_pGestorComandes->TancaTots();
+        Borra(g_pGestorComandes);
+    }
+    if (g_pRatones) Borra(g_pRatones);
+    if (g_pMandos) Borra(g_pMandos);
+    if (g_pTeclado) Borra(g_pTeclado);
+    // The sprite-package cache, the graphics system, the effects cache, the
+    // sound manager, the slot bank and the sound system (its thread stopped
+    // first) are deleted here, in this order, by their own services.
+    g_GestorFLIs.Libera();
+    if (g_pSistemaFitxersUsuari) Borra(g_pSistemaFitxersUsuari);
+    if (g_pSistemaFitxers) Borra(g_pSistemaFitxers);
     DestruyeVentana(g_hVentana);
     g_hVentana = nullptr;
     TerminaReloj();

@@ -1,14 +1,33 @@
 #include "engine/core/Aplicacion.h"
+#include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
 #include "engine/core/Sistemas.h"
+#include "engine/core/Teclado.h"
+#include "engine/graphics/GestorFLIs.h"
 #include "game/Programa.h"
 #include "kit/BucleAplicacion.h"
+#include "kit/Entrada.h"
+#include "kit/ServeisFitxers.h"
+#include "engine/core/Temporizador.h"
+#include "platform/Paths.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
+
+// The game's data, built for the tests.
+// The game's data, built for the tests, and a per-user folder of the test's
+// own.
+class Sistemas : public testing::Test {
+protected:
+    void SetUp() override { plat::SetDataRoot(MG_TEST_DATA_ROOT); }
+    void TearDown() override { FuerzaFalloInicio(0); }
+    mgtest::CarpetaUsuariProva m_carpeta{"sistemas"};
+};
 
 bool Inicia()
 {
@@ -19,7 +38,7 @@ bool Inicia()
 
 } // namespace
 
-TEST(Sistemas, StartUpAndShutdown)
+TEST_F(Sistemas, StartUpAndShutdown)
 {
     FuerzaFalloInicio(0);
     ASSERT_TRUE(Inicia());
@@ -29,13 +48,26 @@ TEST(Sistemas, StartUpAndShutdown)
     EXPECT_TRUE(plat::MainWindowExists());
     EXPECT_NE(g_hVentana, nullptr);
     EXPECT_EQ(plat::IsFullscreen(), g_bVentana == 0);
+    EXPECT_NE(g_pSistemaFitxers, nullptr);
+    EXPECT_NE(g_pSistemaFitxersUsuari, nullptr);
+    EXPECT_NE(g_pPreferencias, nullptr);
+    EXPECT_NE(g_pTeclado, nullptr);
+    EXPECT_NE(g_pRatones, nullptr);
+    EXPECT_NE(g_pMandos, nullptr);
     LiberaSistemas();
+    EXPECT_EQ(g_pSistemaFitxers, nullptr);
+    EXPECT_EQ(g_pSistemaFitxersUsuari, nullptr);
+    EXPECT_EQ(g_pGestorComandes, nullptr);
+    EXPECT_EQ(g_pPreferencias, nullptr);
+    EXPECT_EQ(g_pTeclado, nullptr);
+    EXPECT_EQ(g_pRatones, nullptr);
+    EXPECT_EQ(g_pMandos, nullptr);
     EXPECT_EQ(g_pAplicacion, nullptr);
     EXPECT_EQ(g_hVentana, nullptr);
     EXPECT_FALSE(plat::MainWindowExists());
 }
 
-TEST(Sistemas, AFailedStepShutsDownWhatExists)
+TEST_F(Sistemas, AFailedStepShutsDownWhatExists)
 {
     struct Caso {
         int iPaso;
@@ -67,6 +99,9 @@ TEST(Sistemas, AFailedStepShutsDownWhatExists)
             ASSERT_NE(PasoInicioFallido(), nullptr);
             EXPECT_STREQ(PasoInicioFallido(), c.szNombre);
             EXPECT_EQ(g_pAplicacion, nullptr);
+            EXPECT_EQ(g_pSistemaFitxers, nullptr);
+            EXPECT_EQ(g_pPreferencias, nullptr);
+            EXPECT_EQ(g_pTeclado, nullptr);
             EXPECT_FALSE(plat::MainWindowExists());
         } else {
             LiberaSistemas();
@@ -74,7 +109,7 @@ TEST(Sistemas, AFailedStepShutsDownWhatExists)
     }
 }
 
-TEST(Sistemas, FailedStartUpExitsNonZeroNamingTheService)
+TEST_F(Sistemas, FailedStartUpExitsNonZeroNamingTheService)
 {
     FuerzaFalloInicio(5);
     testing::internal::CaptureStderr();
@@ -86,7 +121,46 @@ TEST(Sistemas, FailedStartUpExitsNonZeroNamingTheService)
     EXPECT_EQ(g_pAplicacion, nullptr);
 }
 
-TEST(Sistemas, ClosingTheWindowPostsOneQuit)
+TEST_F(Sistemas, MissingArchiveStopsStartUp)
+{
+    std::filesystem::path vacia = std::filesystem::path(MG_TEST_TMP) / "sin-archivo";
+    std::filesystem::create_directories(vacia);
+    plat::SetDataRoot(vacia.string());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(EjecutaPrograma(), 1);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "marrowgate: start-up failed: data file system\n");
+    EXPECT_EQ(g_pSistemaFitxers, nullptr);
+}
+
+TEST_F(Sistemas, StartsInEnglishWhateverThePreferencesHold)
+{
+    // Preferences saved in Catalan.
+    ASSERT_TRUE(Inicia());
+    g_pPreferencias->CambiaIdioma(0);
+    ASSERT_TRUE(g_pPreferencias->Guarda());
+    LiberaSistemas();
+    ASSERT_TRUE(IniciaPrograma());
+    EXPECT_EQ(g_pPreferencias->m_iIdioma, 2);
+    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 2);
+    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "EN");
+    EXPECT_EQ(g_bLogoDistribuidor, 1);
+    EXPECT_EQ(g_bSinBotonIdioma, 1);
+    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, "Data\\SPM\\Paneles.spm");
+
+    // Changing the language at run time keeps it in the preferences.
+    g_pAplicacion->CambiaIdioma(1, 'E', 'S');
+    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 1);
+    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "ES");
+    LiberaSistemas();
+    ASSERT_TRUE(Inicia());
+    EXPECT_EQ(g_pPreferencias->m_iIdioma, 1);
+    g_pPreferencias->CambiaIdioma(2);
+    g_pPreferencias->Guarda();
+    LiberaSistemas();
+}
+
+TEST_F(Sistemas, ClosingTheWindowPostsOneQuit)
 {
     ASSERT_TRUE(Inicia());
     CAplicacion& app = *g_pAplicacion;
@@ -118,7 +192,7 @@ TEST(Sistemas, ClosingTheWindowPostsOneQuit)
     LiberaSistemas();
 }
 
-TEST(Sistemas, ActivationMessagesReachTheCoreAtTheNextPass)
+TEST_F(Sistemas, ActivationMessagesReachTheCoreAtTheNextPass)
 {
     ASSERT_TRUE(Inicia());
     CAplicacion& app = *g_pAplicacion;
@@ -146,7 +220,7 @@ public:
 };
 } // namespace
 
-TEST(Sistemas, DisplayModeSwitchKeepsTheWindowAndPostsNoQuit)
+TEST_F(Sistemas, DisplayModeSwitchKeepsTheWindowAndPostsNoQuit)
 {
     ASSERT_TRUE(Inicia());
     CEnlaceCierraEnCambio enlace;
@@ -158,10 +232,52 @@ TEST(Sistemas, DisplayModeSwitchKeepsTheWindowAndPostsNoQuit)
     EXPECT_TRUE(plat::IsFullscreen());
     EXPECT_EQ(g_hVentana, hAntes);
     EXPECT_EQ(plat::MainWindowHandle(), hAntes);
+    // The preferences now hold full screen: the next start is full screen.
+    EXPECT_TRUE(g_pPreferencias->PantallaCompleta());
     g_pAplicacion->PideVentana();
     g_pAplicacion->ProcesaPeticionesModo();
     EXPECT_FALSE(plat::IsFullscreen());
     EXPECT_EQ(g_bVentana, 1);
+    EXPECT_FALSE(g_pPreferencias->PantallaCompleta());
     g_pAplicacion->AsignaEnlaceGraficos(nullptr);
     LiberaSistemas();
+}
+
+TEST_F(Sistemas, KeysReachTheFocusedObjectAndActivationFlushesThem)
+{
+    FijaRelojManual(true, 1000);
+    ASSERT_TRUE(Inicia());
+    CAplicacion& app = *g_pAplicacion;
+    kit::CObjetoPrueba obj;
+    app.AnadeMenu(&obj);
+    auto Paso = [&] {
+        AvanzaRelojManual(34);
+        app.Ciclo();
+    };
+    auto Teclas = [&] {
+        std::vector<std::string> v;
+        for (const std::string& e : obj.m_entradas)
+            if (e.rfind("tecla", 0) == 0) v.push_back(e);
+        return v;
+    };
+    Paso();
+    kit::TocaTecla(28);
+    Paso();
+    EXPECT_EQ(Teclas(), std::vector<std::string>{"tecla 28"});
+
+    // A key pressed before the window is activated again is forgotten.
+    obj.m_entradas.clear();
+    plat::PushWindowEvent(plat::WindowMessage::Deactivate);
+    Paso();
+    EXPECT_FALSE(app.EstaActiva());
+    kit::PulsaTecla(30);
+    plat::PushWindowEvent(plat::WindowMessage::Activate);
+    Paso();
+    Paso();
+    EXPECT_TRUE(app.EstaActiva());
+    EXPECT_TRUE(Teclas().empty());
+    kit::SueltaTecla(30);
+    app.QuitaMenu(&obj);
+    LiberaSistemas();
+    FijaRelojManual(false);
 }
