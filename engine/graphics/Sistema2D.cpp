@@ -1,12 +1,13 @@
 #include "engine/graphics/Sistema2D.h"
 
+#include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
-#include "platform/Paths.h"
 #include "platform/Platform.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -42,28 +43,30 @@ char* CopiaText(const char* sz)
     return p;
 }
 
-// Data files are read through this one source: open, read, close.
+// Data files are read through the data file system: open, read, close.
 struct FitxerDades {
-    FILE* pFitxer = nullptr;
+    EntradaFitxer* pFitxer = nullptr;
 };
 
 bool ObreFitxerDades(const char* szNom, FitxerDades* pFitxer)
 {
-    std::string ruta;
-    if (!szNom || !plat::ResolveExisting(szNom, &ruta)) return false;
-    pFitxer->pFitxer = std::fopen(ruta.c_str(), "rb");
+    if (!szNom || !g_pSistemaFitxers) return false;
+    pFitxer->pFitxer = g_pSistemaFitxers->Obre(szNom, FITXER_LECTURA | FITXER_BINARI);
     return pFitxer->pFitxer != nullptr;
 }
 
+// The PNG read callback.
 size_t LlegeixPNG(void* pUsuari, uint8_t* pDesti, size_t n)
 {
     FitxerDades* pFitxer = static_cast<FitxerDades*>(pUsuari);
-    return pFitxer->pFitxer ? std::fread(pDesti, 1, n, pFitxer->pFitxer) : 0;
+    if (!pFitxer->pFitxer || !g_pSistemaFitxers || n > static_cast<size_t>(INT_MAX)) return 0;
+    int llegits = g_pSistemaFitxers->Llegeix(pDesti, 1, static_cast<int>(n), pFitxer->pFitxer);
+    return llegits > 0 ? static_cast<size_t>(llegits) : 0;
 }
 
 void TancaFitxerDades(FitxerDades* pFitxer)
 {
-    if (pFitxer->pFitxer) std::fclose(pFitxer->pFitxer);
+    if (pFitxer->pFitxer && g_pSistemaFitxers) g_pSistemaFitxers->Tanca(pFitxer->pFitxer);
     pFitxer->pFitxer = nullptr;
 }
 
@@ -79,8 +82,6 @@ bool ObrePNG(const char* szNom, FitxerDades* pFitxer)
     }
     return true;
 }
-
-bool TeMarcaIdioma(const char* szNom) { return szNom && std::strlen(szNom) < 1024 && std::strstr(szNom, "_XX"); }
 
 } // namespace
 
@@ -167,9 +168,11 @@ void CSistema2D::Bloqueja(int i, const char* szNom)
     Bloqueig& b = m_aBloqueigs[i];
     if (!b.pMutex) return;
     b.pMutex->lock();
-    ++b.iProfunditat;
-    b.szNom = szNom;
-    b.iFil = NumeroDeFil();
+    // The outermost operation is the one holding the lock.
+    if (b.iProfunditat++ == 0) {
+        b.szNom = szNom;
+        b.iFil = NumeroDeFil();
+    }
 }
 
 void CSistema2D::Desbloqueja(int i)
@@ -482,7 +485,7 @@ Bitmap* CSistema2D::CreaBitmapFitxerBMP(const char* szFitxer, bool bOpac)
             b = NouBitmap(BITMAP_FITXER);
             b->m_szFitxer = CopiaText(szFitxer);
             b->m_bOpac = bOpac;
-            b->m_bIdioma = TeMarcaIdioma(szFitxer);
+            b->m_bIdioma = CSistemaFitxers::TeMarcaIdioma(szFitxer);
             CalculaMidaBitmap(b);
             AfegeixBitmap(b);
         } else {

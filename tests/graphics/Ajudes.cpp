@@ -53,7 +53,7 @@ void ProvaGrafics::SetUp()
 {
     fs::remove_all(CarpetaDades());
     fs::create_directories(CarpetaDades());
-    plat::SetDataRoot(CarpetaDades());
+    m_pFitxers = std::make_unique<mgtest::ServeisFitxers>(CarpetaDades());
     ASSERT_TRUE(plat::CreateMainWindow("test", false));
     m_pSis = new CSistema2D;
     g_pSistema2D = m_pSis;
@@ -65,6 +65,7 @@ void ProvaGrafics::TearDown()
     delete m_pSis;
     g_pSistema2D = nullptr;
     plat::DestroyMainWindow();
+    m_pFitxers.reset();
     fs::remove_all(CarpetaDades());
 }
 

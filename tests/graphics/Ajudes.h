@@ -2,10 +2,12 @@
 // fixture with the window and the graphics system, and pixel reading.
 #pragma once
 #include "engine/graphics/Sistema2D.h"
+#include "kit/ServeisFitxers.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,7 @@ protected:
     // A sprite on a file, loaded and in use.
     Sprite* SpriteEnUs(const char* szFitxer, bool bOpac = false);
 
+    std::unique_ptr<mgtest::ServeisFitxers> m_pFitxers;
     CSistema2D* m_pSis = nullptr;
     std::vector<uint8_t> m_aPantalla;
 };
