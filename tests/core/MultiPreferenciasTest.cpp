@@ -103,5 +103,7 @@ TEST(MultiPreferencias, SurvivesARestart)
     EXPECT_EQ(m.NumPares(), 5);
     EXPECT_FALSE(m.Guarda((e.carpeta / "no" / "such" / "x.PRF").string().c_str()));
     // A write that fails (a full disk) is not reported as saved.
-    if (fs::exists("/dev/full")) EXPECT_FALSE(m.Guarda("/dev/full"));
+    if (fs::exists("/dev/full")) {
+        EXPECT_FALSE(m.Guarda("/dev/full"));
+    }
 }
