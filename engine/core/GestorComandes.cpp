@@ -3,6 +3,8 @@
 #include "engine/core/NumerosC.h"
 #include "engine/core/SistemaFitxers.h"
 
+#include <cfloat>
+#include <cmath>
 #include <new>
 #include <strings.h>
 
@@ -226,7 +228,13 @@ int CGestorComandes::LlegeixEnter(FitxerComandes* f)
 float CGestorComandes::LlegeixReal(FitxerComandes* f)
 {
     const ParametreComanda* p = Seguent(f);
-    return p ? static_cast<float>(RealDeTexto(p->m_sText.c_str())) : -1.0f;
+    if (!p) return -1.0f;
+    // A value beyond the float range is clamped to it, never converted
+    // out of range.
+    double v = RealDeTexto(p->m_sText.c_str());
+    if (v > FLT_MAX) return std::isinf(v) ? HUGE_VALF : FLT_MAX;
+    if (v < -FLT_MAX) return std::isinf(v) ? -HUGE_VALF : -FLT_MAX;
+    return static_cast<float>(v);
 }
 
 int CGestorComandes::LlegeixCodi(FitxerComandes* f)

@@ -87,7 +87,7 @@ bool CMultiPreferencias::Guarda(const char* ruta)
         g_pGestorComandes->EscriuText(f, par->m_sValor.c_str());
         ok = g_pGestorComandes->EscriuComanda(f) && ok;
     }
-    g_pGestorComandes->Tanca(f);
+    ok = g_pGestorComandes->Tanca(f) && ok;
     return ok;
 }
 

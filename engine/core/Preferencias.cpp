@@ -231,7 +231,7 @@ bool CPreferencias::Guarda()
         EscribeControl(f, a);
         ok = g_pGestorComandes->EscriuComanda(f) && ok;
     }
-    g_pGestorComandes->Tanca(f);
+    ok = g_pGestorComandes->Tanca(f) && ok;
     return ok;
 }
 

@@ -102,4 +102,8 @@ TEST(MultiPreferencias, SurvivesARestart)
     EXPECT_STREQ(m.LeeTexto("NAME"), "say hi"); // a quote cannot be stored
     EXPECT_EQ(m.NumPares(), 5);
     EXPECT_FALSE(m.Guarda((e.carpeta / "no" / "such" / "x.PRF").string().c_str()));
+    // A write that fails (a full disk) is not reported as saved.
+    if (fs::exists("/dev/full")) {
+        EXPECT_FALSE(m.Guarda("/dev/full"));
+    }
 }
