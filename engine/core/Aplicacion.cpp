@@ -314,7 +314,7 @@ void CAplicacion::Dibuja()
     float fAlfa = m_fNivelFundido * 255.0f;
     int iAlfa = fAlfa <= 0.0f ? 0 : (fAlfa >= 255.0f ? 255 : static_cast<int>(fAlfa));
     m_iAlfaVeloDibujado = iAlfa;
-    if (m_pVelo) m_pGraficos->DibujaVelo(m_pVelo, iAlfa, m_aColorFundido[0], m_aColorFundido[1], m_aColorFundido[2]);
+    m_pGraficos->DibujaVelo(m_pVelo, iAlfa, m_aColorFundido[0], m_aColorFundido[1], m_aColorFundido[2]);
 }
 
 void CAplicacion::FundidoEntrada(int iFrames, uint8_t r, uint8_t g, uint8_t b)

@@ -1,9 +1,9 @@
 // What the application core asks of the graphics side: presenting a frame,
 // the display mode, the screen capture behind the loading sign, the pointer
 // cursors and the fade overlay, the language reload, and a context of its
-// own for the loading-sign thread. This base serves on the platform's back
-// buffer alone; the graphics system installs a derived link
-// (CAplicacion::AsignaEnlaceGraficos) that answers with its own objects.
+// own for the loading-sign thread. This base answers with the graphics system
+// once it has started, and with the platform's back buffer alone before (or
+// without) it; tests install a derived link (CAplicacion::AsignaEnlaceGraficos).
 //
 // Called on the main thread, except Flipa, PotCapturarPantalla,
 // CapturaPantallaActual, CambiandoModo, RestaurandoBitmaps and the thread
@@ -29,15 +29,15 @@ public:
     virtual bool EsVentana();
     virtual void PassaAFullScreen();
     virtual void PassaAFinestra();
-    virtual bool CambiandoModo() { return false; }
-    virtual bool RestaurandoBitmaps() { return false; }
+    virtual bool CambiandoModo();
+    virtual bool RestaurandoBitmaps();
 
     // The screen capture: a 1024x768 render-target sprite with hotspot
     // (512, 384), or null when there is no sprite system.
-    virtual Sprite* CreaSpriteCaptura() { return nullptr; }
-    virtual void AlliberaSprite(Sprite*) {}
-    virtual bool PotCapturarPantalla() { return false; }
-    virtual void CapturaPantallaActual(Sprite*) {}
+    virtual Sprite* CreaSpriteCaptura();
+    virtual void AlliberaSprite(Sprite* pSprite);
+    virtual bool PotCapturarPantalla();
+    virtual void CapturaPantallaActual(Sprite* pSprite);
 
     // Sprite packages of the pointer cursors and the fade overlay: an own
     // copy of the cached package (null when it cannot be had), its release,
@@ -50,11 +50,11 @@ public:
     // The overlay: scales its sprite 0 to cover 1250 by 1000 points; draws
     // it at (512, 384) tinted with the colour, at the alpha 0..255.
     virtual void EscalaVelo(CSPM*) {}
-    virtual void DibujaVelo(CSPM*, int, uint8_t, uint8_t, uint8_t) {}
+    virtual void DibujaVelo(CSPM* pVelo, int iAlfa, uint8_t r, uint8_t g, uint8_t b);
 
     // Rebuilds every text and language-dependent picture after a language
     // change.
-    virtual void RecargaIdioma() {}
+    virtual void RecargaIdioma();
 
     // A context for a second drawing thread (null when none can be had), made
     // current on that thread, released there, and deleted afterwards on the

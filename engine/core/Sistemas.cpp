@@ -9,6 +9,7 @@
 #include "engine/core/Teclado.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorFLIs.h"
+#include "engine/graphics/Sistema2D.h"
 #include "platform/Window.h"
 
 #include <cstdio>
@@ -22,7 +23,6 @@ CSistemaSonido* g_pSistemaSonido = nullptr;
 CBancoRanuras* g_pBancoRanuras = nullptr;
 CGestorSonido* g_pGestorSonido = nullptr;
 CSistemaCacheEfectos* g_pSistemaCacheEfectos = nullptr;
-CSistema2D* g_pSistema2D = nullptr;
 CTeclado* g_pTeclado = nullptr;
 CGestorRatones* g_pRatones = nullptr;
 CGestorMandos* g_pMandos = nullptr;
@@ -134,11 +134,13 @@ bool IniciaCacheEfectos(const ParametrosInicio&)
     return true;
 }
 
-bool IniciaGraficos(const ParametrosInicio&)
+bool IniciaGraficos(const ParametrosInicio& p)
 {
-    // CSistema2D::Inicia (g_bVentana, 32-bit textures) then CarregaFonts
-    // (font list) into g_pSistema2D. Filled by the graphics system.
-    return true;
+    g_pSistema2D = new (std::nothrow) CSistema2D;
+    if (!g_pSistema2D || !g_pSistema2D->Inicia(g_bVentana != 0, p.bTexturas32)) return false;
+    const char* apFonts[kNumFonts] = {};
+    for (int i = 0; i < kNumFonts; ++i) apFonts[i] = p.aFonts ? p.aFonts[i] : "";
+    return g_pSistema2D->CarregaFonts(apFonts);
 }
 
 bool IniciaTeclado(const ParametrosInicio&)
@@ -258,9 +260,11 @@ void LiberaSistemas()
     if (g_pRatones) Borra(g_pRatones);
     if (g_pMandos) Borra(g_pMandos);
     if (g_pTeclado) Borra(g_pTeclado);
-    // The sprite-package cache, the graphics system, the effects cache, the
-    // sound manager, the slot bank and the sound system (its thread stopped
-    // first) are deleted here, in this order, by their own services.
+    // The sprite-package cache is deleted here by its own service.
+    if (g_pSistema2D) Borra(g_pSistema2D);
+    // The effects cache, the sound manager, the slot bank and the sound
+    // system (its thread stopped first) are deleted here, in this order, by
+    // their own services.
     g_GestorFLIs.Libera();
     if (g_pSistemaFitxersUsuari) Borra(g_pSistemaFitxersUsuari);
     if (g_pSistemaFitxers) Borra(g_pSistemaFitxers);

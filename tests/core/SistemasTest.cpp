@@ -26,7 +26,9 @@ class Sistemas : public testing::Test {
 protected:
     void SetUp() override { plat::SetDataRoot(MG_TEST_DATA_ROOT); }
     void TearDown() override { FuerzaFalloInicio(0); }
-    mgtest::CarpetaUsuariProva m_carpeta{"sistemas"};
+    // Each test runs as a process of its own, in parallel with the others.
+    mgtest::CarpetaUsuariProva m_carpeta{std::string("sistemas-") +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name()};
 };
 
 bool Inicia()
