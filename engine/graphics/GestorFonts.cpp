@@ -33,7 +33,7 @@ bool CGestorFonts::CargaFonts(const char* const* lista)
 {
     Inicia();
     for (int i = 0; lista && i < NUM_FONTS; ++i)
-        if (lista[i]) CargaFont(i, lista[i]);
+        if (lista[i] && lista[i][0]) CargaFont(i, lista[i]);
     return m_bCargado != 0;
 }
 

@@ -10,11 +10,6 @@ constexpr int NUM_FONTS = 10;
 constexpr int FONT_DEFECTO = -3;
 #define FICHERO_FONT_DEFECTO "QuarnData\\Fuentes\\FixedSys.Set"
 
-// Ten font file names handed to the graphics system (null = none).
-struct ListaFonts {
-    const char* m_aszFonts[NUM_FONTS] = {};
-};
-
 class CGestorFonts {
 public:
     CGestorFonts() = default;
@@ -28,7 +23,8 @@ public:
     // Creates and loads the font of an empty slot 0..9; a font that does not
     // load leaves the slot empty.
     bool CargaFont(int i, const char* fichero);
-    // Inicia, then every named slot of the list (NUM_FONTS names).
+    // Inicia, then every named slot of the list (NUM_FONTS names, null or
+    // empty = none).
     bool CargaFonts(const char* const* lista);
     CFont* GetFont(int i) const;
     bool EstaCargado() const { return m_bCargado != 0; }
