@@ -13,6 +13,16 @@ function(mg_data_step)
   add_custom_command(OUTPUT ${S_OUTPUTS} COMMAND ${S_COMMAND} DEPENDS ${S_DEPENDS}
                      COMMENT "${S_COMMENT}" VERBATIM)
   set_property(GLOBAL APPEND PROPERTY MG_DATA_OUTPUTS ${S_OUTPUTS})
+  # A custom command's rule only exists for targets of its own directory: a
+  # step target here attaches it, and demo_data depends on the step targets.
+  get_property(count GLOBAL PROPERTY MG_DATA_STEP_COUNT)
+  if(NOT count)
+    set(count 0)
+  endif()
+  math(EXPR count "${count} + 1")
+  set_property(GLOBAL PROPERTY MG_DATA_STEP_COUNT ${count})
+  add_custom_target(mg_data_step_${count} DEPENDS ${S_OUTPUTS})
+  set_property(GLOBAL APPEND PROPERTY MG_DATA_STEP_TARGETS mg_data_step_${count})
 endfunction()
 
 # mg_data_final_step(NAME fn): fn(outputs_var) is called once every step is
@@ -30,4 +40,8 @@ function(mg_finish_data_pipeline)
     list(APPEND all ${final_outs})
   endforeach()
   add_custom_target(demo_data ALL DEPENDS ${all})
+  get_property(steps GLOBAL PROPERTY MG_DATA_STEP_TARGETS)
+  if(steps)
+    add_dependencies(demo_data ${steps})
+  endif()
 endfunction()

@@ -1,0 +1,284 @@
+#include "game/profiles/RegistroPerfil.h"
+
+#include "game/profiles/Marcadores.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+char* CopiaTexto(const char* texto)
+{
+    const size_t n = std::strlen(texto);
+    char* copia = new char[n + 1];
+    std::memcpy(copia, texto, n + 1);
+    return copia;
+}
+
+void VaciaListaTextos(CLista& lista)
+{
+    lista.VaAlFinal();
+    while (!lista.EstaVacia()) {
+        delete[] static_cast<char*>(lista.Actual());
+        lista.BorraActual();
+    }
+}
+
+// Removes every copy of the name; true when there was one.
+bool QuitaDeLista(const char* nombre, CLista& lista)
+{
+    bool quitado = false;
+    while (BuscaEnLista(nombre, lista)) {
+        delete[] static_cast<char*>(lista.Actual());
+        lista.BorraActual();
+        quitado = true;
+    }
+    return quitado;
+}
+
+bool DificultadValida(int d) { return d >= 0 && d < NUM_DIFICULTADES; }
+
+int32_t Limita(int32_t v, int32_t minimo, int32_t maximo) { return std::clamp(v, minimo, maximo); }
+
+} // namespace
+
+void InsertaEnTop4(int32_t* rangos, int32_t valor, bool mayorPrimero)
+{
+    for (int r = 0; r < NUM_RANGOS; ++r) {
+        const bool gana = mayorPrimero ? rangos[r] < valor : rangos[r] > valor;
+        if (!gana) continue;
+        for (int k = NUM_RANGOS - 1; k > r; --k) rangos[k] = rangos[k - 1];
+        rangos[r] = valor;
+        return;
+    }
+}
+
+// ---------------------------------------------------------------------------
+// BloqueDificultad
+
+void BloqueDificultad::Inicializa()
+{
+    m_aiDatos[CONTADOR_MAPA] = 0;
+    m_aiDatos[PROGRESO_HISTORIA] = 0;
+    m_aiDatos[LINEA_MAXIMA] = LINEA_MAXIMA_INICIAL;
+    m_aiDatos[RESERVADO] = 0;
+    for (int i = PRIMERA_PUNTUACION; i < PRIMER_TIEMPO; ++i) m_aiDatos[i] = 0;
+    for (int i = PRIMER_TIEMPO; i < PRIMERA_JUGADA; ++i) m_aiDatos[i] = SIN_TIEMPO;
+    for (int i = PRIMERA_JUGADA; i < NUM_DATOS; ++i) m_aiDatos[i] = SIN_JUGADA;
+}
+
+void BloqueDificultad::Valida()
+{
+    // Negative values are missing (-1) or damaged: the field's default.
+    int32_t* d = m_aiDatos;
+    d[CONTADOR_MAPA] = Limita(d[CONTADOR_MAPA], 0, MAX_CONTADOR_MAPA);
+    d[PROGRESO_HISTORIA] = Limita(d[PROGRESO_HISTORIA], 0, MAX_PROGRESO_HISTORIA);
+    if (d[LINEA_MAXIMA] < 0) d[LINEA_MAXIMA] = LINEA_MAXIMA_INICIAL;
+    d[LINEA_MAXIMA] = Limita(d[LINEA_MAXIMA], 1, LINEA_MAXIMA_TOPE);
+    if (d[RESERVADO] == -1) d[RESERVADO] = 0;
+    for (int i = PRIMERA_PUNTUACION; i < PRIMER_TIEMPO; ++i)
+        if (d[i] < 0) d[i] = 0;
+    for (int i = PRIMER_TIEMPO; i < PRIMERA_JUGADA; ++i)
+        if (d[i] < 0 || d[i] > SIN_TIEMPO) d[i] = SIN_TIEMPO;
+    // A level is finished with at least one line.
+    for (int i = PRIMERA_JUGADA; i < NUM_DATOS; ++i)
+        if (d[i] < 1 || d[i] > SIN_JUGADA) d[i] = SIN_JUGADA;
+}
+
+// ---------------------------------------------------------------------------
+// RegistroPerfil
+
+RegistroPerfil::RegistroPerfil()
+{
+    m_ListaRecienDesbloqueados.Inicia();
+    m_ListaBloqueados.Inicia();
+    m_ListaNovedades.Inicia();
+    Inicializa();
+    m_bModificado = 0;
+}
+
+RegistroPerfil::~RegistroPerfil()
+{
+    Libera();
+    m_ListaRecienDesbloqueados.Libera();
+    m_ListaBloqueados.Libera();
+    m_ListaNovedades.Libera();
+}
+
+void RegistroPerfil::Inicializa()
+{
+    m_szRuta[0] = '\0';
+    m_szNombre[0] = '\0';
+    m_iDificultad = DIFICULTAD_INICIAL;
+    for (BloqueDificultad& b : m_aBloques) b.Inicializa();
+    m_bRankingsActualizados = 0;
+}
+
+void RegistroPerfil::Libera()
+{
+    // The lists are emptied whether or not a load succeeded, so that no text
+    // is left behind by a failed one.
+    VaciaListas();
+    m_bCargado = 0;
+}
+
+void RegistroPerfil::VaciaListas()
+{
+    VaciaListaTextos(m_ListaRecienDesbloqueados);
+    VaciaListaTextos(m_ListaBloqueados);
+    VaciaListaTextos(m_ListaNovedades);
+}
+
+void RegistroPerfil::SiembraListas()
+{
+    for (int16_t i : MarcadoresIniciales) m_ListaBloqueados.InsertaAlPrincipio(CopiaTexto(NombreMarcador(i)));
+    m_ListaNovedades.InsertaAlPrincipio(CopiaTexto(NombreMarcador(NovedadInicial)));
+}
+
+bool RegistroPerfil::CambiaNombre(const char* nombre)
+{
+    if (!nombre || std::strchr(nombre, '"')) return false;
+    const size_t n = std::min(std::strlen(nombre), size_t(LONGITUD_NOMBRE - 1));
+    std::memcpy(m_szNombre, nombre, n);
+    m_szNombre[n] = '\0';
+    m_bModificado = 1;
+    return true;
+}
+
+void RegistroPerfil::FijaDificultad(int dificultad)
+{
+    if (DificultadValida(dificultad)) m_iDificultad = dificultad;
+}
+
+void RegistroPerfil::AvanzaHistoria()
+{
+    int32_t& p = Bloque().m_aiDatos[BloqueDificultad::PROGRESO_HISTORIA];
+    p = std::min(p + 1, MAX_PROGRESO_HISTORIA);
+    m_bModificado = 1;
+}
+
+void RegistroPerfil::AumentaLineaMaxima()
+{
+    int32_t& m = Bloque().m_aiDatos[BloqueDificultad::LINEA_MAXIMA];
+    if (m < INT32_MAX) ++m;
+    m_bModificado = 1;
+}
+
+int RegistroPerfil::ProgresoHistoria(int dificultad) const
+{
+    if (!DificultadValida(dificultad)) return 0;
+    return m_aBloques[dificultad].m_aiDatos[BloqueDificultad::PROGRESO_HISTORIA];
+}
+
+void RegistroPerfil::InsertaPuntuacion(int dificultad, int tabla, int puntos)
+{
+    m_bModificado = 1;
+    m_bRankingsActualizados = 0;
+    if (!DificultadValida(dificultad)) return;
+    InsertaEnTop4(&m_aBloques[dificultad].m_aiDatos[BloqueDificultad::IndicePuntuacion(tabla, 0)], puntos, true);
+}
+
+void RegistroPerfil::InsertaTiempo(int dificultad, int tabla, int tiempo)
+{
+    m_bModificado = 1;
+    m_bRankingsActualizados = 0;
+    if (!DificultadValida(dificultad) || tabla < 0 || tabla >= NUM_TABLAS_TIEMPOS) return;
+    InsertaEnTop4(&m_aBloques[dificultad].m_aiDatos[BloqueDificultad::IndiceTiempo(tabla, 0)], tiempo, false);
+}
+
+void RegistroPerfil::InsertaPuntuacionAtaques(int d, int puntos) { InsertaPuntuacion(d, TABLA_ATAQUES, puntos); }
+void RegistroPerfil::InsertaPuntuacionAtaquesSinFin(int d, int puntos) { InsertaPuntuacion(d, TABLA_ATAQUES_SIN_FIN, puntos); }
+void RegistroPerfil::InsertaPuntuacionConcentrar(int d, int puntos) { InsertaPuntuacion(d, TABLA_CONCENTRAR, puntos); }
+void RegistroPerfil::InsertaPuntuacionConcentrarSinFin(int d, int puntos)
+{
+    InsertaPuntuacion(d, TABLA_CONCENTRAR_SIN_FIN, puntos);
+}
+void RegistroPerfil::InsertaTiempoSellos(int d, int nivel, int tiempo)
+{
+    // Only the nine single-seal levels have tables here.
+    InsertaTiempo(d, nivel >= 0 && nivel < 9 ? nivel : -1, tiempo);
+}
+void RegistroPerfil::InsertaTiempoMultiSellos(int d, int tiempo) { InsertaTiempo(d, TABLA_SELLOS_MULTI, tiempo); }
+void RegistroPerfil::InsertaTiempoSellosAzar(int d, int tiempo) { InsertaTiempo(d, TABLA_SELLOS_AZAR, tiempo); }
+
+int32_t RegistroPerfil::Puntuacion(int d, int tabla, int rango) const
+{
+    if (!DificultadValida(d) || tabla < 0 || tabla >= NUM_TABLAS_PUNTOS || rango < 0 || rango >= NUM_RANGOS) return 0;
+    return m_aBloques[d].m_aiDatos[BloqueDificultad::IndicePuntuacion(tabla, rango)];
+}
+
+int32_t RegistroPerfil::Tiempo(int d, int tabla, int rango) const
+{
+    if (!DificultadValida(d) || tabla < 0 || tabla >= NUM_TABLAS_TIEMPOS || rango < 0 || rango >= NUM_RANGOS)
+        return SIN_TIEMPO;
+    return m_aBloques[d].m_aiDatos[BloqueDificultad::IndiceTiempo(tabla, rango)];
+}
+
+namespace {
+bool JugadaValida(int capitulo, int parte)
+{
+    return capitulo >= 0 && capitulo < NUM_CAPITULOS_JUGADA && parte >= 0 && parte < NUM_PARTES_JUGADA;
+}
+} // namespace
+
+void RegistroPerfil::GuardaMejorJugada(int lineas, int capitulo, int parte)
+{
+    m_bModificado = 1;
+    m_bRankingsActualizados = 0;
+    if (!JugadaValida(capitulo, parte)) return;
+    int32_t& v = Bloque().m_aiDatos[BloqueDificultad::IndiceJugada(capitulo, parte)];
+    v = std::min<int32_t>(v, lineas);
+}
+
+int RegistroPerfil::MejorJugada(int capitulo, int parte) const
+{
+    if (!JugadaValida(capitulo, parte)) return SIN_JUGADA;
+    return Bloque().m_aiDatos[BloqueDificultad::IndiceJugada(capitulo, parte)];
+}
+
+int RegistroPerfil::CuentaNivelesJugados(int dificultad) const
+{
+    if (!DificultadValida(dificultad)) return 0;
+    const int32_t* d = m_aBloques[dificultad].m_aiDatos;
+    return static_cast<int>(std::count_if(d + BloqueDificultad::PRIMERA_JUGADA, d + BloqueDificultad::NUM_DATOS,
+                                          [](int32_t v) { return v != SIN_JUGADA; }));
+}
+
+// ---------------------------------------------------------------------------
+// Marker lists
+
+bool RegistroPerfil::EstaDesbloqueado(const char* nombre) { return !BuscaEnLista(nombre, m_ListaBloqueados); }
+bool RegistroPerfil::EsRecienDesbloqueado(const char* nombre) { return BuscaEnLista(nombre, m_ListaRecienDesbloqueados); }
+bool RegistroPerfil::TieneNovedades(const char* nombre) { return BuscaEnLista(nombre, m_ListaNovedades); }
+
+void RegistroPerfil::MarcaDesbloqueado(const char* nombre)
+{
+    if (!nombre) return;
+    if (QuitaDeLista(nombre, m_ListaBloqueados)) {
+        if (!BuscaEnLista(nombre, m_ListaRecienDesbloqueados))
+            m_ListaRecienDesbloqueados.InsertaAlPrincipio(CopiaTexto(nombre));
+        if (!BuscaEnLista(nombre, m_ListaNovedades)) m_ListaNovedades.InsertaAlPrincipio(CopiaTexto(nombre));
+        m_bModificado = 1;
+    } else if (!BuscaEnLista(nombre, m_ListaNovedades)) {
+        m_ListaNovedades.InsertaAlPrincipio(CopiaTexto(nombre));
+        m_bModificado = 1;
+    }
+}
+
+void RegistroPerfil::QuitaRecienDesbloqueado(const char* nombre)
+{
+    if (QuitaDeLista(nombre, m_ListaRecienDesbloqueados)) m_bModificado = 1;
+}
+
+void RegistroPerfil::QuitaNovedades(const char* nombre)
+{
+    if (QuitaDeLista(nombre, m_ListaNovedades)) m_bModificado = 1;
+}
+
+int RegistroPerfil::CuentaSellosGaleria()
+{
+    int n = 0;
+    for (int i = 0; i < NUM_SELLOS_GALERIA; ++i)
+        if (EstaDesbloqueado(NombreMarcador(MARCADOR_PRIMER_SELLO_GALERIA + i))) ++n;
+    return n;
+}

@@ -1,0 +1,60 @@
+#include "kit/ServeisFitxers.h"
+
+#include "engine/core/GestorComandes.h"
+#include "engine/core/SistemaFitxers.h"
+#include "platform/Paths.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace mgtest {
+
+fs::path CarpetaNova(const std::string& nom)
+{
+    fs::path p = fs::path(MG_TEST_TMP) / nom;
+    std::error_code ec;
+    fs::remove_all(p, ec);
+    fs::create_directories(p, ec);
+    return p;
+}
+
+void EscriuFitxer(const fs::path& ruta, const std::string& bytes)
+{
+    std::error_code ec;
+    if (ruta.has_parent_path()) fs::create_directories(ruta.parent_path(), ec);
+    std::ofstream out(ruta, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string LlegeixFitxer(const fs::path& ruta)
+{
+    std::ifstream in(ruta, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+ServeisFitxers::ServeisFitxers(const std::string& arrel)
+{
+    m_sArrelAnterior = plat::DataRoot();
+    plat::SetDataRoot(arrel);
+    g_pSistemaFitxers = new CSistemaFitxers;
+    std::error_code ec;
+    bool arxiu = fs::exists(fs::path(arrel) / "CompactData.CMP", ec) && fs::exists(fs::path(arrel) / "CompactData.IND", ec);
+    m_bCorrecte = arxiu ? g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate")
+                        : g_pSistemaFitxers->Inicia("Kestrune", "Marrowgate");
+    g_pGestorComandes = new CGestorComandes;
+    m_bCorrecte = g_pGestorComandes->Inicia() && m_bCorrecte;
+}
+
+ServeisFitxers::~ServeisFitxers()
+{
+    delete g_pGestorComandes;
+    g_pGestorComandes = nullptr;
+    delete g_pSistemaFitxers;
+    g_pSistemaFitxers = nullptr;
+    plat::SetDataRoot(m_sArrelAnterior);
+}
+
+} // namespace mgtest

@@ -1,0 +1,35 @@
+// Test helpers for anything that reads files: fresh folders, writing bytes,
+// and the data file system and command-file reader started for one test.
+#pragma once
+#include <filesystem>
+#include <string>
+
+namespace mgtest {
+
+// An empty folder MG_TEST_TMP/<nom>, removed first when it exists.
+std::filesystem::path CarpetaNova(const std::string& nom);
+
+// Writes bytes exactly as given (binary), creating parent folders.
+void EscriuFitxer(const std::filesystem::path& ruta, const std::string& bytes);
+
+// Every byte of a file on disk ("" when missing).
+std::string LlegeixFitxer(const std::filesystem::path& ruta);
+
+// Starts g_pSistemaFitxers over `arrel` (as the data root; with its
+// CompactData.CMP/.IND when both exist, else disk only) and g_pGestorComandes;
+// the destructor releases both and restores the earlier data root. Maker and
+// product folder names are the game's.
+class ServeisFitxers {
+public:
+    explicit ServeisFitxers(const std::string& arrel = MG_TEST_DATA_ROOT);
+    ~ServeisFitxers();
+    ServeisFitxers(const ServeisFitxers&) = delete;
+    ServeisFitxers& operator=(const ServeisFitxers&) = delete;
+    bool Correcte() const { return m_bCorrecte; }
+
+private:
+    std::string m_sArrelAnterior;
+    bool m_bCorrecte = false;
+};
+
+} // namespace mgtest

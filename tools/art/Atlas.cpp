@@ -1,0 +1,261 @@
+// Packing sprites into one atlas picture and writing the .SPM description.
+#include "Arte.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <map>
+
+namespace art {
+
+namespace {
+
+// Pixels of padding around each sprite in the atlas. The padding repeats the
+// sprite's border pixels so that filtered sampling at a sprite's edge never
+// picks up a neighbour.
+constexpr int kPad = 2;
+
+int SiguientePotencia(int v)
+{
+    int p = 1;
+    while (p < v) p <<= 1;
+    return p;
+}
+
+struct Colocado {
+    const Sprite* s;
+    int x = 0, y = 0; // the sprite's own top-left pixel in the atlas
+};
+
+// Shelf packing: tallest first, left to right, rows top to bottom, within a
+// power-of-two width. Returns the atlas height used.
+int Empaqueta(std::vector<Colocado>& items, int width)
+{
+    std::sort(items.begin(), items.end(), [](const Colocado& a, const Colocado& b) {
+        if (a.s->h != b.s->h) return a.s->h > b.s->h;
+        return a.s->slot < b.s->slot;
+    });
+    int x = 0, y = 0, row = 0;
+    for (auto& it : items) {
+        int w = it.s->w + 2 * kPad, h = it.s->h + 2 * kPad;
+        if (x > 0 && x + w > width) {
+            x = 0;
+            y += row;
+            row = 0;
+        }
+        it.x = x + kPad;
+        it.y = y + kPad;
+        x += w;
+        row = std::max(row, h);
+    }
+    return y + row;
+}
+
+// Copies a w by h ARGB surface into the atlas at (x, y) and extends its
+// border pixels kPad pixels outwards.
+void Copia(cairo_surface_t* atlas, cairo_surface_t* src, int x, int y, int w, int h)
+{
+    cairo_surface_flush(atlas);
+    cairo_surface_flush(src);
+    unsigned char* dst = cairo_image_surface_get_data(atlas);
+    int dstride = cairo_image_surface_get_stride(atlas);
+    int aw = cairo_image_surface_get_width(atlas), ah = cairo_image_surface_get_height(atlas);
+    const unsigned char* s = cairo_image_surface_get_data(src);
+    int sstride = cairo_image_surface_get_stride(src);
+    for (int dy = -kPad; dy < h + kPad; ++dy) {
+        int ty = y + dy;
+        if (ty < 0 || ty >= ah) continue;
+        int sy = std::clamp(dy, 0, h - 1);
+        for (int dx = -kPad; dx < w + kPad; ++dx) {
+            int tx = x + dx;
+            if (tx < 0 || tx >= aw) continue;
+            int sx = std::clamp(dx, 0, w - 1);
+            std::memcpy(dst + ty * dstride + tx * 4, s + sy * sstride + sx * 4, 4);
+        }
+    }
+    cairo_surface_mark_dirty(atlas);
+}
+
+bool CreaCarpeta(const std::string& file)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ec);
+    return !ec;
+}
+
+bool GuardaPNG(cairo_surface_t* s, const std::string& path)
+{
+    if (!CreaCarpeta(path)) return false;
+    if (cairo_surface_write_to_png(s, path.c_str()) != CAIRO_STATUS_SUCCESS) {
+        std::fprintf(stderr, "mg_art: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::map<std::string, std::function<Salida()>>& Registro()
+{
+    static std::map<std::string, std::function<Salida()>> r;
+    return r;
+}
+
+} // namespace
+
+RegistroPaso::RegistroPaso(const char* name, std::function<Salida()> make)
+{
+    Registro()[name] = std::move(make);
+}
+
+bool EjecutaPaso(const std::string& stage, const std::string& name)
+{
+    auto it = Registro().find(name);
+    if (it == Registro().end()) {
+        std::fprintf(stderr, "mg_art: no step named %s\n", name.c_str());
+        return false;
+    }
+    Salida out = it->second();
+    for (const auto& img : out.images)
+        if (!EscribeImagen(stage, img)) return false;
+    for (const auto& p : out.packages)
+        if (!EscribePaquete(stage, p)) return false;
+    return true;
+}
+
+std::vector<std::string> NombresPasos()
+{
+    std::vector<std::string> v;
+    for (const auto& [k, f] : Registro()) v.push_back(k);
+    return v;
+}
+
+std::shared_ptr<cairo_surface_t> Pinta(int w, int h, const Painter& paint)
+{
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(w, 1), std::max(h, 1));
+    cairo_t* cr = cairo_create(s);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_paint(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    if (paint) paint(cr, w, h);
+    cairo_destroy(cr);
+    cairo_surface_flush(s);
+    return std::shared_ptr<cairo_surface_t>(s, cairo_surface_destroy);
+}
+
+void AnadeFrames(Paquete& p, int first, int count, int w, int h, double hx, double hy,
+                 const PainterFrame& paint)
+{
+    for (int i = 0; i < count; ++i) {
+        Sprite s;
+        s.slot = first + i;
+        s.w = w;
+        s.h = h;
+        s.hx = hx;
+        s.hy = hy;
+        s.paint = [paint, i, count](cairo_t* cr, double pw, double ph) { paint(cr, pw, ph, i, count); };
+        p.sprites.push_back(std::move(s));
+    }
+}
+
+void AnadeNueveTrozos(Paquete& p, int first, const Bordes& b, const Painter& panel)
+{
+    const int W = b.left + b.mid + b.right, H = b.top + b.mid + b.bottom;
+    auto whole = Pinta(W, H, panel);
+    struct Trozo {
+        int x, y, w, h;
+    };
+    const int xm = b.left, xr = b.left + b.mid, ym = b.top, yb = b.top + b.mid;
+    const Trozo trozos[9] = {
+        {0, 0, b.left, b.top},          // top-left
+        {xr, 0, b.right, b.top},        // top-right
+        {0, yb, b.left, b.bottom},      // bottom-left
+        {xr, yb, b.right, b.bottom},    // bottom-right
+        {xm, 0, b.mid, b.top},          // top edge
+        {xm, yb, b.mid, b.bottom},      // bottom edge
+        {0, ym, b.left, b.mid},         // left edge
+        {xr, ym, b.right, b.mid},       // right edge
+        {xm, ym, b.mid, b.mid},         // centre
+    };
+    for (int i = 0; i < 9; ++i) {
+        const Trozo t = trozos[i];
+        if (t.w <= 0 || t.h <= 0) continue; // an empty slot stays undefined
+        Sprite s;
+        s.slot = first + i;
+        s.w = t.w;
+        s.h = t.h;
+        s.paint = [whole, t](cairo_t* cr, double, double) {
+            cairo_set_source_surface(cr, whole.get(), -t.x, -t.y);
+            cairo_paint(cr);
+        };
+        p.sprites.push_back(std::move(s));
+    }
+}
+
+std::string RutaEnStage(const std::string& stage, const std::string& name)
+{
+    std::string rel = name;
+    std::replace(rel.begin(), rel.end(), '\\', '/');
+    return stage + "/" + rel;
+}
+
+bool EscribeImagen(const std::string& stage, const Imagen& img)
+{
+    auto s = Pinta(img.w, img.h, img.paint);
+    return GuardaPNG(s.get(), RutaEnStage(stage, img.name));
+}
+
+bool EscribePaquete(const std::string& stage, const Paquete& p)
+{
+    std::vector<Colocado> items;
+    int widest = 1;
+    for (const auto& s : p.sprites) {
+        if (s.w <= 0 || s.h <= 0 || s.slot < 0 || s.slot > 255) {
+            std::fprintf(stderr, "mg_art: %s: bad sprite in slot %d\n", p.spm.c_str(), s.slot);
+            return false;
+        }
+        items.push_back({&s});
+        widest = std::max(widest, s.w + 2 * kPad);
+    }
+    // The narrowest power-of-two width (from 64) that keeps the atlas no
+    // taller than wide.
+    int width = SiguientePotencia(std::max(widest, 64));
+    int height = Empaqueta(items, width);
+    while (height > width) {
+        width *= 2;
+        height = Empaqueta(items, width);
+    }
+    auto atlas = Pinta(width, std::max(height, 1), nullptr);
+    for (const auto& it : items) {
+        auto one = Pinta(it.s->w, it.s->h, it.s->paint);
+        Copia(atlas.get(), one.get(), it.x, it.y, it.s->w, it.s->h);
+    }
+    if (!GuardaPNG(atlas.get(), RutaEnStage(stage, p.atlas))) return false;
+
+    std::string path = RutaEnStage(stage, p.spm);
+    if (!CreaCarpeta(path)) return false;
+    FILE* f = std::fopen(path.c_str(), "w");
+    if (!f) {
+        std::fprintf(stderr, "mg_art: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::fprintf(f, "// %s\n", p.comment.empty() ? "Sprite package" : p.comment.c_str());
+    std::fprintf(f, "// Drawn by tools/art; the picture is %s.\n\n", p.atlas.c_str());
+    std::fprintf(f, "SPMVER = 1;\n\n");
+    std::sort(items.begin(), items.end(), [](const Colocado& a, const Colocado& b) { return a.s->slot < b.s->slot; });
+    for (const auto& it : items) {
+        const Sprite& s = *it.s;
+        std::fprintf(f, "SPRITE = %d, \"%s\", %d, %d, %d, %d, %.1f, %.1f, %d;\n", s.slot, p.atlas.c_str(), it.x,
+                     it.y, s.w, s.h, s.hx, s.hy, s.mode);
+    }
+    if (!p.animations.empty()) std::fprintf(f, "\n");
+    for (const auto& a : p.animations) {
+        std::fprintf(f, "ANIMACIO = %d", a.index);
+        for (const auto& [slot, ms] : a.frames) std::fprintf(f, ", %d, %d", slot, ms);
+        std::fprintf(f, ";\n");
+    }
+    bool ok = std::fclose(f) == 0;
+    if (!ok) std::fprintf(stderr, "mg_art: cannot write %s\n", path.c_str());
+    return ok;
+}
+
+} // namespace art

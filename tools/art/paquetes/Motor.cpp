@@ -1,0 +1,253 @@
+// The engine's own art: the placeholders of missing pictures, the pointer
+// cursor, the white square of the fade overlay and the two frame styles of
+// the interface.
+#include "Arte.h"
+#include "Pinceles.h"
+
+#include <cmath>
+
+namespace art {
+namespace {
+
+// ---- placeholders: loud, unmistakable, each with its own colours and label ----
+
+Painter Marcador(const char* label, Color a, Color b, Color ink, bool stripes)
+{
+    return [=](cairo_t* cr, double w, double h) {
+        if (stripes) {
+            Fuente(cr, a);
+            cairo_paint(cr);
+            Fuente(cr, b);
+            cairo_set_line_width(cr, 6);
+            for (double d = -h; d < w + h; d += 16) {
+                cairo_move_to(cr, d, 0);
+                cairo_line_to(cr, d + h, h);
+            }
+            cairo_stroke(cr);
+        } else {
+            Ajedrez(cr, w, h, 8, a, b);
+        }
+        cairo_set_line_width(cr, 3);
+        Fuente(cr, ink);
+        cairo_rectangle(cr, 1.5, 1.5, w - 3, h - 3);
+        cairo_stroke(cr);
+        Fuente(cr, Hex(0x000000, 0.8));
+        RectRedondeado(cr, 7, 9, w - 14, h - 18, 5);
+        cairo_fill(cr);
+        Fuente(cr, ink);
+        cairo_set_line_width(cr, 2.2);
+        const double size = 12;
+        Letras(cr, label, (w - AnchoLetras(label, size)) / 2, 15, size);
+        cairo_set_line_width(cr, 3);
+        Letras(cr, "?", (w - AnchoLetras("?", 16)) / 2, 33, 16);
+    };
+}
+
+Salida Placeholders()
+{
+    Salida s;
+    s.images.push_back({"QuarnData\\Graficos\\PlaceHolders\\SPMNoEncontrado.png", 64, 64,
+                        Marcador("SPM", Hex(0xFF00FF), Hex(0x000000), Hex(0xFFFF00), false)});
+    s.images.push_back({"QuarnData\\Graficos\\PlaceHolders\\SpriteNoExisteEnSPM.png", 64, 64,
+                        Marcador("SPR", Hex(0xFF8000), Hex(0x000000), Hex(0x00FFFF), true)});
+    s.images.push_back({"QuarnData\\Graficos\\PlaceHolders\\PNGNoEncontrado.png", 64, 64,
+                        Marcador("PNG", Hex(0x00E0E0), Hex(0x000000), Hex(0xFF2020), false)});
+    return s;
+}
+RegistroPaso g_placeholders("placeholders", Placeholders);
+
+// ---- the pointer cursor: a gilded arrow with a glint running down it ----
+
+void Flecha(cairo_t* cr)
+{
+    cairo_move_to(cr, 3, 3);
+    cairo_line_to(cr, 3, 29);
+    cairo_line_to(cr, 9.5, 23.5);
+    cairo_line_to(cr, 14.5, 34);
+    cairo_line_to(cr, 19, 32);
+    cairo_line_to(cr, 14, 21.5);
+    cairo_line_to(cr, 22.5, 21.5);
+    cairo_close_path(cr);
+}
+
+void Cursor(cairo_t* cr, double w, double h, int frame, int count)
+{
+    (void)w;
+    // drop shadow
+    cairo_save(cr);
+    cairo_translate(cr, 1.5, 2);
+    Flecha(cr);
+    Fuente(cr, Hex(0x000000, 0.35));
+    cairo_fill(cr);
+    cairo_restore(cr);
+    // body
+    Flecha(cr);
+    DegradadoV(cr, 3, 34, {{0, Hex(0xFFF4C0)}, {0.45, Hex(0xF2C24A)}, {1, Hex(0xA86A12)}});
+    cairo_fill_preserve(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, 1.6);
+    Fuente(cr, Hex(0x3A2308));
+    cairo_stroke(cr);
+    // inner highlight along the left edge
+    cairo_move_to(cr, 5, 7.5);
+    cairo_line_to(cr, 5, 24);
+    Fuente(cr, Hex(0xFFFFFF, 0.55));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    // the glint: frames 1..count-1 run it from the tip down the edge
+    if (frame > 0) {
+        double t = double(frame - 1) / (count - 2);
+        double y = 4 + t * 22;
+        Flecha(cr);
+        cairo_clip(cr);
+        DegradadoV(cr, y - 5, y + 5, {{0, Hex(0xFFFFFF, 0)}, {0.5, Hex(0xFFFFFF, 0.75)}, {1, Hex(0xFFFFFF, 0)}});
+        cairo_paint(cr);
+        cairo_reset_clip(cr);
+        Destello(cr, 4, y, 5 + 2 * std::sin(t * M_PI), Hex(0xFFFFFF, 0.95));
+    }
+    (void)h;
+}
+
+Salida PaqueteCursor()
+{
+    Paquete p;
+    p.spm = "Data\\Graficos\\Ingame\\CursorIngame.SPM";
+    p.atlas = "Data\\Graficos\\Ingame\\CursorIngame.png";
+    p.comment = "Pointer cursor: a gilded arrow; animation 0 rests, then a glint runs down its edge";
+    const int frames = 7;
+    AnadeFrames(p, 0, frames, 26, 38, 3, 3, Cursor);
+    Animacion a{0, {{0, 900}}};
+    for (int i = 1; i < frames; ++i) a.frames.push_back({i, 55});
+    p.animations.push_back(a);
+    return {{p}, {}};
+}
+RegistroPaso g_cursor("cursor", PaqueteCursor);
+
+// ---- the white square that the fade overlay stretches over the field ----
+
+Salida PaqueteCuadroBlanco()
+{
+    Paquete p;
+    p.spm = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
+    p.atlas = "Data\\Graficos\\Menus\\CuadroBlanco.png";
+    p.comment = "A plain white square, centred on its hotspot, for overlays and tinted blocks";
+    Sprite s;
+    s.slot = 0;
+    s.w = s.h = 16;
+    s.hx = s.hy = 8;
+    s.mode = MODO_OPACO;
+    s.paint = [](cairo_t* cr, double, double) {
+        cairo_set_source_rgb(cr, 1, 1, 1);
+        cairo_paint(cr);
+    };
+    p.sprites.push_back(s);
+    p.animations.push_back({0, {{0, 10000}}});
+    return {{p}, {}};
+}
+RegistroPaso g_cuadro("cuadroblanco", PaqueteCuadroBlanco);
+
+// ---- interface frame styles ----
+
+// Lineas: a fine double line with a soft glow and a faint body, drawn in
+// near-white so that the styles' colours tint it.
+void PanelLineas(cairo_t* cr, double w, double h)
+{
+    RectRedondeado(cr, 3, 3, w - 6, h - 6, 7);
+    Fuente(cr, Hex(0xFFFFFF, 0.10));
+    cairo_fill(cr);
+    for (int i = 3; i >= 1; --i) { // glow
+        RectRedondeado(cr, 3.5, 3.5, w - 7, h - 7, 7);
+        Fuente(cr, Hex(0xFFFFFF, 0.07));
+        cairo_set_line_width(cr, 2.0 + 2.0 * i);
+        cairo_stroke(cr);
+    }
+    RectRedondeado(cr, 3.5, 3.5, w - 7, h - 7, 7);
+    Fuente(cr, Hex(0xFFFFFF, 0.95));
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    RectRedondeado(cr, 7.5, 7.5, w - 15, h - 15, 4);
+    Fuente(cr, Hex(0xE8ECFF, 0.55));
+    cairo_set_line_width(cr, 1.0);
+    cairo_stroke(cr);
+    // small diamond studs in the corners
+    const double pts[4][2] = {{7.5, 7.5}, {w - 7.5, 7.5}, {7.5, h - 7.5}, {w - 7.5, h - 7.5}};
+    for (const auto& p : pts) {
+        cairo_move_to(cr, p[0], p[1] - 2.8);
+        cairo_line_to(cr, p[0] + 2.8, p[1]);
+        cairo_line_to(cr, p[0], p[1] + 2.8);
+        cairo_line_to(cr, p[0] - 2.8, p[1]);
+        cairo_close_path(cr);
+        Fuente(cr, Hex(0xFFFFFF));
+        cairo_fill(cr);
+    }
+}
+
+// Paneles: a gilded, bevelled rim around a deep blue body, with gems set in
+// the corners.
+void PanelDorado(cairo_t* cr, double w, double h)
+{
+    const double r = 12;
+    // outer dark outline and drop
+    RectRedondeado(cr, 1, 2, w - 2, h - 2, r);
+    Fuente(cr, Hex(0x000000, 0.45));
+    cairo_fill(cr);
+    // rim
+    RectRedondeado(cr, 1, 1, w - 2, h - 3, r);
+    DegradadoV(cr, 0, h, {{0, Hex(0xFFE9A8)}, {0.12, Hex(0xD9A441)}, {0.5, Hex(0x9C6A1E)},
+                          {0.88, Hex(0xC48B30)}, {1, Hex(0x6B4411)}});
+    cairo_fill(cr);
+    RectRedondeado(cr, 1.5, 1.5, w - 3, h - 4, r);
+    Fuente(cr, Hex(0x2E1B05));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    // rim highlight
+    RectRedondeado(cr, 3.5, 3.5, w - 7, h - 8, r - 2);
+    Fuente(cr, Hex(0xFFF6D0, 0.55));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    // body
+    const double in = 9;
+    RectRedondeado(cr, in, in, w - 2 * in, h - 2 * in - 1, 6);
+    DegradadoV(cr, in, h - in, {{0, Hex(0x2B3A6E, 0.96)}, {0.5, Hex(0x1A2450, 0.96)}, {1, Hex(0x101735, 0.96)}});
+    cairo_fill_preserve(cr);
+    Fuente(cr, Hex(0x0A0E22));
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    // inner bevel light along the body's top
+    cairo_move_to(cr, in + 6, in + 1.5);
+    cairo_line_to(cr, w - in - 6, in + 1.5);
+    Fuente(cr, Hex(0x8FA6FF, 0.35));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    // corner gems
+    const double g = 7;
+    const double pts[4][2] = {{g, g}, {w - g, g}, {g, h - g - 1}, {w - g, h - g - 1}};
+    for (const auto& p : pts) {
+        cairo_arc(cr, p[0], p[1], 4.2, 0, 2 * M_PI);
+        Fuente(cr, Hex(0x2E1B05));
+        cairo_fill(cr);
+        cairo_arc(cr, p[0], p[1], 3.2, 0, 2 * M_PI);
+        DegradadoRadial(cr, p[0] - 1, p[1] - 1, 4, {{0, Hex(0xFFB0C0)}, {0.5, Hex(0xD0203A)}, {1, Hex(0x5A0612)}});
+        cairo_fill(cr);
+    }
+}
+
+Salida Estilos()
+{
+    Paquete lineas;
+    lineas.spm = "Data\\SPM\\Lineas.spm";
+    lineas.atlas = "Data\\SPM\\Lineas.png";
+    lineas.comment = "Frame style of lines: a fine glowing double line (nine slices, slots 0-8)";
+    AnadeNueveTrozos(lineas, 0, {12, 12, 12, 12, 8}, PanelLineas);
+
+    Paquete paneles;
+    paneles.spm = "Data\\SPM\\Paneles.spm";
+    paneles.atlas = "Data\\SPM\\Paneles.png";
+    paneles.comment = "Frame style of panels: a gilded rim around a deep blue body (nine slices, slots 0-8)";
+    AnadeNueveTrozos(paneles, 0, {20, 20, 20, 21, 8}, PanelDorado);
+    return {{lineas, paneles}, {}};
+}
+RegistroPaso g_estilos("estilos", Estilos);
+
+} // namespace
+} // namespace art
