@@ -92,6 +92,16 @@ int MixVoice(AudioBuffer& v, float* mix, int n, float g0, float dg)
         pos += step;
         ++k;
     }
+    // A voice that has just played its last frame stops now, not at the
+    // next block.
+    if (pos >= end) {
+        if (v.loop) {
+            pos %= end;
+        } else {
+            pos = end;
+            v.playing = false;
+        }
+    }
     v.position = pos;
     return k;
 }

@@ -144,7 +144,9 @@ void CSistemaSonido::Para()
 void CSistemaSonido::LiberaTodo()
 {
     while (NodoLista* n = m_Flujos.m_pCabeza) {
-        LiberaFlujo(static_cast<CFlujoOgg*>(n->m_pItem));
+        auto* s = static_cast<CFlujoOgg*>(n->m_pItem);
+        LiberaFlujo(s);
+        delete s;
         QuitaNodo(m_Flujos, n);
     }
     while (NodoLista* n = m_Instancias.m_pCabeza) {
