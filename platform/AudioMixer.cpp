@@ -54,6 +54,19 @@ int MixVoice(AudioBuffer& v, float* mix, int n, float g0, float dg)
             uint64_t r = (safeEnd - pos + step - 1) / step;
             run = int(std::min<uint64_t>(r, uint64_t(n - k)));
         }
+        if (step == kOne && uint32_t(pos) == 0) {
+            // At the output rate on a whole frame: no interpolation needed.
+            uint32_t i = uint32_t(pos >> 32);
+            for (int j = 0; j < run; ++j, ++k, ++i) {
+                float l = Sample<Channels, Bits>(bytes, i, 0);
+                float r = Channels == 2 ? Sample<Channels, Bits>(bytes, i, 1) : l;
+                mix[2 * k] += l * g;
+                mix[2 * k + 1] += r * g;
+                g += dg;
+            }
+            pos += uint64_t(run) << 32;
+            run = 0;
+        }
         for (int j = 0; j < run; ++j, ++k) {
             uint32_t i = uint32_t(pos >> 32);
             float f = float(uint32_t(pos)) * kFracScale;
