@@ -446,31 +446,21 @@ int ScaleAxis(int v)
     return std::clamp(r, -kControllerAxisRange, kControllerAxisRange);
 }
 
-uint32_t Fnv1a(const char* s, uint32_t h)
-{
-    for (; s && *s; ++s) h = (h ^ static_cast<unsigned char>(*s)) * 16777619u;
-    return h;
-}
-
-// SDL's GUID names the model; the device path tells two pads of one model
-// apart, and the rank among devices with the same GUID and path (virtual
-// devices have none) breaks what ties are left.
+// SDL's GUID names the model (bus, vendor, product, version, name), which
+// stays the same when the device is plugged in again, on any port, and in the
+// next run, so bindings saved with it keep working. Several devices of one
+// model are told apart by their rank among the connected ones.
 ControllerId MakeId(int index)
 {
     ControllerId id;
     const SDL_JoystickGUID g = SDL_JoystickGetDeviceGUID(index);
     static_assert(sizeof g.data == sizeof id.bytes);
     std::memcpy(id.bytes, g.data, sizeof id.bytes);
-    const char* path = SDL_JoystickPathForIndex(index);
-    int rank = 0;
-    for (int i = 0; i < index; ++i) {
-        const SDL_JoystickGUID o = SDL_JoystickGetDeviceGUID(i);
-        const char* p = SDL_JoystickPathForIndex(i);
-        if (std::memcmp(o.data, g.data, sizeof g.data) == 0 && std::strcmp(p ? p : "", path ? path : "") == 0) ++rank;
-    }
-    if ((path && *path) || rank) {
-        uint32_t h = Fnv1a(path, 2166136261u);
-        h = (h ^ static_cast<uint32_t>(rank)) * 16777619u;
+    uint32_t rank = 0;
+    for (int i = 0; i < index; ++i)
+        if (std::memcmp(SDL_JoystickGetDeviceGUID(i).data, g.data, sizeof g.data) == 0) ++rank;
+    if (rank) {
+        const uint32_t h = (2166136261u ^ rank) * 16777619u;
         for (int i = 0; i < 4; ++i) id.bytes[12 + i] ^= static_cast<uint8_t>(h >> (8 * i));
     }
     return id;
