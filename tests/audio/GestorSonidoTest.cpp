@@ -35,7 +35,9 @@ class Gestor : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        m_entorno = std::make_unique<EntornoSonido>("gestor_sonido");
+        // A folder of its own: the tests run side by side in separate processes.
+        m_entorno = std::make_unique<EntornoSonido>(std::string("gestor_") +
+                                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         ASSERT_TRUE(m_entorno->Correcto());
         EntornoSonido& e = *m_entorno;
         e.Escribe("QuarnData/Audio/Sonido/RanuraSonidoNoExiste.wav", audiotest::WavConstante(1, 0.1f));
