@@ -1,5 +1,7 @@
 #include "engine/core/Aplicacion.h"
 
+#include "engine/audio/GestorSonido.h"
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/EnlaceGraficos.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
@@ -31,7 +33,7 @@ CEnlaceGraficos g_enlacePlataforma;
 
 void ActualizaGestorSonido()
 {
-    // CGestorSonido::Actualiza once the sound manager exists.
+    if (g_pGestorSonido) g_pGestorSonido->Actualiza();
 }
 
 void ActualizaRatones()
@@ -48,12 +50,12 @@ void ActualizaTecladoYMandos()
 
 void ActualizaSistemaSonido()
 {
-    // CSistemaSonido::Actualiza when the sound system exists.
+    if (g_pSistemaSonido) g_pSistemaSonido->Actualiza();
 }
 
 void AplicaVolumenFlujos()
 {
-    // CSistemaSonido::AplicaVolumenFlujos when the sound system exists.
+    if (g_pSistemaSonido) g_pSistemaSonido->AplicaVolumenFlujos();
 }
 
 // The pointer of mouse i, false when there is no such mouse.
@@ -67,16 +69,14 @@ bool PosicionRaton(int i, float* x, float* y)
 }
 
 // A looping music stream, or null.
-CFlujoOgg* AbreMusicaEnBucle(const char* /*szNombre*/)
+CFlujoOgg* AbreMusicaEnBucle(const char* szNombre)
 {
-    // CSistemaSonido::AbreFlujoEnBucle (name, 10.0, 128) once the sound
-    // system exists.
-    return nullptr;
+    return g_pSistemaSonido ? g_pSistemaSonido->AbreFlujoEnBucle(szNombre, 10.0f, 128) : nullptr;
 }
 
-void CierraMusica(CFlujoOgg* /*pFlujo*/)
+void CierraMusica(CFlujoOgg* pFlujo)
 {
-    // CSistemaSonido::CierraFlujo once the sound system exists.
+    if (g_pSistemaSonido) g_pSistemaSonido->CierraFlujo(pFlujo);
 }
 
 void SeleccionaIdioma(int iClave, char cPrimera, char cSegunda)

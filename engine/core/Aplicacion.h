@@ -126,6 +126,7 @@ public:
     // name was refused (too long for the name field).
     bool CambiaMusica(const char* szNombre);
     const char* NombreMusica() const { return m_szMusica; }
+    CFlujoOgg* FlujoMusica() const { return m_pMusica; }
 
     // Pointer cursors.
     void PonDibujaCursores(bool bDibuja) { m_bDibujaCursores = bDibuja ? 1 : 0; }

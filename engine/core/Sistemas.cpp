@@ -1,5 +1,8 @@
 #include "engine/core/Sistemas.h"
 
+#include "engine/audio/BancoRanuras.h"
+#include "engine/audio/GestorSonido.h"
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/Aplicacion.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/GestorMandos.h"
@@ -19,9 +22,6 @@
 void* g_hVentana = nullptr;
 uint8_t g_bVentana = 1;
 uint8_t g_bCambioModoPermitido = 1;
-CSistemaSonido* g_pSistemaSonido = nullptr;
-CBancoRanuras* g_pBancoRanuras = nullptr;
-CGestorSonido* g_pGestorSonido = nullptr;
 CSistemaCacheEfectos* g_pSistemaCacheEfectos = nullptr;
 CTeclado* g_pTeclado = nullptr;
 CGestorRatones* g_pRatones = nullptr;
@@ -107,24 +107,21 @@ bool IniciaPreferenciasYVentana(const ParametrosInicio&)
 
 bool IniciaSonido(const ParametrosInicio&)
 {
-    // CSistemaSonido::Inicia (VOLMUSICA, VOLSONIDO) into g_pSistemaSonido.
-    // Filled by the audio engine.
-    return true;
+    g_pSistemaSonido = new (std::nothrow) CSistemaSonido;
+    return g_pSistemaSonido && g_pSistemaSonido->Inicia(g_pPreferencias->m_fVolMusica, g_pPreferencias->m_fVolSonido);
 }
 
-bool IniciaBancoRanuras(const ParametrosInicio&)
+bool IniciaBancoRanuras(const ParametrosInicio& p)
 {
-    // CBancoRanuras::Carga (music configuration, sound configuration) into
-    // g_pBancoRanuras; the sequence player's slot bank too. Filled by the
-    // slot bank.
-    return true;
+    // The sequence player takes the same slot bank once it exists.
+    g_pBancoRanuras = new (std::nothrow) CBancoRanuras;
+    return g_pBancoRanuras && g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido);
 }
 
 bool IniciaGestorSonido(const ParametrosInicio&)
 {
-    // CGestorSonido::Inicia (slot bank) into g_pGestorSonido. Filled by the
-    // sound manager.
-    return true;
+    g_pGestorSonido = new (std::nothrow) CGestorSonido;
+    return g_pGestorSonido && g_pGestorSonido->Inicia(g_pBancoRanuras);
 }
 
 bool IniciaCacheEfectos(const ParametrosInicio&)
@@ -262,9 +259,13 @@ void LiberaSistemas()
     if (g_pTeclado) Borra(g_pTeclado);
     // The sprite-package cache is deleted here by its own service.
     if (g_pSistema2D) Borra(g_pSistema2D);
-    // The effects cache, the sound manager, the slot bank and the sound
-    // system (its thread stopped first) are deleted here, in this order, by
-    // their own services.
+    // The effects cache is deleted here by its own service.
+    if (g_pGestorSonido) Borra(g_pGestorSonido);
+    if (g_pBancoRanuras) Borra(g_pBancoRanuras);
+    if (g_pSistemaSonido) {
+        g_pSistemaSonido->Para();
+        Borra(g_pSistemaSonido);
+    }
     g_GestorFLIs.Libera();
     if (g_pSistemaFitxersUsuari) Borra(g_pSistemaFitxersUsuari);
     if (g_pSistemaFitxers) Borra(g_pSistemaFitxers);

@@ -1,3 +1,4 @@
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/Aplicacion.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
@@ -282,4 +283,36 @@ TEST_F(Sistemas, KeysReachTheFocusedObjectAndActivationFlushesThem)
     app.QuitaMenu(&obj);
     LiberaSistemas();
     FijaRelojManual(false);
+}
+
+TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
+{
+    ASSERT_TRUE(Inicia());
+    CAplicacion& app = *g_pAplicacion;
+    ASSERT_TRUE(app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg"));
+    CFlujoOgg* pFlujo = app.FlujoMusica();
+    ASSERT_NE(pFlujo, nullptr);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
+    // The same name in other case: the same stream goes on.
+    app.CambiaMusica("quarndata\\AUDIO\\musica\\a.OGG");
+    EXPECT_EQ(app.FlujoMusica(), pFlujo);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
+    // A name too long for the field leaves the music as it is.
+    std::string largo(300, 'x');
+    EXPECT_FALSE(app.CambiaMusica(largo.c_str()));
+    EXPECT_EQ(app.FlujoMusica(), pFlujo);
+    // Another track replaces it; a missing one leaves no music and no name.
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\B.ogg");
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
+    EXPECT_STREQ(app.NombreMusica(), "QuarnData\\Audio\\Musica\\B.ogg");
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\NoExiste.ogg");
+    EXPECT_EQ(app.FlujoMusica(), nullptr);
+    EXPECT_STREQ(app.NombreMusica(), "");
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
+    app.CambiaMusica(nullptr);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
+    // Shutdown closes a stream left playing.
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
+    LiberaSistemas();
 }
