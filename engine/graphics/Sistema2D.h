@@ -132,6 +132,8 @@ public:
     bool CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera);
     bool EsFitxerPNG(const char* szFitxer);
     void DibuixaBitmapText(Bitmap* pBitmap);
+    // A text bitmap's unknown width and height measured with its font.
+    void MideBitmapText(Bitmap* pBitmap);
     static int PotenciaDeDos(int n);
     int NumBitmaps() const { return m_lBitmaps.m_iNumElementos; }
     Bitmap* GetPlaceholder() const { return m_pPlaceholder; }
@@ -171,6 +173,7 @@ public:
 
 private:
     void Neteja();
+    void AlliberaFonts();
     void FesSpriteInicial(Sprite* pSprite);
     void TreuSpriteDeLlista(Sprite* pSprite);
     Sprite* NouSprite(Bitmap* pBitmap);
