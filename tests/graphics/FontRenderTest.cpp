@@ -340,6 +340,7 @@ TEST_F(FontRender, TextSizeMeasuredAndCodesFollowTheLanguage)
     EXPECT_TRUE(Blanco(105, 105));
     EXPECT_TRUE(Negro(111, 105));
     EXPECT_TRUE(Negro(100 + 22 + 5, 105));
+    EXPECT_FLOAT_EQ(m_pSis->GetFont(0)->CalculaAltoFLI(CodigoFLI("TXTA")), 20.0f);
     // Another language: the text images are rendered again.
     g_GestorFLIs.SeleccionaIdioma(1);
     m_pSis->RecargaBitmapsTexto();
