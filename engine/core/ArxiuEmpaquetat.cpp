@@ -52,7 +52,10 @@ bool EmpaquetaCarpeta(const std::string& carpeta, const std::string& rutaArxiu, 
                 continue;
             }
             std::string dir;
-            for (const fs::path& part : rel.parent_path()) dir += "\\" + part.string();
+            for (const fs::path& part : rel.parent_path()) {
+                dir += '\\';
+                dir += part.string();
+            }
             std::string nom = rel.filename().string();
             if (dir.size() >= kMidaNom || nom.size() >= kMidaNom || dir.find('\n') != std::string::npos ||
                 nom.find('\n') != std::string::npos)

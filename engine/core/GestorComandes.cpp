@@ -3,6 +3,8 @@
 #include "engine/core/NumerosC.h"
 #include "engine/core/SistemaFitxers.h"
 
+#include <cfloat>
+#include <cmath>
 #include <new>
 #include <strings.h>
 
@@ -151,11 +153,13 @@ void CGestorComandes::TancaTots()
     }
 }
 
-void CGestorComandes::Allibera(FitxerComandes* f)
+bool CGestorComandes::Allibera(FitxerComandes* f)
 {
-    if (!f) return;
-    if (f->m_pSistema && f->m_pFitxer) f->m_pSistema->Tanca(f->m_pFitxer);
+    if (!f) return false;
+    bool ok = true;
+    if (f->m_pSistema && f->m_pFitxer) ok = f->m_pSistema->Tanca(f->m_pFitxer);
     delete f;
+    return ok;
 }
 
 bool CGestorComandes::LlegeixComandaDe(const unsigned char* dades, size_t mida, size_t* consumits, FitxerComandes* f)
@@ -224,7 +228,13 @@ int CGestorComandes::LlegeixEnter(FitxerComandes* f)
 float CGestorComandes::LlegeixReal(FitxerComandes* f)
 {
     const ParametreComanda* p = Seguent(f);
-    return p ? static_cast<float>(RealDeTexto(p->m_sText.c_str())) : -1.0f;
+    if (!p) return -1.0f;
+    // A value beyond the float range is clamped to it, never converted
+    // out of range.
+    double v = RealDeTexto(p->m_sText.c_str());
+    if (v > FLT_MAX) return std::isinf(v) ? HUGE_VALF : FLT_MAX;
+    if (v < -FLT_MAX) return std::isinf(v) ? -HUGE_VALF : -FLT_MAX;
+    return static_cast<float>(v);
 }
 
 int CGestorComandes::LlegeixCodi(FitxerComandes* f)
@@ -321,9 +331,15 @@ bool CGestorComandes::EscriuComanda(FitxerComandes* f)
     return f->m_pSistema->EscriuFormat(f->m_pFitxer, "%s", linia.c_str()) == static_cast<int>(linia.size());
 }
 
-void CGestorComandes::Tanca(FitxerComandes* f)
+bool CGestorComandes::Sincronitza(FitxerComandes* f)
 {
-    if (!f || !m_oberts.m_bIniciada || !m_oberts.Busca(f)) return;
+    if (!f || f->m_bLectura || !f->m_pSistema) return false;
+    return f->m_pSistema->Sincronitza(f->m_pFitxer);
+}
+
+bool CGestorComandes::Tanca(FitxerComandes* f)
+{
+    if (!f || !m_oberts.m_bIniciada || !m_oberts.Busca(f)) return false;
     m_oberts.BorraActual();
-    Allibera(f);
+    return Allibera(f);
 }

@@ -83,14 +83,18 @@ public:
     // Writes the built command and empties it; false when the write failed.
     bool EscriuComanda(FitxerComandes* f);
 
-    void Tanca(FitxerComandes* f);
+    // Puts what was written to a file opened for writing on disk; false when
+    // any of it could not be written.
+    bool Sincronitza(FitxerComandes* f);
+    // False when the file was not open here or closing it reported an error.
+    bool Tanca(FitxerComandes* f);
 
     // Parses one command from memory (the reader's own state machine):
     // used by the fuzz target and the benchmark.
     static bool LlegeixComandaDe(const unsigned char* dades, size_t mida, size_t* consumits, FitxerComandes* f);
 
 private:
-    void Allibera(FitxerComandes* f);
+    bool Allibera(FitxerComandes* f);
     void AfegeixParametre(FitxerComandes* f, std::string text, int tipus);
 
     uint8_t m_bInicialitzat = 0;

@@ -1,6 +1,7 @@
 #include "engine/core/SistemaFitxers.h"
 
 #include "engine/core/NumerosC.h"
+#include "platform/Files.h"
 #include "platform/Paths.h"
 
 #include <cctype>
@@ -301,13 +302,25 @@ EntradaFitxer* CSistemaFitxers::ObreDeDisc(const std::string& nom, int flags)
     return f;
 }
 
-void CSistemaFitxers::Tanca(EntradaFitxer* f)
+bool CSistemaFitxers::Tanca(EntradaFitxer* f)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
-    if (!f || !m_oberts.m_bIniciada || !m_oberts.Busca(f)) return;
+    if (!f || !m_oberts.m_bIniciada || !m_oberts.Busca(f)) return false;
     m_oberts.BorraActual();
-    if (f->m_pFitxer) std::fclose(f->m_pFitxer);
+    bool ok = true;
+    if (f->m_pFitxer) {
+        ok = !std::ferror(f->m_pFitxer);
+        ok = std::fclose(f->m_pFitxer) == 0 && ok;
+    }
     delete f;
+    return ok;
+}
+
+bool CSistemaFitxers::Sincronitza(EntradaFitxer* f)
+{
+    std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    if (!f || !f->m_bDisc) return false;
+    return plat::FlushToDisk(f->m_pFitxer);
 }
 
 int CSistemaFitxers::LlegeixByteDisc(EntradaFitxer* f)

@@ -63,7 +63,12 @@ public:
     const char* CarpetaUsuari();
 
     EntradaFitxer* Obre(const char* nom, int flags);
-    void Tanca(EntradaFitxer* f);
+    // False when the file was not open here or its stream reported an error
+    // on closing (buffered data that could not be written).
+    bool Tanca(EntradaFitxer* f);
+    // Writes a disk file's buffered data and puts it on disk; false on any
+    // failure and for archived files.
+    bool Sincronitza(EntradaFitxer* f);
     // Elements read; -1 for a null buffer or file.
     int Llegeix(void* buffer, int midaElement, int nombre, EntradaFitxer* f);
     // Next byte 0..255, or -1 at the end.

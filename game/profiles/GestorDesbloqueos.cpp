@@ -4,6 +4,11 @@
 #include "game/profiles/Perfiles.h"
 #include "game/profiles/RegistroPerfil.h"
 
+CGestorDesbloqueos::~CGestorDesbloqueos()
+{
+    if (GestorDesbloqueosJuego() == this) RegistraGestorDesbloqueos(nullptr);
+}
+
 bool CGestorDesbloqueos::Inicia()
 {
     m_bIniciado = 1;

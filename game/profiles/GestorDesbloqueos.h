@@ -6,6 +6,12 @@
 
 class CGestorDesbloqueos {
 public:
+    CGestorDesbloqueos() = default;
+    // Withdraws its registration as the game's unlock manager.
+    ~CGestorDesbloqueos();
+    CGestorDesbloqueos(const CGestorDesbloqueos&) = delete;
+    CGestorDesbloqueos& operator=(const CGestorDesbloqueos&) = delete;
+
     bool Inicia();
     void Libera();
     bool EstaIniciado() const { return m_bIniciado != 0; }

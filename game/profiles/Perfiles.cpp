@@ -1,5 +1,6 @@
 #include "game/profiles/Perfiles.h"
 
+#include "engine/core/SistemaFitxers.h"
 #include "game/profiles/GestorDesbloqueos.h"
 
 #include <cstdio>
@@ -118,3 +119,23 @@ const EntradaRanking* CPerfiles::RankingSellos(int d, int nivel, int n)
 const EntradaRanking* CPerfiles::RankingMultiSellos(int d, int n) { return Ranking(d, RANKING_MULTI_SELLOS, n); }
 const EntradaRanking* CPerfiles::RankingSellosAzar(int d, int n) { return Ranking(d, RANKING_SELLOS_AZAR, n); }
 
+
+std::string CPerfiles::RutaRanura(int i)
+{
+    CSistemaFitxers* sf = g_pSistemaFitxersUsuari ? g_pSistemaFitxersUsuari : g_pSistemaFitxers;
+    if (i < 0 || i >= NUM_PERFILES || !sf) return std::string();
+    const std::string carpeta = sf->CarpetaUsuari();
+    if (carpeta.empty()) return std::string();
+    return carpeta + "/Perfil" + std::to_string(i) + ".SVG";
+}
+
+bool CPerfiles::CargaRanura(int i)
+{
+    if (i < 0 || i >= NUM_PERFILES) return false;
+    return m_aPerfiles[i].Carga(RutaRanura(i).c_str(), false);
+}
+
+void CPerfiles::CargaTodos()
+{
+    for (int i = 0; i < NUM_PERFILES; ++i) CargaRanura(i);
+}

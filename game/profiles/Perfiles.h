@@ -42,6 +42,12 @@ public:
     // The current profile, null when the index is outside 0..3.
     RegistroPerfil* PerfilActual();
 
+    // The save file of slot i in the per-user folder ("" when there is none).
+    static std::string RutaRanura(int i);
+    // Loads slot i from its file (a fresh profile when there is none).
+    bool CargaRanura(int i);
+    void CargaTodos();
+
     // Rebuilds all 60 lists when any profile's tables changed since the last
     // rebuild; otherwise costs one look at four flags.
     void ActualizaRankings();

@@ -1,9 +1,15 @@
 #include "game/profiles/RegistroPerfil.h"
 
+#include "engine/core/GestorComandes.h"
 #include "game/profiles/Marcadores.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
+#include "platform/Platform.h"
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <strings.h>
 
 namespace {
 
@@ -73,8 +79,8 @@ void BloqueDificultad::Valida()
     int32_t* d = m_aiDatos;
     d[CONTADOR_MAPA] = Limita(d[CONTADOR_MAPA], 0, MAX_CONTADOR_MAPA);
     d[PROGRESO_HISTORIA] = Limita(d[PROGRESO_HISTORIA], 0, MAX_PROGRESO_HISTORIA);
-    if (d[LINEA_MAXIMA] < 0) d[LINEA_MAXIMA] = LINEA_MAXIMA_INICIAL;
-    d[LINEA_MAXIMA] = Limita(d[LINEA_MAXIMA], 1, LINEA_MAXIMA_TOPE);
+    if (d[LINEA_MAXIMA] < 1) d[LINEA_MAXIMA] = LINEA_MAXIMA_INICIAL;
+    d[LINEA_MAXIMA] = std::min(d[LINEA_MAXIMA], LINEA_MAXIMA_TOPE);
     if (d[RESERVADO] == -1) d[RESERVADO] = 0;
     for (int i = PRIMERA_PUNTUACION; i < PRIMER_TIEMPO; ++i)
         if (d[i] < 0) d[i] = 0;
@@ -281,4 +287,202 @@ int RegistroPerfil::CuentaSellosGaleria()
     for (int i = 0; i < NUM_SELLOS_GALERIA; ++i)
         if (EstaDesbloqueado(NombreMarcador(MARCADOR_PRIMER_SELLO_GALERIA + i))) ++n;
     return n;
+}
+
+// ---------------------------------------------------------------------------
+// Save file
+
+namespace {
+
+const char* const kVersionRegistro = "PERFILVELQUISTVER";
+const char* const kVersion = "0.0001A";
+const char* const kRegistroDatos = "DATA";
+const char* const kRegistroPuntos = "DATA2";
+const char* const kRegistroTiempos = "DATA3";
+const char* const kRegistroJugadas = "DATA4";
+const char* const kListas[3] = {"BOTON_RECIEN_DESBLOQUEADO", "BOTON_BLOQUEADO", "BOTON_CON_NOVEDADES"};
+
+bool NombreEs(const char* nombre, const char* esperado) { return nombre && strcasecmp(nombre, esperado) == 0; }
+
+// Reads the next command and checks its name.
+bool SiguienteEs(FitxerComandes* f, const char* esperado)
+{
+    return g_pGestorComandes->LlegeixComanda(f) && NombreEs(g_pGestorComandes->NomComanda(f), esperado);
+}
+
+// The order in which each record lists a block's integers.
+template <class F>
+void RecorreTiempos(F f)
+{
+    for (int r = 0; r < NUM_RANGOS; ++r)
+        for (int t = 0; t < NUM_TABLAS_TIEMPOS; ++t) f(BloqueDificultad::IndiceTiempo(t, r));
+}
+template <class F>
+void RecorrePuntos(F f)
+{
+    for (int r = 0; r < NUM_RANGOS; ++r)
+        for (int t = 0; t < NUM_TABLAS_PUNTOS; ++t) f(BloqueDificultad::IndicePuntuacion(t, r));
+}
+template <class F>
+void RecorreJugadas(int capitulo, F f)
+{
+    for (int p = 0; p < NUM_PARTES_JUGADA; ++p) f(BloqueDificultad::IndiceJugada(capitulo, p));
+}
+
+} // namespace
+
+// Reads the records in file order; false at the first one that is missing or
+// out of place. The values read are checked before anything uses them.
+bool RegistroPerfil::LeeRegistros(FitxerComandes* f)
+{
+    CGestorComandes& gc = *g_pGestorComandes;
+    if (!NombreEs(gc.NomComanda(f), kVersionRegistro) || !NombreEs(gc.LlegeixText(f), kVersion)) return false;
+
+    if (!SiguienteEs(f, kRegistroDatos)) return false;
+    const char* nombre = gc.LlegeixText(f);
+    const size_t n = nombre ? std::min(std::strlen(nombre), size_t(LONGITUD_NOMBRE - 1)) : 0;
+    if (n) std::memcpy(m_szNombre, nombre, n);
+    m_szNombre[n] = '\0';
+    for (BloqueDificultad& b : m_aBloques)
+        for (int i = 0; i < BloqueDificultad::PRIMERA_PUNTUACION; ++i) b.m_aiDatos[i] = gc.LlegeixEnter(f);
+
+    for (BloqueDificultad& b : m_aBloques) {
+        if (!SiguienteEs(f, kRegistroPuntos)) return false;
+        RecorrePuntos([&](int i) { b.m_aiDatos[i] = gc.LlegeixEnter(f); });
+    }
+    for (BloqueDificultad& b : m_aBloques) {
+        if (!SiguienteEs(f, kRegistroTiempos)) return false;
+        RecorreTiempos([&](int i) { b.m_aiDatos[i] = gc.LlegeixEnter(f); });
+    }
+    for (BloqueDificultad& b : m_aBloques)
+        for (int c = 0; c < NUM_CAPITULOS_JUGADA; ++c) {
+            if (!SiguienteEs(f, kRegistroJugadas)) return false;
+            RecorreJugadas(c, [&](int i) { b.m_aiDatos[i] = gc.LlegeixEnter(f); });
+        }
+    for (BloqueDificultad& b : m_aBloques) b.Valida();
+
+    // The lists, until the end or another record; names go in at the head.
+    CLista* listas[3] = {&m_ListaRecienDesbloqueados, &m_ListaBloqueados, &m_ListaNovedades};
+    while (gc.LlegeixComanda(f)) {
+        const char* registro = gc.NomComanda(f);
+        CLista* lista = nullptr;
+        for (int k = 0; k < 3; ++k)
+            if (NombreEs(registro, kListas[k])) lista = listas[k];
+        if (!lista) break;
+        while (const char* texto = gc.LlegeixText(f)) lista->InsertaAlPrincipio(CopiaTexto(texto));
+    }
+    return true;
+}
+
+bool RegistroPerfil::EscribeRegistros(FitxerComandes* f)
+{
+    CGestorComandes& gc = *g_pGestorComandes;
+    bool ok = true;
+    gc.EscriuNomComanda(f, kVersionRegistro);
+    gc.EscriuText(f, kVersion);
+    ok = gc.EscriuComanda(f) && ok;
+
+    gc.EscriuNomComanda(f, kRegistroDatos);
+    gc.EscriuText(f, m_szNombre);
+    for (const BloqueDificultad& b : m_aBloques)
+        for (int i = 0; i < BloqueDificultad::PRIMERA_PUNTUACION; ++i) gc.EscriuEnter(f, b.m_aiDatos[i]);
+    ok = gc.EscriuComanda(f) && ok;
+
+    for (const BloqueDificultad& b : m_aBloques) {
+        gc.EscriuNomComanda(f, kRegistroPuntos);
+        RecorrePuntos([&](int i) { gc.EscriuEnter(f, b.m_aiDatos[i]); });
+        ok = gc.EscriuComanda(f) && ok;
+    }
+    for (const BloqueDificultad& b : m_aBloques) {
+        gc.EscriuNomComanda(f, kRegistroTiempos);
+        RecorreTiempos([&](int i) { gc.EscriuEnter(f, b.m_aiDatos[i]); });
+        ok = gc.EscriuComanda(f) && ok;
+    }
+    for (const BloqueDificultad& b : m_aBloques)
+        for (int c = 0; c < NUM_CAPITULOS_JUGADA; ++c) {
+            gc.EscriuNomComanda(f, kRegistroJugadas);
+            RecorreJugadas(c, [&](int i) { gc.EscriuEnter(f, b.m_aiDatos[i]); });
+            ok = gc.EscriuComanda(f) && ok;
+        }
+
+    CLista* listas[3] = {&m_ListaRecienDesbloqueados, &m_ListaBloqueados, &m_ListaNovedades};
+    for (int k = 0; k < 3; ++k) {
+        CLista& l = *listas[k];
+        if (l.EstaVacia()) continue;
+        gc.EscriuNomComanda(f, kListas[k]);
+        for (l.VaAlPrincipio(); !l.EsFinal(); l.Avanza()) gc.EscriuText(f, static_cast<const char*>(l.Actual()));
+        ok = gc.EscriuComanda(f) && ok;
+    }
+    return ok;
+}
+
+// A file that is there but cannot be read as a profile is never overwritten
+// and never read as a profile with everything unlocked (an empty locked
+// list): it is kept aside as <file>.bad and the slot starts as it does with
+// no file at all. When it cannot be moved aside, the record keeps the fresh
+// defaults and forgets its path, so that no save can replace the file.
+bool RegistroPerfil::Carga(const char* ruta, bool reset)
+{
+    Libera();
+    Inicializa();
+    if (!ruta || !ruta[0] || std::strlen(ruta) >= sizeof m_szRuta || !g_pGestorComandes) {
+        SiembraListas();
+        return false;
+    }
+    std::strcpy(m_szRuta, ruta);
+
+    std::string real;
+    const bool existe = plat::ResolveExisting(ruta, &real);
+    bool danado = false;
+    if (!reset && existe) {
+        FitxerComandes* f = g_pGestorComandes->ObreLectura(ruta);
+        const bool leido = f && LeeRegistros(f);
+        if (f) g_pGestorComandes->Tanca(f);
+        if (leido) {
+            m_bCargado = 1;
+            return true;
+        }
+        danado = true;
+    }
+
+    // A fresh profile, seeded with the initial markers.
+    VaciaListas();
+    Inicializa();
+    std::strcpy(m_szRuta, ruta);
+    SiembraListas();
+    if (danado) {
+        const std::string aparte = real + ".bad";
+        if (!plat::ReplaceFile(real, aparte)) {
+            plat::ReportError("profile %s cannot be read and cannot be moved aside; it is left untouched", ruta);
+            m_szRuta[0] = '\0';
+            return false;
+        }
+        plat::ReportError("profile %s cannot be read; kept as %s, the slot starts afresh", ruta, aparte.c_str());
+    }
+    if (!Guarda()) return false;
+    m_bCargado = 1;
+    return true;
+}
+
+// The profile is written whole to a temporary file beside the old one, put on
+// disk, and renamed over it: a crash at any moment leaves the old or the new
+// profile, never a mix or a cut one.
+bool RegistroPerfil::Guarda()
+{
+    if (!m_bModificado) return true;
+    if (!m_szRuta[0] || !g_pGestorComandes) return false;
+    const std::string destino = plat::ResolvePath(m_szRuta);
+    const std::string temporal = destino + ".tmp";
+    FitxerComandes* f = g_pGestorComandes->ObreEscriptura(temporal.c_str());
+    if (!f) return false;
+    bool ok = EscribeRegistros(f);
+    ok = g_pGestorComandes->Sincronitza(f) && ok;
+    ok = g_pGestorComandes->Tanca(f) && ok;
+    ok = ok && plat::ReplaceFile(temporal, destino);
+    if (!ok) {
+        plat::RemoveFile(temporal);
+        return false;
+    }
+    m_bModificado = 0;
+    return true;
 }

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+struct FitxerComandes;
+
 constexpr int NUM_DIFICULTADES = 4;
 constexpr int DIFICULTAD_INICIAL = 1;
 // Story progress counts stages per difficulty; the level table has this many
@@ -132,8 +134,8 @@ private:
     void InsertaPuntuacion(int dificultad, int tabla, int puntos);
     void InsertaTiempo(int dificultad, int tabla, int tiempo);
     void SiembraListas();
-    bool LeeFichero(const char* ruta, bool* existe);
-    bool EscribeFichero(const char* ruta);
+    bool LeeRegistros(FitxerComandes* f);
+    bool EscribeRegistros(FitxerComandes* f);
 };
 
 // Takes a new value into a top-4 table: at the first rank it beats

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <climits>
 #include <filesystem>
 #include <optional>
@@ -130,7 +131,7 @@ TEST(GestorComandes, TypedParameters)
     Arrel a("comandes_typed");
     EscriuFitxer(a.carpeta / "t.txt",
                  "N = 42, -7, 99999999999, -99999999999, abc, 12abc, ;\n"
-                 "R = 0.25, -1.5e2, x;\n"
+                 "R = 0.25, -1.5e2, x, 1e300, -1e300;\n"
                  "C = NONE, none, None, ACEP, AB, , ABCDEFG;\n");
     FitxerComandes* f = g_pGestorComandes->ObreLectura("t.txt");
     ASSERT_NE(f, nullptr);
@@ -146,6 +147,8 @@ TEST(GestorComandes, TypedParameters)
     EXPECT_FLOAT_EQ(g_pGestorComandes->LlegeixReal(f), 0.25f);
     EXPECT_FLOAT_EQ(g_pGestorComandes->LlegeixReal(f), -150.0f);
     EXPECT_FLOAT_EQ(g_pGestorComandes->LlegeixReal(f), 0.0f);
+    EXPECT_EQ(g_pGestorComandes->LlegeixReal(f), FLT_MAX);
+    EXPECT_EQ(g_pGestorComandes->LlegeixReal(f), -FLT_MAX);
     EXPECT_FLOAT_EQ(g_pGestorComandes->LlegeixReal(f), -1.0f);
 
     ASSERT_TRUE(g_pGestorComandes->LlegeixComanda(f));

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -347,29 +346,21 @@ TEST(SistemaFitxers, DiskTextAndBinaryModes)
 
 TEST(SistemaFitxers, PerUserFolderIsCreatedOnceAndKeepsItsName)
 {
-    fs::path home = CarpetaNova("fitxers_home_XX");
-    const char* antic = std::getenv("XDG_DATA_HOME");
-    std::string guardat = antic ? antic : "";
-    setenv("XDG_DATA_HOME", home.c_str(), 1);
-    {
-        CSistemaFitxers s;
-        ASSERT_TRUE(s.Inicia("Kestrune", "Marrowgate"));
-        s.CambiaIdioma('E', 'N');
-        std::string carpeta = s.CarpetaUsuari();
-        EXPECT_EQ(fs::path(carpeta), home / "Kestrune" / "Marrowgate");
-        EXPECT_TRUE(fs::is_directory(carpeta));
-        EXPECT_EQ(std::string(s.CarpetaUsuari()), carpeta);
-        // The folder's own "_XX" is not a language marker; the file's is.
-        EntradaFitxer* f = s.Obre((carpeta + "\\Perfil_XX.SVG").c_str(), FITXER_ESCRIPTURA);
-        ASSERT_NE(f, nullptr);
-        s.EscriuFormat(f, "x");
-        s.Tanca(f);
-        EXPECT_TRUE(fs::exists(home / "Kestrune" / "Marrowgate" / "Perfil_EN.SVG"));
-    }
-    if (antic)
-        setenv("XDG_DATA_HOME", guardat.c_str(), 1);
-    else
-        unsetenv("XDG_DATA_HOME");
+    mgtest::CarpetaUsuariProva usuari("folder_XX");
+    CSistemaFitxers s;
+    ASSERT_TRUE(s.Inicia("Kestrune", "Marrowgate"));
+    s.CambiaIdioma('E', 'N');
+    EXPECT_FALSE(fs::exists(usuari.Carpeta()));
+    std::string carpeta = s.CarpetaUsuari();
+    EXPECT_EQ(fs::path(carpeta), usuari.Carpeta());
+    EXPECT_TRUE(fs::is_directory(carpeta));
+    EXPECT_EQ(std::string(s.CarpetaUsuari()), carpeta);
+    // The folder's own "_XX" is not a language marker; the file's is.
+    EntradaFitxer* f = s.Obre((carpeta + "\\Perfil_XX.SVG").c_str(), FITXER_ESCRIPTURA);
+    ASSERT_NE(f, nullptr);
+    s.EscriuFormat(f, "x");
+    s.Tanca(f);
+    EXPECT_TRUE(fs::exists(usuari.Carpeta() / "Perfil_EN.SVG"));
 }
 
 TEST(SistemaFitxers, ThreadsShareTheArchive)

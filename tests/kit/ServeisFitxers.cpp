@@ -4,6 +4,7 @@
 #include "engine/core/SistemaFitxers.h"
 #include "platform/Paths.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
@@ -55,6 +56,22 @@ ServeisFitxers::~ServeisFitxers()
     delete g_pSistemaFitxers;
     g_pSistemaFitxers = nullptr;
     plat::SetDataRoot(m_sArrelAnterior);
+}
+
+CarpetaUsuariProva::CarpetaUsuariProva(const std::string& nom) : m_home(CarpetaNova("home_" + nom))
+{
+    const char* v = std::getenv("XDG_DATA_HOME");
+    m_bTeniaValor = v != nullptr;
+    if (v) m_sValorAnterior = v;
+    setenv("XDG_DATA_HOME", m_home.c_str(), 1);
+}
+
+CarpetaUsuariProva::~CarpetaUsuariProva()
+{
+    if (m_bTeniaValor)
+        setenv("XDG_DATA_HOME", m_sValorAnterior.c_str(), 1);
+    else
+        unsetenv("XDG_DATA_HOME");
 }
 
 } // namespace mgtest

@@ -32,4 +32,22 @@ private:
     bool m_bCorrecte = false;
 };
 
+// Points the per-user folder ($XDG_DATA_HOME) at a fresh folder of its own
+// for the lifetime of the object, so that tests running in parallel never
+// share preference or profile files; restores the earlier value.
+class CarpetaUsuariProva {
+public:
+    explicit CarpetaUsuariProva(const std::string& nom);
+    ~CarpetaUsuariProva();
+    CarpetaUsuariProva(const CarpetaUsuariProva&) = delete;
+    CarpetaUsuariProva& operator=(const CarpetaUsuariProva&) = delete;
+    // <folder>/Kestrune/Marrowgate, where the game's per-user files go.
+    std::filesystem::path Carpeta() const { return m_home / "Kestrune" / "Marrowgate"; }
+
+private:
+    std::filesystem::path m_home;
+    bool m_bTeniaValor = false;
+    std::string m_sValorAnterior;
+};
+
 } // namespace mgtest

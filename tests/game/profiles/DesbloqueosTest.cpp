@@ -132,3 +132,18 @@ TEST_F(Desbloqueos, NoCurrentProfileDoesNothing)
     gestor.Desbloquea("MGalSello_3", false);
     EXPECT_FALSE(Perfil().EstaDesbloqueado("MGalSello_3"));
 }
+
+TEST(RegistroJuego, OwnersWithdrawTheirRegistrationWhenDeleted)
+{
+    {
+        CPerfiles perfiles;
+        CGestorDesbloqueos gestor;
+        RegistraPerfilesJuego(&perfiles);
+        RegistraGestorDesbloqueos(&gestor);
+        EXPECT_EQ(PerfilActualJuego(), &perfiles.m_aPerfiles[0]);
+        EXPECT_EQ(GestorDesbloqueosJuego(), &gestor);
+    }
+    EXPECT_EQ(PerfilesJuego(), nullptr);
+    EXPECT_EQ(PerfilActualJuego(), nullptr);
+    EXPECT_EQ(GestorDesbloqueosJuego(), nullptr);
+}

@@ -1,0 +1,50 @@
+#include "platform/Files.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace plat {
+
+namespace {
+
+// A rename is durable only once its folder is on disk as well.
+bool SyncFolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+bool FlushToDisk(FILE* stream)
+{
+    if (!stream) return false;
+    if (std::fflush(stream) != 0 || std::ferror(stream)) return false;
+    const int fd = ::fileno(stream);
+    if (fd < 0) return false;
+    while (::fsync(fd) != 0)
+        if (errno != EINTR) return false;
+    return true;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to)
+{
+    if (from.empty() || to.empty()) return false;
+    if (std::rename(from.c_str(), to.c_str()) != 0) return false;
+    return SyncFolderOf(to);
+}
+
+bool RemoveFile(const std::string& path)
+{
+    if (path.empty()) return false;
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+} // namespace plat

@@ -1,0 +1,19 @@
+// Durable file operations: what a safe save needs beyond the C streams.
+#pragma once
+#include <cstdio>
+#include <string>
+
+namespace plat {
+
+// Flushes the stream's buffer and asks the system to put the file's data on
+// disk; false when either fails or the stream has seen a write error.
+bool FlushToDisk(FILE* stream);
+
+// Renames `from` over `to` in one step (an existing `to` is replaced, never
+// left half-written) and puts the change of the folder on disk.
+bool ReplaceFile(const std::string& from, const std::string& to);
+
+// Deletes a file; true when it is gone (also when it never existed).
+bool RemoveFile(const std::string& path);
+
+} // namespace plat

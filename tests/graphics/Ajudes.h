@@ -1,0 +1,57 @@
+// Shared pieces of the graphics tests: PNG files written on the fly, a
+// fixture with the window and the graphics system, and pixel reading.
+#pragma once
+#include "engine/graphics/Sistema2D.h"
+#include "kit/ServeisFitxers.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct ColorPalet {
+    uint8_t r, g, b;
+};
+
+// Writes a PNG under the test data root. `bytes` are the rows as libpng
+// takes them for that colour type and depth.
+void EscriuPNG(const std::string& nom, int w, int h, int iTipusColor, int iBits, const std::vector<uint8_t>& bytes,
+               const std::vector<ColorPalet>& paleta = {});
+// An RGBA image of one colour.
+void EscriuPNGPla(const std::string& nom, int w, int h, uint8_t r, uint8_t g, uint8_t b, uint8_t a);
+// The folder the tests write their data into (the data root).
+std::string CarpetaDades();
+
+struct Pixel {
+    int r, g, b, a;
+};
+
+class ProvaGrafics : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Starts the graphics system (again) with these options.
+    void Reinicia(bool bVentana, bool bTextures32);
+    // Reads the back buffer after drawing what is queued.
+    void LlegeixPantalla();
+    Pixel At(int x, int y) const;
+    // Fills the field with an opaque colour.
+    void Fons(uint8_t r, uint8_t g, uint8_t b);
+    // A sprite on a file, loaded and in use.
+    Sprite* SpriteEnUs(const char* szFitxer, bool bOpac = false);
+
+    std::unique_ptr<mgtest::ServeisFitxers> m_pFitxers;
+    CSistema2D* m_pSis = nullptr;
+    std::vector<uint8_t> m_aPantalla;
+};
+
+// Expects a pixel within 1 per channel of r, g, b.
+#define EXPECT_RGB(px, R, G, B)                                                                                     \
+    do {                                                                                                             \
+        Pixel p_ = (px);                                                                                             \
+        EXPECT_NEAR(p_.r, (R), 1) << "red";                                                                          \
+        EXPECT_NEAR(p_.g, (G), 1) << "green";                                                                        \
+        EXPECT_NEAR(p_.b, (B), 1) << "blue";                                                                         \
+    } while (0)
