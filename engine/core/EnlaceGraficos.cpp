@@ -1,5 +1,7 @@
 #include "engine/core/EnlaceGraficos.h"
 
+#include "engine/graphics/GestorSPMs.h"
+#include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "platform/Window.h"
 
@@ -73,12 +75,46 @@ void CEnlaceGraficos::CapturaPantallaActual(Sprite* pSprite)
     if (CSistema2D* p = Sistema2D()) p->CapturaPantallaActual(pSprite);
 }
 
-void CEnlaceGraficos::DibujaVelo(CSPM*, int iAlfa, uint8_t r, uint8_t g, uint8_t b)
+CSPM* CEnlaceGraficos::CopiaPaquete(const char* szRuta)
 {
-    // Without the overlay's sprite package, a plain rectangle of the same
-    // extent stands in for its sprite 0.
+    CSPM* pCache = g_pGestorSPMs && szRuta ? g_pGestorSPMs->GetSPM(szRuta) : nullptr;
+    if (!pCache) return nullptr;
+    auto* p = new CSPM;
+    if (!p->Copia(pCache)) {
+        delete p;
+        return nullptr;
+    }
+    return p;
+}
+
+void CEnlaceGraficos::BorraPaquete(CSPM* pPaquete) { delete pPaquete; }
+
+void CEnlaceGraficos::MarcaEnUso(CSPM* pPaquete) { pPaquete->MarcaEnUso(); }
+
+void CEnlaceGraficos::IniciaAnimacion(CSPM* pPaquete, int iAnimacion) { pPaquete->IniciaAnimacion(iAnimacion); }
+
+void CEnlaceGraficos::DibujaPaquete(CSPM* pPaquete, float x, float y) { pPaquete->Dibuja(x, y); }
+
+void CEnlaceGraficos::EscalaVelo(CSPM* pVelo)
+{
+    Sprite* s = pVelo->GetSprite(0);
+    if (!s || s->GetAmplada() <= 0.0f || s->GetAlcada() <= 0.0f) return;
+    pVelo->PonEscala(1250.0f / s->GetAmplada(), 1000.0f / s->GetAlcada());
+}
+
+void CEnlaceGraficos::DibujaVelo(CSPM* pVelo, int iAlfa, uint8_t r, uint8_t g, uint8_t b)
+{
+    // A clear overlay covers nothing.
     CSistema2D* p = Sistema2D();
     if (!p || iAlfa <= 0) return;
+    if (pVelo) {
+        pVelo->PonColor(r, g, b);
+        pVelo->PonAlfa(static_cast<uint8_t>(iAlfa));
+        pVelo->DibujaSprite(0, 512.0f, 384.0f);
+        return;
+    }
+    // Without the overlay's package a plain rectangle of the same extent
+    // stands in for its sprite 0.
     p->DibuixaQuadre(nullptr, 512.0f - 625.0f, 384.0f - 500.0f, 1250.0f, 1000.0f,
                      CSistema2D::FesColorARGB(r, g, b, static_cast<uint8_t>(iAlfa)), true);
 }

@@ -42,14 +42,14 @@ public:
     // Sprite packages of the pointer cursors and the fade overlay: an own
     // copy of the cached package (null when it cannot be had), its release,
     // marking it in use, starting an animation, drawing it at a point.
-    virtual CSPM* CopiaPaquete(const char*) { return nullptr; }
-    virtual void BorraPaquete(CSPM*) {}
-    virtual void MarcaEnUso(CSPM*) {}
-    virtual void IniciaAnimacion(CSPM*, int) {}
-    virtual void DibujaPaquete(CSPM*, float, float) {}
+    virtual CSPM* CopiaPaquete(const char* szRuta);
+    virtual void BorraPaquete(CSPM* pPaquete);
+    virtual void MarcaEnUso(CSPM* pPaquete);
+    virtual void IniciaAnimacion(CSPM* pPaquete, int iAnimacion);
+    virtual void DibujaPaquete(CSPM* pPaquete, float x, float y);
     // The overlay: scales its sprite 0 to cover 1250 by 1000 points; draws
     // it at (512, 384) tinted with the colour, at the alpha 0..255.
-    virtual void EscalaVelo(CSPM*) {}
+    virtual void EscalaVelo(CSPM* pVelo);
     virtual void DibujaVelo(CSPM* pVelo, int iAlfa, uint8_t r, uint8_t g, uint8_t b);
 
     // Rebuilds every text and language-dependent picture after a language

@@ -12,6 +12,8 @@
 #include "engine/core/Teclado.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorFLIs.h"
+#include "engine/graphics/GestorSPMs.h"
+#include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sistema2D.h"
 #include "platform/Window.h"
 
@@ -22,11 +24,9 @@
 void* g_hVentana = nullptr;
 uint8_t g_bVentana = 1;
 uint8_t g_bCambioModoPermitido = 1;
-CSistemaCacheEfectos* g_pSistemaCacheEfectos = nullptr;
 CTeclado* g_pTeclado = nullptr;
 CGestorRatones* g_pRatones = nullptr;
 CGestorMandos* g_pMandos = nullptr;
-CGestorSPMs* g_pGestorSPMs = nullptr;
 CAplicacion* g_pAplicacion = nullptr;
 CMenuMaestro* g_pMenuMaestro = nullptr;
 uint8_t g_bLogoDistribuidor = 0;
@@ -126,8 +126,9 @@ bool IniciaGestorSonido(const ParametrosInicio&)
 
 bool IniciaCacheEfectos(const ParametrosInicio&)
 {
-    // CSistemaCacheEfectos::Inicia into g_pSistemaCacheEfectos, its result
-    // ignored. Filled by the effects cache.
+    // Its result does not stop start-up.
+    g_pSistemaCacheEfectos = new (std::nothrow) CSistemaCacheEfectos;
+    if (g_pSistemaCacheEfectos) g_pSistemaCacheEfectos->Inicia();
     return true;
 }
 
@@ -162,8 +163,8 @@ bool IniciaMandos(const ParametrosInicio&)
 
 bool IniciaGestorSPMs(const ParametrosInicio&)
 {
-    // CGestorSPMs::Inicia into g_pGestorSPMs. Filled by the sprite packages.
-    return true;
+    g_pGestorSPMs = new (std::nothrow) CGestorSPMs;
+    return g_pGestorSPMs && g_pGestorSPMs->Inicia();
 }
 
 bool IniciaAplicacion(const ParametrosInicio& p)
@@ -257,9 +258,9 @@ void LiberaSistemas()
     if (g_pRatones) Borra(g_pRatones);
     if (g_pMandos) Borra(g_pMandos);
     if (g_pTeclado) Borra(g_pTeclado);
-    // The sprite-package cache is deleted here by its own service.
+    if (g_pGestorSPMs) Borra(g_pGestorSPMs);
     if (g_pSistema2D) Borra(g_pSistema2D);
-    // The effects cache is deleted here by its own service.
+    if (g_pSistemaCacheEfectos) Borra(g_pSistemaCacheEfectos);
     if (g_pGestorSonido) Borra(g_pGestorSonido);
     if (g_pBancoRanuras) Borra(g_pBancoRanuras);
     if (g_pSistemaSonido) {
