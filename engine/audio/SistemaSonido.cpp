@@ -314,7 +314,10 @@ int CSistemaSonido::TocaMuestra(CMuestraSonido* muestra, float volumen)
     ins->m_pBuffer = dup;
     ins->m_iId = m_iSiguienteId++;
     m_Instancias.InsertaAlFinal(ins);
-    plat::SetAudioBufferVolume(dup, VolumenADecibelios(volumen));
+    // The sample master volume applies from the first moment: interface and
+    // sequence sounds are played here directly and never set again, and the
+    // player's sound volume must reach them too.
+    plat::SetAudioBufferVolume(dup, VolumenADecibelios(std::clamp(volumen, 0.0f, 1.0f) * m_fVolumenMuestras));
     plat::PlayAudioBuffer(dup, false);
     ++muestra->m_iInstancias;
     ++muestra->m_iUsos;

@@ -170,7 +170,7 @@ TEST(SistemaSonido, UseMarksLoadAndUnloadBuffers)
     EXPECT_EQ(g_pSistemaSonido->NumMuestras(), 0);
 }
 
-TEST(SistemaSonido, SampleMasterVolumeAppliesToLaterVolumeChanges)
+TEST(SistemaSonido, SampleMasterVolumeAppliesToEveryInstance)
 {
     EntornoSonido e("sonido_maestro_muestras");
     ASSERT_TRUE(e.Correcto());
@@ -180,7 +180,7 @@ TEST(SistemaSonido, SampleMasterVolumeAppliesToLaterVolumeChanges)
     int id = g_pSistemaSonido->TocaMuestra(m, 1.0f);
     InstanciaMuestra* ins = g_pSistemaSonido->BuscaInstancia(id);
     ASSERT_NE(ins, nullptr);
-    EXPECT_EQ(plat::AudioBufferVolume(ins->m_pBuffer), 0); // as given when played
+    EXPECT_EQ(plat::AudioBufferVolume(ins->m_pBuffer), -602); // from the first moment
     g_pSistemaSonido->CambiaVolumenInstancia(id, 1.0f);
     EXPECT_EQ(plat::AudioBufferVolume(ins->m_pBuffer), -602);
     g_pSistemaSonido->CambiaVolumenInstancia(id, 7.0f); // clamped to 1
