@@ -8,6 +8,7 @@
 #include <atomic>
 #include <epoxy/gl.h>
 #include <mutex>
+#include <string>
 
 namespace plat {
 
@@ -21,6 +22,9 @@ struct Texture {
 
 namespace {
 
+// How far the geometry is drawn up and left of the pixel grid (matches the
+// vertex shader): enough to break ties at the rasteriser's subpixel precision.
+constexpr float kNudge = 1.0f / 256.0f;
 // Quads drawn by one call at most; the index buffer is built for this many.
 constexpr int kMaxBatchQuads = 16384;
 
@@ -34,9 +38,9 @@ out vec2 vUV;
 void main()
 {
     // Pixel centres sit at integer coordinates: move by half a pixel, less a
-    // 256th so that an edge on a pixel centre includes it on the top and left
-    // and excludes it on the bottom and right, whatever the rasteriser's own
-    // rule for ties.
+    // small nudge (see kNudge) so that an edge on a pixel centre includes it
+    // on the top and left and excludes it on the bottom and right, whatever
+    // the rasteriser's own rule for ties.
     const float kCentre = 0.5 - 1.0 / 256.0;
     gl_Position = vec4((aPos.x + kCentre) * uMap.x + uMap.z, (aPos.y + kCentre) * uMap.y + uMap.w,
                        aPos.z * 2.0 - 1.0, 1.0);
@@ -45,36 +49,53 @@ void main()
 }
 )";
 
-const char* const kFragmentShader = R"(#version 330 core
+// One program per colour combination, chosen by the defines below: the
+// rasteriser runs the plainest shader each state allows.
+const char* const kFragmentShader = R"(
 in vec4 vColour;
 in vec2 vUV;
 uniform sampler2D uTex;
-uniform int uColourOp;   // 0 arg1 x vertex, 1 arg1 alone, 2 grey of arg1
-uniform int uArg1;       // 0 texture, 1 complemented texture, 2 vertex colour
-uniform int uUntextured; // colour and alpha from the vertex alone
-uniform float uFieldDown; // +1 when the field's y runs up the framebuffer, else -1
 out vec4 oColour;
 void main()
 {
-    if (uUntextured != 0) {
-        oColour = vColour;
-        return;
-    }
-    // The geometry sits a 256th of a pixel up and left: sample where the
-    // pixel centre lies in the quad itself.
-    vec2 uv = vUV - (dFdx(vUV) + uFieldDown * dFdy(vUV)) * (1.0 / 256.0);
-    vec4 t = texture(uTex, uv);
-    vec3 a1 = uArg1 == 0 ? t.rgb : (uArg1 == 1 ? vec3(1.0) - t.rgb : vColour.rgb);
-    vec3 c;
-    if (uColourOp == 1)
-        c = a1;
-    else if (uColourOp == 2)
-        c = vec3(dot(a1, vec3(1.0 / 3.0)));
-    else
-        c = a1 * vColour.rgb;
+#if UNTEXTURED
+    oColour = vColour;
+#else
+    vec4 t = texture(uTex, vUV);
+#if ARG1 == 0
+    vec3 a1 = t.rgb;
+#elif ARG1 == 1
+    vec3 a1 = vec3(1.0) - t.rgb;
+#else
+    vec3 a1 = vColour.rgb;
+#endif
+#if COLOUR_OP == 1
+    vec3 c = a1;
+#elif COLOUR_OP == 2
+    vec3 c = vec3(dot(a1, vec3(1.0 / 3.0)));
+#else
+    vec3 c = a1 * vColour.rgb;
+#endif
     oColour = vec4(c, t.a * vColour.a);
+#endif
 }
 )";
+
+// Program 0 is untextured; 1 + 3 x colour op + arg1 the textured ones.
+constexpr int kNumPrograms = 10;
+
+struct Program {
+    GLuint id = 0;
+    GLint uMap = -1, uTex = -1;
+};
+
+int ProgramIndex(const RenderState& s)
+{
+    if (s.untextured) return 0;
+    int op = s.colourOp == ColourOp::Arg1 ? 1 : s.colourOp == ColourOp::Grey ? 2 : 0;
+    int arg = s.arg1 == ColourArg::Complement ? 1 : s.arg1 == ColourArg::Vertex ? 2 : 0;
+    return 1 + op * 3 + arg;
+}
 
 // Objects that cannot be shared between contexts: one set per context.
 struct ContextObjects {
@@ -87,9 +108,9 @@ struct Device {
     bool exists = false;
     bool lost = false;
     int failResets = 0;
-    GLuint program = 0, vbo = 0, ebo = 0;
+    Program programs[kNumPrograms];
+    GLuint vbo = 0, ebo = 0;
     GLuint samplers[2] = {0, 0}; // nearest, linear
-    GLint uMap = -1, uColourOp = -1, uArg1 = -1, uUntextured = -1, uTex = -1, uFieldDown = -1;
     std::vector<ContextObjects> contexts;
 
     // Current selections.
@@ -125,10 +146,14 @@ GLuint CompileShader(GLenum type, const char* src)
     return s;
 }
 
-GLuint BuildProgram()
+GLuint BuildProgram(int index)
 {
+    int op = index ? (index - 1) / 3 : 0, arg = index ? (index - 1) % 3 : 0;
+    std::string fragment = "#version 330 core\n#define UNTEXTURED " + std::to_string(index == 0 ? 1 : 0) +
+                           "\n#define COLOUR_OP " + std::to_string(op) + "\n#define ARG1 " + std::to_string(arg) +
+                           "\n" + kFragmentShader;
     GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader);
-    GLuint fs = CompileShader(GL_FRAGMENT_SHADER, kFragmentShader);
+    GLuint fs = CompileShader(GL_FRAGMENT_SHADER, fragment.c_str());
     if (!vs || !fs) {
         if (vs) glDeleteShader(vs);
         if (fs) glDeleteShader(fs);
@@ -224,18 +249,15 @@ void ApplyState(const RenderState& s)
     glBlendEquation(s.blendOp == BlendOp::Max ? GL_MAX : s.blendOp == BlendOp::Min ? GL_MIN : GL_FUNC_ADD);
     glBlendFunc(GL_SRC_ALPHA, s.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, s.wireframe ? GL_LINE : GL_FILL);
-    glUseProgram(g_dev.program);
-    glUniform1i(g_dev.uColourOp, s.colourOp == ColourOp::Arg1 ? 1 : s.colourOp == ColourOp::Grey ? 2 : 0);
-    glUniform1i(g_dev.uArg1, s.arg1 == ColourArg::Complement ? 1 : s.arg1 == ColourArg::Vertex ? 2 : 0);
-    glUniform1i(g_dev.uUntextured, s.untextured ? 1 : 0);
-    glUniform1i(g_dev.uTex, 0);
+    const Program& p = g_dev.programs[ProgramIndex(s)];
+    glUseProgram(p.id);
+    glUniform1i(p.uTex, 0);
     float sx = 2.0f / static_cast<float>(g_dev.targetW), sy = 2.0f / static_cast<float>(g_dev.targetH);
     // Textures keep the field's top at row 0, the back buffer at its last row.
     if (g_dev.target)
-        glUniform4f(g_dev.uMap, sx, sy, -1.0f, -1.0f);
+        glUniform4f(p.uMap, sx, sy, -1.0f, -1.0f);
     else
-        glUniform4f(g_dev.uMap, sx, -sy, -1.0f, 1.0f);
-    glUniform1f(g_dev.uFieldDown, g_dev.target ? 1.0f : -1.0f);
+        glUniform4f(p.uMap, sx, -sy, -1.0f, 1.0f);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
     glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
@@ -253,10 +275,8 @@ void Flush()
     glBindVertexArray(c->vao);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     size_t bytes = g_dev.pending.size() * sizeof(QuadVertex);
-    // Orphan the buffer so the driver need not wait for the last draw.
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(kMaxBatchQuads * 4 * sizeof(QuadVertex)), nullptr,
-                 GL_STREAM_DRAW);
-    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(bytes), g_dev.pending.data());
+    // Fresh storage each time, so the driver need not wait for the last draw.
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bytes), g_dev.pending.data(), GL_STREAM_DRAW);
     GLsizei quads = static_cast<GLsizei>(g_dev.pending.size() / 4);
     glDrawElements(GL_TRIANGLES, quads * 6, GL_UNSIGNED_INT, nullptr);
     g_drawCalls.fetch_add(1, std::memory_order_relaxed);
@@ -289,14 +309,16 @@ bool CreateRenderDevice(bool fullscreen)
     if (g_dev.exists) return ResetRenderDevice(fullscreen);
     if (!MainWindowExists() || !SDL_GL_GetCurrentContext()) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
-    g_dev.program = BuildProgram();
-    if (!g_dev.program) return false;
-    g_dev.uMap = glGetUniformLocation(g_dev.program, "uMap");
-    g_dev.uColourOp = glGetUniformLocation(g_dev.program, "uColourOp");
-    g_dev.uArg1 = glGetUniformLocation(g_dev.program, "uArg1");
-    g_dev.uUntextured = glGetUniformLocation(g_dev.program, "uUntextured");
-    g_dev.uTex = glGetUniformLocation(g_dev.program, "uTex");
-    g_dev.uFieldDown = glGetUniformLocation(g_dev.program, "uFieldDown");
+    for (int i = 0; i < kNumPrograms; ++i) {
+        Program& p = g_dev.programs[i];
+        p.id = BuildProgram(i);
+        if (!p.id) {
+            DestroyRenderDevice();
+            return false;
+        }
+        p.uMap = glGetUniformLocation(p.id, "uMap");
+        p.uTex = glGetUniformLocation(p.id, "uTex");
+    }
     glGenBuffers(1, &g_dev.vbo);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(kMaxBatchQuads * 4 * sizeof(QuadVertex)), nullptr,
@@ -355,7 +377,7 @@ bool ResetRenderDevice(bool fullscreen)
 
 void DestroyRenderDevice()
 {
-    if (!g_dev.program && !g_dev.exists) return;
+    if (!g_dev.programs[0].id && !g_dev.exists) return;
     void* ctx = SDL_GL_GetCurrentContext();
     if (ctx) {
         for (ContextObjects& c : g_dev.contexts) {
@@ -364,7 +386,8 @@ void DestroyRenderDevice()
             glDeleteVertexArrays(1, &c.vao);
             glDeleteFramebuffers(1, &c.fbo);
         }
-        if (g_dev.program) glDeleteProgram(g_dev.program);
+        for (Program& p : g_dev.programs)
+            if (p.id) glDeleteProgram(p.id);
         if (g_dev.vbo) glDeleteBuffers(1, &g_dev.vbo);
         if (g_dev.ebo) glDeleteBuffers(1, &g_dev.ebo);
         if (g_dev.samplers[0]) glDeleteSamplers(2, g_dev.samplers);
@@ -438,6 +461,7 @@ void DeleteTexture(Texture* texture)
 int TextureWidth(const Texture* texture) { return texture ? texture->width : 0; }
 int TextureHeight(const Texture* texture) { return texture ? texture->height : 0; }
 bool TextureHasDepth(const Texture* texture) { return texture && texture->depth != 0; }
+unsigned TextureGlName(const Texture* texture) { return texture ? texture->id : 0; }
 
 int LiveTextureCount(TextureKind kind)
 {
@@ -550,7 +574,25 @@ void DrawQuad(const QuadVertex corners[4])
 {
     if (!g_dev.exists) return;
     if (g_dev.pending.size() >= static_cast<size_t>(kMaxBatchQuads) * 4) Flush();
+    size_t at = g_dev.pending.size();
     g_dev.pending.insert(g_dev.pending.end(), corners, corners + 4);
+    // The geometry is drawn kNudge up and left of where it is given: move the
+    // texture coordinates by the same amount, along the quad's own gradient
+    // (from its first triangle), so each pixel samples where its centre lies
+    // in the quad as given.
+    QuadVertex* q = &g_dev.pending[at];
+    float ax = q[1].x - q[0].x, ay = q[1].y - q[0].y, bx = q[2].x - q[0].x, by = q[2].y - q[0].y;
+    float det = ax * by - ay * bx;
+    if (det == 0.0f) return;
+    float au = q[1].u - q[0].u, av = q[1].v - q[0].v, bu = q[2].u - q[0].u, bv = q[2].v - q[0].v;
+    // d/dx and d/dy of u and v; the shift is their sum times kNudge.
+    float dudx = (au * by - bu * ay) / det, dudy = (bu * ax - au * bx) / det;
+    float dvdx = (av * by - bv * ay) / det, dvdy = (bv * ax - av * bx) / det;
+    float du = (dudx + dudy) * kNudge, dv = (dvdx + dvdy) * kNudge;
+    for (int i = 0; i < 4; ++i) {
+        q[i].u -= du;
+        q[i].v -= dv;
+    }
 }
 
 void FlushQuads() { Flush(); }

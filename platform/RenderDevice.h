@@ -80,6 +80,8 @@ void DeleteTexture(Texture* texture);
 int TextureWidth(const Texture* texture);
 int TextureHeight(const Texture* texture);
 bool TextureHasDepth(const Texture* texture);
+// The GL texture name (inside the platform layer: raw drawing for comparison).
+unsigned TextureGlName(const Texture* texture);
 // Number of live textures of a kind (tests, reset check).
 int LiveTextureCount(TextureKind kind);
 

@@ -1,5 +1,8 @@
 #include "engine/graphics/LectorPNG.h"
 
+#include "engine/core/SistemaFitxers.h"
+
+#include <climits>
 #include <csetjmp>
 #include <cstring>
 #include <png.h>
@@ -142,4 +145,49 @@ bool LlegeixMidaPNG(LlegeixBytesPNG pfnLlegeix, void* pUsuari, int* piAmplada, i
 bool DescodificaPNG(LlegeixBytesPNG pfnLlegeix, void* pUsuari, bool bOpac, ImatgePNG* pImatge)
 {
     return Llegeix(pfnLlegeix, pUsuari, false, bOpac, pImatge);
+}
+
+namespace {
+
+// The PNG read callback over an open data file.
+size_t LlegeixPNG(void* pUsuari, uint8_t* pDesti, size_t n)
+{
+    EntradaFitxer* pFitxer = static_cast<EntradaFitxer*>(pUsuari);
+    if (!pFitxer || !g_pSistemaFitxers || n > static_cast<size_t>(INT_MAX)) return 0;
+    int llegits = g_pSistemaFitxers->Llegeix(pDesti, 1, static_cast<int>(n), pFitxer);
+    return llegits > 0 ? static_cast<size_t>(llegits) : 0;
+}
+
+// Opens a data file and takes its first four bytes, which must be the
+// signature. Null otherwise.
+EntradaFitxer* ObreAmbFirma(const char* szNom)
+{
+    if (!szNom || !g_pSistemaFitxers) return nullptr;
+    EntradaFitxer* pFitxer = g_pSistemaFitxers->Obre(szNom, FITXER_LECTURA | FITXER_BINARI);
+    if (!pFitxer) return nullptr;
+    uint8_t firma[4];
+    if (LlegeixPNG(pFitxer, firma, 4) != 4 || !EsSignaturaPNG(firma, 4)) {
+        g_pSistemaFitxers->Tanca(pFitxer);
+        return nullptr;
+    }
+    return pFitxer;
+}
+
+} // namespace
+
+bool LlegeixFitxerPNG(const char* szNom, bool bNomesCapcalera, bool bOpac, ImatgePNG* pImatge)
+{
+    if (!pImatge) return false;
+    EntradaFitxer* pFitxer = ObreAmbFirma(szNom);
+    if (!pFitxer) return false;
+    bool bFet = Llegeix(LlegeixPNG, pFitxer, bNomesCapcalera, bOpac, pImatge);
+    g_pSistemaFitxers->Tanca(pFitxer);
+    return bFet;
+}
+
+bool ComencaAmbFirmaPNG(const char* szNom)
+{
+    EntradaFitxer* pFitxer = ObreAmbFirma(szNom);
+    if (pFitxer) g_pSistemaFitxers->Tanca(pFitxer);
+    return pFitxer != nullptr;
 }

@@ -25,3 +25,11 @@ struct ImatgePNG {
 // already been taken. False when libpng reports an error.
 bool LlegeixMidaPNG(LlegeixBytesPNG pfnLlegeix, void* pUsuari, int* piAmplada, int* piAlcada);
 bool DescodificaPNG(LlegeixBytesPNG pfnLlegeix, void* pUsuari, bool bOpac, ImatgePNG* pImatge);
+
+// PNG data files read through the data file system (our read callback on
+// its open file). False when the file does not open, does not begin with
+// the signature, or libpng reports an error. With bNomesCapcalera only the
+// size is read.
+bool LlegeixFitxerPNG(const char* szNom, bool bNomesCapcalera, bool bOpac, ImatgePNG* pImatge);
+// The data file opens and begins with the PNG signature.
+bool ComencaAmbFirmaPNG(const char* szNom);

@@ -7,7 +7,6 @@
 #include "platform/Window.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -41,46 +40,6 @@ char* CopiaText(const char* sz)
     char* p = new char[n + 1];
     std::memcpy(p, sz, n + 1);
     return p;
-}
-
-// Data files are read through the data file system: open, read, close.
-struct FitxerDades {
-    EntradaFitxer* pFitxer = nullptr;
-};
-
-bool ObreFitxerDades(const char* szNom, FitxerDades* pFitxer)
-{
-    if (!szNom || !g_pSistemaFitxers) return false;
-    pFitxer->pFitxer = g_pSistemaFitxers->Obre(szNom, FITXER_LECTURA | FITXER_BINARI);
-    return pFitxer->pFitxer != nullptr;
-}
-
-// The PNG read callback.
-size_t LlegeixPNG(void* pUsuari, uint8_t* pDesti, size_t n)
-{
-    FitxerDades* pFitxer = static_cast<FitxerDades*>(pUsuari);
-    if (!pFitxer->pFitxer || !g_pSistemaFitxers || n > static_cast<size_t>(INT_MAX)) return 0;
-    int llegits = g_pSistemaFitxers->Llegeix(pDesti, 1, static_cast<int>(n), pFitxer->pFitxer);
-    return llegits > 0 ? static_cast<size_t>(llegits) : 0;
-}
-
-void TancaFitxerDades(FitxerDades* pFitxer)
-{
-    if (pFitxer->pFitxer && g_pSistemaFitxers) g_pSistemaFitxers->Tanca(pFitxer->pFitxer);
-    pFitxer->pFitxer = nullptr;
-}
-
-// Opens a data file and takes its first four bytes, which must be the PNG
-// signature.
-bool ObrePNG(const char* szNom, FitxerDades* pFitxer)
-{
-    if (!ObreFitxerDades(szNom, pFitxer)) return false;
-    uint8_t firma[4];
-    if (LlegeixPNG(pFitxer, firma, 4) != 4 || !EsSignaturaPNG(firma, 4)) {
-        TancaFitxerDades(pFitxer);
-        return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -692,48 +651,40 @@ bool CSistema2D::CarregaBitmap(Bitmap* pBitmap)
     return true;
 }
 
-bool CSistema2D::EsFitxerPNG(const char* szFitxer)
-{
-    FitxerDades f;
-    if (!ObrePNG(szFitxer, &f)) return false;
-    TancaFitxerDades(&f);
-    return true;
-}
+bool CSistema2D::EsFitxerPNG(const char* szFitxer) { return ComencaAmbFirmaPNG(szFitxer); }
 
 bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera)
 {
     if (!pBitmap || pBitmap->m_iTipus != BITMAP_FITXER || !pBitmap->m_szFitxer) return false;
-    FitxerDades f;
-    if (!ObrePNG(pBitmap->m_szFitxer, &f)) return false;
     if (bNomesCapcalera) {
-        int w = 0, h = 0;
-        bool bFet = LlegeixMidaPNG(LlegeixPNG, &f, &w, &h);
-        TancaFitxerDades(&f);
-        if (bFet) {
-            pBitmap->m_fAmplada = static_cast<float>(w);
-            pBitmap->m_fAlcada = static_cast<float>(h);
-        }
-        return bFet;
+        ImatgePNG capcalera;
+        if (!LlegeixFitxerPNG(pBitmap->m_szFitxer, true, false, &capcalera)) return false;
+        pBitmap->m_fAmplada = static_cast<float>(capcalera.iAmplada);
+        pBitmap->m_fAlcada = static_cast<float>(capcalera.iAlcada);
+        return true;
     }
-    if (!pBitmap->m_pTextura) {
-        TancaFitxerDades(&f);
-        return false;
-    }
+    if (!pBitmap->m_pTextura) return false;
     // Decoded without the device lock: the loading sign keeps drawing.
     ImatgePNG imatge;
-    bool bFet = DescodificaPNG(LlegeixPNG, &f, pBitmap->m_bOpac, &imatge);
-    TancaFitxerDades(&f);
-    if (!bFet || imatge.aTexels.empty()) return false;
-    int w = std::min(imatge.iAmplada, pBitmap->m_iAmpladaTextura);
-    int h = std::min(imatge.iAlcada, pBitmap->m_iAlcadaTextura);
+    if (!LlegeixFitxerPNG(pBitmap->m_szFitxer, false, pBitmap->m_bOpac, &imatge) || imatge.aTexels.empty())
+        return false;
+    return PujaTexels(pBitmap, imatge.aTexels.data(), imatge.iAmplada, imatge.iAlcada, imatge.iAmplada);
+}
+
+bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas)
+{
+    if (!pBitmap->m_pTextura) return false;
+    w = std::min(w, pBitmap->m_iAmpladaTextura);
+    h = std::min(h, pBitmap->m_iAlcadaTextura);
+    bool bFet = false;
     Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaPNG");
     if (m_bTextures32) {
-        bFet = plat::UploadTexels(pBitmap->m_pTextura, imatge.aTexels.data(), w, h, imatge.iAmplada);
+        bFet = plat::UploadTexels(pBitmap->m_pTextura, pArgb, w, h, iPas);
     } else {
         std::vector<uint16_t> texels(static_cast<size_t>(w) * h);
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                uint32_t c = imatge.aTexels[static_cast<size_t>(y) * imatge.iAmplada + x];
+                uint32_t c = pArgb[static_cast<size_t>(y) * iPas + x];
                 texels[static_cast<size_t>(y) * w + x] =
                     FesColor16(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), uint8_t(c >> 24));
             }
@@ -762,19 +713,7 @@ void CSistema2D::OmpleImatgeSubstituta(Bitmap* pBitmap)
             argb[static_cast<size_t>(y) * n + x] = c;
         }
     }
-    int w = std::min(n, pBitmap->m_iAmpladaTextura), h = std::min(n, pBitmap->m_iAlcadaTextura);
-    Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaPNG");
-    if (m_bTextures32) {
-        plat::UploadTexels(pBitmap->m_pTextura, argb.data(), w, h, n);
-    } else {
-        std::vector<uint16_t> texels(argb.size());
-        for (size_t i = 0; i < argb.size(); ++i) {
-            uint32_t c = argb[i];
-            texels[i] = FesColor16(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), uint8_t(c >> 24));
-        }
-        plat::UploadTexels(pBitmap->m_pTextura, texels.data(), w, h, n);
-    }
-    Desbloqueja(BLOQUEIG_DISPOSITIU);
+    PujaTexels(pBitmap, argb.data(), n, n, n);
 }
 
 void CSistema2D::DibuixaBitmapText(Bitmap* pBitmap)

@@ -180,6 +180,8 @@ private:
     void EsborraBitmap(Bitmap* pBitmap);
     Bitmap* Placeholder();
     void OmpleImatgeSubstituta(Bitmap* pBitmap);
+    // Writes ARGB texels at the texture's top-left, in its format.
+    bool PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas);
     bool PassaAMode(bool bFullScreen, const char* szNom);
     bool PassaABitmapSenseBloqueig(Bitmap* pBitmap, int iAmplada, int iAlcada);
 

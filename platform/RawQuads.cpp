@@ -1,0 +1,110 @@
+#include "platform/RawQuads.h"
+
+#include "platform/Window.h"
+
+#include <epoxy/gl.h>
+
+namespace plat {
+
+namespace {
+
+const char* const kVertex = R"(#version 330 core
+layout(location = 0) in vec4 aPos;
+layout(location = 1) in vec4 aColour;
+layout(location = 2) in vec2 aUV;
+out vec4 vColour;
+out vec2 vUV;
+void main()
+{
+    gl_Position = vec4((aPos.x + 0.5) / 512.0 - 1.0, 1.0 - (aPos.y + 0.5) / 384.0, 0.0, 1.0);
+    vColour = aColour;
+    vUV = aUV;
+}
+)";
+
+const char* const kFragment = R"(#version 330 core
+in vec4 vColour;
+in vec2 vUV;
+uniform sampler2D uTex;
+out vec4 oColour;
+void main() { oColour = texture(uTex, vUV) * vColour; }
+)";
+
+GLuint Shader(GLenum type, const char* src)
+{
+    GLuint s = glCreateShader(type);
+    glShaderSource(s, 1, &src, nullptr);
+    glCompileShader(s);
+    return s;
+}
+
+} // namespace
+
+RawQuads::~RawQuads()
+{
+    if (m_program) glDeleteProgram(m_program);
+    if (m_vao) glDeleteVertexArrays(1, &m_vao);
+    if (m_vbo) glDeleteBuffers(1, &m_vbo);
+    if (m_ebo) glDeleteBuffers(1, &m_ebo);
+}
+
+bool RawQuads::Create()
+{
+    GLuint vs = Shader(GL_VERTEX_SHADER, kVertex), fs = Shader(GL_FRAGMENT_SHADER, kFragment);
+    m_program = glCreateProgram();
+    glAttachShader(m_program, vs);
+    glAttachShader(m_program, fs);
+    glLinkProgram(m_program);
+    glDeleteShader(vs);
+    glDeleteShader(fs);
+    GLint ok = 0;
+    glGetProgramiv(m_program, GL_LINK_STATUS, &ok);
+    glGenVertexArrays(1, &m_vao);
+    glGenBuffers(1, &m_vbo);
+    glGenBuffers(1, &m_ebo);
+    return ok != 0;
+}
+
+void RawQuads::Draw(Texture* texture, const std::vector<QuadVertex>& corners)
+{
+    size_t quads = corners.size() / 4;
+    glBindVertexArray(m_vao);
+    glBindBuffer(GL_ARRAY_BUFFER, m_vbo);
+    if (quads > m_capacity) {
+        std::vector<uint32_t> idx(quads * 6);
+        for (uint32_t q = 0; q < quads; ++q) {
+            uint32_t b = q * 4, *o = &idx[q * 6];
+            o[0] = b, o[1] = b + 1, o[2] = b + 2, o[3] = b + 2, o[4] = b + 1, o[5] = b + 3;
+        }
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_ebo);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(idx.size() * 4), idx.data(), GL_STATIC_DRAW);
+        glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(corners.size() * sizeof(QuadVertex)), nullptr,
+                     GL_STREAM_DRAW);
+        glEnableVertexAttribArray(0);
+        glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, sizeof(QuadVertex), reinterpret_cast<void*>(0));
+        glEnableVertexAttribArray(1);
+        glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(QuadVertex), reinterpret_cast<void*>(16));
+        glEnableVertexAttribArray(2);
+        glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(QuadVertex), reinterpret_cast<void*>(20));
+        m_capacity = quads;
+    }
+    glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(corners.size() * sizeof(QuadVertex)), corners.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
+    glViewport(0, 0, kFieldWidth, kFieldHeight);
+    glDisable(GL_SCISSOR_TEST);
+    glDisable(GL_DEPTH_TEST);
+    glEnable(GL_BLEND);
+    glBlendEquation(GL_FUNC_ADD);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glUseProgram(m_program);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, TextureGlName(texture));
+    glBindSampler(0, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(quads * 6), GL_UNSIGNED_INT, nullptr);
+}
+
+void FinishRendering() { glFinish(); }
+
+} // namespace plat
