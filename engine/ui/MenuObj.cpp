@@ -1,6 +1,10 @@
 #include "engine/ui/MenuObj.h"
 
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/GestorComandes.h"
+#include "engine/graphics/GestorSPMs.h"
+#include "engine/graphics/Lineas.h"
+#include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 
 #include <cstdio>
@@ -66,6 +70,13 @@ void RecargaRecursosEnUso()
 // An event that reached the top of its tree goes to the application core's
 // list.
 void PublicaEvento(int, int, const char*) {}
+
+// The names a style gives (filled from the application core's style record).
+const char* NombreCapa1(const EstiloObjeto*) { return nullptr; }
+const char* NombreCapa2(const EstiloObjeto*) { return nullptr; }
+const char* NombreIcono(const EstiloObjeto*) { return nullptr; }
+const char* NombreSonidoFoco(const EstiloObjeto*) { return nullptr; }
+const char* NombreSonidoPulsar(const EstiloObjeto*) { return nullptr; }
 
 } // namespace
 
@@ -811,27 +822,126 @@ const EstiloObjeto* CMenuObj::EstiloActual() const { return nullptr; }
 
 void CMenuObj::AnimaEstilo() { m_iFlagsEstilo = 0; }
 
-bool CMenuObj::CreaPaquetes() { return true; }
+namespace {
 
-void CMenuObj::LiberaPaquetes() {}
+// Most instances of a focus or press sound playing at once.
+constexpr int kInstanciasSonido = 3;
+
+// A copy of the cached package of that path into *pp; false when it cannot
+// be made (no package cache, or the copy failed).
+bool CopiaPaquete(const char* szRuta, CSPM** pp)
+{
+    *pp = nullptr;
+    if (!g_pGestorSPMs) return false;
+    CSPM* pOrigen = g_pGestorSPMs->GetSPM(szRuta);
+    if (!pOrigen) return false;
+    auto* p = new CSPM;
+    if (!p->Copia(pOrigen)) {
+        delete p;
+        return false;
+    }
+    *pp = p;
+    return true;
+}
+
+void BorraPaquete(CSPM*& p)
+{
+    delete p;
+    p = nullptr;
+}
+
+void MarcaPaquete(CSPM* p, bool bEnUso)
+{
+    if (!p) return;
+    if (bEnUso)
+        p->MarcaEnUso();
+    else
+        p->DesmarcaEnUso();
+}
+
+CMuestraSonido* CargaSonido(const char* szNombre)
+{
+    if (!g_pSistemaSonido || !szNombre || !szNombre[0]) return nullptr;
+    return g_pSistemaSonido->CargaMuestra(szNombre, kInstanciasSonido, false);
+}
+
+void DevuelveSonido(CMuestraSonido*& p)
+{
+    if (p && g_pSistemaSonido) g_pSistemaSonido->LiberaMuestra(p);
+    p = nullptr;
+}
+
+} // namespace
+
+bool CMenuObj::CreaPaquetes()
+{
+    if (const EstiloObjeto* e = EstiloActual()) {
+        if (!CopiaNombrada(NombreCapa1(e), &m_pCapa1) || !CopiaNombrada(NombreCapa2(e), &m_pCapa2) ||
+            !CopiaNombrada(NombreIcono(e), &m_pIcono))
+            return false;
+    }
+    // The editor's handle icons; without a package cache there are none.
+    CopiaPaquete(kPaqueteEditor, &m_edicion.m_pIconos);
+    return true;
+}
+
+bool CMenuObj::CopiaNombrada(const char* szNombre, CSPM** pp)
+{
+    *pp = nullptr;
+    if (!szNombre || !szNombre[0]) return true;
+    return CopiaPaquete(szNombre, pp);
+}
+
+void CMenuObj::LiberaPaquetes()
+{
+    BorraPaquete(m_pCapa1);
+    BorraPaquete(m_pCapa2);
+    BorraPaquete(m_pIcono);
+    BorraPaquete(m_edicion.m_pIconos);
+}
 
 void CMenuObj::LiberaSonidos()
 {
-    m_pSonidoFoco = nullptr;
-    m_pSonidoPulsar = nullptr;
+    DevuelveSonido(m_pSonidoFoco);
+    DevuelveSonido(m_pSonidoPulsar);
 }
 
-void CMenuObj::TocaSonido(CMuestraSonido*) {}
+void CMenuObj::TocaSonido(CMuestraSonido* pSonido)
+{
+    if (pSonido && g_pSistemaSonido) g_pSistemaSonido->TocaMuestra(pSonido, 1.0f);
+}
 
-void CMenuObj::RecargaSonidosEnUso() {}
+void CMenuObj::RecargaSonidosEnUso()
+{
+    if (g_pSistemaSonido && g_pSistemaSonido->EstaIniciado()) g_pSistemaSonido->RecargaMuestrasEnUso();
+}
 
-void CMenuObj::DibujaCapas(Sprite*) {}
+void CMenuObj::DibujaCapas(Sprite* pDestino)
+{
+    if (m_pCapa1 && !m_bOcultaCapa1) DibujaPanelSPM(pDestino, m_pCapa1, m_rect.x, m_rect.y, m_rect.ancho, m_rect.alto);
+    if (m_pCapa2 && !m_bOcultaCapa2) DibujaPanelSPM(pDestino, m_pCapa2, m_rect.x, m_rect.y, m_rect.ancho, m_rect.alto);
+}
 
-void CMenuObj::DibujaIcono(Sprite*) {}
+void CMenuObj::DibujaIcono(Sprite* pDestino)
+{
+    if (m_iFrameIcono == -1 || !m_pIcono) return;
+    m_pIcono->DibujaSpriteEnDestino(pDestino, m_iFrameIcono, m_rect.x + m_rect.ancho / 2.0f,
+                                    m_rect.y + m_rect.alto / 2.0f);
+}
 
 void CMenuObj::CargaRecursos()
 {
     if (m_bRecursosCargados) return;
+    MarcaPaquete(m_pCapa1, true);
+    MarcaPaquete(m_pCapa2, true);
+    MarcaPaquete(m_pIcono, true);
+    MarcaPaquete(m_edicion.m_pIconos, true);
+    if (const EstiloObjeto* e = EstiloActual()) {
+        const char* szFoco = NombreSonidoFoco(e);
+        m_pSonidoFoco = CargaSonido(szFoco);
+        // The press sound only once the focus sound, when named, has loaded.
+        if (!szFoco || !szFoco[0] || m_pSonidoFoco) m_pSonidoPulsar = CargaSonido(NombreSonidoPulsar(e));
+    }
     for (CMenuObj* p : Copia(m_lHijos))
         if (EnLista(m_lHijos, p)) p->CargaRecursos();
     m_bRecursosCargados = true;
@@ -840,6 +950,10 @@ void CMenuObj::CargaRecursos()
 void CMenuObj::DescargaRecursos()
 {
     if (!m_bRecursosCargados) return;
+    MarcaPaquete(m_pCapa1, false);
+    MarcaPaquete(m_pCapa2, false);
+    MarcaPaquete(m_pIcono, false);
+    MarcaPaquete(m_edicion.m_pIconos, false);
     LiberaSonidos();
     for (CMenuObj* p : Copia(m_lHijos))
         if (EnLista(m_lHijos, p) && !p->EsExclusivo()) p->DescargaRecursos();

@@ -276,6 +276,7 @@ private:
     void ActualizaSonidosYPulsacion();
     void AnimaEstilo();
     bool CreaPaquetes();
+    static bool CopiaNombrada(const char* szNombre, CSPM** pp);
     void LiberaPaquetes();
     void LiberaSonidos();
     static void TocaSonido(CMuestraSonido* pSonido);

@@ -329,3 +329,106 @@ TEST(Arbol, InitialisationChecksItsArguments)
     EXPECT_TRUE(o.Inicia(1, nullptr, r, -1));
     EXPECT_STREQ(o.Nombre(), "");
 }
+
+TEST(Arbol, DeletingAChildRightAfterRemovingItLeavesNothingDangling)
+{
+    // The owner removes a child (closing, or not yet attached) and deletes
+    // it at once; the parent's later steps must not touch it.
+    for (int iFlags : {0, int(kit::OBJ_TRANSICION), int(kit::OBJ_MODAL)}) {
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* a = t.Nuevo("a", 1, 0, 0, 10, 10, r);
+        auto* b = t.Nuevo("b", 2, 0, 0, 10, 10, r, iFlags);
+        a->PonAbajo(b);
+        r->PonCancelar(b);
+        t.Pasos(5);
+        r->QuitaHijo(false, b);
+        t.Borra(b);
+        EXPECT_EQ(kit::Hijos(r), "a") << iFlags;
+        EXPECT_EQ(kit::Bajas(r), "") << iFlags;
+        EXPECT_EQ(a->Abajo(), nullptr);
+        t.Pasos(3);
+        t.MueveRaton(5, 5);
+        t.Tecla(TECLA_ABAJO);
+        EXPECT_EQ(kit::CadenaFoco(r), "raiz>a");
+    }
+    // Deleted while still attached and focused.
+    CArbolPrueba t;
+    auto* menu = t.Nuevo("menu", 1, 0, 0, 100, 100, t.Raiz());
+    auto* c = t.Nuevo("c", 2, 0, 0, 10, 10, menu);
+    t.Borra(c);
+    EXPECT_EQ(kit::Hijos(menu), "");
+    EXPECT_EQ(kit::CadenaFoco(t.Raiz()), "raiz>menu");
+    t.Pasos(2);
+    // A parent deleted before its children: they lose the link, nothing more.
+    auto* d = t.Nuevo("d", 3, 0, 0, 10, 10, menu);
+    t.Borra(menu);
+    EXPECT_EQ(d->Padre(), nullptr);
+    EXPECT_EQ(kit::Hijos(t.Raiz()), "");
+    d->EnviaEvento(EVENTO_PULSADO, 0, nullptr, -1);
+    d->Cierra(false);
+}
+
+TEST(Arbol, RemovingAPendingExclusiveChildCancelsItsAttach)
+{
+    CArbolPrueba t;
+    auto* r = t.Raiz();
+    auto* menu = t.Nuevo("menu", 1, 0, 0, 1024, 768, r, kit::OBJ_TRANSICION);
+    menu->m_iPasosTransicion = 2;
+    t.Pasos(3);
+    auto* pantalla = t.Nuevo("pantalla", 2, 0, 0, 1024, 768, nullptr, kit::OBJ_EXCLUSIVO);
+    menu->AnadeHijo(false, pantalla, false, false);
+    EXPECT_EQ(kit::Pendientes(menu), "pantalla");
+    t.Log();
+    menu->QuitaHijo(false, pantalla);
+    EXPECT_EQ(kit::Pendientes(menu), "");
+    // The menu closed for the screen and opens again, since none comes.
+    EXPECT_EQ(SinDibujos(t.Log()), std::vector<std::string>{"abre menu"});
+    t.Pasos(5);
+    EXPECT_EQ(kit::Hijos(menu), "");
+    EXPECT_EQ(pantalla->Padre(), nullptr);
+    EXPECT_FALSE(menu->EnTransicion());
+
+    // Deleted while waiting: the pending list forgets it.
+    menu->AnadeHijo(false, pantalla, false, false);
+    t.Borra(pantalla);
+    EXPECT_EQ(kit::Pendientes(menu), "");
+    t.Pasos(5);
+    EXPECT_EQ(kit::Hijos(menu), "");
+}
+
+TEST(Arbol, DeferredAttachWaitsForTheTransition)
+{
+    CArbolPrueba t;
+    auto* r = t.Raiz();
+    auto* trans = t.Nuevo("trans", 1, 0, 0, 0, 0, r, kit::OBJ_TRANSICION | kit::OBJ_SIN_CONTIENE);
+    trans->m_iPasosTransicion = 2;
+    trans->IniciaTransicion(true);
+    auto* a = t.Nuevo("a", 2, 0, 0, 10, 10);
+    auto* b = t.Nuevo("b", 3, 0, 0, 10, 10);
+    r->AnadeHijoDiferido(a);
+    r->AnadeHijoDiferido(b);
+    EXPECT_EQ(kit::Pendientes(r), "a,b");
+    t.Pasos(1);
+    EXPECT_EQ(kit::Pendientes(r), "a,b");
+    t.Pasos(1);
+    EXPECT_EQ(kit::Pendientes(r), "");
+    EXPECT_EQ(kit::Hijos(r), "b,a,trans"); // each on top in list order
+    EXPECT_EQ(kit::CadenaFoco(r), "raiz>b");
+}
+
+TEST(Arbol, OwnedChildIsDeletedWhenItsRemovalCompletes)
+{
+    CArbolPrueba t;
+    auto* r = t.Raiz();
+    auto* propio = t.Nuevo("propio", 1, 0, 0, 10, 10, r, kit::OBJ_BORRA_CON_PADRE);
+    EXPECT_EQ(kit::NombresLista(r->m_lPropios), "propio");
+    r->QuitaHijo(false, propio);
+    t.Pasos(1); // deleted here; the sanitizer build checks nothing stays
+    EXPECT_EQ(kit::NombresLista(r->m_lPropios), "");
+    EXPECT_EQ(kit::Hijos(r), "");
+    // One still attached is deleted with its parent.
+    auto* menu = t.Nuevo("menu", 2, 0, 0, 10, 10, r);
+    t.Nuevo("otro", 3, 0, 0, 10, 10, menu, kit::OBJ_BORRA_CON_PADRE);
+    t.Borra(menu);
+}
