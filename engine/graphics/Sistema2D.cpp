@@ -161,6 +161,7 @@ bool CSistema2D::PreparaMode(bool bFullScreen)
             bFet = plat::ResetRenderDevice(bFullScreen);
         } else {
             bFet = plat::CreateRenderDevice(bFullScreen);
+            if (!bFet && !plat::MainWindowExists()) break; // nothing to wait for
         }
     }
     if (bFet) {

@@ -2,6 +2,7 @@
 // placeholders, sizes.
 #include "Ajudes.h"
 
+#include "engine/core/SistemaFitxers.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
 
@@ -294,4 +295,39 @@ TEST_F(ProvaGrafics, MissingImagesShowThePlaceholder)
     m_pSis->DibuixaSprite(s, 100, 100);
     LlegeixPantalla();
     EXPECT_RGB(At(100, 100), 0, 250, 0);
+}
+
+// A language change: pictures whose names hold _XX are read again from the
+// new language's files, and text sprites in use are rendered again.
+TEST_F(ProvaGrafics, LanguageChangeReloadsLanguagePictures)
+{
+    EscriuPNGPla("Titol_EN.png", 4, 4, 255, 0, 0, 255);
+    EscriuPNGPla("Titol_ES.png", 4, 4, 0, 255, 0, 255);
+    EscriuPNGPla("Fix.png", 4, 4, 0, 0, 255, 255);
+    g_pSistemaFitxers->CambiaIdioma('E', 'N');
+    Sprite* titol = SpriteEnUs("Titol_XX.png");
+    Sprite* fix = SpriteEnUs("Fix.png");
+    Sprite* text = m_pSis->CreaSpriteText(0, "x", -1, 0, 1, 1, 16, 16, 0, 0, 0, 0, -1, -1, true);
+    m_pSis->MarcaSpriteEnUs(text);
+    ASSERT_TRUE(titol && fix && text);
+    EXPECT_TRUE(titol->m_pBitmap->m_bIdioma);
+    EXPECT_FALSE(fix->m_pBitmap->m_bIdioma);
+    plat::Texture* texturaFix = fix->m_pBitmap->m_pTextura;
+    Fons(0, 0, 0);
+    m_pSis->DibuixaSprite(titol, 10, 10);
+    LlegeixPantalla();
+    EXPECT_RGB(At(11, 11), 255, 0, 0);
+    // What the application core runs on a language change.
+    g_pSistemaFitxers->CambiaIdioma('E', 'S');
+    m_pSis->RecargaBitmapsTexto();
+    m_pSis->RecargaBitmapsIdiomaticos();
+    EXPECT_EQ(text->m_pBitmap->m_pTextura, nullptr);
+    EXPECT_EQ(titol->m_pBitmap->m_pTextura, nullptr);
+    m_pSis->DescarregaBitmapsSenseUs();
+    m_pSis->CarregaBitmapsEnUs();
+    EXPECT_NE(text->m_pBitmap->m_pTextura, nullptr);
+    EXPECT_EQ(fix->m_pBitmap->m_pTextura, texturaFix);
+    m_pSis->DibuixaSprite(titol, 10, 10);
+    LlegeixPantalla();
+    EXPECT_RGB(At(11, 11), 0, 255, 0);
 }

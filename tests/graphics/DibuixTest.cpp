@@ -215,11 +215,14 @@ TEST_F(ProvaGrafics, OnlySpritesInUseWithATextureDraw)
     m_pSis->DibuixaSprite(s, 50, 10);
     m_pSis->DesmarcaSpriteEnUs(s);
     m_pSis->DibuixaSprite(s, 70, 10); // texture, not in use
+    const ColorRGB gris(128, 128, 128);
+    for (int f = 0; f < 0x40; ++f) m_pSis->DibuixaSpriteEX2(nullptr, s, f, &gris, 90, 10, false, 255, 0, 1, 1);
     LlegeixPantalla();
     EXPECT_RGB(At(12, 12), 0, 0, 0);
     EXPECT_RGB(At(32, 12), 0, 0, 0);
     EXPECT_RGB(At(52, 12), 255, 255, 255);
     EXPECT_RGB(At(72, 12), 0, 0, 0);
+    EXPECT_RGB(At(92, 12), 0, 0, 0); // no blend flag draws an unmarked sprite
     EXPECT_FALSE(m_pSis->PotDibuixar(nullptr, 0, nullptr));
 }
 

@@ -214,3 +214,14 @@ TEST_F(ProvaGrafics, ScreenCaptureCopiesTheLastFrame)
     m_pSis->CapturaPantallaActual(nullptr); // nothing
     m_pSis->AlliberaSprite(captura, true);
 }
+
+// Without a window there is no device: start-up fails at once and cleanly.
+TEST(GraficsSenseFinestra, StartFailsWithoutAWindow)
+{
+    CSistema2D sistema;
+    EXPECT_FALSE(sistema.Inicia(true, true));
+    EXPECT_FALSE(sistema.EstaIniciat());
+    EXPECT_FALSE(plat::RenderDeviceExists());
+    sistema.Allibera();
+    EXPECT_EQ(sistema.CreaSpriteFitxer(nullptr, 0, 0, 0, 0, 0, 0, false, false), nullptr);
+}
