@@ -11,6 +11,20 @@
 #pragma once
 #include <string>
 
+// Text flags of a text bitmap: alignment of each line and of the block, and
+// word wrap. Horizontally TEXTO_IZQUIERDA wins over TEXTO_CENTRADO over
+// TEXTO_DERECHA (none: x 0); vertically TEXTO_ARRIBA over TEXTO_MEDIO over
+// TEXTO_ABAJO (none: y 0).
+enum {
+    TEXTO_CENTRADO = 0x01,  // each line centred in the box
+    TEXTO_DERECHA = 0x02,   // each line against the right of the box
+    TEXTO_IZQUIERDA = 0x04, // each line at x 0
+    TEXTO_MEDIO = 0x08,     // the block centred vertically
+    TEXTO_ABAJO = 0x10,     // the block against the bottom
+    TEXTO_ARRIBA = 0x20,    // the block at y 0
+    TEXTO_AJUSTA = 0x40,    // word wrap to the box width
+};
+
 enum TipoElementoTexto {
     ELEMENTO_DESCONOCIDO = -1, // an unknown or malformed tag: ignored
     ELEMENTO_ALFA = 0,

@@ -82,18 +82,11 @@ bool CSistema2D::Inicia(bool bVentana, bool bTextures32)
     return true;
 }
 
-bool CSistema2D::CarregaFonts(const char* const*)
-{
-    // Fonts are loaded by the font manager; until one is made every font
-    // request falls back to none.
-    return m_bIniciat;
-}
-
-CFont* CSistema2D::GetFont(int) { return nullptr; }
-
 void CSistema2D::Allibera()
 {
     if (!m_bIniciat) return;
+    // The fonts free their glyph sprites while everything else still exists.
+    AlliberaFonts();
     if (m_pPlaceholder) {
         --m_pPlaceholder->m_iReferencies;
         --m_pPlaceholder->m_iEnUs;
@@ -612,7 +605,7 @@ void CSistema2D::CalculaMidaBitmap(Bitmap* pBitmap)
             pBitmap->m_fAmplada = pBitmap->m_fAlcada = static_cast<float>(kMidaSubstituta);
         break;
     case BITMAP_TEXT:
-        // Measured by the bitmap's font; without one the size stays unknown.
+        MideBitmapText(pBitmap);
         break;
     case BITMAP_DESTI:
         break;
@@ -715,13 +708,6 @@ void CSistema2D::OmpleImatgeSubstituta(Bitmap* pBitmap)
         }
     }
     PujaTexels(pBitmap, argb.data(), n, n, n);
-}
-
-void CSistema2D::DibuixaBitmapText(Bitmap* pBitmap)
-{
-    if (!pBitmap || pBitmap->m_iTipus != BITMAP_TEXT || !pBitmap->m_pTextura) return;
-    // Cleared to transparent; the glyphs are drawn by the bitmap's font.
-    OmpleTextura(pBitmap, 0);
 }
 
 // ---------------------------------------------------------------------------

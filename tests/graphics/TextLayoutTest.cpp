@@ -5,6 +5,8 @@
 
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -141,6 +143,31 @@ TEST(TextWrap, MarkupCountsNothingInTheWidths)
     std::string destino;
     AjustaTextoMarcado(destino, "<R255>aa <G0>aa", 60, anchos.a, 0.0f);
     EXPECT_EQ(destino, "<R255>aa <G0>aa");
+}
+
+// The loading sign lays out text on its own thread while the main thread
+// does too: tokens are per call, so both get their own results.
+TEST(TextWrap, TwoThreadsLayOutAtOnce)
+{
+    Anchos anchos;
+    anchos.a[' '] = 10;
+    const char* textos[2] = {"<R255>aa <G0>aaaa a<c97> aaa\\< aa", "a a a a <B7>aaaaaa a a aa aaa a"};
+    std::string esperado[2];
+    for (int i = 0; i < 2; ++i) AjustaTextoMarcado(esperado[i], textos[i], 45, anchos.a, 1.0f);
+    bool iguales[2] = {true, true};
+    std::vector<std::thread> hilos;
+    for (int i = 0; i < 2; ++i) {
+        hilos.emplace_back([&, i] {
+            std::string destino;
+            for (int n = 0; n < 3000; ++n) {
+                AjustaTextoMarcado(destino, textos[i], 45, anchos.a, 1.0f);
+                if (destino != esperado[i]) iguales[i] = false;
+            }
+        });
+    }
+    for (std::thread& h : hilos) h.join();
+    EXPECT_TRUE(iguales[0]);
+    EXPECT_TRUE(iguales[1]);
 }
 
 } // namespace
