@@ -441,17 +441,19 @@ void CMenuObj::ProcesaBajas()
     }
 }
 
+// Queries: they walk the list itself (nothing is attached or removed from
+// inside them).
 bool CMenuObj::EnTransicion()
 {
-    for (CMenuObj* p : Copia(m_lHijos))
-        if (p->EnTransicion()) return true;
+    for (const NodoLista* n = m_lHijos.m_pCabeza; n; n = n->m_pSiguiente)
+        if (static_cast<CMenuObj*>(n->m_pItem)->EnTransicion()) return true;
     return false;
 }
 
 bool CMenuObj::EntradaBloqueada()
 {
-    for (CMenuObj* p : Copia(m_lHijos))
-        if (p->EntradaBloqueada()) return true;
+    for (const NodoLista* n = m_lHijos.m_pCabeza; n; n = n->m_pSiguiente)
+        if (static_cast<CMenuObj*>(n->m_pItem)->EntradaBloqueada()) return true;
     return false;
 }
 
