@@ -432,3 +432,31 @@ TEST(Arbol, OwnedChildIsDeletedWhenItsRemovalCompletes)
     t.Nuevo("otro", 3, 0, 0, 10, 10, menu, kit::OBJ_BORRA_CON_PADRE);
     t.Borra(menu);
 }
+
+TEST(Arbol, ResourcesFollowAttachment)
+{
+    CArbolPrueba t;
+    auto* r = t.Raiz();
+    auto* menu = t.Nuevo("menu", 1, 0, 0, 100, 100);
+    auto* boton = t.Nuevo("boton", 2, 0, 0, 10, 10, menu);
+    EXPECT_FALSE(boton->RecursosCargados()); // the menu's are not loaded
+    r->AnadeHijo(false, menu, false, false);
+    EXPECT_TRUE(menu->RecursosCargados());
+    EXPECT_TRUE(boton->RecursosCargados());
+    auto* pantalla = t.Nuevo("pantalla", 3, 0, 0, 100, 100, nullptr, kit::OBJ_EXCLUSIVO);
+    menu->AnadeHijo(false, pantalla, false, false);
+    t.Pasos(1);
+    ASSERT_EQ(pantalla->Padre(), menu);
+    EXPECT_TRUE(pantalla->RecursosCargados());
+    // Unloading the menu leaves the screen attached below it alone.
+    menu->DescargaRecursos();
+    EXPECT_FALSE(boton->RecursosCargados());
+    EXPECT_TRUE(pantalla->RecursosCargados());
+    menu->CargaRecursos();
+    // A completed removal unloads.
+    r->QuitaHijo(false, menu);
+    EXPECT_TRUE(menu->RecursosCargados());
+    t.Pasos(1);
+    EXPECT_FALSE(menu->RecursosCargados());
+    EXPECT_FALSE(boton->RecursosCargados());
+}
