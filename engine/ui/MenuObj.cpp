@@ -1,6 +1,7 @@
 #include "engine/ui/MenuObj.h"
 
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/Aplicacion.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
@@ -68,15 +69,32 @@ void RecargaRecursosEnUso()
 }
 
 // An event that reached the top of its tree goes to the application core's
-// list.
-void PublicaEvento(int, int, const char*) {}
+// list; without a core it is dropped.
+void PublicaEvento(int iTipo, int iValor, const char* szTexto)
+{
+    if (g_pAplicacion) g_pAplicacion->EnviaEvento(iTipo, iValor, szTexto, -1);
+}
 
-// The names a style gives (filled from the application core's style record).
-const char* NombreCapa1(const EstiloObjeto*) { return nullptr; }
-const char* NombreCapa2(const EstiloObjeto*) { return nullptr; }
-const char* NombreIcono(const EstiloObjeto*) { return nullptr; }
-const char* NombreSonidoFoco(const EstiloObjeto*) { return nullptr; }
-const char* NombreSonidoPulsar(const EstiloObjeto*) { return nullptr; }
+// One frame layer's share of the style's flag bits (layer 1: the low byte).
+void AnimaCapa(CSPM* pCapa, int iBits, int32_t& iAlfa, bool& bOculta, const uint8_t aColorEstilo[3], uint8_t r,
+               uint8_t g, uint8_t b)
+{
+    if (iBits & ESTILO_APARECE)
+        iAlfa = iAlfa + 25 > 255 ? 255 : iAlfa + 25;
+    else if (iBits & ESTILO_DESVANECE)
+        iAlfa = iAlfa - 25 < 0 ? 0 : iAlfa - 25;
+    pCapa->PonFusion((iBits & ESTILO_FUSION_BLANCA) ? 1 : 0, ColorRGB(255, 255, 255));
+    if (iBits & ESTILO_PARPADEA)
+        bOculta = !bOculta;
+    else
+        bOculta = (iBits & ESTILO_OCULTO) != 0;
+    if (iBits & ESTILO_COLOR_ESTILO)
+        pCapa->PonColor(aColorEstilo[0], aColorEstilo[1], aColorEstilo[2]);
+    else
+        pCapa->PonColor(r, g, b);
+    // The stored alpha itself is not halved.
+    pCapa->PonAlfa(static_cast<uint8_t>((iBits & ESTILO_MEDIO_ALFA) ? iAlfa / 2 : iAlfa));
+}
 
 } // namespace
 
@@ -820,9 +838,30 @@ void CMenuObj::EscribeClase(FitxerComandes* f, const char* szTipo)
 // ---------------------------------------------------------------------------
 // Styles, resources and drawing
 
-const EstiloObjeto* CMenuObj::EstiloActual() const { return nullptr; }
+const EstiloObjeto* CMenuObj::EstiloActual() const
+{
+    if (m_iEstilo == -1 || !g_pAplicacion) return nullptr;
+    return g_pAplicacion->Estilo(m_iEstilo);
+}
 
-void CMenuObj::AnimaEstilo() { m_iFlagsEstilo = 0; }
+void CMenuObj::AnimaEstilo()
+{
+    m_iFlagsEstilo = 0;
+    const EstiloObjeto* e = EstiloActual();
+    if (!e) return;
+    int32_t f = m_bEnfocado ? e->m_iFlagsConFoco : e->m_iFlagsSinFoco;
+    if (!EsVisible()) f |= e->m_iFlagsOculto;
+    if (m_iTiempoPulsado >= 0) f |= e->m_iFlagsPulsado;
+    if (m_bMarcado) f |= e->m_iFlagsMarcado;
+    m_iFlagsEstilo = f;
+    // Own tints: red, green, blue of layer 1 at 0, 2, 4 and of layer 2 at 1, 3, 5.
+    if (m_pCapa1)
+        AnimaCapa(m_pCapa1, f & 0xff, m_iAlfaCapa1, m_bOcultaCapa1, e->m_aColorCapa1, m_aColorPropio[0],
+                  m_aColorPropio[2], m_aColorPropio[4]);
+    if (m_pCapa2)
+        AnimaCapa(m_pCapa2, (f >> 8) & 0xff, m_iAlfaCapa2, m_bOcultaCapa2, e->m_aColorCapa2, m_aColorPropio[1],
+                  m_aColorPropio[3], m_aColorPropio[5]);
+}
 
 namespace {
 
@@ -878,8 +917,8 @@ void DevuelveSonido(CMuestraSonido*& p)
 bool CMenuObj::CreaPaquetes()
 {
     if (const EstiloObjeto* e = EstiloActual()) {
-        if (!CopiaNombrada(NombreCapa1(e), &m_pCapa1) || !CopiaNombrada(NombreCapa2(e), &m_pCapa2) ||
-            !CopiaNombrada(NombreIcono(e), &m_pIcono))
+        if (!CopiaNombrada(e->m_szCapa1, &m_pCapa1) || !CopiaNombrada(e->m_szCapa2, &m_pCapa2) ||
+            !CopiaNombrada(e->m_szIcono, &m_pIcono))
             return false;
     }
     // The editor's handle icons; without a package cache there are none.
@@ -939,10 +978,10 @@ void CMenuObj::CargaRecursos()
     MarcaPaquete(m_pIcono, true);
     MarcaPaquete(m_edicion.m_pIconos, true);
     if (const EstiloObjeto* e = EstiloActual()) {
-        const char* szFoco = NombreSonidoFoco(e);
+        const char* szFoco = e->m_szSonidoFoco;
         m_pSonidoFoco = CargaSonido(szFoco);
         // The press sound only once the focus sound, when named, has loaded.
-        if (!szFoco || !szFoco[0] || m_pSonidoFoco) m_pSonidoPulsar = CargaSonido(NombreSonidoPulsar(e));
+        if (!szFoco || !szFoco[0] || m_pSonidoFoco) m_pSonidoPulsar = CargaSonido(e->m_szSonidoPulsar);
     }
     for (CMenuObj* p : Copia(m_lHijos))
         if (EnLista(m_lHijos, p)) p->CargaRecursos();

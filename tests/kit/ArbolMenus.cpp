@@ -65,6 +65,30 @@ void CObjetoArbol::EnviaEvento(int iTipo, int iValor, const char* szTexto, int i
     if (m_bReenviaEventos) CMenuObj::EnviaEvento(iTipo, iValor, szTexto, iIdEmisor);
 }
 
+bool CObjetoArbol::TrataBotonRaton(int iRaton, int iEvento, float x, float y)
+{
+    return m_bUltimaRespuesta = CMenuObj::TrataBotonRaton(iRaton, iEvento, x, y);
+}
+
+bool CObjetoArbol::TrataTecla(int iTecla) { return m_bUltimaRespuesta = CMenuObj::TrataTecla(iTecla); }
+
+bool CObjetoArbol::TrataMovimientoRaton(int iRaton, float x, float y, bool bPorPulsacion)
+{
+    return m_bUltimaRespuesta = CMenuObj::TrataMovimientoRaton(iRaton, x, y, bPorPulsacion);
+}
+
+bool CObjetoArbol::TrataCaracter(char c) { return m_bUltimaRespuesta = CMenuObj::TrataCaracter(c); }
+
+bool CObjetoArbol::TrataEjeMando(CMando* pMando, int iEje, int iValor)
+{
+    return m_bUltimaRespuesta = CMenuObj::TrataEjeMando(pMando, iEje, iValor);
+}
+
+bool CObjetoArbol::TrataBotonMando(CMando* pMando, int iBoton)
+{
+    return m_bUltimaRespuesta = CMenuObj::TrataBotonMando(pMando, iBoton);
+}
+
 void CObjetoArbol::NotificaQuitado() { m_pArbol->Anota("quitado " + NombreDe(this)); }
 
 void CObjetoArbol::NotificaHijoQuitado(CMenuObj* pHijo)
@@ -75,21 +99,19 @@ void CObjetoArbol::NotificaHijoQuitado(CMenuObj* pHijo)
 // ---------------------------------------------------------------------------
 // CArbolPrueba
 
-CArbolPrueba::CArbolPrueba(int iFlagsRaiz)
+CArbolPrueba::CArbolPrueba(int iFlagsRaiz) : m_bucle(&m_enlace)
 {
-    FijaRelojManual(true, 1000);
     ReiniciaFrames(0);
     m_pRaiz = Nuevo("raiz", 0, 0.0f, 0.0f, 1024.0f, 768.0f, nullptr, iFlagsRaiz);
-    m_pRaiz->CargaRecursos();
-    m_pRaiz->PonEnfocado(true);
+    App().AnadeMenu(m_pRaiz);
     m_log.clear();
 }
 
 CArbolPrueba::~CArbolPrueba()
 {
+    App().QuitaMenu(m_pRaiz);
     // Newest first, as owners release what they built.
     while (!m_objetos.empty()) m_objetos.pop_back();
-    FijaRelojManual(false);
 }
 
 CObjetoArbol* CArbolPrueba::Nuevo(const char* szNombre, int iId, float x, float y, float ancho, float alto,
@@ -118,21 +140,45 @@ void CArbolPrueba::Borra(CMenuObj* pObj)
     if (it != m_objetos.end()) m_objetos.erase(it);
 }
 
-bool CArbolPrueba::Tecla(int iTecla) { return m_pRaiz->TrataTecla(iTecla); }
+// The core answers nothing; the root records what it answered when the
+// input reached it.
+template <class F>
+static bool Entrega(CObjetoArbol* pRaiz, F f)
+{
+    pRaiz->m_bUltimaRespuesta = false;
+    f();
+    return pRaiz->m_bUltimaRespuesta;
+}
 
-bool CArbolPrueba::Caracter(char c) { return m_pRaiz->TrataCaracter(c); }
+bool CArbolPrueba::Tecla(int iTecla)
+{
+    return Entrega(m_pRaiz, [&] { App().ProcesaTecla(iTecla); });
+}
+
+bool CArbolPrueba::Caracter(char c)
+{
+    return Entrega(m_pRaiz, [&] { App().ProcesaCaracter(c); });
+}
 
 bool CArbolPrueba::BotonRaton(int iEvento, float x, float y, int iRaton)
 {
-    if (!m_pRaiz->Contiene(x, y)) return false;
-    return m_pRaiz->TrataBotonRaton(iRaton, iEvento, x, y);
+    return Entrega(m_pRaiz, [&] { App().ProcesaBotonRaton(iRaton, iEvento, x, y); });
 }
 
-bool CArbolPrueba::MueveRaton(float x, float y, int iRaton) { return m_pRaiz->TrataMovimientoRaton(iRaton, x, y, false); }
+bool CArbolPrueba::MueveRaton(float x, float y, int iRaton)
+{
+    return Entrega(m_pRaiz, [&] { App().ProcesaMovimientoRaton(iRaton, x, y); });
+}
 
-bool CArbolPrueba::EjeMando(int iEje, int iValor) { return m_pRaiz->TrataEjeMando(nullptr, iEje, iValor); }
+bool CArbolPrueba::EjeMando(int iEje, int iValor, CMando* pMando)
+{
+    return Entrega(m_pRaiz, [&] { App().ProcesaEjeMando(pMando, iEje, iValor); });
+}
 
-bool CArbolPrueba::BotonMando(int iBoton) { return m_pRaiz->TrataBotonMando(nullptr, iBoton); }
+bool CArbolPrueba::BotonMando(int iBoton, CMando* pMando)
+{
+    return Entrega(m_pRaiz, [&] { App().ProcesaBotonMando(pMando, iBoton); });
+}
 
 void CArbolPrueba::Clic(float x, float y)
 {
@@ -141,14 +187,14 @@ void CArbolPrueba::Clic(float x, float y)
     BotonRaton(BOTON_IZQUIERDO_ARRIBA, x, y);
 }
 
-void CArbolPrueba::Pasos(int n)
+bool CArbolPrueba::Pasos(int n)
 {
-    for (int i = 0; i < n; ++i) {
-        AvanzaRelojManual(33);
+    bool bSalir = false;
+    for (int i = 0; i < n && !bSalir; ++i) {
         AvanzaFrame();
-        m_pRaiz->Actualiza();
-        m_pRaiz->Dibuja(nullptr, nullptr);
+        bSalir = m_bucle.Paso();
     }
+    return bSalir;
 }
 
 std::vector<std::string> CArbolPrueba::Log()

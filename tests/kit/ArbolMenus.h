@@ -1,11 +1,12 @@
 // Test helpers for user-interface trees: an object that records what it is
 // asked and can play a screen, a dialog or a closing/opening transition; a
-// tree that owns such objects under a root; input injected at the root the
-// way the application core hands it to its focused top-level object; steps
-// of update + draw on the manual clock; and readers of the focus chain, the
-// children, removal and pending lists and the events received.
+// tree that owns such objects under a root registered with an application
+// core of its own; input injected through the core's dispatch; steps of the
+// core's loop (update + draw) on the manual clock; and readers of the focus
+// chain, the children, removal and pending lists and the events received.
 #pragma once
 #include "engine/ui/MenuObj.h"
+#include "kit/BucleAplicacion.h"
 
 #include <memory>
 #include <string>
@@ -69,11 +70,21 @@ public:
     int m_iDibujos = 0;
     std::vector<int> m_pulsaciones; // sources of Pulsa
     std::vector<EventoRecibido> m_eventos;
+    // What the last input operation that reached this object answered.
+    bool m_bUltimaRespuesta = false;
+
+    bool TrataBotonRaton(int iRaton, int iEvento, float x, float y) override;
+    bool TrataTecla(int iTecla) override;
+    bool TrataMovimientoRaton(int iRaton, float x, float y, bool bPorPulsacion) override;
+    bool TrataCaracter(char c) override;
+    bool TrataEjeMando(CMando* pMando, int iEje, int iValor) override;
+    bool TrataBotonMando(CMando* pMando, int iBoton) override;
 };
 
-// Owns the objects of one tree. The root is a top-level object over the
-// whole field (1024 x 768) with resources loaded and the focus, as the
-// application core leaves its focused object.
+// Owns the objects of one tree and an application core (installed as
+// g_pAplicacion, on the manual clock, drawing nothing) with which the root
+// is registered: a top-level object over the whole field (1024 x 768), with
+// its resources loaded and the focus.
 class CArbolPrueba {
 public:
     explicit CArbolPrueba(int iFlagsRaiz = 0);
@@ -82,6 +93,8 @@ public:
     CArbolPrueba& operator=(const CArbolPrueba&) = delete;
 
     CObjetoArbol* Raiz() { return m_pRaiz; }
+    CAplicacion& App() { return m_bucle.App(); }
+    CEnlaceGraficosPrueba& Enlace() { return m_enlace; }
 
     // A new initialised object (identifier, name, rectangle, style -1),
     // attached on top of pPadre when one is given (AnadeHijo (false, obj,
@@ -92,28 +105,31 @@ public:
     // Deletes an object of this tree now (the owner deleting it).
     void Borra(CMenuObj* pObj);
 
-    // Input, handed to the root as the application core hands it to its
-    // focused top-level object (a mouse button only when the point lies
-    // inside it). The result is what the root answered (false when not
-    // delivered).
+    // Input through the application core's dispatch (the layout-editor
+    // pass, then the focused top-level object; a mouse button only when the
+    // point lies inside it). The result is what the focused top-level object
+    // answered (false when the input did not reach it or was not used).
     bool Tecla(int iTecla);
     bool Caracter(char c);
     bool BotonRaton(int iEvento, float x, float y, int iRaton = 0);
     bool MueveRaton(float x, float y, int iRaton = 0);
-    bool EjeMando(int iEje, int iValor);
-    bool BotonMando(int iBoton);
+    bool EjeMando(int iEje, int iValor, CMando* pMando = nullptr);
+    bool BotonMando(int iBoton, CMando* pMando = nullptr);
     // Move, left down and left up at one point.
     void Clic(float x, float y);
 
-    // n steps: the manual clock moves on by one logic step, then the root is
-    // updated and drawn.
-    void Pasos(int n);
+    // n logic steps of the core's loop (each updates and draws the
+    // registered objects once), with the frame count moved on as the menu
+    // manager does; true when one of them asked to quit.
+    bool Pasos(int n);
 
     // The log of calls of every object, in order; Log() empties it.
     std::vector<std::string> Log();
     void Anota(std::string s) { m_log.push_back(std::move(s)); }
 
 private:
+    CEnlaceGraficosPrueba m_enlace;
+    CBuclePrueba m_bucle;
     CObjetoArbol* m_pRaiz = nullptr;
     std::vector<std::unique_ptr<CObjetoArbol>> m_objetos;
     std::vector<std::string> m_log;

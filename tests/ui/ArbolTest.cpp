@@ -460,3 +460,26 @@ TEST(Arbol, ResourcesFollowAttachment)
     EXPECT_FALSE(menu->RecursosCargados());
     EXPECT_FALSE(boton->RecursosCargados());
 }
+
+TEST(Arbol, EventsReachingTheTopGoToTheCoresList)
+{
+    CArbolPrueba t;
+    auto* panel = t.Nuevo("panel", 1, 0, 0, 100, 100, t.Raiz());
+    auto* boton = t.Nuevo("boton", 2, 0, 0, 10, 10, panel);
+    int n = t.App().NumEventos();
+    boton->EnviaEvento(EVENTO_TEXTO_ACEPTADO, 0, "texto", -1);
+    EXPECT_EQ(t.App().NumEventos(), n + 1);
+    // A kind whose text argument is a pointer is posted without text: the
+    // two int32 here hold no terminating zero, and the sanitizer build
+    // catches any attempt to copy them as a text.
+    int32_t aCasilla[2] = {0x41414141, 0x41414141};
+    boton->EnviaEvento(EVENTO_CASILLA_PULSADA, 0, reinterpret_cast<const char*>(aCasilla), -1);
+    EXPECT_EQ(t.App().NumEventos(), n + 2);
+    EXPECT_EQ(t.Raiz()->m_eventos.back().puntero, static_cast<const void*>(aCasilla));
+    EXPECT_EQ(t.Raiz()->m_eventos.back().emisor, 1);
+    // Only the quit event is acted on, at the next pass.
+    EXPECT_FALSE(t.Pasos(1));
+    EXPECT_EQ(t.App().NumEventos(), 0);
+    boton->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
+    EXPECT_TRUE(t.Pasos(1));
+}
