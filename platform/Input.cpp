@@ -287,7 +287,8 @@ size_t Utf8ToWindows1252(const char* utf8, unsigned char* out, size_t capacity)
 
 bool OpenKeyboard()
 {
-    if (!IsInitialised()) return false;
+    // SDL stays up while the keyboard is open.
+    if (!Init()) return false;
     if (g_in.keyboardUsers++ == 0) {
         g_in.acquired = true;
         std::memset(g_in.keys, 0, sizeof g_in.keys);
@@ -306,6 +307,7 @@ void CloseKeyboard()
         FlushKeyboard();
     }
     Unhook();
+    Shutdown();
 }
 
 bool AcquireKeyboard()
@@ -470,9 +472,11 @@ ControllerId MakeId(int index)
 
 bool OpenControllers()
 {
-    if (!IsInitialised()) return false;
+    // SDL stays up while controllers are open.
+    if (!Init()) return false;
     if (g_in.controllerUsers == 0 && SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
         ReportError("cannot start the game controllers: %s", SDL_GetError());
+        Shutdown();
         return false;
     }
     ++g_in.controllerUsers;
@@ -485,6 +489,7 @@ void CloseControllers()
     if (g_in.controllerUsers == 0) return;
     if (--g_in.controllerUsers == 0) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     Unhook();
+    Shutdown();
 }
 
 int ControllerCount() { return g_in.controllerUsers > 0 ? std::max(0, SDL_NumJoysticks()) : 0; }

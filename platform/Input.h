@@ -46,8 +46,8 @@ enum class KeyRead {
     Lost,     // the keyboard is not acquired: nothing read
 };
 
-// Starts and stops listening to the keyboard (needs Init). Counted: each
-// Open is matched by a Close.
+// Starts and stops listening to the keyboard. Counted: each Open is matched
+// by a Close. SDL stays started while the keyboard is open.
 bool OpenKeyboard();
 void CloseKeyboard();
 
@@ -119,6 +119,7 @@ struct ControllerState {
     uint8_t buttons[kControllerButtons] = {}; // bit 7 set = held
 };
 
+// Counted like the keyboard.
 bool OpenControllers();
 void CloseControllers();
 // The controllers connected now.

@@ -27,8 +27,13 @@ bool GraficosActivos()
 
 Sprite* Placeholder(Sprite** pp, const char* szFichero)
 {
-    if (*pp) return *pp;
     if (!GraficosActivos()) return nullptr;
+    if (g_placeholders.sistema != g_pSistema2D) {
+        // Made by a graphics system that has gone (and freed them).
+        g_placeholders.noEncontrado = nullptr;
+        g_placeholders.noExiste = nullptr;
+    }
+    if (*pp) return *pp;
     Sprite* s = g_pSistema2D->CreaSpriteFitxer(szFichero, 0, 0, 64, 64, 32, 32, true, false);
     if (!s) return nullptr;
     g_pSistema2D->MarcaSpriteEnUs(s);

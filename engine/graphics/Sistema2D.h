@@ -75,7 +75,7 @@ public:
     bool CarregaFonts(const char* const* ppszFonts);
     void Allibera();
     bool EstaIniciat() const { return m_bIniciat; }
-    bool EsVentana() const { return m_bVentana; }
+    bool EsVentana() const { return m_bVentana.load(); }
     bool CambiandoModo() const { return m_bCanviantMode.load(); }
     bool RestaurandoBitmaps() const { return m_bRecarregant.load(); }
     CFont* GetFont(int i);
@@ -192,7 +192,7 @@ private:
     Sprite* m_pSprites = nullptr;
     Bitmap* m_pBitmapDesti = nullptr; // current render target, null for the screen
     bool m_bTextures32 = true;
-    bool m_bVentana = true;
+    std::atomic<bool> m_bVentana{true};
     bool m_bBilineal = true;
     int m_iSeguentSprite = 0;
     int m_iSeguentBitmap = 0;

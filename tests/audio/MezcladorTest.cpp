@@ -2,11 +2,14 @@
 // sample by sample.
 #include "engine/audio/SistemaSonido.h"
 #include "platform/Audio.h"
+#include "platform/Platform.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -183,6 +186,60 @@ TEST_F(Mezclador, VolumeChangeGlidesOverOneBlock)
     EXPECT_LT(s[198], 200); // ...and near silence at the end of the block
     s = Mezcla(10);
     EXPECT_EQ(s, std::vector<int16_t>(20, 0));
+}
+
+} // namespace
+
+namespace {
+
+// The real device, on SDL's dummy output or with no output at all: buffers
+// are mixed on another thread and move in real time either way.
+bool TerminaSolo(plat::AudioBuffer* b)
+{
+    for (int i = 0; i < 200 && plat::AudioBufferPlaying(b); ++i) plat::Sleep(5);
+    return !plat::AudioBufferPlaying(b);
+}
+
+plat::AudioBuffer* BufferCorto()
+{
+    plat::AudioFormat f; // 16-bit stereo 44.1 kHz
+    return plat::CreateAudioBuffer(f, 441 * 4);
+}
+
+TEST(DispositivoAudio, RealDeviceMixesOnItsOwnThread)
+{
+    plat::UseManualAudio(false);
+    ASSERT_TRUE(plat::OpenAudio());
+    EXPECT_FALSE(plat::OpenAudio()); // already open
+    plat::AudioBuffer* b = BufferCorto();
+    ASSERT_NE(b, nullptr);
+    plat::PlayAudioBuffer(b, false);
+    EXPECT_TRUE(TerminaSolo(b));
+    EXPECT_EQ(plat::AudioBufferPosition(b), 441u * 4);
+    int16_t s[2];
+    EXPECT_FALSE(plat::RenderManualAudio(s, 1)); // not the manual device
+    plat::ReleaseAudioBuffer(b);
+    plat::CloseAudio();
+}
+
+TEST(DispositivoAudio, NoOutputRunsSilently)
+{
+    const char* antes = std::getenv("SDL_AUDIODRIVER");
+    std::string guardado = antes ? antes : "";
+    setenv("SDL_AUDIODRIVER", "no_such_output", 1);
+    plat::UseManualAudio(false);
+    ASSERT_TRUE(plat::OpenAudio());
+    EXPECT_TRUE(plat::AudioIsSilent());
+    plat::AudioBuffer* b = BufferCorto();
+    plat::PlayAudioBuffer(b, false);
+    EXPECT_TRUE(TerminaSolo(b));
+    plat::ReleaseAudioBuffer(b);
+    plat::CloseAudio();
+    EXPECT_FALSE(plat::AudioIsOpen());
+    if (antes)
+        setenv("SDL_AUDIODRIVER", guardado.c_str(), 1);
+    else
+        unsetenv("SDL_AUDIODRIVER");
 }
 
 } // namespace
