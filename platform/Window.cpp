@@ -20,11 +20,25 @@ struct Hook {
     void* user;
 };
 
+// One GL context and what belongs to it alone: its view of the back buffer
+// (framebuffer objects are not shared between contexts) and, once a second
+// context exists, a hidden window it stays bound to between frames. A window
+// surface may be current in only one context at a time (EGL), so each context
+// binds the main window only while it presents.
+struct GLContextRecord {
+    SDL_GLContext context = nullptr;
+    SDL_Window* park = nullptr;
+    GLuint fbo = 0;
+};
+
 struct WindowState {
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
     bool fullscreen = false;
     GLuint fbo = 0, colour = 0, depth = 0;
+    GLContextRecord main;
+    int sharedContexts = 0;
+    bool closePosted = false;
     WindowMessageHandler handler = nullptr;
     void* handlerUser = nullptr;
     std::vector<Hook> hooks;
@@ -32,6 +46,31 @@ struct WindowState {
 
 WindowState g_win;
 std::recursive_mutex g_hookMutex;
+// The context record current on this thread (null: the main one, or none).
+thread_local GLContextRecord* t_context = nullptr;
+
+GLContextRecord* CurrentRecord() { return t_context ? t_context : &g_win.main; }
+
+SDL_Window* CreateParkWindow()
+{
+    return SDL_CreateWindow("", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 1, 1,
+                            SDL_WINDOW_OPENGL | SDL_WINDOW_HIDDEN);
+}
+
+// The surface a context is bound to between frames.
+SDL_Window* RestingSurface(const GLContextRecord* r) { return r->park ? r->park : g_win.window; }
+
+// A framebuffer object of this context on the shared back-buffer storage.
+GLuint MakeContextFramebuffer()
+{
+    GLuint fbo = 0;
+    glGenFramebuffers(1, &fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, g_win.colour, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, g_win.depth);
+    glViewport(0, 0, kFieldWidth, kFieldHeight);
+    return fbo;
+}
 
 bool CreateBackBuffer()
 {
@@ -81,6 +120,12 @@ int PinDriverLibrary(struct dl_phdr_info* info, size_t, void*)
 
 void Post(WindowMessage m)
 {
+    // One close request per pump: a click on the close box arrives both as a
+    // window event and as the application's quit request.
+    if (m == WindowMessage::Close) {
+        if (g_win.closePosted) return;
+        g_win.closePosted = true;
+    }
     if (g_win.handler) g_win.handler(m, g_win.handlerUser);
 }
 
@@ -135,6 +180,8 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
         return false;
     }
     g_win.fullscreen = fullscreen;
+    g_win.main = GLContextRecord{g_win.context, nullptr, g_win.fbo};
+    t_context = &g_win.main;
     SDL_DisableScreenSaver();
     SDL_ShowCursor(SDL_DISABLE);
     return true;
@@ -150,6 +197,9 @@ void DestroyMainWindow()
         SDL_GL_DeleteContext(g_win.context);
         g_win.context = nullptr;
     }
+    if (g_win.main.park) SDL_DestroyWindow(g_win.main.park);
+    g_win.main = GLContextRecord{};
+    t_context = nullptr;
     SDL_DestroyWindow(g_win.window);
     g_win.window = nullptr;
     SDL_EnableScreenSaver();
@@ -157,6 +207,8 @@ void DestroyMainWindow()
 }
 
 bool MainWindowExists() { return g_win.window != nullptr; }
+
+void* MainWindowHandle() { return g_win.window; }
 
 SDL_Window* MainSdlWindow() { return g_win.window; }
 
@@ -205,6 +257,7 @@ void PumpMessages()
 {
     if (!IsInitialised()) return;
     SDL_Event e;
+    g_win.closePosted = false;
     while (SDL_PollEvent(&e)) {
         if (e.type == SDL_QUIT) {
             Post(WindowMessage::Close);
@@ -225,48 +278,114 @@ void PumpMessages()
     }
 }
 
+void PushWindowEvent(WindowMessage message)
+{
+    if (!g_win.window) return;
+    SDL_Event e{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = SDL_GetWindowID(g_win.window);
+    switch (message) {
+    case WindowMessage::Close: e.window.event = SDL_WINDOWEVENT_CLOSE; break;
+    case WindowMessage::Activate: e.window.event = SDL_WINDOWEVENT_FOCUS_GAINED; break;
+    case WindowMessage::Deactivate: e.window.event = SDL_WINDOWEVENT_FOCUS_LOST; break;
+    }
+    SDL_PushEvent(&e);
+    if (message == WindowMessage::Close) {
+        SDL_Event q{};
+        q.type = SDL_QUIT;
+        SDL_PushEvent(&q);
+    }
+}
+
 void ShowSystemCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
 
 bool MakeMainContextCurrent()
 {
     if (!g_win.window || !g_win.context) return false;
-    return SDL_GL_MakeCurrent(g_win.window, g_win.context) == 0;
+    if (SDL_GL_MakeCurrent(RestingSurface(&g_win.main), g_win.context) != 0) return false;
+    t_context = &g_win.main;
+    return true;
 }
 
 void ReleaseCurrentContext()
 {
     if (g_win.window) SDL_GL_MakeCurrent(g_win.window, nullptr);
+    t_context = nullptr;
 }
 
 void* CreateSharedContext()
 {
-    if (!g_win.window) return nullptr;
+    if (!g_win.window || !g_win.context) return nullptr;
+    // From now on no context keeps the main window bound between frames.
+    if (!g_win.main.park) {
+        g_win.main.park = CreateParkWindow();
+        if (!g_win.main.park) return nullptr;
+    }
+    auto* r = new GLContextRecord;
+    r->park = CreateParkWindow();
     // The new context shares with the one current on this thread.
-    if (!MakeMainContextCurrent()) return nullptr;
+    if (!r->park || !MakeMainContextCurrent()) {
+        if (r->park) SDL_DestroyWindow(r->park);
+        delete r;
+        return nullptr;
+    }
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
-    SDL_GLContext c = SDL_GL_CreateContext(g_win.window);
+    r->context = SDL_GL_CreateContext(r->park);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-    // SDL_GL_CreateContext makes the new context current: give the main one back.
+    if (r->context) {
+        // Made current by its creation: build its view of the back buffer.
+        r->fbo = MakeContextFramebuffer();
+        glFinish();
+    }
+    // Give the main context back to this thread.
     MakeMainContextCurrent();
-    return c;
+    if (!r->context) {
+        SDL_DestroyWindow(r->park);
+        delete r;
+        return nullptr;
+    }
+    ++g_win.sharedContexts;
+    return r;
 }
 
 bool MakeContextCurrent(void* context)
 {
-    if (!g_win.window) return false;
-    return SDL_GL_MakeCurrent(g_win.window, static_cast<SDL_GLContext>(context)) == 0;
+    auto* r = static_cast<GLContextRecord*>(context);
+    if (!g_win.window || !r || !r->context) return false;
+    if (SDL_GL_MakeCurrent(r->park, r->context) != 0) return false;
+    t_context = r;
+    glBindFramebuffer(GL_FRAMEBUFFER, r->fbo);
+    glViewport(0, 0, kFieldWidth, kFieldHeight);
+    return true;
 }
 
 void DeleteSharedContext(void* context)
 {
-    if (context) SDL_GL_DeleteContext(static_cast<SDL_GLContext>(context));
+    auto* r = static_cast<GLContextRecord*>(context);
+    if (!r) return;
+    GLContextRecord* previous = t_context;
+    if (r->context && SDL_GL_MakeCurrent(r->park, r->context) == 0) {
+        if (r->fbo) glDeleteFramebuffers(1, &r->fbo);
+        SDL_GL_MakeCurrent(r->park, nullptr);
+    }
+    if (r->context) SDL_GL_DeleteContext(r->context);
+    if (r->park) SDL_DestroyWindow(r->park);
+    --g_win.sharedContexts;
+    delete r;
+    // Restore what this thread had current.
+    if (previous && previous != r && previous->context) {
+        SDL_GL_MakeCurrent(RestingSurface(previous), previous->context);
+        t_context = previous;
+    } else {
+        t_context = nullptr;
+    }
 }
 
-unsigned BackBufferFramebuffer() { return g_win.fbo; }
+unsigned BackBufferFramebuffer() { return CurrentRecord()->fbo; }
 
 void BindBackBuffer()
 {
-    glBindFramebuffer(GL_FRAMEBUFFER, g_win.fbo);
+    glBindFramebuffer(GL_FRAMEBUFFER, CurrentRecord()->fbo);
     glViewport(0, 0, kFieldWidth, kFieldHeight);
 }
 
@@ -280,7 +399,10 @@ void ClearBackBuffer(float r, float g, float b, float a)
 
 bool PresentBackBuffer()
 {
-    if (!g_win.window || !g_win.fbo) return false;
+    GLContextRecord* r = CurrentRecord();
+    if (!g_win.window || !r->fbo || !r->context) return false;
+    // Bind the window only for this frame when contexts take turns on it.
+    if (r->park && SDL_GL_MakeCurrent(g_win.window, r->context) != 0) return false;
     int w = 0, h = 0;
     SDL_GL_GetDrawableSize(g_win.window, &w, &h);
     Viewport v = LetterboxViewport(w, h);
@@ -290,7 +412,7 @@ bool PresentBackBuffer()
     glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT);
     if (v.w > 0 && v.h > 0) {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, g_win.fbo);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, r->fbo);
         // Field row 0 is GL row 767 in both framebuffers: a straight copy keeps
         // it at the top. The window's y runs up, the viewport's down.
         int y0 = h - (v.y + v.h);
@@ -298,15 +420,23 @@ bool PresentBackBuffer()
                           GL_COLOR_BUFFER_BIT, GL_LINEAR);
     }
     SDL_GL_SwapWindow(g_win.window);
+    if (r->park) {
+        // Another context may draw next: the frame's commands must be complete
+        // before the caller lets it (shared objects are only coherent across
+        // contexts once finished).
+        glFinish();
+        SDL_GL_MakeCurrent(r->park, r->context);
+    }
     BindBackBuffer();
     return true;
 }
 
 bool ReadBackBuffer(std::vector<uint8_t>* rgba)
 {
-    if (!g_win.fbo || !rgba) return false;
+    GLuint fbo = CurrentRecord()->fbo;
+    if (!fbo || !rgba) return false;
     std::vector<uint8_t> raw(static_cast<size_t>(kFieldWidth) * kFieldHeight * 4);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, g_win.fbo);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(0, 0, kFieldWidth, kFieldHeight, GL_RGBA, GL_UNSIGNED_BYTE, raw.data());
     rgba->resize(raw.size());
@@ -314,6 +444,32 @@ bool ReadBackBuffer(std::vector<uint8_t>* rgba)
     for (int y = 0; y < kFieldHeight; ++y)
         std::copy_n(raw.data() + (kFieldHeight - 1 - y) * row, row, rgba->data() + y * row);
     return glGetError() == GL_NO_ERROR;
+}
+
+} // namespace plat
+
+namespace plat {
+
+unsigned TakeGLError()
+{
+    unsigned first = GL_NO_ERROR;
+    for (GLenum e = glGetError(); e != GL_NO_ERROR; e = glGetError())
+        if (first == GL_NO_ERROR) first = e;
+    return first;
+}
+
+bool UploadScratchTexture(int width, int height, uint8_t shade)
+{
+    if (width <= 0 || height <= 0) return false;
+    std::vector<uint8_t> pixels(static_cast<size_t>(width) * height * 4, shade);
+    GLuint tex = 0;
+    glGenTextures(1, &tex);
+    glBindTexture(GL_TEXTURE_2D, tex);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDeleteTextures(1, &tex);
+    return tex != 0;
 }
 
 } // namespace plat

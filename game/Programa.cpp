@@ -1,0 +1,80 @@
+#include "game/Programa.h"
+
+#include "engine/core/Aplicacion.h"
+#include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
+#include "engine/core/Sistemas.h"
+#include "engine/graphics/GestorFLIs.h"
+#include "engine/ui/MenuObj.h"
+#include "platform/Platform.h"
+
+#include <cstdio>
+
+namespace {
+
+void PonFont(int i, const char* szNombre)
+{
+    std::snprintf(ListaFonts[i], kLongitudNombreFont, "%s", szNombre);
+}
+
+} // namespace
+
+void BuclePrincipal()
+{
+    // The top-level object: the menu manager once it exists (CMenuMaestro,
+    // with g_pMenuMaestro set and Crea checked: a failed Crea stops cleanly);
+    // until then an empty object over the field.
+    auto* pRaiz = new CMenuObj;
+    pRaiz->PonRect(0.0f, 0.0f, 1024.0f, 768.0f);
+    g_pAplicacion->AnadeMenu(pRaiz);
+
+    // Master music and sound volumes from the game's key/value store
+    // (VOLMUSICA, VOLSONIDO / 100) once the sound system and the store exist.
+
+    while (!g_pAplicacion->Ciclo()) {
+    }
+
+    g_pAplicacion->QuitaMenu(pRaiz);
+    delete pRaiz;
+}
+
+bool IniciaPrograma()
+{
+    PonFont(0, "Data\\Letras\\LaBrit.Set");
+    PonFont(1, "Data\\Letras\\VillageFont.Set");
+    PonFont(2, "Data\\Letras\\LaBritNumerosGrandes.Set");
+
+    if (!IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
+                        "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
+                        "Marrowgate", true, ListaFonts)) {
+        const char* szPaso = PasoInicioFallido();
+        plat::ReportError("start-up failed: %s", szPaso ? szPaso : "unknown service");
+        return false;
+    }
+
+    g_bLogoDistribuidor = 1;
+    g_bSinBotonIdioma = 1;
+
+    // The program starts in English whatever the preferences file held.
+    g_pPreferencias->CambiaIdioma(2);
+    g_GestorFLIs.CargaFichero("Data\\Textos\\Catala.FLI", 0);
+    g_GestorFLIs.CargaFichero("Data\\Textos\\Castellano.FLI", 1);
+    g_GestorFLIs.CargaFichero("Data\\Textos\\English.FLI", 2);
+    g_GestorFLIs.SeleccionaIdioma(2);
+    g_pSistemaFitxers->CambiaIdioma('E', 'N');
+    static const char kCodigos[3][2] = {{'C', 'A'}, {'E', 'S'}, {'E', 'N'}};
+    int iIdioma = g_pPreferencias->m_iIdioma;
+    g_GestorFLIs.SeleccionaIdioma(iIdioma);
+    if (iIdioma >= 0 && iIdioma < 3) g_pSistemaFitxers->CambiaIdioma(kCodigos[iIdioma][0], kCodigos[iIdioma][1]);
+
+    CreaEstilosBase();
+    return true;
+}
+
+int EjecutaPrograma()
+{
+    if (!IniciaPrograma()) return 1;
+    BuclePrincipal();
+    LiberaSistemas();
+    return 0;
+}

@@ -1,0 +1,18 @@
+// The program's work: start-up of the engine services with the game's data
+// files, the language, the base styles, the main loop around the top-level
+// object, and shutdown.
+#pragma once
+
+// The main loop: registers the top-level object, runs the loop until the
+// core asks to quit, unregisters and deletes the object.
+void BuclePrincipal();
+
+// Start-up with the game's data files, the build switches, the language
+// (English whatever the preferences held) and the base styles. False when a
+// needed service failed: one line on standard error names it, and whatever
+// had started has been shut down again.
+bool IniciaPrograma();
+
+// Everything from start-up to shutdown. The exit status: 0, or 1 when
+// start-up failed (one line on standard error names the failed service).
+int EjecutaPrograma();

@@ -1,0 +1,115 @@
+// The loading-sign thread on the real window: it draws and presents with a
+// context of its own while the main thread stalls creating textures.
+#include "engine/core/Aplicacion.h"
+#include "engine/core/Sistemas.h"
+#include "engine/core/Temporizador.h"
+#include "kit/BucleAplicacion.h"
+#include "platform/Platform.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <vector>
+
+using kit::CBuclePrueba;
+using kit::EsperaHasta;
+
+namespace {
+
+// A sign that fills the field with one colour, on whichever thread draws it,
+// and keeps the first GL error it meets.
+class CCartelGL : public CCargandoObj {
+public:
+    void Activa() override { m_bActivo.store(true); }
+    void Desactiva() override { m_bActivo.store(false); }
+    void DibujaSobreCaptura(Sprite* pDestino, Sprite*) override { DibujaSinCaptura(pDestino); }
+    void DibujaSinCaptura(Sprite*) override
+    {
+        if (!m_bActivo.load()) return;
+        plat::ClearBackBuffer(0.0f, 0.0f, 1.0f, 1.0f);
+        Anota(plat::TakeGLError());
+        m_iFrames.fetch_add(1);
+    }
+    void Anota(unsigned e)
+    {
+        unsigned cero = 0;
+        if (e) m_uError.compare_exchange_strong(cero, e);
+    }
+
+    std::atomic<bool> m_bActivo{false};
+    std::atomic<int> m_iFrames{0};
+    std::atomic<unsigned> m_uError{0};
+};
+
+// The loop's own frames: red.
+class CFondoRojo : public CMenuObj {
+public:
+    void Dibuja(CMenuObj*, Sprite*) override { plat::ClearBackBuffer(1.0f, 0.0f, 0.0f, 1.0f); ++m_iFrames; }
+    int m_iFrames = 0;
+};
+
+} // namespace
+
+TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
+{
+    ASSERT_TRUE(CreaVentana(kTituloVentana, 101, &g_hVentana));
+    {
+        CBuclePrueba bucle(nullptr, false);
+        ASSERT_NE(bucle.App().ContextoHilo(), nullptr);
+        CCartelGL cartel;
+        cartel.Inicia();
+        bucle.App().AsignaCartelCargando(&cartel);
+        bucle.App().AsignaUmbralCarga(200.0f);
+
+        // The loop runs normally for a while: red frames.
+        CFondoRojo fondo;
+        bucle.App().AnadeMenu(&fondo);
+        uint32_t inicio = plat::Milliseconds();
+        while (plat::Milliseconds() - inicio < 150) bucle.Paso();
+        EXPECT_EQ(plat::TakeGLError(), 0u);
+
+        // A stall of at least 500 ms spent creating textures on the main
+        // context, long enough for the sign to show a few frames (a loaded
+        // machine may need more).
+        int iTexturas = 0;
+        inicio = plat::Milliseconds();
+        while (plat::Milliseconds() - inicio < 500 ||
+               (cartel.m_iFrames.load() < 3 && plat::Milliseconds() - inicio < 5000)) {
+            EXPECT_TRUE(plat::UploadScratchTexture(256, 256, static_cast<uint8_t>(iTexturas)));
+            ++iTexturas;
+        }
+        EXPECT_EQ(plat::TakeGLError(), 0u);
+        EXPECT_TRUE(cartel.m_bActivo.load());
+        int iFramesCartel = cartel.m_iFrames.load();
+        EXPECT_GE(iFramesCartel, 3) << "textures made: " << iTexturas;
+
+        // The sign's last frame is in the shared back buffer the main context
+        // sees.
+        std::vector<uint8_t> px;
+        ASSERT_TRUE(plat::ReadBackBuffer(&px));
+        EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 2], 255);
+        EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 0], 0);
+
+        // The loop runs again: the sign is switched off and the main thread
+        // presents again.
+        inicio = plat::Milliseconds();
+        while (plat::Milliseconds() - inicio < 300 && cartel.m_bActivo.load()) bucle.Paso();
+        EXPECT_FALSE(cartel.m_bActivo.load());
+        // The main loop draws the sign too while it is on: wait for frames of
+        // the loop alone.
+        int iRojos = fondo.m_iFrames;
+        inicio = plat::Milliseconds();
+        while (plat::Milliseconds() - inicio < 500 && fondo.m_iFrames < iRojos + 2) bucle.Paso();
+        EXPECT_EQ(plat::TakeGLError(), 0u);
+        EXPECT_EQ(cartel.m_uError.load(), 0u);
+        ASSERT_TRUE(plat::ReadBackBuffer(&px));
+        EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 0], 255);
+        EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 2], 0);
+        bucle.App().AsignaCartelCargando(nullptr);
+        bucle.App().QuitaMenu(&fondo);
+    }
+    DestruyeVentana(g_hVentana);
+    g_hVentana = nullptr;
+    EXPECT_FALSE(plat::MainWindowExists());
+}

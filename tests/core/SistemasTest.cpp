@@ -1,0 +1,318 @@
+#include "engine/audio/SistemaSonido.h"
+#include "engine/core/Aplicacion.h"
+#include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
+#include "engine/core/Sistemas.h"
+#include "engine/core/Teclado.h"
+#include "engine/graphics/GestorFLIs.h"
+#include "game/Programa.h"
+#include "kit/BucleAplicacion.h"
+#include "kit/Entrada.h"
+#include "kit/ServeisFitxers.h"
+#include "engine/core/Temporizador.h"
+#include "platform/Paths.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+namespace {
+
+// The game's data, built for the tests.
+// The game's data, built for the tests, and a per-user folder of the test's
+// own.
+class Sistemas : public testing::Test {
+protected:
+    void SetUp() override { plat::SetDataRoot(MG_TEST_DATA_ROOT); }
+    void TearDown() override { FuerzaFalloInicio(0); }
+    // Each test runs as a process of its own, in parallel with the others.
+    mgtest::CarpetaUsuariProva m_carpeta{std::string("sistemas-") +
+                                         testing::UnitTest::GetInstance()->current_test_info()->name()};
+};
+
+bool Inicia()
+{
+    return IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
+                          "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
+                          "Marrowgate", true, ListaFonts);
+}
+
+} // namespace
+
+TEST_F(Sistemas, StartUpAndShutdown)
+{
+    FuerzaFalloInicio(0);
+    ASSERT_TRUE(Inicia());
+    EXPECT_EQ(PasoInicioFallido(), nullptr);
+    ASSERT_NE(g_pAplicacion, nullptr);
+    EXPECT_TRUE(g_pAplicacion->EstaIniciada());
+    EXPECT_TRUE(plat::MainWindowExists());
+    EXPECT_NE(g_hVentana, nullptr);
+    EXPECT_EQ(plat::IsFullscreen(), g_bVentana == 0);
+    EXPECT_NE(g_pSistemaFitxers, nullptr);
+    EXPECT_NE(g_pSistemaFitxersUsuari, nullptr);
+    EXPECT_NE(g_pPreferencias, nullptr);
+    EXPECT_NE(g_pTeclado, nullptr);
+    EXPECT_NE(g_pRatones, nullptr);
+    EXPECT_NE(g_pMandos, nullptr);
+    LiberaSistemas();
+    EXPECT_EQ(g_pSistemaFitxers, nullptr);
+    EXPECT_EQ(g_pSistemaFitxersUsuari, nullptr);
+    EXPECT_EQ(g_pGestorComandes, nullptr);
+    EXPECT_EQ(g_pPreferencias, nullptr);
+    EXPECT_EQ(g_pTeclado, nullptr);
+    EXPECT_EQ(g_pRatones, nullptr);
+    EXPECT_EQ(g_pMandos, nullptr);
+    EXPECT_EQ(g_pAplicacion, nullptr);
+    EXPECT_EQ(g_hVentana, nullptr);
+    EXPECT_FALSE(plat::MainWindowExists());
+}
+
+TEST_F(Sistemas, AFailedStepShutsDownWhatExists)
+{
+    struct Caso {
+        int iPaso;
+        const char* szNombre; // null: the step may fail
+    } casos[] = {
+        {1, nullptr},
+        {2, nullptr},
+        {3, "data file system"},
+        {4, "command files and text tables"},
+        {5, "preferences and window"},
+        {6, "sound system"},
+        {7, "sound and music slots"},
+        {8, "sound manager"},
+        {9, nullptr},
+        {10, "graphics system"},
+        {11, "keyboard"},
+        {12, "mice"},
+        {13, nullptr},
+        {14, "sprite package cache"},
+        {15, "application core"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.iPaso);
+        FuerzaFalloInicio(c.iPaso);
+        bool bBien = Inicia();
+        FuerzaFalloInicio(0);
+        EXPECT_EQ(bBien, c.szNombre == nullptr);
+        if (c.szNombre) {
+            ASSERT_NE(PasoInicioFallido(), nullptr);
+            EXPECT_STREQ(PasoInicioFallido(), c.szNombre);
+            EXPECT_EQ(g_pAplicacion, nullptr);
+            EXPECT_EQ(g_pSistemaFitxers, nullptr);
+            EXPECT_EQ(g_pPreferencias, nullptr);
+            EXPECT_EQ(g_pTeclado, nullptr);
+            EXPECT_FALSE(plat::MainWindowExists());
+        } else {
+            LiberaSistemas();
+        }
+    }
+}
+
+TEST_F(Sistemas, FailedStartUpExitsNonZeroNamingTheService)
+{
+    FuerzaFalloInicio(5);
+    testing::internal::CaptureStderr();
+    int iEstado = EjecutaPrograma();
+    std::string err = testing::internal::GetCapturedStderr();
+    FuerzaFalloInicio(0);
+    EXPECT_NE(iEstado, 0);
+    EXPECT_EQ(err, "marrowgate: start-up failed: preferences and window\n");
+    EXPECT_EQ(g_pAplicacion, nullptr);
+}
+
+TEST_F(Sistemas, MissingArchiveStopsStartUp)
+{
+    std::filesystem::path vacia = std::filesystem::path(MG_TEST_TMP) / "sin-archivo";
+    std::filesystem::create_directories(vacia);
+    plat::SetDataRoot(vacia.string());
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(EjecutaPrograma(), 1);
+    std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(err, "marrowgate: start-up failed: data file system\n");
+    EXPECT_EQ(g_pSistemaFitxers, nullptr);
+}
+
+TEST_F(Sistemas, StartsInEnglishWhateverThePreferencesHold)
+{
+    // Preferences saved in Catalan.
+    ASSERT_TRUE(Inicia());
+    g_pPreferencias->CambiaIdioma(0);
+    ASSERT_TRUE(g_pPreferencias->Guarda());
+    LiberaSistemas();
+    ASSERT_TRUE(IniciaPrograma());
+    EXPECT_EQ(g_pPreferencias->m_iIdioma, 2);
+    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 2);
+    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "EN");
+    EXPECT_EQ(g_bLogoDistribuidor, 1);
+    EXPECT_EQ(g_bSinBotonIdioma, 1);
+    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, "Data\\SPM\\Paneles.spm");
+
+    // Changing the language at run time keeps it in the preferences.
+    g_pAplicacion->CambiaIdioma(1, 'E', 'S');
+    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 1);
+    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "ES");
+    LiberaSistemas();
+    ASSERT_TRUE(Inicia());
+    EXPECT_EQ(g_pPreferencias->m_iIdioma, 1);
+    g_pPreferencias->CambiaIdioma(2);
+    g_pPreferencias->Guarda();
+    LiberaSistemas();
+}
+
+TEST_F(Sistemas, ClosingTheWindowPostsOneQuit)
+{
+    ASSERT_TRUE(Inicia());
+    CAplicacion& app = *g_pAplicacion;
+    // One click on the close box.
+    plat::PushWindowEvent(plat::WindowMessage::Close);
+    AtiendeMensajes();
+    EXPECT_EQ(app.NumEventos(), 1);
+    app.EnviaEvento(0, 0, nullptr, -1);
+    EXPECT_TRUE(app.Ciclo());
+    EXPECT_EQ(app.NumEventos(), 0);
+
+    // With quitting not allowed the close does nothing.
+    LiberaSistemas();
+    ASSERT_TRUE(Inicia());
+    g_pAplicacion->ProhibeSalir();
+    EXPECT_FALSE(CerrarActivo());
+    plat::PushWindowEvent(plat::WindowMessage::Close);
+    EXPECT_FALSE(g_pAplicacion->Ciclo());
+    g_pAplicacion->PermiteSalir();
+    EXPECT_TRUE(CerrarActivo());
+
+    // Once the core is gone a close reaches no one.
+    CAplicacion* pApp = g_pAplicacion;
+    g_pAplicacion = nullptr;
+    plat::PushWindowEvent(plat::WindowMessage::Close);
+    AtiendeMensajes();
+    g_pAplicacion = pApp;
+    EXPECT_EQ(pApp->NumEventos(), 0);
+    LiberaSistemas();
+}
+
+TEST_F(Sistemas, ActivationMessagesReachTheCoreAtTheNextPass)
+{
+    ASSERT_TRUE(Inicia());
+    CAplicacion& app = *g_pAplicacion;
+    plat::PushWindowEvent(plat::WindowMessage::Deactivate);
+    app.Ciclo();
+    EXPECT_FALSE(app.EstaActiva());
+    plat::PushWindowEvent(plat::WindowMessage::Activate);
+    app.Ciclo();
+    EXPECT_TRUE(app.EstaActiva());
+    LiberaSistemas();
+}
+
+namespace {
+// Closes the window in the middle of the display-mode switch.
+class CEnlaceCierraEnCambio : public kit::CEnlaceGraficosPrueba {
+public:
+    void PassaAFullScreen() override
+    {
+        kit::CEnlaceGraficosPrueba::PassaAFullScreen();
+        plat::PushWindowEvent(plat::WindowMessage::Close);
+        AtiendeMensajes();
+        m_iEventosDuranteCambio = g_pAplicacion->NumEventos();
+    }
+    int m_iEventosDuranteCambio = -1;
+};
+} // namespace
+
+TEST_F(Sistemas, DisplayModeSwitchKeepsTheWindowAndPostsNoQuit)
+{
+    ASSERT_TRUE(Inicia());
+    CEnlaceCierraEnCambio enlace;
+    g_pAplicacion->AsignaEnlaceGraficos(&enlace);
+    void* hAntes = g_hVentana;
+    g_pAplicacion->PidePantallaCompleta();
+    g_pAplicacion->ProcesaPeticionesModo();
+    EXPECT_EQ(enlace.m_iEventosDuranteCambio, 0);
+    EXPECT_TRUE(plat::IsFullscreen());
+    EXPECT_EQ(g_hVentana, hAntes);
+    EXPECT_EQ(plat::MainWindowHandle(), hAntes);
+    // The preferences now hold full screen: the next start is full screen.
+    EXPECT_TRUE(g_pPreferencias->PantallaCompleta());
+    g_pAplicacion->PideVentana();
+    g_pAplicacion->ProcesaPeticionesModo();
+    EXPECT_FALSE(plat::IsFullscreen());
+    EXPECT_EQ(g_bVentana, 1);
+    EXPECT_FALSE(g_pPreferencias->PantallaCompleta());
+    g_pAplicacion->AsignaEnlaceGraficos(nullptr);
+    LiberaSistemas();
+}
+
+TEST_F(Sistemas, KeysReachTheFocusedObjectAndActivationFlushesThem)
+{
+    FijaRelojManual(true, 1000);
+    ASSERT_TRUE(Inicia());
+    CAplicacion& app = *g_pAplicacion;
+    kit::CObjetoPrueba obj;
+    app.AnadeMenu(&obj);
+    auto Paso = [&] {
+        AvanzaRelojManual(34);
+        app.Ciclo();
+    };
+    auto Teclas = [&] {
+        std::vector<std::string> v;
+        for (const std::string& e : obj.m_entradas)
+            if (e.rfind("tecla", 0) == 0) v.push_back(e);
+        return v;
+    };
+    Paso();
+    kit::TocaTecla(28);
+    Paso();
+    EXPECT_EQ(Teclas(), std::vector<std::string>{"tecla 28"});
+
+    // A key pressed before the window is activated again is forgotten.
+    obj.m_entradas.clear();
+    plat::PushWindowEvent(plat::WindowMessage::Deactivate);
+    Paso();
+    EXPECT_FALSE(app.EstaActiva());
+    kit::PulsaTecla(30);
+    plat::PushWindowEvent(plat::WindowMessage::Activate);
+    Paso();
+    Paso();
+    EXPECT_TRUE(app.EstaActiva());
+    EXPECT_TRUE(Teclas().empty());
+    kit::SueltaTecla(30);
+    app.QuitaMenu(&obj);
+    LiberaSistemas();
+    FijaRelojManual(false);
+}
+
+TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
+{
+    ASSERT_TRUE(Inicia());
+    CAplicacion& app = *g_pAplicacion;
+    ASSERT_TRUE(app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg"));
+    CFlujoOgg* pFlujo = app.FlujoMusica();
+    ASSERT_NE(pFlujo, nullptr);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
+    // The same name in other case: the same stream goes on.
+    app.CambiaMusica("quarndata\\AUDIO\\musica\\a.OGG");
+    EXPECT_EQ(app.FlujoMusica(), pFlujo);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
+    // A name too long for the field leaves the music as it is.
+    std::string largo(300, 'x');
+    EXPECT_FALSE(app.CambiaMusica(largo.c_str()));
+    EXPECT_EQ(app.FlujoMusica(), pFlujo);
+    // Another track replaces it; a missing one leaves no music and no name.
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\B.ogg");
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
+    EXPECT_STREQ(app.NombreMusica(), "QuarnData\\Audio\\Musica\\B.ogg");
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\NoExiste.ogg");
+    EXPECT_EQ(app.FlujoMusica(), nullptr);
+    EXPECT_STREQ(app.NombreMusica(), "");
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
+    app.CambiaMusica(nullptr);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
+    // Shutdown closes a stream left playing.
+    app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
+    LiberaSistemas();
+}
