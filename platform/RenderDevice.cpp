@@ -178,8 +178,15 @@ ContextObjects* ContextFor()
 {
     void* ctx = SDL_GL_GetCurrentContext();
     if (!ctx) return nullptr;
-    for (ContextObjects& c : g_dev.contexts)
-        if (c.context == ctx) return &c;
+    for (size_t i = 0; i < g_dev.contexts.size(); ++i) {
+        ContextObjects& c = g_dev.contexts[i];
+        if (c.context != ctx) continue;
+        // A context deleted and another made at the same address: its names
+        // mean nothing here any more.
+        if (glIsVertexArray(c.vao)) return &c;
+        g_dev.contexts.erase(g_dev.contexts.begin() + static_cast<long>(i));
+        break;
+    }
     ContextObjects c;
     c.context = ctx;
     glGenVertexArrays(1, &c.vao);

@@ -314,7 +314,10 @@ int CSistemaSonido::TocaMuestra(CMuestraSonido* muestra, float volumen)
     ins->m_pBuffer = dup;
     ins->m_iId = m_iSiguienteId++;
     m_Instancias.InsertaAlFinal(ins);
-    plat::SetAudioBufferVolume(dup, VolumenADecibelios(volumen));
+    // The sample master volume applies from the first moment: interface and
+    // sequence sounds are played here directly and never set again, and the
+    // player's sound volume must reach them too.
+    plat::SetAudioBufferVolume(dup, VolumenADecibelios(std::clamp(volumen, 0.0f, 1.0f) * m_fVolumenMuestras));
     plat::PlayAudioBuffer(dup, false);
     ++muestra->m_iInstancias;
     ++muestra->m_iUsos;
@@ -384,9 +387,22 @@ void CSistemaSonido::CambiaVolumenFlujos(float v)
 
 CFlujoOgg* CSistemaSonido::AbreFlujo(const char* fichero, float volumen, int prioridad)
 {
+    return AbreFlujoInterno(fichero, volumen, prioridad, false);
+}
+
+CFlujoOgg* CSistemaSonido::AbreFlujoEnBucle(const char* fichero, float volumen, int prioridad)
+{
+    return AbreFlujoInterno(fichero, volumen, prioridad, true);
+}
+
+CFlujoOgg* CSistemaSonido::AbreFlujoInterno(const char* fichero, float volumen, int prioridad, bool bucle)
+{
     if (!fichero || !m_bIniciado) return nullptr;
     Cerrojo c(m_Mutex);
     auto* s = new CFlujoOgg;
+    // Known before the first fill, so that a piece shorter than a half
+    // already loops in it.
+    s->m_bBucle = bucle ? 1 : 0;
     s->m_pFichero = AbreFicheroSonido(fichero);
     if (!s->m_pFichero) {
         delete s;
@@ -438,14 +454,6 @@ CFlujoOgg* CSistemaSonido::AbreFlujo(const char* fichero, float volumen, int pri
     return s;
 }
 
-CFlujoOgg* CSistemaSonido::AbreFlujoEnBucle(const char* fichero, float volumen, int prioridad)
-{
-    Cerrojo c(m_Mutex);
-    CFlujoOgg* s = AbreFlujo(fichero, volumen, prioridad);
-    if (s) s->m_bBucle = 1;
-    return s;
-}
-
 void CSistemaSonido::LiberaFlujo(CFlujoOgg* s)
 {
     if (s->m_pBuffer) {
@@ -484,14 +492,25 @@ int CSistemaSonido::RellenaMitad(CFlujoOgg* s, int mitad)
     if (r != plat::AudioResult::Ok) return RELLENO_BLOQUEO;
     char* destino = static_cast<char*>(p);
     int lleno = 0;
+    bool vueltaVacia = false; // rewound and nothing decoded since
     while (lleno < s->m_iTamanoMitad) {
         int seccion = 0;
         long n = ov_read(s->m_pVorbis, destino + lleno, s->m_iTamanoMitad - lleno, 0, 2, 1, &seccion);
         if (n == OV_HOLE) continue; // a gap in the data: carry on after it
         if (n <= 0) {
+            // A looping stream goes on with its beginning in the same half,
+            // so no sample of its end is lost; one end counted per loop.
+            if (s->m_bBucle && !vueltaVacia && ov_raw_seek_lap(s->m_pVorbis, 0) == 0) {
+                ++s->m_iFinales;
+                vueltaVacia = true;
+                continue;
+            }
             s->m_iMarcaFin = mitad == 0 ? 2 : 1;
+            s->m_iFinDatos = mitad * s->m_iTamanoMitad + lleno;
+            s->m_bEnMitadFin = 0;
             break;
         }
+        vueltaVacia = false;
         lleno += int(n);
     }
     std::memset(destino + lleno, 0, size_t(s->m_iTamanoMitad - lleno));
@@ -509,6 +528,8 @@ void CSistemaSonido::RebobinaFlujo(CFlujoOgg* s)
     plat::StopAudioBuffer(s->m_pBuffer);
     plat::SetAudioBufferPosition(s->m_pBuffer, 0);
     s->m_iMarcaFin = 0;
+    s->m_iFinDatos = 0;
+    s->m_bEnMitadFin = 0;
     s->m_bCuentaPrioridad = 0;
     s->m_bPrimeraRellenada = 1;
     s->m_bSegundaRellenada = 0;
@@ -556,34 +577,38 @@ void CSistemaSonido::ActualizaFlujos()
         if (!s->m_pBuffer) continue;
         int p = int(plat::AudioBufferPosition(s->m_pBuffer));
         int h = s->m_iTamanoMitad;
-        int mitadFin = -1; // the half whose fill met the end, when it is handled now
+        if (s->m_iMarcaFin != 0) {
+            if (!plat::AudioBufferPlaying(s->m_pBuffer)) continue;
+            // The data ran out in the marker's half: nothing is refilled, and
+            // the stream ends once the play position has reached the end of
+            // its data there (or gone past that half), so that every sample
+            // decoded is heard.
+            int inicio = s->m_iMarcaFin == 1 ? h : 0;
+            bool enMitadFin = p >= inicio && p < inicio + h;
+            bool fin = false;
+            if (enMitadFin) {
+                s->m_bEnMitadFin = 1;
+                fin = p >= s->m_iFinDatos;
+            } else {
+                fin = s->m_bEnMitadFin != 0;
+            }
+            if (fin) {
+                RebobinaFlujo(s);
+                ++s->m_iFinales;
+            }
+            continue;
+        }
         if (p > 0 && p < h) {
-            if (s->m_iMarcaFin == 1) {
-                mitadFin = 1;
-            } else if (!(s->m_bSegundaRellenada && !s->m_bPrimeraRellenada)) {
+            if (!(s->m_bSegundaRellenada && !s->m_bPrimeraRellenada)) {
                 s->m_bSegundaRellenada = 1;
                 s->m_bPrimeraRellenada = 0;
                 if (RellenaMitad(s, 1) == RELLENO_PERDIDO) m_bBufferPerdido = 1;
             }
         } else if (p > h && p < 2 * h) {
-            if (s->m_iMarcaFin == 2) {
-                mitadFin = 0;
-            } else if (!(s->m_bPrimeraRellenada && !s->m_bSegundaRellenada)) {
+            if (!(s->m_bPrimeraRellenada && !s->m_bSegundaRellenada)) {
                 s->m_bPrimeraRellenada = 1;
                 s->m_bSegundaRellenada = 0;
                 if (RellenaMitad(s, 0) == RELLENO_PERDIDO) m_bBufferPerdido = 1;
-            }
-        }
-        if (mitadFin >= 0) {
-            if (s->m_bBucle) {
-                // The beginning follows straight after the half that plays.
-                ov_raw_seek_lap(s->m_pVorbis, 0);
-                s->m_iMarcaFin = 0;
-                if (RellenaMitad(s, mitadFin) == RELLENO_PERDIDO) m_bBufferPerdido = 1;
-                ++s->m_iFinales;
-            } else {
-                RebobinaFlujo(s);
-                ++s->m_iFinales;
             }
         }
     }

@@ -47,6 +47,8 @@ public:
     uint8_t m_bPrimeraRellenada = 0;
     uint8_t m_bSegundaRellenada = 0;
     int m_iMarcaFin = 0; // 0 none, 1 the data ran out in the second half, 2 in the first
+    int m_iFinDatos = 0;  // with an end marker: byte in the buffer where the data stop
+    uint8_t m_bEnMitadFin = 0; // the play position has reached the marker's half
     uint8_t m_bBucle = 0;
     int m_iFinales = 0;
     uint8_t m_iPrioridad = 128;
@@ -124,6 +126,7 @@ public:
     };
 
 private:
+    CFlujoOgg* AbreFlujoInterno(const char* fichero, float volumen, int prioridad, bool bucle);
     bool CargaBufferMuestra(CMuestraSonido* muestra);
     void DescargaBufferMuestra(CMuestraSonido* muestra);
     int RellenaMitad(CFlujoOgg* flujo, int mitad);

@@ -89,7 +89,13 @@ CSPM* CEnlaceGraficos::CopiaPaquete(const char* szRuta)
 
 void CEnlaceGraficos::BorraPaquete(CSPM* pPaquete) { delete pPaquete; }
 
-void CEnlaceGraficos::MarcaEnUso(CSPM* pPaquete) { pPaquete->MarcaEnUso(); }
+void CEnlaceGraficos::MarcaEnUso(CSPM* pPaquete)
+{
+    pPaquete->MarcaEnUso();
+    // Cursors and overlay show from the first frame on, before any screen
+    // loads the images in use.
+    if (CSistema2D* p = Sistema2D()) p->CarregaBitmapsEnUs();
+}
 
 void CEnlaceGraficos::IniciaAnimacion(CSPM* pPaquete, int iAnimacion) { pPaquete->IniciaAnimacion(iAnimacion); }
 

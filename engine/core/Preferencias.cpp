@@ -1,6 +1,7 @@
 #include "engine/core/Preferencias.h"
 
 #include "engine/core/GestorComandes.h"
+#include "engine/core/GestorMandos.h"
 #include "engine/core/NumerosC.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/GestorFLIs.h"
@@ -18,9 +19,12 @@ namespace {
 // right Shift, up, A, D, left Ctrl, left Shift, W.
 constexpr int kTeclasPorDefecto[kNumControles] = {203, 205, 157, 54, 200, 30, 32, 29, 42, 17};
 
-// Whether a controller with this identity is known and not lost. No
-// controller manager is part of the engine yet: none is known.
-bool MandoDisponible(const uint8_t* /*guid*/) { return false; }
+// Whether a controller with this identity is known and not lost.
+bool MandoDisponible(const uint8_t* guid)
+{
+    const CMando* m = g_pMandos ? g_pMandos->BuscaMando(guid) : nullptr;
+    return m && !m->m_bPerdido;
+}
 
 int ValorHex(char c)
 {

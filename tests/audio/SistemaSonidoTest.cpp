@@ -151,6 +151,21 @@ TEST(SistemaSonido, InstanceLimitPurgeAndCounts)
     EXPECT_GE(g_pSistemaSonido->TocaMuestra(m, 1.0f), 0);
 }
 
+TEST(SistemaSonido, LostBuffersAreRestoredAtTheNextUpdate)
+{
+    EntornoSonido e("sonido_perdidos");
+    ASSERT_TRUE(e.Correcto());
+    e.Escribe("A.wav", audiotest::WavConstante(1, 0.05f, 1234));
+    CMuestraSonido* m = g_pSistemaSonido->CargaMuestra("A.wav", 3, true);
+    ASSERT_NE(m->m_pBuffer, nullptr);
+    plat::LoseManualAudioBuffers();
+    EXPECT_EQ(g_pSistemaSonido->TocaMuestra(m, 1.0f), -1); // lost: reported, not played
+    g_pSistemaSonido->Actualiza();                           // restored and refilled from the file
+    int id = g_pSistemaSonido->TocaMuestra(m, 1.0f);
+    ASSERT_GE(id, 0);
+    EXPECT_EQ(e.Mezcla(1)[0], 1234);
+}
+
 TEST(SistemaSonido, UseMarksLoadAndUnloadBuffers)
 {
     EntornoSonido e("sonido_usos");
@@ -170,7 +185,7 @@ TEST(SistemaSonido, UseMarksLoadAndUnloadBuffers)
     EXPECT_EQ(g_pSistemaSonido->NumMuestras(), 0);
 }
 
-TEST(SistemaSonido, SampleMasterVolumeAppliesToLaterVolumeChanges)
+TEST(SistemaSonido, SampleMasterVolumeAppliesToEveryInstance)
 {
     EntornoSonido e("sonido_maestro_muestras");
     ASSERT_TRUE(e.Correcto());
@@ -180,7 +195,7 @@ TEST(SistemaSonido, SampleMasterVolumeAppliesToLaterVolumeChanges)
     int id = g_pSistemaSonido->TocaMuestra(m, 1.0f);
     InstanciaMuestra* ins = g_pSistemaSonido->BuscaInstancia(id);
     ASSERT_NE(ins, nullptr);
-    EXPECT_EQ(plat::AudioBufferVolume(ins->m_pBuffer), 0); // as given when played
+    EXPECT_EQ(plat::AudioBufferVolume(ins->m_pBuffer), -602); // from the first moment
     g_pSistemaSonido->CambiaVolumenInstancia(id, 1.0f);
     EXPECT_EQ(plat::AudioBufferVolume(ins->m_pBuffer), -602);
     g_pSistemaSonido->CambiaVolumenInstancia(id, 7.0f); // clamped to 1
@@ -222,35 +237,79 @@ TEST(SistemaSonido, StreamHalvesRefillOnlyInsideTheOtherHalf)
     g_pSistemaSonido->Actualiza();
     EXPECT_EQ(s->m_bPrimeraRellenada, 1);
     EXPECT_EQ(s->m_iMarcaFin, 0);
-    // Back in the first half: the second refill finds the end...
+    // Back in the first half: the second refill finds the end, with no
+    // data at all in the second half...
     e.Mezcla(11025);
     g_pSistemaSonido->Actualiza();
     EXPECT_EQ(s->m_iMarcaFin, 1);
+    EXPECT_EQ(s->m_iFinDatos, h);
+    // ...so the stream plays the first half (the file's last quarter) to its
+    // end and stops at the first update past it, rewound.
+    g_pSistemaSonido->Actualiza();
     EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 0);
-    // ...and the next update, still in the first half, ends the stream:
-    // rewound and stopped.
+    EXPECT_TRUE(plat::AudioBufferPlaying(s->m_pBuffer));
+    e.Mezcla(11023); // on the first half's last frame
+    g_pSistemaSonido->Actualiza();
+    EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 0);
+    e.Mezcla(1); // at the second half: the data are all heard
     g_pSistemaSonido->Actualiza();
     EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 1);
     EXPECT_FALSE(plat::AudioBufferPlaying(s->m_pBuffer));
     EXPECT_EQ(plat::AudioBufferPosition(s->m_pBuffer), 0u);
     EXPECT_EQ(s->m_iMarcaFin, 0);
+    // A stopped stream counts no further ends.
+    g_pSistemaSonido->Actualiza();
+    EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 1);
     g_pSistemaSonido->CierraFlujo(s);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
 }
 
-TEST(SistemaSonido, StreamThatFitsOneHalfEndsWhileItStillPlays)
+TEST(SistemaSonido, ShortStreamsPlayEverySampleBeforeTheyEnd)
 {
     EntornoSonido e("sonido_flujo_corto");
     ASSERT_TRUE(e.Correcto());
+    // Exactly one half: the second half's fill decodes nothing; the stream
+    // ends once the first half has been heard whole.
     CFlujoOgg* s = g_pSistemaSonido->AbreFlujo(audiotest::Tono("UnaMitad.ogg").c_str(), 1.0f, 128);
     ASSERT_NE(s, nullptr);
     e.Mezcla(100);
     g_pSistemaSonido->Actualiza();
-    EXPECT_EQ(s->m_iMarcaFin, 1); // the second half's fill decoded nothing
+    EXPECT_EQ(s->m_iMarcaFin, 1);
     e.Mezcla(100);
+    g_pSistemaSonido->Actualiza();
+    EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 0);
+    e.Mezcla(11025 - 200 + 10);
     g_pSistemaSonido->Actualiza();
     EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 1);
     EXPECT_FALSE(plat::AudioBufferPlaying(s->m_pBuffer));
+    g_pSistemaSonido->CierraFlujo(s);
+
+    // Shorter than a half (mono 22051 Hz, one second in halves of 5512
+    // frames): the data end inside a half; the stream stops at the update
+    // after the position passes that point, not before.
+    s = g_pSistemaSonido->AbreFlujo(audiotest::Tono("MonoImpar.ogg").c_str(), 1.0f, 128);
+    ASSERT_NE(s, nullptr);
+    int pasos = 0;
+    while (s->m_iMarcaFin == 0 && pasos++ < 100) {
+        e.Mezcla(441);
+        g_pSistemaSonido->Actualiza();
+    }
+    ASSERT_NE(s->m_iMarcaFin, 0);
+    int fin = s->m_iFinDatos;
+    EXPECT_EQ(fin % 2, 0); // whole frames
+    while (g_pSistemaSonido->GetFinalesFlujo(s) == 0 && pasos++ < 200) {
+        int antes = int(plat::AudioBufferPosition(s->m_pBuffer));
+        e.Mezcla(441);
+        g_pSistemaSonido->Actualiza();
+        if (g_pSistemaSonido->GetFinalesFlujo(s) == 0) {
+            int inicio = s->m_iMarcaFin == 1 ? s->m_iTamanoMitad : 0;
+            int ahora = int(plat::AudioBufferPosition(s->m_pBuffer));
+            EXPECT_FALSE(ahora >= fin && ahora < inicio + s->m_iTamanoMitad) << "played past the data";
+        } else {
+            EXPECT_LT(antes, fin);
+        }
+    }
+    EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 1);
 }
 
 TEST(SistemaSonido, LoopingStreamRestartsWithoutGapAndCountsEnds)
@@ -273,12 +332,12 @@ TEST(SistemaSonido, LoopingStreamRestartsWithoutGapAndCountsEnds)
         finales = g_pSistemaSonido->GetFinalesFlujo(s);
     }
     EXPECT_TRUE(plat::AudioBufferPlaying(s->m_pBuffer));
-    // 3 s of audio: the end was met four times (each is handled while the
-    // half before the loop point plays) and the beginning follows each loop
-    // without a gap: the decoder blends its first window with what came
-    // before (a lapped seek), and from then on the samples are the same.
-    EXPECT_GE(finales, 3);
-    EXPECT_LE(finales, 4);
+    // 3 s of audio: four loops decoded (the decoder runs up to half a
+    // second ahead), and the beginning follows each end without a gap: the
+    // decoder blends its first window with what came before (a lapped
+    // seek), and from then on the samples are the same.
+    EXPECT_GE(finales, 4);
+    EXPECT_LE(finales, 5);
     size_t periodo = size_t(3 * 11025) * 2;
     for (int k = 1; k <= 3; ++k) {
         size_t base = size_t(k) * periodo;

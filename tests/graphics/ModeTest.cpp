@@ -2,6 +2,7 @@
 #include "Ajudes.h"
 
 #include "platform/RenderDevice.h"
+#include "platform/RawQuads.h"
 #include "platform/Window.h"
 
 #include <atomic>
@@ -224,4 +225,45 @@ TEST(GraficsSenseFinestra, StartFailsWithoutAWindow)
     EXPECT_FALSE(plat::RenderDeviceExists());
     sistema.Allibera();
     EXPECT_EQ(sistema.CreaSpriteFitxer(nullptr, 0, 0, 0, 0, 0, 0, false, false), nullptr);
+}
+
+// A second thread with a context of its own (the loading sign's) draws
+// sprites, captures the screen and presents through the same system; the
+// main thread's context then sees its frame.
+TEST_F(ProvaGrafics, AnotherThreadDrawsWithItsOwnContext)
+{
+    EscriuPNGPla("pla.png", 8, 8, 0, 200, 0, 255);
+    Sprite* s = SpriteEnUs("pla.png");
+    Sprite* captura = m_pSis->CreaSpriteDestino(false, 1024, 768, 0, 0, true);
+    Fons(0, 0, 0);
+    m_pSis->Flipa(true);
+    void* ctx = plat::CreateSharedContext();
+    ASSERT_NE(ctx, nullptr);
+    plat::ReleaseCurrentContext();
+    bool bFet = false;
+    std::thread altre([&] {
+        if (!plat::MakeContextCurrent(ctx)) return;
+        for (int i = 0; i < 3; ++i) {
+            m_pSis->DibuixaQuadre(nullptr, 0, 0, 1024, 768, CSistema2D::FesColorARGB(0, 0, 90, 255), true);
+            m_pSis->DibuixaSprite(s, 100, 100);
+            m_pSis->CapturaPantallaActual(captura);
+            m_pSis->DibuixaSprite(captura, 500, 0);
+            m_pSis->Flipa(false);
+        }
+        plat::FinishRendering();
+        plat::ReleaseCurrentContext();
+        bFet = true;
+    });
+    altre.join();
+    ASSERT_TRUE(bFet);
+    ASSERT_TRUE(plat::MakeMainContextCurrent());
+    plat::DeleteSharedContext(ctx);
+    LlegeixPantalla();
+    EXPECT_RGB(At(102, 102), 0, 200, 0);
+    EXPECT_RGB(At(50, 50), 0, 0, 90);
+    EXPECT_RGB(At(602, 102), 0, 200, 0); // the captured sprite, copied 500 to the right
+    // And the main thread draws on as before.
+    m_pSis->DibuixaSprite(s, 300, 300);
+    LlegeixPantalla();
+    EXPECT_RGB(At(302, 302), 0, 200, 0);
 }

@@ -201,6 +201,28 @@ TEST_F(ProvaSPM, RegistrosRepetidosYMalos)
     EXPECT_EQ(copia.m_aiCodigoFLI[9], 0x41434550);
 }
 
+TEST_F(ProvaSPM, PaqueteDeUnTexto)
+{
+    CSPM p;
+    ASSERT_TRUE(p.CreaTexto(0, 0x41434550, 0x41, 1.0f, 1.0f, 120, 24, 60, 12));
+    EXPECT_TRUE(p.EstaCargado());
+    ASSERT_NE(p.m_apSprites[0], nullptr);
+    EXPECT_EQ(p.m_apSprites[0]->m_pBitmap->m_iTipus, BITMAP_TEXT);
+    EXPECT_EQ(p.m_apSprites[0]->m_pBitmap->m_iCodiFLI, 0x41434550);
+    EXPECT_EQ(p.m_apSprites[0]->m_fHotspotX, 60.0f);
+    EXPECT_EQ(p.m_aiCodigoFLI[0], 0x41434550);
+    EXPECT_EQ(p.m_aiFlagsTexto[0], 0x41);
+    ASSERT_NE(p.m_apAnimaciones[0], nullptr);
+    EXPECT_EQ(p.m_apAnimaciones[0]->m_ucNumFrames, 1);
+    EXPECT_EQ(p.m_apAnimaciones[0]->m_ausDuraciones[0], 10000);
+    EXPECT_EQ(p.SlotActual(), 0);
+    EXPECT_EQ(p.GetAnchoMaximo(), 120.0f);
+    EXPECT_EQ(p.GetAltoMaximo(), 24.0f);
+    CSPM vacio;
+    ASSERT_TRUE(vacio.CreaVacio(nullptr));
+    EXPECT_EQ(vacio.GetAnchoMaximo(), -1.0f);
+}
+
 TEST_F(ProvaSPM, AnimacionDibujadaCadaPaso)
 {
     CSPM p;
@@ -420,6 +442,36 @@ TEST_F(ProvaSPM, BandaConRampaDeAlfa)
     EXPECT_LT(En(502, 300).r, 12);
     EXPECT_NEAR(En(600, 300).r, 128, 4);
     EXPECT_GT(En(698, 300).r, 240);
+}
+
+TEST_F(ProvaSPM, TirasDeTriangulosYRectangulos)
+{
+    CSPM p;
+    ASSERT_TRUE(p.Carga(kCuadro));
+    p.MarcaEnUso();
+    g_pSistema2D->CarregaBitmapsEnUs();
+    Sprite* s = p.m_apSprites[0];
+    const float u = (s->m_fX + 8) / float(s->m_pBitmap->m_iAmpladaTextura);
+    const float v = (s->m_fY + 8) / float(s->m_pBitmap->m_iAlcadaTextura);
+    Fondo(0, 0, 0);
+    // Three points draw one triangle, not a quad with a made-up fourth corner.
+    const float tri[12] = {u, v, 100, 100, u, v, 200, 100, u, v, 100, 200};
+    DibuixaPoligonSprite(nullptr, s, 3, tri, nullptr, 0, nullptr);
+    // Five points: the strip's three triangles.
+    const float tira[20] = {u, v, 300, 100, u, v, 300, 200, u, v, 400, 100, u, v, 400, 200, u, v, 500, 100};
+    const int alfas[5] = {255, 255, 255, 255, 255};
+    DibuixaPoligonSprite(nullptr, s, 5, tira, alfas, 0, nullptr);
+    DibuixaPoligonSprite(nullptr, s, 2, tira, alfas, 0, nullptr); // too few: nothing
+    DibuixaRectangle(nullptr, 600, 100, 50, 40, true, ColorARGB(255, 0, 255, 0));
+    LeePantalla();
+    EXPECT_GT(En(120, 120).r, 240);
+    EXPECT_EQ(En(190, 190).r, 0);
+    EXPECT_GT(En(320, 150).r, 240);
+    EXPECT_GT(En(380, 150).r, 240);
+    EXPECT_GT(En(420, 110).r, 240);
+    EXPECT_EQ(En(480, 190).r, 0); // beyond the last triangle
+    EXPECT_EQ(En(625, 120).g, 255);
+    EXPECT_EQ(En(625, 145).g, 0);
 }
 
 TEST_F(ProvaSPM, EfectoConPaqueteYConSprite)

@@ -1,0 +1,170 @@
+// Drawing an object on the real graphics system with the demo packages: the
+// frame layer as a nine-slice panel over the rectangle, a hidden layer, the
+// icon centred, and a partial draw that draws the layers once.
+#include "engine/core/Aplicacion.h"
+#include "engine/graphics/GestorSPMs.h"
+#include "engine/graphics/Sistema2D.h"
+#include "kit/ArbolMenus.h"
+#include "kit/ServeisFitxers.h"
+#include "platform/Paths.h"
+#include "platform/RenderDevice.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+using kit::CArbolPrueba;
+using kit::CObjetoArbol;
+
+namespace {
+
+constexpr int kEstilo = 6;
+const char* const kPanel = "Data\\SPM\\Paneles.spm";
+const char* const kCuadro = "Data\\Graficos\\Menus\\CuadroBlanco.SPM"; // 16 x 16 white, centred
+
+struct Pixel {
+    int r, g, b;
+};
+
+class Dibujo : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_fitxers = std::make_unique<mgtest::ServeisFitxers>(MG_TEST_DATA_ROOT);
+        ASSERT_TRUE(m_fitxers->Correcte());
+        ASSERT_TRUE(plat::CreateMainWindow("test", false));
+        g_pSistema2D = new CSistema2D;
+        ASSERT_TRUE(g_pSistema2D->Inicia(true, true));
+        g_pGestorSPMs = &m_cache;
+        ASSERT_TRUE(m_cache.Inicia());
+        m_arbol = std::make_unique<CArbolPrueba>();
+    }
+    void TearDown() override
+    {
+        m_arbol.reset();
+        m_cache.Vacia();
+        g_pGestorSPMs = nullptr;
+        delete g_pSistema2D;
+        g_pSistema2D = nullptr;
+        plat::DestroyMainWindow();
+        m_fitxers.reset();
+    }
+
+    void Estilo(const char* szCapa1, const char* szIcono, int32_t iPalabra)
+    {
+        EstiloObjeto e;
+        e.Limpia();
+        std::snprintf(e.m_szCapa1, sizeof e.m_szCapa1, "%s", szCapa1);
+        std::snprintf(e.m_szIcono, sizeof e.m_szIcono, "%s", szIcono);
+        e.m_iFlagsSinFoco = e.m_iFlagsConFoco = iPalabra;
+        g_pAplicacion->CambiaEstilo(kEstilo, e);
+    }
+
+    // An object over (100, 100, 300, 200) attached with the reload, so the
+    // textures of its packages are made.
+    CObjetoArbol* Objeto()
+    {
+        auto* o = m_arbol->Nuevo("o", 1, 0, 0, 0, 0);
+        Rectangulo r;
+        r.x = 100;
+        r.y = 100;
+        r.ancho = 300;
+        r.alto = 200;
+        EXPECT_TRUE(o->Inicia(1, "o", r, kEstilo));
+        m_arbol->Raiz()->AnadeHijo(true, o, false, false);
+        return o;
+    }
+
+    void Fondo(uint8_t r, uint8_t g, uint8_t b)
+    {
+        g_pSistema2D->DibuixaQuadre(nullptr, 0, 0, 1024, 768, CSistema2D::FesColorARGB(r, g, b, 255), true);
+    }
+
+    Pixel En(int x, int y)
+    {
+        if (m_pantalla.empty()) {
+            EXPECT_TRUE(plat::ReadFrame(&m_pantalla));
+        }
+        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
+        return {m_pantalla[i], m_pantalla[i + 1], m_pantalla[i + 2]};
+    }
+    void Olvida() { m_pantalla.clear(); }
+
+    std::unique_ptr<mgtest::ServeisFitxers> m_fitxers;
+    CGestorSPMs m_cache;
+    std::unique_ptr<CArbolPrueba> m_arbol;
+    std::vector<uint8_t> m_pantalla;
+};
+
+} // namespace
+
+TEST_F(Dibujo, LayerIsAPanelOverTheRectangleUnlessHidden)
+{
+    Estilo(kPanel, "", 0);
+    CObjetoArbol* o = Objeto();
+    o->Actualiza();
+    Fondo(0, 255, 0);
+    o->Dibuja(nullptr, nullptr);
+    Pixel centro = En(250, 200);
+    EXPECT_LT(centro.r, 80);
+    EXPECT_GT(centro.b, centro.r + 20);
+    EXPECT_EQ(En(99, 200).g, 255);
+    EXPECT_EQ(En(401, 200).g, 255);
+    EXPECT_NE(En(101, 200).g, 255);
+
+    // The hidden bit leaves the layer out; the object is still drawn.
+    Estilo(kPanel, "", 0x40);
+    o->Actualiza();
+    EXPECT_TRUE(o->m_bOcultaCapa1);
+    Olvida();
+    Fondo(0, 255, 0);
+    o->Dibuja(nullptr, nullptr);
+    EXPECT_EQ(En(250, 200).g, 255);
+}
+
+TEST_F(Dibujo, IconFrameIsCentredOnTheRectangle)
+{
+    Estilo("", kCuadro, 0);
+    CObjetoArbol* o = Objeto();
+    o->Actualiza();
+    Fondo(0, 0, 0);
+    o->Dibuja(nullptr, nullptr); // no frame chosen: no icon
+    EXPECT_EQ(En(250, 200).r, 0);
+    o->PonFrameIcono(0);
+    Olvida();
+    o->Dibuja(nullptr, nullptr);
+    EXPECT_EQ(En(250, 200).r, 255);
+    EXPECT_EQ(En(243, 193).r, 255);
+    EXPECT_EQ(En(256, 206).r, 255);
+    EXPECT_EQ(En(240, 200).r, 0);
+    EXPECT_EQ(En(260, 200).r, 0);
+}
+
+TEST_F(Dibujo, PartialDrawDrawsTheLayersOnce)
+{
+    // At half alpha a layer drawn twice would come out brighter.
+    Estilo(kPanel, "", 0x20);
+    CObjetoArbol* o = Objeto();
+    auto* a = m_arbol->Nuevo("a", 2, 0, 0, 10, 10, o);
+    auto* b = m_arbol->Nuevo("b", 3, 0, 0, 10, 10, o);
+    o->Actualiza();
+    Fondo(0, 0, 0);
+    o->Dibuja(nullptr, nullptr);
+    Pixel entero = En(250, 200);
+    EXPECT_GT(entero.b, 0);
+    int iDibujosA = a->m_iDibujos, iDibujosB = b->m_iDibujos;
+
+    Olvida();
+    Fondo(0, 0, 0);
+    o->Dibuja(b, nullptr);
+    o->Dibuja(nullptr, nullptr);
+    Pixel partido = En(250, 200);
+    EXPECT_EQ(partido.r, entero.r);
+    EXPECT_EQ(partido.g, entero.g);
+    EXPECT_EQ(partido.b, entero.b);
+    EXPECT_EQ(a->m_iDibujos, iDibujosA + 1);
+    EXPECT_EQ(b->m_iDibujos, iDibujosB + 1);
+}
