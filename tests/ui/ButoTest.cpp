@@ -4,6 +4,7 @@
 // keeps the box it was made with; a captioned button drawn on the screen
 // shows its frame and its caption inside its rectangle.
 #include "audio/EntornoSonido.h"
+#include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/ui/Buto.h"
 #include "ui/TextoEntorno.h"
@@ -237,4 +238,57 @@ TEST_F(ButoTexto, DrawsItsFrameAndItsCaptionInsideItsRectangle)
     EXPECT_GT(iConTexto, claros() + 100);
     Raiz()->QuitaHijo(false, &b);
     m_arbol->Pasos(1);
+}
+
+// ---------------------------------------------------------------------------
+// Object files
+
+TEST(ButoParametros, WrittenAndReadBackWithTheCaption)
+{
+    auto carpeta = mgtest::CarpetaNova("ui-buto-parametros");
+    mgtest::ServeisFitxers servicios(carpeta.string());
+    ASSERT_TRUE(servicios.Correcte());
+    CArbolPrueba t;
+    CButo b;
+    ASSERT_TRUE(b.IniciaConTexto(10, 20, 300, 40, -1, 1, "Go on", 0.75f, 73, 42, "Seguir"));
+    const std::string ruta = (carpeta / "Boton.txt").string();
+    FitxerComandes* f = g_pGestorComandes->ObreEscriptura(ruta.c_str());
+    ASSERT_NE(f, nullptr);
+    b.EscribeClase(f, CButo::kTipo);
+    ASSERT_TRUE(g_pGestorComandes->Tanca(f));
+    EXPECT_EQ(mgtest::LlegeixFitxer(ruta),
+              "CLASE = \"BUTO\";\n"
+              "PARAMS = \"CMENUOBJPAR_V001\",42,\"Seguir\",10.000,20.000,300.000,40.000,-1,-1,1,0,"
+              "\"\",\"\",\"\",\"\",\"CBUTO_PAR_V0001\",-1,1,\"Go on\",0.750,73;\n"
+              "FINCLASE = 1;\n");
+
+    struct Caso {
+        const char* registro;
+        bool creado;
+        const char* literal; // null: none
+        int codigo;
+    };
+    const Caso casos[] = {
+        {"\"CBUTO_PAR_V0001\",-1,1,\"Go on\",0.750,73", true, "Go on", -1},
+        {"\"CBUTO_PAR_V0001\",1347309617,2,\"\",1.000,1", true, nullptr, 1347309617},
+        {"\"CBUTO_PAR_V0002\",-1,1,\"Go on\",0.750,73", false, nullptr, -1},
+    };
+    for (const Caso& c : casos) {
+        mgtest::EscriuFitxer(ruta, std::string("PARAMS = \"CMENUOBJPAR_V001\",42,\"Seguir\",10.000,20.000,300.000,"
+                                               "40.000,-1,-1,1,0,\"\",\"\",\"\",\"\",") +
+                                       c.registro + ";\n");
+        f = g_pGestorComandes->ObreLectura(ruta.c_str());
+        ASSERT_NE(f, nullptr);
+        CButo leido;
+        EXPECT_EQ(leido.LeeParametros(f), c.creado) << c.registro;
+        g_pGestorComandes->Tanca(f);
+        EXPECT_EQ(leido.EstaCreado(), c.creado);
+        EXPECT_TRUE(leido.EstaIniciado()); // the base part is read in every case
+        EXPECT_EQ(leido.m_iId, 42);
+        if (c.literal)
+            EXPECT_STREQ(leido.m_szTexto, c.literal);
+        else
+            EXPECT_EQ(leido.m_szTexto, nullptr);
+        EXPECT_EQ(leido.m_iIdTexto, c.codigo);
+    }
 }
