@@ -3,7 +3,9 @@
 // pointer, clamping (xMax wins when the bounds cross), fractions of the
 // range, no repeated events against a bound, and a right press never grabs.
 #include "engine/ui/Arrastrable.h"
+#include "engine/core/GestorComandes.h"
 #include "kit/ArbolMenus.h"
+#include "kit/ServeisFitxers.h"
 
 #include <gtest/gtest.h>
 
@@ -189,4 +191,53 @@ TEST_F(Arrastrable, EventsGoUpWithTheObjectsOwnSendingAndStopAtAParentInTransiti
     ASSERT_EQ(m_arbol.Raiz()->m_eventos.size(), 1u);
     EXPECT_EQ(m_arbol.Raiz()->m_eventos[0].tipo, EVENTO_ARRASTRE_FIN);
     EXPECT_EQ(m_arbol.Raiz()->m_eventos[0].emisor, 5); // the parent's identifier
+}
+
+TEST_F(Arrastrable, ParametersWrittenToAnObjectFileReadBack)
+{
+    mgtest::ServeisFitxers serveis(mgtest::CarpetaNova("arrastrable_params").string());
+    ASSERT_TRUE(serveis.Correcte());
+    m_pomo.PonPosicion(180, 500);
+    FitxerComandes* f = g_pGestorComandes->ObreEscriptura("pomo.txt");
+    ASSERT_NE(f, nullptr);
+    m_pomo.EscribeClase(f, CArrastrable::kTipo);
+    g_pGestorComandes->Tanca(f);
+
+    f = g_pGestorComandes->ObreLectura("pomo.txt");
+    ASSERT_NE(f, nullptr);
+    EXPECT_STREQ(g_pGestorComandes->NomComanda(f), "CLASE");
+    EXPECT_STREQ(g_pGestorComandes->LlegeixText(f), "ARRASTRABLE");
+    ASSERT_TRUE(g_pGestorComandes->LlegeixComanda(f));
+    EXPECT_STREQ(g_pGestorComandes->NomComanda(f), "PARAMS");
+    CArrastrable leido;
+    ASSERT_TRUE(leido.LeeParametros(f));
+    g_pGestorComandes->Tanca(f);
+    EXPECT_TRUE(leido.EstaCreado());
+    EXPECT_STREQ(leido.Nombre(), "pomo");
+    EXPECT_EQ(leido.m_iId, 7);
+    EXPECT_FLOAT_EQ(leido.Rect().x, 180);
+    EXPECT_FLOAT_EQ(leido.PosicionX(), 180);
+    EXPECT_FLOAT_EQ(leido.PosicionY(), 500);
+    EXPECT_FLOAT_EQ(leido.m_fXMin, 100);
+    EXPECT_FLOAT_EQ(leido.m_fXMax, 300);
+    EXPECT_FLOAT_EQ(leido.m_fYMin, 500);
+    EXPECT_FLOAT_EQ(leido.m_fYMax, 500);
+    leido.PonFraccionX(0.5f);
+    EXPECT_FLOAT_EQ(leido.PosicionX(), 200);
+
+    // A record of another version leaves the object without its own part.
+    f = g_pGestorComandes->ObreEscriptura("otro.txt");
+    ASSERT_NE(f, nullptr);
+    g_pGestorComandes->EscriuNomComanda(f, "PARAMS");
+    m_pomo.CMenuObj::EscribeParametros(f);
+    g_pGestorComandes->EscriuText(f, "CARRASTRABLE_PAR_V0002");
+    g_pGestorComandes->EscriuComanda(f);
+    g_pGestorComandes->Tanca(f);
+    f = g_pGestorComandes->ObreLectura("otro.txt");
+    ASSERT_NE(f, nullptr);
+    CArrastrable otro;
+    EXPECT_FALSE(otro.LeeParametros(f));
+    g_pGestorComandes->Tanca(f);
+    EXPECT_FALSE(otro.EstaCreado());
+    EXPECT_TRUE(otro.EstaIniciado());
 }
