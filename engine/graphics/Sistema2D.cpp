@@ -825,14 +825,11 @@ void CSistema2D::CanviaTextSprite(Sprite* pSprite, const char* szText, int iCodi
     if (!pSprite || (!szText && iCodi == -1)) return;
     Bitmap* b = pSprite->m_pBitmap;
     if (!b || b->m_iTipus != BITMAP_TEXT) return;
+    // Copied before the old text goes: the new one may be the old one.
+    char* szNou = iCodi != -1 ? nullptr : CopiaText(szText);
     delete[] b->m_szText;
-    b->m_szText = nullptr;
-    if (iCodi != -1) {
-        b->m_iCodiFLI = iCodi;
-    } else {
-        b->m_szText = CopiaText(szText);
-        b->m_iCodiFLI = -1;
-    }
+    b->m_szText = szNou;
+    b->m_iCodiFLI = iCodi;
     b->m_iFlagsText = iFlags;
     b->m_fEscalaX = fEscalaX;
     b->m_fEscalaY = fEscalaY;

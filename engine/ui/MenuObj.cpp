@@ -66,6 +66,7 @@ void RecargaRecursosEnUso()
         g_pSistema2D->CarregaBitmapsEnUs();
         g_pSistema2D->DescarregaBitmapsSenseUs();
     }
+    if (g_pSistemaSonido && g_pSistemaSonido->EstaIniciado()) g_pSistemaSonido->RecargaMuestrasEnUso();
 }
 
 // An event that reached the top of its tree goes to the application core's
@@ -388,7 +389,6 @@ void CMenuObj::ConectaHijo(CMenuObj* pHijo, CMenuObj* pEncimaDe, bool bDebajo)
     EnfocaHijo(pHijo);
     if (pHijo->m_bRecargaAlAnadir) {
         RecargaRecursosEnUso();
-        RecargaSonidosEnUso();
     }
 }
 
@@ -455,7 +455,6 @@ void CMenuObj::ProcesaBajas()
     }
     if (bRecarga) {
         RecargaRecursosEnUso();
-        RecargaSonidosEnUso();
     }
 }
 
@@ -950,11 +949,6 @@ void CMenuObj::LiberaSonidos()
 void CMenuObj::TocaSonido(CMuestraSonido* pSonido)
 {
     if (pSonido && g_pSistemaSonido) g_pSistemaSonido->TocaMuestra(pSonido, 1.0f);
-}
-
-void CMenuObj::RecargaSonidosEnUso()
-{
-    if (g_pSistemaSonido && g_pSistemaSonido->EstaIniciado()) g_pSistemaSonido->RecargaMuestrasEnUso();
 }
 
 void CMenuObj::DibujaCapas(Sprite* pDestino)

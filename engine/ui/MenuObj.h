@@ -280,7 +280,6 @@ private:
     void LiberaPaquetes();
     void LiberaSonidos();
     static void TocaSonido(CMuestraSonido* pSonido);
-    static void RecargaSonidosEnUso();
     void DibujaCapas(Sprite* pDestino);
     void DibujaIcono(Sprite* pDestino);
 

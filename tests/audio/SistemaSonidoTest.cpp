@@ -151,6 +151,21 @@ TEST(SistemaSonido, InstanceLimitPurgeAndCounts)
     EXPECT_GE(g_pSistemaSonido->TocaMuestra(m, 1.0f), 0);
 }
 
+TEST(SistemaSonido, LostBuffersAreRestoredAtTheNextUpdate)
+{
+    EntornoSonido e("sonido_perdidos");
+    ASSERT_TRUE(e.Correcto());
+    e.Escribe("A.wav", audiotest::WavConstante(1, 0.05f, 1234));
+    CMuestraSonido* m = g_pSistemaSonido->CargaMuestra("A.wav", 3, true);
+    ASSERT_NE(m->m_pBuffer, nullptr);
+    plat::LoseManualAudioBuffers();
+    EXPECT_EQ(g_pSistemaSonido->TocaMuestra(m, 1.0f), -1); // lost: reported, not played
+    g_pSistemaSonido->Actualiza();                           // restored and refilled from the file
+    int id = g_pSistemaSonido->TocaMuestra(m, 1.0f);
+    ASSERT_GE(id, 0);
+    EXPECT_EQ(e.Mezcla(1)[0], 1234);
+}
+
 TEST(SistemaSonido, UseMarksLoadAndUnloadBuffers)
 {
     EntornoSonido e("sonido_usos");

@@ -1,4 +1,5 @@
 #include "engine/core/GestorComandes.h"
+#include "engine/core/GestorMandos.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/GestorFLIs.h"
@@ -249,7 +250,29 @@ TEST(Preferencias, GuidTextsAndAvailability)
     EXPECT_TRUE(raton.EstaDisponible());
     AsignacionControl boton;
     boton.m_iTipo = CONTROL_BOTON;
-    EXPECT_FALSE(boton.EstaDisponible()); // no controller known
+    ASSERT_TRUE(boton.LeeGuid("00112233445566778899AABBCCDDEEFF"));
+    AsignacionControl eje = boton;
+    eje.m_iTipo = CONTROL_EJE;
+    EXPECT_FALSE(boton.EstaDisponible()); // no controller manager
+
+    // A controller binding is available only while its controller is known
+    // and not lost.
+    CGestorMandos mandos;
+    CGestorMandos* anterior = g_pMandos;
+    g_pMandos = &mandos;
+    EXPECT_FALSE(boton.EstaDisponible());
+    ASSERT_TRUE(mandos.AnadeMando(boton.m_aGuid, "pad", nullptr));
+    EXPECT_TRUE(boton.EstaDisponible());
+    EXPECT_TRUE(eje.EstaDisponible());
+    mandos.Mando(0)->m_bPerdido = 1; // not found by a search
+    EXPECT_FALSE(boton.EstaDisponible());
+    EXPECT_FALSE(eje.EstaDisponible());
+    ASSERT_TRUE(mandos.AnadeMando(boton.m_aGuid, "pad", nullptr)); // found again
+    EXPECT_TRUE(eje.EstaDisponible());
+    AsignacionControl otro = boton;
+    otro.m_aGuid[15] ^= 1;
+    EXPECT_FALSE(otro.EstaDisponible());
+    g_pMandos = anterior;
 }
 
 TEST(Preferencias, SaveFailsWithoutAPerUserFolder)

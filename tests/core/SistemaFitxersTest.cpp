@@ -302,6 +302,33 @@ TEST(SistemaFitxers, StartFailsWithoutArchiveOrWithBadIndex)
     plat::SetDataRoot(anterior);
 }
 
+TEST(SistemaFitxers, TruncatedArchiveAdvancesOnlyByWhatWasRead)
+{
+    // The index promises 100 bytes at offset 10 but the archive ends after 60.
+    fs::path arrel = CarpetaNova("fitxers_truncated");
+    std::string cmp(60, '\0');
+    for (size_t i = 10; i < 60; ++i) cmp[i] = static_cast<char>('a' ^ ((i - 10) & 0xFF));
+    EscriuFitxer(arrel / "CompactData.CMP", cmp);
+    EscriuFitxer(arrel / "CompactData.IND", "D=\\Data\nF=a.bin 10 100\n");
+    std::string anterior = plat::DataRoot();
+    plat::SetDataRoot(arrel.string());
+    CSistemaFitxers s;
+    ASSERT_TRUE(s.IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
+    EntradaFitxer* f = s.Obre("Data\\a.bin", FITXER_LECTURA);
+    ASSERT_NE(f, nullptr);
+    char buf[100];
+    EXPECT_EQ(s.Llegeix(buf, 1, 100, f), 50);
+    EXPECT_EQ(std::string(buf, 50), std::string(50, 'a'));
+    EXPECT_EQ(s.Posicio(f), 50);
+    EXPECT_EQ(s.LlegeixCaracter(f), -1);
+    EXPECT_EQ(s.Posicio(f), 50);
+    ASSERT_EQ(s.Situa(f, 45, 0), 0);
+    EXPECT_EQ(s.Llegeix(buf, 4, 10, f), 1); // 5 bytes there: one whole element
+    EXPECT_EQ(s.Posicio(f), 50);
+    s.Tanca(f);
+    plat::SetDataRoot(anterior);
+}
+
 TEST(SistemaFitxers, DiskTextAndBinaryModes)
 {
     fs::path arrel = CarpetaNova("fitxers_disk");

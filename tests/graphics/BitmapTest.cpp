@@ -252,6 +252,8 @@ TEST_F(ProvaGrafics, TextSprites)
     EXPECT_EQ(b->m_iCodiFLI, -1);
     m_pSis->CanviaTextSprite(t, nullptr, -1, 0, 1, 1, 0, 0, -1, -1); // nothing
     EXPECT_STREQ(b->m_szText, "adeu");
+    m_pSis->CanviaTextSprite(t, b->m_szText, -1, 0, 1, 1, 0, 0, -1, -1); // its own text again
+    EXPECT_STREQ(b->m_szText, "adeu");
     EXPECT_EQ(t->GetAmplada(), 40.0f);
     std::vector<uint32_t> texels = Texels(t);
     ASSERT_FALSE(texels.empty());

@@ -90,6 +90,12 @@ TEST(Arbol, RemovalWithoutTransitionCompletesAtTheNextUpdate)
     r->QuitaHijo(false, c);
     EXPECT_EQ(kit::Bajas(r), "");
     EXPECT_EQ(c->Padre(), b);
+    // Removing the focused (not modal) child leaves no focused child.
+    EXPECT_EQ(kit::CadenaFoco(r), "raiz>b>c");
+    r->QuitaHijo(false, b);
+    EXPECT_EQ(kit::CadenaFoco(r), "raiz");
+    EXPECT_FALSE(b->EstaEnfocado());
+    EXPECT_FALSE(c->EstaEnfocado());
 }
 
 TEST(Arbol, ExclusiveChildWaitsForTheParentToCloseAndReopensItWhenRemoved)
