@@ -8,8 +8,8 @@
 #include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/CuadroHint.h"
+#include "TextoEntorno.h"
 #include "kit/ArbolMenus.h"
-#include "kit/GraficosPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -22,13 +22,11 @@ constexpr int kClave = 2;
 const ColorARGB kBorde(255, 150, 12, 25);
 const ColorARGB kFondo(200, 0, 0, 0);
 
-class Hint : public ::testing::Test {
+class Hint : public uitest::EntornoTexto {
 protected:
     void SetUp() override
     {
-        m_graficos = std::make_unique<kit::CGraficosPrueba>();
-        ASSERT_TRUE(m_graficos->Correcte());
-        g_GestorFLIs.Inicia();
+        EntornoTexto::SetUp();
         g_GestorFLIs.AnadeTexto(kClave, "HNT1", "Start the story");
         g_GestorFLIs.AnadeTexto(kClave, "HNT2", "Options");
         g_GestorFLIs.SeleccionaIdioma(kClave);
@@ -43,8 +41,7 @@ protected:
         m_hint.reset();
         m_ratones.Libera();
         g_pRatones = nullptr;
-        g_GestorFLIs.Libera();
-        m_graficos.reset();
+        EntornoTexto::TearDown();
     }
 
     void Raton(float x, float y)
@@ -61,7 +58,6 @@ protected:
     float Ancho() { return m_hint->SpriteTexto()->GetAmplada(); }
     float Alto() { return m_hint->SpriteTexto()->GetAlcada(); }
 
-    std::unique_ptr<kit::CGraficosPrueba> m_graficos;
     CGestorRatones m_ratones;
     std::unique_ptr<CCuadroHint> m_hint;
     const int m_iUno = CodigoFLI("HNT1");
@@ -207,25 +203,25 @@ TEST_F(Hint, DrawsABodyWithAnOutlineAndNothingWhileFadedOut)
     ASSERT_FLOAT_EQ(m_hint->Fundido(), 1.0f);
     const int x = static_cast<int>(m_hint->X()), y = static_cast<int>(m_hint->Y());
     const int h = static_cast<int>(Alto());
-    m_graficos->Fondo(255, 255, 255);
+    Fondo(255, 255, 255);
     m_hint->Dibuja(nullptr, nullptr);
     // The outline in its colour; the body darkens the background (alpha 200 black).
-    kit::Pixel borde = m_graficos->En(x, y + h / 2 + 5);
+    uitest::Pixel borde = En(x, y + h / 2 + 5);
     EXPECT_EQ(borde.r, 150);
     EXPECT_EQ(borde.g, 12);
-    kit::Pixel cuerpo = m_graficos->En(x + 3, y + 12);
+    uitest::Pixel cuerpo = En(x + 3, y + 12);
     EXPECT_LT(cuerpo.r, 70);
     // Above the body (the top 10 points) nothing but the text is drawn.
-    EXPECT_EQ(m_graficos->En(x + 3, y + 2).r, 255);
+    EXPECT_EQ(En(x + 3, y + 2).r, 255);
     // Outside the box nothing changes.
-    EXPECT_EQ(m_graficos->En(x - 3, y + 20).g, 255);
+    EXPECT_EQ(En(x - 3, y + 20).g, 255);
 
     // Faded out: nothing at all.
     for (int i = 0; i < 10; ++i) Paso(-1);
     ASSERT_EQ(m_hint->Fundido(), 0.0f);
-    m_graficos->Fondo(255, 255, 255);
+    Fondo(255, 255, 255);
     m_hint->Dibuja(nullptr, nullptr);
-    EXPECT_EQ(m_graficos->En(x + 3, y + 12).r, 255);
+    EXPECT_EQ(En(x + 3, y + 12).r, 255);
 }
 
 TEST_F(Hint, ReleaseFreesTheTextAndResourcesFollowIt)
@@ -247,7 +243,7 @@ TEST_F(Hint, ReleaseFreesTheTextAndResourcesFollowIt)
 
 TEST_F(Hint, CoreUpdatesAndDrawsTheBoxEachStep)
 {
-    kit::CArbolPrueba arbol;
+    kit::CArbolPrueba& arbol = *m_arbol;
     arbol.App().AsignaCuadroHint(m_hint.get());
     for (int i = 0; i < 4; ++i) {
         arbol.App().MuestraHint(m_iUno);

@@ -4,8 +4,8 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/QuadreGrafic.h"
+#include "TextoEntorno.h"
 #include "kit/ArbolMenus.h"
-#include "kit/GraficosPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -20,19 +20,12 @@ namespace {
 const char* const kImagen = "Data\\Graficos\\Menus\\CuadroBlanco.png"; // 16 x 16 white
 const char* const kPaquete = "Data\\Graficos\\Ingame\\CursorIngame.SPM";
 
-class QuadreGrafic : public ::testing::Test {
+class QuadreGrafic : public uitest::EntornoTexto {
 protected:
-    void SetUp() override
-    {
-        m_graficos = std::make_unique<kit::CGraficosPrueba>();
-        ASSERT_TRUE(m_graficos->Correcte());
-        m_arbol = std::make_unique<CArbolPrueba>();
-    }
     void TearDown() override
     {
         m_cuadro.reset();
-        m_arbol.reset();
-        m_graficos.reset();
+        EntornoTexto::TearDown();
     }
 
     // A sliding image from (0, 500) to (100, 200) over nFrames steps, the
@@ -51,8 +44,6 @@ protected:
 
     void Punto(float* x, float* y) { m_cuadro->PuntoDibujo(x, y); }
 
-    std::unique_ptr<kit::CGraficosPrueba> m_graficos;
-    std::unique_ptr<CArbolPrueba> m_arbol;
     std::unique_ptr<CQuadreGrafic> m_cuadro;
 };
 
@@ -218,11 +209,11 @@ TEST_F(QuadreGrafic, DrawsTheImageWithItsHotspotAtThePoint)
     g_pSistema2D->CarregaBitmapsEnUs();
     // Half-way through the opening slide: (50, 350).
     for (int i = 0; i < 5; ++i) m_cuadro->Actualiza();
-    m_graficos->Fondo(0, 0, 0);
+    Fondo(0, 0, 0);
     m_cuadro->Dibuja(nullptr, nullptr);
-    kit::Pixel p = m_graficos->En(58, 358);
+    uitest::Pixel p = En(58, 358);
     EXPECT_GT(p.r, 200);
     EXPECT_GT(p.g, 200);
-    EXPECT_EQ(m_graficos->En(48, 358).r, 0);
-    EXPECT_EQ(m_graficos->En(108, 208).r, 0);
+    EXPECT_EQ(En(48, 358).r, 0);
+    EXPECT_EQ(En(108, 208).r, 0);
 }
