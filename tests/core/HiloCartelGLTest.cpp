@@ -55,15 +55,15 @@ TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
 {
     ASSERT_TRUE(CreaVentana(kTituloVentana, 101, &g_hVentana));
     {
+        CCartelGL cartel; // outlives the core and its thread
+        CFondoRojo fondo;
         CBuclePrueba bucle(nullptr, false);
         ASSERT_NE(bucle.App().ContextoHilo(), nullptr);
-        CCartelGL cartel;
         cartel.Inicia();
         bucle.App().AsignaCartelCargando(&cartel);
         bucle.App().AsignaUmbralCarga(200.0f);
 
         // The loop runs normally for a while: red frames.
-        CFondoRojo fondo;
         bucle.App().AnadeMenu(&fondo);
         uint32_t inicio = plat::Milliseconds();
         while (plat::Milliseconds() - inicio < 150) bucle.Paso();

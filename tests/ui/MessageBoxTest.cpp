@@ -344,3 +344,21 @@ TEST_F(MessageBox, DrawnOverAVeilAsTheGamesDialog)
     EXPECT_LT(p.g, 100);
     EXPECT_GT(p.b, p.r);
 }
+
+TEST_F(MessageBox, RegisteredAsATopLevelObjectItIsPolled)
+{
+    ASSERT_TRUE(Crea("Press a key", 400, 60, Botones(2), 2, 0));
+    CAplicacion& app = m_arbol->App();
+    app.AnadeMenu(&m_caja);
+    EXPECT_EQ(kit::CadenaFoco(&m_caja), "caja>NSGBOX_BUT_Boton0");
+    int iAntes = app.NumEventos();
+    app.ProcesaTecla(TECLA_ESCAPE);
+    // The owner polls the answer and sets it back; the event ends in the
+    // core's list.
+    EXPECT_EQ(m_caja.m_iRespuesta, 1);
+    EXPECT_EQ(app.NumEventos(), iAntes + 1);
+    m_caja.m_iRespuesta = -1;
+    m_arbol->Pasos(2);
+    EXPECT_EQ(m_caja.m_iRespuesta, -1);
+    app.QuitaMenu(&m_caja);
+}
