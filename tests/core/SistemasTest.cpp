@@ -304,3 +304,15 @@ TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
     app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
     LiberaSistemas();
 }
+
+TEST_F(Sistemas, TheMainLoopRunsAroundItsTopLevelObjectUntilAQuit)
+{
+    ASSERT_TRUE(IniciaPrograma());
+    g_pAplicacion->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
+    EXPECT_TRUE(BuclePrincipal());
+    EXPECT_EQ(g_pAplicacion->Foco(), nullptr);
+    EXPECT_EQ(g_pAplicacion->Objetos().m_iNumElementos, 0);
+    EXPECT_TRUE(g_pAplicacion->HiloTerminado());
+    LiberaSistemas();
+    EXPECT_EQ(g_pAplicacion, nullptr);
+}
