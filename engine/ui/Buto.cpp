@@ -126,21 +126,12 @@ void CButo::Pulsa(int iOrigen)
 
 void CButo::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
-    CMenuObj::Dibuja(pHastaHijo, pDestino);
-    texto_widget::Dibuja(pDestino, m_pTexto, m_rect);
+    texto_widget::DibujaObjeto(*this, m_pTexto, pHastaHijo, pDestino);
 }
 
-void CButo::CargaRecursos()
-{
-    texto_widget::Marca(m_pTexto, true);
-    CMenuObj::CargaRecursos();
-}
+void CButo::CargaRecursos() { texto_widget::CargaRecursos(*this, m_pTexto); }
 
-void CButo::DescargaRecursos()
-{
-    texto_widget::Marca(m_pTexto, false);
-    CMenuObj::DescargaRecursos();
-}
+void CButo::DescargaRecursos() { texto_widget::DescargaRecursos(*this, m_pTexto); }
 
 bool CButo::LeeParametros(FitxerComandes* f)
 {

@@ -170,18 +170,9 @@ void CInputText::PonEnfocado(bool bEnfocado)
 
 void CInputText::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
-    CMenuObj::Dibuja(pHastaHijo, pDestino);
-    texto_widget::Dibuja(pDestino, m_pSprite, m_rect);
+    texto_widget::DibujaObjeto(*this, m_pSprite, pHastaHijo, pDestino);
 }
 
-void CInputText::CargaRecursos()
-{
-    texto_widget::Marca(m_pSprite, true);
-    CMenuObj::CargaRecursos();
-}
+void CInputText::CargaRecursos() { texto_widget::CargaRecursos(*this, m_pSprite); }
 
-void CInputText::DescargaRecursos()
-{
-    texto_widget::Marca(m_pSprite, false);
-    CMenuObj::DescargaRecursos();
-}
+void CInputText::DescargaRecursos() { texto_widget::DescargaRecursos(*this, m_pSprite); }
