@@ -37,12 +37,7 @@ bool CArrastrable::Inicia(float x, float y, float ancho, float alto, float xMin,
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
-    if (!CMenuObj::Inicia(iId, szNombre, r, iEstilo)) return false;
+    if (!CMenuObj::Inicia(iId, szNombre, Rectangulo{x, y, ancho, alto}, iEstilo)) return false;
     m_fX = x;
     m_fY = y;
     m_fXMin = xMin;

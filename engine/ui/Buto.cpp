@@ -37,12 +37,7 @@ bool CButo::IniciaBase(float x, float y, float ancho, float alto, int estilo, in
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
-    if (CMenuObj::Inicia(id, nombre, r, estilo)) return true;
+    if (CMenuObj::Inicia(id, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return true;
     Libera();
     return false;
 }

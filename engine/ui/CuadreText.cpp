@@ -110,12 +110,7 @@ bool CCuadreText::IniciaComun(float x, float y, float ancho, float alto, int est
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
-    if (!CMenuObj::Inicia(-1, nombre, r, estilo)) return false;
+    if (!CMenuObj::Inicia(-1, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return false;
     m_iFuente = fuente;
     m_iFormato = formato;
     m_fEscalaX = escalaX;

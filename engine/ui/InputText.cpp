@@ -82,13 +82,8 @@ bool CInputText::Inicia(float x, float y, float ancho, float alto, int longitudM
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
     // A negative length could not be held.
-    if (longitudMax < 0 || !CMenuObj::Inicia(id, nombre, r, estilo)) return false;
+    if (longitudMax < 0 || !CMenuObj::Inicia(id, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return false;
     m_iModo = modo;
     m_iLongitudMax = longitudMax;
     m_fEscalaX = escalaX;

@@ -39,12 +39,7 @@ bool CQuadreGrafic::IniciaBase(float x, float y)
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = 10.0f;
-    r.alto = 10.0f;
-    if (!CMenuObj::Inicia(-1, kNombre, r, -1)) return false;
+    if (!CMenuObj::Inicia(-1, kNombre, Rectangulo{x, y, 10.0f, 10.0f}, -1)) return false;
     m_fX = x;
     m_fY = y;
     return true;
