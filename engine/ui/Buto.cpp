@@ -3,7 +3,6 @@
 #include "engine/core/GestorComandes.h"
 #include "engine/ui/CuadreText.h"
 
-#include <cstring>
 #include <string>
 
 CButo::~CButo() { LiberaSiCreado(); }
@@ -132,10 +131,7 @@ bool CButo::LeeParametros(FitxerComandes* f)
 {
     LiberaSiCreado();
     InicializaCampos();
-    if (!CMenuObj::LeeParametros(f) || !g_pGestorComandes) return false;
-    const char* szVersion = g_pGestorComandes->LlegeixText(f);
-    bool bVersion = szVersion && std::strcmp(szVersion, kVersionParametros) == 0;
-    if (!bVersion) {
+    if (!LeeParametrosConVersion(f, kVersionParametros)) {
         Libera();
         return false;
     }
@@ -154,9 +150,7 @@ bool CButo::LeeParametros(FitxerComandes* f)
 
 void CButo::EscribeParametros(FitxerComandes* f)
 {
-    CMenuObj::EscribeParametros(f);
-    if (!g_pGestorComandes || !f) return;
-    g_pGestorComandes->EscriuText(f, kVersionParametros);
+    if (!EscribeParametrosConVersion(f, kVersionParametros)) return;
     g_pGestorComandes->EscriuEnter(f, m_iIdTexto);
     g_pGestorComandes->EscriuEnter(f, m_iFuente);
     g_pGestorComandes->EscriuText(f, m_szTexto ? m_szTexto : "");
