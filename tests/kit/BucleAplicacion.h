@@ -93,7 +93,8 @@ public:
     CBuclePrueba& operator=(const CBuclePrueba&) = delete;
 
     CAplicacion& App() { return *m_pApp; }
-    // Moves the clock to just past the next due step and runs one pass.
+    // Moves the clock to just past the next due step and runs one pass
+    // (again, when the loading-sign thread took that step first).
     bool Paso();
     // n such passes; true when one of them asked to quit.
     bool Pasos(int n);
