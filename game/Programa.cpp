@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -19,23 +20,25 @@ void PonFont(int i, const char* szNombre)
 
 } // namespace
 
-void BuclePrincipal()
+bool BuclePrincipal()
 {
     // The top-level object: the menu manager once it exists (CMenuMaestro,
-    // with g_pMenuMaestro set and Crea checked: a failed Crea stops cleanly);
-    // until then an empty object over the field.
-    auto* pRaiz = new CMenuObj;
+    // with g_pMenuMaestro set while the loop runs; a failed Crea returns
+    // false before the loop); until then an empty object over the field.
+    auto* pRaiz = new (std::nothrow) CMenuObj;
+    if (!pRaiz) return false;
     pRaiz->PonRect(0.0f, 0.0f, 1024.0f, 768.0f);
     g_pAplicacion->AnadeMenu(pRaiz);
 
     // Master music and sound volumes from the game's key/value store
-    // (VOLMUSICA, VOLSONIDO / 100) once the sound system and the store exist.
+    // (VOLMUSICA, VOLSONIDO / 100) once the menu manager holds the store.
 
     while (!g_pAplicacion->Ciclo()) {
     }
 
     g_pAplicacion->QuitaMenu(pRaiz);
     delete pRaiz;
+    return true;
 }
 
 bool IniciaPrograma()
@@ -74,7 +77,8 @@ bool IniciaPrograma()
 int EjecutaPrograma()
 {
     if (!IniciaPrograma()) return 1;
-    BuclePrincipal();
+    bool bBien = BuclePrincipal();
+    if (!bBien) plat::ReportError("start-up failed: menu manager");
     LiberaSistemas();
-    return 0;
+    return bBien ? 0 : 1;
 }

@@ -3,9 +3,10 @@
 // object, and shutdown.
 #pragma once
 
-// The main loop: registers the top-level object, runs the loop until the
-// core asks to quit, unregisters and deletes the object.
-void BuclePrincipal();
+// The main loop: makes and registers the top-level object, runs the loop
+// until the core asks to quit, unregisters and deletes the object. False
+// when the object could not be made (the loop did not run).
+bool BuclePrincipal();
 
 // Start-up with the game's data files, the build switches, the language
 // (English whatever the preferences held) and the base styles. False when a

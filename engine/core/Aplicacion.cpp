@@ -107,7 +107,7 @@ void EstiloObjeto::Limpia()
 
 CAplicacion::CAplicacion()
 {
-    m_pGraficos = &g_enlacePlataforma;
+    m_pGraficos.store(&g_enlacePlataforma);
     Limpia();
 }
 
@@ -147,7 +147,7 @@ void CAplicacion::Limpia()
 
 void CAplicacion::AsignaEnlaceGraficos(CEnlaceGraficos* pEnlace)
 {
-    m_pGraficos = pEnlace ? pEnlace : &g_enlacePlataforma;
+    m_pGraficos.store(pEnlace ? pEnlace : &g_enlacePlataforma);
 }
 
 bool CAplicacion::Inicia(const char* szPaqueteCursores)
@@ -156,6 +156,7 @@ bool CAplicacion::Inicia(const char* szPaqueteCursores)
     Limpia();
     m_fBaseReloj.store(static_cast<float>(TiempoReal()));
     m_fUltimoFrame.store(m_fBaseReloj.load());
+    m_fUltimaPasada.store(m_fBaseReloj.load());
     m_pFoco = nullptr;
 
     if (!m_lObjetos.Inicia() || !m_lPeticiones.Inicia() || !m_lEventos.Inicia()) {
@@ -164,16 +165,16 @@ bool CAplicacion::Inicia(const char* szPaqueteCursores)
         m_lEventos.Libera();
         return false;
     }
-    m_pCaptura = m_pGraficos->CreaSpriteCaptura();
+    m_pCaptura = EnlaceGraficos()->CreaSpriteCaptura();
     for (CSPM*& p : m_apCursores) {
-        p = szPaqueteCursores ? m_pGraficos->CopiaPaquete(szPaqueteCursores) : nullptr;
+        p = szPaqueteCursores ? EnlaceGraficos()->CopiaPaquete(szPaqueteCursores) : nullptr;
         if (!p) break;
     }
-    m_pVelo = m_pGraficos->CopiaPaquete(kPaqueteVelo);
+    m_pVelo = EnlaceGraficos()->CopiaPaquete(kPaqueteVelo);
 
     // The loading-sign thread draws with a context of its own. A thread that
     // cannot start counts as ended, so quitting never waits for it.
-    m_pContextoHilo = m_pGraficos->CreaContextoHilo();
+    m_pContextoHilo = EnlaceGraficos()->CreaContextoHilo();
     m_bParar.store(false);
     m_bTerminado.store(false);
     try {
@@ -183,10 +184,10 @@ bool CAplicacion::Inicia(const char* szPaqueteCursores)
     }
 
     for (CSPM* p : m_apCursores)
-        if (p) m_pGraficos->MarcaEnUso(p);
+        if (p) EnlaceGraficos()->MarcaEnUso(p);
     if (m_pVelo) {
-        m_pGraficos->EscalaVelo(m_pVelo);
-        m_pGraficos->MarcaEnUso(m_pVelo);
+        EnlaceGraficos()->EscalaVelo(m_pVelo);
+        EnlaceGraficos()->MarcaEnUso(m_pVelo);
     }
     m_bIniciada = 1;
     return true;
@@ -209,15 +210,15 @@ void CAplicacion::Libera()
     m_lObjetos.Libera();
     m_pFoco = nullptr;
     for (CSPM*& p : m_apCursores) {
-        if (p) m_pGraficos->BorraPaquete(p);
+        if (p) EnlaceGraficos()->BorraPaquete(p);
         p = nullptr;
     }
-    if (m_pVelo) m_pGraficos->BorraPaquete(m_pVelo);
+    if (m_pVelo) EnlaceGraficos()->BorraPaquete(m_pVelo);
     m_pVelo = nullptr;
     PararHilo();
-    if (m_pContextoHilo) m_pGraficos->BorraContextoHilo(m_pContextoHilo);
+    if (m_pContextoHilo) EnlaceGraficos()->BorraContextoHilo(m_pContextoHilo);
     m_pContextoHilo = nullptr;
-    if (m_pCaptura) m_pGraficos->AlliberaSprite(m_pCaptura);
+    if (m_pCaptura) EnlaceGraficos()->AlliberaSprite(m_pCaptura);
     m_pCaptura = nullptr;
     // Records still queued belong to the core.
     VaciaEventos();
@@ -240,6 +241,8 @@ void CAplicacion::AvanzaReloj(bool bUltimoFrame)
 
 bool CAplicacion::Ciclo()
 {
+    // The loop is running: the loading-sign thread stops taking its steps.
+    m_fUltimaPasada.store(static_cast<float>(TiempoReal()));
     ActualizaGestorSonido();
     ActualizaRatones();
     if (ProcesaEventos()) {
@@ -297,7 +300,7 @@ void CAplicacion::Pinta()
     std::lock_guard<std::recursive_mutex> lock(m_mutexPintado);
     Dibuja();
     if (CCargandoObj* pCartel = m_pCartelCargando.load()) pCartel->Dibuja(nullptr, nullptr);
-    m_pGraficos->Flipa(true);
+    EnlaceGraficos()->Flipa(true);
 }
 
 void CAplicacion::Dibuja()
@@ -309,12 +312,12 @@ void CAplicacion::Dibuja()
     if (m_bDibujaCursores) {
         float x = 0.0f, y = 0.0f;
         for (int i = 0; i < kNumCursores && PosicionRaton(i, &x, &y); ++i)
-            if (m_apCursores[i]) m_pGraficos->DibujaPaquete(m_apCursores[i], x, y);
+            if (m_apCursores[i]) EnlaceGraficos()->DibujaPaquete(m_apCursores[i], x, y);
     }
     float fAlfa = m_fNivelFundido * 255.0f;
     int iAlfa = fAlfa <= 0.0f ? 0 : (fAlfa >= 255.0f ? 255 : static_cast<int>(fAlfa));
     m_iAlfaVeloDibujado = iAlfa;
-    m_pGraficos->DibujaVelo(m_pVelo, iAlfa, m_aColorFundido[0], m_aColorFundido[1], m_aColorFundido[2]);
+    EnlaceGraficos()->DibujaVelo(m_pVelo, iAlfa, m_aColorFundido[0], m_aColorFundido[1], m_aColorFundido[2]);
 }
 
 void CAplicacion::FundidoEntrada(int iFrames, uint8_t r, uint8_t g, uint8_t b)
@@ -366,13 +369,13 @@ bool CAplicacion::CambiaMusica(const char* szNombre)
 void CAplicacion::CambiaFrameCursor(int i, int iAnimacion)
 {
     if (i < 0 || i >= kNumCursores || !m_apCursores[i]) return;
-    m_pGraficos->IniciaAnimacion(m_apCursores[i], iAnimacion);
+    EnlaceGraficos()->IniciaAnimacion(m_apCursores[i], iAnimacion);
 }
 
 void CAplicacion::ReiniciaCursores()
 {
     for (CSPM* p : m_apCursores)
-        if (p) m_pGraficos->IniciaAnimacion(p, 0);
+        if (p) EnlaceGraficos()->IniciaAnimacion(p, 0);
 }
 
 void CAplicacion::AnadeMenu(CMenuObj* pObj)
@@ -553,7 +556,7 @@ void CAplicacion::ActualizaActivacion()
 {
     if (m_bActivacionPedida == m_bActiva || m_bCambioEnCurso.load()) return;
     if (!m_bActivacionPedida) {
-        if (!m_pGraficos->EsVentana()) PideVentana();
+        if (!EnlaceGraficos()->EsVentana()) PideVentana();
     } else {
         AplicaVolumenFlujos();
     }
@@ -577,7 +580,7 @@ void CAplicacion::PidePantallaCompleta() { PideModo(PETICION_PANTALLA_COMPLETA);
 
 void CAplicacion::AlternaPantallaCompleta()
 {
-    if (m_pGraficos->EsVentana())
+    if (EnlaceGraficos()->EsVentana())
         PidePantallaCompleta();
     else
         PideVentana();
@@ -599,9 +602,9 @@ void CAplicacion::ProcesaPeticionesModo()
                 // The window and its context stay; only its mode changes.
                 plat::SetFullscreen(bCompleta);
                 if (bCompleta)
-                    m_pGraficos->PassaAFullScreen();
+                    EnlaceGraficos()->PassaAFullScreen();
                 else
-                    m_pGraficos->PassaAFinestra();
+                    EnlaceGraficos()->PassaAFinestra();
                 m_bCambioEnCurso.store(false);
             }
             g_bCambioModoPermitido = 1;
@@ -614,7 +617,7 @@ void CAplicacion::ProcesaPeticionesModo()
 void CAplicacion::CambiaIdioma(int iClave, char cPrimera, char cSegunda)
 {
     SeleccionaIdioma(iClave, cPrimera, cSegunda);
-    m_pGraficos->RecargaIdioma();
+    EnlaceGraficos()->RecargaIdioma();
 }
 
 void CAplicacion::MuestraHint(int iCodigo)
@@ -631,7 +634,9 @@ void CAplicacion::AsignaCartelCargando(CCargandoObj* pCartel)
 
 void HiloCartelCargando(CAplicacion* pApp)
 {
-    CEnlaceGraficos* pGraficos = pApp->EnlaceGraficos();
+    // The link that made the thread's context takes it back.
+    CEnlaceGraficos* pEnlaceContexto = pApp->EnlaceGraficos();
+    CEnlaceGraficos* pGraficos = pEnlaceContexto;
     // Without a context of its own the thread never draws.
     bool bContexto = pApp->ContextoHilo() && pGraficos->UsaContextoHilo(pApp->ContextoHilo());
     // The sign this thread switched on, while it shows.
@@ -640,15 +645,21 @@ void HiloCartelCargando(CAplicacion* pApp)
     bool bCapturaLentaVista = false;
     bool bDibujadoEnParada = false;
 
+    // Stalled: no step and no pass of the loop for longer than the threshold.
+    // (A loop that runs passes again must get its steps: while the sign
+    // shows, this thread moves the clock base on and would take them.)
     auto Parado = [&] {
-        return static_cast<float>(TiempoReal()) - pApp->UltimoFrame() > pApp->UmbralCarga() &&
-               !pGraficos->CambiandoModo() && !pApp->CambioModoEnCurso();
+        float fAhora = static_cast<float>(TiempoReal());
+        return fAhora - pApp->UltimoFrame() > pApp->UmbralCarga() &&
+               fAhora - pApp->UltimaPasada() > pApp->UmbralCarga() && !pGraficos->CambiandoModo() &&
+               !pApp->CambioModoEnCurso();
     };
     auto Vigila = [&] {
         return pApp->CartelCargando() && pApp->ActivaEnCiclo() && !pGraficos->RestaurandoBitmaps();
     };
 
     while (bContexto && !pApp->HiloDebeTerminar()) {
+        pGraficos = pApp->EnlaceGraficos();
         if ((Vigila() && Parado()) || pMostrado) {
             std::lock_guard<std::recursive_mutex> lock(*pApp->MutexPintado());
             CCargandoObj* pCartel = pApp->CartelCargando();
@@ -699,6 +710,6 @@ void HiloCartelCargando(CAplicacion* pApp)
         Espera(pMostrado ? 1 : 100);
     }
     while (!bContexto && !pApp->HiloDebeTerminar()) Espera(10);
-    if (bContexto) pGraficos->SueltaContextoHilo();
+    if (bContexto) pEnlaceContexto->SueltaContextoHilo();
     pApp->MarcaHiloTerminado();
 }

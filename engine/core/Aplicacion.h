@@ -192,13 +192,15 @@ public:
     bool HiloTerminado() const { return m_bTerminado.load(); }
     float BaseReloj() const { return m_fBaseReloj.load(); }
     float UltimoFrame() const { return m_fUltimoFrame.load(); }
+    // When the last pass of the loop began.
+    float UltimaPasada() const { return m_fUltimaPasada.load(); }
     Sprite* SpriteCaptura() const { return m_pCaptura; }
     void* ContextoHilo() const { return m_pContextoHilo; }
 
     // The graphics side (see CEnlaceGraficos); null restores the platform's
     // own. The link must outlive its use by the core.
     void AsignaEnlaceGraficos(CEnlaceGraficos* pEnlace);
-    CEnlaceGraficos* EnlaceGraficos() const { return m_pGraficos; }
+    CEnlaceGraficos* EnlaceGraficos() const { return m_pGraficos.load(); }
 
 private:
     // Top-level objects are few (the menu manager and at times a dialog).
@@ -224,6 +226,7 @@ private:
     char m_szMusica[kLongitudMusica] = {};
     std::atomic<float> m_fBaseReloj{0.0f};
     std::atomic<float> m_fUltimoFrame{0.0f};
+    std::atomic<float> m_fUltimaPasada{0.0f};
     EstiloObjeto m_aEstilos[kNumEstilos];
     uint8_t m_bDibujaCursores = 1;
     uint8_t m_bSalirPermitido = 1;
@@ -244,7 +247,7 @@ private:
     Sprite* m_pCaptura = nullptr;
     CCuadroHint* m_pCuadroHint = nullptr;
     void* m_pContextoHilo = nullptr;
-    CEnlaceGraficos* m_pGraficos = nullptr;
+    std::atomic<CEnlaceGraficos*> m_pGraficos{nullptr};
 };
 
 // The loading-sign thread's body.

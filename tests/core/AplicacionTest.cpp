@@ -371,3 +371,43 @@ TEST(Aplicacion, CursorIndicesOutsideTheSixteenDoNothing)
     bucle.App().PonDibujaCursores(false);
     EXPECT_FALSE(bucle.App().DibujaCursores());
 }
+
+namespace {
+// Unregisters another object, and registers a third, from its update.
+class CObjetoQueQuita : public CObjetoPrueba {
+public:
+    void Actualiza() override
+    {
+        CObjetoPrueba::Actualiza();
+        if (m_pQuita) g_pAplicacion->QuitaMenu(m_pQuita);
+        if (m_pAnade) g_pAplicacion->AnadeMenu(m_pAnade);
+        m_pQuita = m_pAnade = nullptr;
+    }
+    CMenuObj* m_pQuita = nullptr;
+    CMenuObj* m_pAnade = nullptr;
+};
+} // namespace
+
+TEST(Aplicacion, ObjectsMayRegisterAndUnregisterOthersWhileUpdated)
+{
+    CEnlaceGraficosPrueba enlace;
+    CBuclePrueba bucle(&enlace);
+    CObjetoPrueba viejo, nuevo;
+    CObjetoQueQuita quita;
+    bucle.App().AnadeMenu(&viejo);
+    bucle.App().AnadeMenu(&quita); // the head: updated first
+    quita.m_pQuita = &viejo;
+    quita.m_pAnade = &nuevo;
+    bucle.Paso();
+    // The removed object is neither updated nor drawn; the new one waits for
+    // the next walk of updates but is drawn in this frame.
+    EXPECT_EQ(viejo.m_iActualizaciones, 0);
+    EXPECT_EQ(viejo.m_iDibujos, 0);
+    EXPECT_EQ(nuevo.m_iActualizaciones, 0);
+    EXPECT_EQ(nuevo.m_iDibujos, 1);
+    bucle.Paso();
+    EXPECT_EQ(nuevo.m_iActualizaciones, 1);
+    EXPECT_EQ(bucle.App().Foco(), &nuevo);
+    bucle.App().QuitaMenu(&nuevo);
+    bucle.App().QuitaMenu(&quita);
+}

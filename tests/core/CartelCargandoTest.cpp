@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using kit::CBuclePrueba;
@@ -23,11 +24,13 @@ namespace {
 constexpr int kEsperaSinCartel = 300;
 constexpr int kEsperaCartel = 20000;
 
-// Moves the manual clock so that the time since the last frame is the
-// largest whole number of milliseconds not above ms.
+// Moves the manual clock so that the time since the loop last ran (its last
+// step, and its last pass) is the largest whole number of milliseconds not
+// above ms.
 void ParaDurante(CAplicacion& app, int ms)
 {
-    int iObjetivo = static_cast<int>(std::floor(app.UltimoFrame() + static_cast<float>(ms)));
+    float fUltima = std::max(app.UltimoFrame(), app.UltimaPasada());
+    int iObjetivo = static_cast<int>(std::floor(fUltima + static_cast<float>(ms)));
     if (iObjetivo > TiempoReal()) AvanzaRelojManual(iObjetivo - TiempoReal());
 }
 
@@ -51,8 +54,8 @@ public:
 TEST(CartelCargando, AppearsOnlyAfterAStallOverTheThreshold)
 {
     CEnlaceGraficosPrueba enlace;
+    CCartelPrueba cartel; // outlives the core and its thread
     CBuclePrueba bucle(&enlace);
-    CCartelPrueba cartel;
     cartel.Inicia();
     bucle.App().AsignaCartelCargando(&cartel);
     bucle.App().AsignaUmbralCarga(200.0f);
@@ -86,8 +89,8 @@ TEST(CartelCargando, AppearsOnlyAfterAStallOverTheThreshold)
 TEST(CartelCargando, NeverWhileInactiveOrDuringAModeChange)
 {
     CEnlaceGraficosPrueba enlace;
+    CCartelPrueba cartel; // outlives the core and its thread
     CBuclePrueba bucle(&enlace);
-    CCartelPrueba cartel;
     cartel.Inicia();
     bucle.App().AsignaCartelCargando(&cartel);
     bucle.Pasos(2);
@@ -119,8 +122,8 @@ TEST(CartelCargando, NeverWhileInactiveOrDuringAModeChange)
 TEST(CartelCargando, TwoSlowCapturesLeaveLaterStallsWithoutBackdrop)
 {
     CEnlaceCaptura enlace;
+    CCartelPrueba cartel; // outlives the core and its thread
     CBuclePrueba bucle(&enlace);
-    CCartelPrueba cartel;
     cartel.Inicia();
     bucle.App().AsignaCartelCargando(&cartel);
     enlace.m_iMsCaptura.store(301);
@@ -156,6 +159,28 @@ TEST(CartelCargando, TwoSlowCapturesLeaveLaterStallsWithoutBackdrop)
     }
     // Captures are no longer tried once disabled.
     EXPECT_EQ(enlace.m_iCapturas.load(), 2);
+    bucle.App().AsignaCartelCargando(nullptr);
+}
+
+TEST(CartelCargando, TheLoopGetsItsStepsBackAtItsFirstPass)
+{
+    CEnlaceGraficosPrueba enlace;
+    CCartelPrueba cartel; // outlives the core and its thread
+    CBuclePrueba bucle(&enlace);
+    bucle.App().AsignaCartelCargando(&cartel);
+    bucle.Pasos(2);
+    ParaDurante(bucle.App(), 500);
+    ASSERT_TRUE(EsperaHasta([&] { return enlace.m_iFlipasHilo.load() >= 3; }, kEsperaCartel));
+
+    // One pass with no step due: the thread lets go of the sign and of the
+    // clock base, so the next due step is the loop's own.
+    bucle.App().Ciclo();
+    ASSERT_TRUE(EsperaHasta([&] { return cartel.m_iDesactivaciones.load() == 1; }, kEsperaCartel));
+    float fUltimo = bucle.App().UltimoFrame();
+    AvanzaRelojManual(40);
+    plat::Sleep(20);
+    bucle.App().Ciclo();
+    EXPECT_NE(bucle.App().UltimoFrame(), fUltimo);
     bucle.App().AsignaCartelCargando(nullptr);
 }
 

@@ -3,7 +3,11 @@
 #include "engine/core/Aplicacion.h"
 #include "engine/core/Sistemas.h"
 #include "engine/core/Temporizador.h"
+#include "engine/graphics/Sistema2D.h"
 #include "kit/BucleAplicacion.h"
+#include "kit/ServeisFitxers.h"
+#include "platform/Paths.h"
+#include "platform/RenderDevice.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 
@@ -59,15 +63,15 @@ TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
 {
     ASSERT_TRUE(CreaVentana(kTituloVentana, 101, &g_hVentana));
     {
+        CCartelGL cartel; // outlives the core and its thread
+        CFondoRojo fondo;
         CBuclePrueba bucle(nullptr, false);
         ASSERT_NE(bucle.App().ContextoHilo(), nullptr);
-        CCartelGL cartel;
         cartel.Inicia();
         bucle.App().AsignaCartelCargando(&cartel);
         bucle.App().AsignaUmbralCarga(200.0f);
 
         // The loop runs normally for a while: red frames.
-        CFondoRojo fondo;
         bucle.App().AnadeMenu(&fondo);
         uint32_t inicio = plat::Milliseconds();
         while (plat::Milliseconds() - inicio < 150) bucle.Paso();
@@ -121,4 +125,91 @@ TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
     DestruyeVentana(g_hVentana);
     g_hVentana = nullptr;
     EXPECT_FALSE(plat::MainWindowExists());
+}
+
+namespace {
+
+// A sign that draws the capture through the graphics system, darkened, as
+// the game's sign does.
+class CCartelCaptura : public CCargandoObj {
+public:
+    void Activa() override { m_bActivo.store(true); }
+    void Desactiva() override { m_bActivo.store(false); }
+    void DibujaSobreCaptura(Sprite*, Sprite* pCaptura) override
+    {
+        if (!m_bActivo.load()) return;
+        g_pSistema2D->PosaColorSprite(pCaptura, ColorARGB{255, 128, 128, 128});
+        g_pSistema2D->DibuixaSpriteEX(nullptr, pCaptura, 512.0f, 384.0f, false, 255, 0.0f, 1.0f, 1.0f);
+        m_iConCaptura.fetch_add(1);
+    }
+    void DibujaSinCaptura(Sprite*) override
+    {
+        if (m_bActivo.load()) m_iSinCaptura.fetch_add(1);
+    }
+
+    std::atomic<bool> m_bActivo{false};
+    std::atomic<int> m_iConCaptura{0};
+    std::atomic<int> m_iSinCaptura{0};
+};
+
+// The loop's frames: a plain rectangle over the field.
+class CFondoGrafico : public CMenuObj {
+public:
+    void Dibuja(CMenuObj*, Sprite*) override
+    {
+        g_pSistema2D->DibuixaQuadre(nullptr, 0.0f, 0.0f, 1024.0f, 768.0f, CSistema2D::FesColorARGB(200, 40, 40, 255),
+                                    true);
+    }
+};
+
+} // namespace
+
+TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
+{
+    mgtest::CarpetaUsuariProva carpeta("hilo-cartel-captura");
+    plat::SetDataRoot(MG_TEST_DATA_ROOT);
+    ASSERT_TRUE(IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
+                               "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
+                               "Marrowgate", true, ListaFonts));
+    CAplicacion& app = *g_pAplicacion;
+    ASSERT_NE(app.SpriteCaptura(), nullptr);
+    CCartelCaptura cartel;
+    CFondoGrafico fondo;
+    cartel.Inicia();
+    app.AsignaCartelCargando(&cartel);
+    app.AsignaUmbralCarga(200.0f);
+    app.AnadeMenu(&fondo);
+
+    uint32_t inicio = plat::Milliseconds();
+    while (plat::Milliseconds() - inicio < 150) app.Ciclo();
+
+    // Loading: bitmaps made and freed through the graphics system.
+    inicio = plat::Milliseconds();
+    while (plat::Milliseconds() - inicio < 500 ||
+           (cartel.m_iConCaptura.load() < 3 && plat::Milliseconds() - inicio < 5000)) {
+        Sprite* s = g_pSistema2D->CreaSpriteDestino(false, 128.0f, 128.0f, 0.0f, 0.0f, true);
+        ASSERT_NE(s, nullptr);
+        g_pSistema2D->AlliberaSprite(s, true);
+    }
+    EXPECT_TRUE(cartel.m_bActivo.load());
+    EXPECT_GE(cartel.m_iConCaptura.load(), 3);
+    EXPECT_EQ(cartel.m_iSinCaptura.load(), 0);
+    EXPECT_EQ(cartel.Captura(), app.SpriteCaptura());
+
+    // The capture holds the loop's last frame; the sign drew it darkened.
+    // (Frames belong to whoever holds the render mutex.)
+    std::vector<uint8_t> px;
+    {
+        std::lock_guard<std::recursive_mutex> lock(*app.MutexPintado());
+        ASSERT_TRUE(plat::ReadFrame(&px));
+    }
+    int r = px[(384 * 1024 + 512) * 4 + 0];
+    EXPECT_NEAR(r, 100, 3);
+
+    inicio = plat::Milliseconds();
+    while (plat::Milliseconds() - inicio < 1000 && cartel.m_bActivo.load()) app.Ciclo();
+    EXPECT_FALSE(cartel.m_bActivo.load());
+    app.AsignaCartelCargando(nullptr);
+    app.QuitaMenu(&fondo);
+    LiberaSistemas();
 }

@@ -195,19 +195,6 @@ TEST_F(Sistemas, ClosingTheWindowPostsOneQuit)
     LiberaSistemas();
 }
 
-TEST_F(Sistemas, ActivationMessagesReachTheCoreAtTheNextPass)
-{
-    ASSERT_TRUE(Inicia());
-    CAplicacion& app = *g_pAplicacion;
-    plat::PushWindowEvent(plat::WindowMessage::Deactivate);
-    app.Ciclo();
-    EXPECT_FALSE(app.EstaActiva());
-    plat::PushWindowEvent(plat::WindowMessage::Activate);
-    app.Ciclo();
-    EXPECT_TRUE(app.EstaActiva());
-    LiberaSistemas();
-}
-
 namespace {
 // Closes the window in the middle of the display-mode switch.
 class CEnlaceCierraEnCambio : public kit::CEnlaceGraficosPrueba {
@@ -246,6 +233,7 @@ TEST_F(Sistemas, DisplayModeSwitchKeepsTheWindowAndPostsNoQuit)
     LiberaSistemas();
 }
 
+// Activation messages reach the core at its next pass.
 TEST_F(Sistemas, KeysReachTheFocusedObjectAndActivationFlushesThem)
 {
     FijaRelojManual(true, 1000);
@@ -315,4 +303,16 @@ TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
     // Shutdown closes a stream left playing.
     app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
     LiberaSistemas();
+}
+
+TEST_F(Sistemas, TheMainLoopRunsAroundItsTopLevelObjectUntilAQuit)
+{
+    ASSERT_TRUE(IniciaPrograma());
+    g_pAplicacion->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
+    EXPECT_TRUE(BuclePrincipal());
+    EXPECT_EQ(g_pAplicacion->Foco(), nullptr);
+    EXPECT_EQ(g_pAplicacion->Objetos().m_iNumElementos, 0);
+    EXPECT_TRUE(g_pAplicacion->HiloTerminado());
+    LiberaSistemas();
+    EXPECT_EQ(g_pAplicacion, nullptr);
 }

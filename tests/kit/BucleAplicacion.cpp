@@ -97,19 +97,18 @@ CBuclePrueba::~CBuclePrueba()
 bool CBuclePrueba::Paso()
 {
     if (!m_bRelojManual) return m_pApp->Ciclo();
-    // While the loading sign shows, its thread moves the clock base on by
-    // itself: when it takes the step between the clock's move and the pass,
-    // the pass finds nothing due and the clock moves on again. A pass in the
-    // inactive branch leaves the last-frame time alone, and the thread never
-    // runs the sign there.
-    for (;;) {
+    // While the loading sign shows, its thread moves the clock base on too:
+    // try again until the pass has run an active step.
+    bool bActiva = m_pApp->EstaActiva();
+    float fUltimo = m_pApp->UltimoFrame();
+    for (int intento = 0; intento < 100; ++intento) {
         // The first whole millisecond past one step after the clock base.
         int iObjetivo = static_cast<int>(std::floor(m_pApp->BaseReloj() + CAplicacion::kPaso)) + 1;
         if (iObjetivo > TiempoReal()) AvanzaRelojManual(iObjetivo - TiempoReal());
-        float fUltimo = m_pApp->UltimoFrame();
-        bool bSalir = m_pApp->Ciclo();
-        if (bSalir || !m_pApp->ActivaEnCiclo() || m_pApp->UltimoFrame() != fUltimo) return bSalir;
+        if (m_pApp->Ciclo()) return true;
+        if (!bActiva || !m_pApp->EstaActiva() || m_pApp->UltimoFrame() != fUltimo) break;
     }
+    return false;
 }
 
 bool CBuclePrueba::Pasos(int n)

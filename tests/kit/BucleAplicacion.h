@@ -93,8 +93,7 @@ public:
     CBuclePrueba& operator=(const CBuclePrueba&) = delete;
 
     CAplicacion& App() { return *m_pApp; }
-    // Moves the clock to just past the next due step and runs one pass
-    // (again, when the loading-sign thread took that step first).
+    // Moves the clock to just past the next due step and runs one pass.
     bool Paso();
     // n such passes; true when one of them asked to quit.
     bool Pasos(int n);

@@ -1,0 +1,89 @@
+// The engine's modal dialog: a text in a framed box centred in the field over
+// a tinted veil that covers the whole screen, up to ten buttons stacked under
+// the text and linked in a ring, an optional input line and an optional hint
+// line under the box that shows the focused button's help text. It opens and
+// closes at once. Kind name "MESSAGE_BOX".
+//
+// Answer protocol: a button press, or Enter in the input line, stores the
+// answering button's index in m_iRespuesta and sends EVENTO_RESPUESTA_MENSAJE
+// with it up the tree. The answer is -1 until a button answers; an owner that
+// polls it sets it back to -1 after reading it, and every PonEnfocado of the
+// box clears it.
+#pragma once
+#include "engine/ui/MenuObj.h"
+
+#include <cstdint>
+
+class CButo;
+class CCuadreText;
+class CInputText;
+
+// One button of a message box.
+struct BotonMensaje {
+    int32_t idTexto = -1;      // caption text code, -1 none
+    int32_t idTextoAyuda = -1; // help text shown while it has the focus, -1 none
+    bool bCancelar = false;    // pressed by Escape, the right button, controller button 2
+    bool bRespuestaEntrada = false; // its index answers Enter typed in the input line
+};
+
+class CMessageBox : public CMenuObj {
+public:
+    static constexpr const char* kTipo = "MESSAGE_BOX";
+    static constexpr int kMaxBotones = 10;
+    static constexpr const char* kVelo = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
+    // Creation flags.
+    static constexpr int FLAG_AJUSTA_TEXTO = 1;  // shrink the text until it fits
+    static constexpr int FLAG_TEXTO_SIMPLE = 2;  // text flags 64 instead of 73
+    static constexpr int FLAG_ENTRADA = 4;       // add the input line
+    static constexpr int kFlagsTexto = 73;       // word-wrap, centred both ways
+    static constexpr int kFlagsTextoSimple = 64; // word-wrap only
+
+    CMessageBox() = default;
+    ~CMessageBox() override;
+
+    void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override;
+    void PonEnfocado(bool bEnfocado) override;
+    void CargaRecursos() override;
+    void DescargaRecursos() override;
+    bool EsModal() override { return true; }
+    bool EnTransicion() override { return false; }
+    void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
+    void EnfocaHijo(CMenuObj* pHijo) override;
+    void IniciaTransicion(bool) override {}
+
+    // ancho and alto are the text's area; pColorVelo points to the veil's
+    // alpha, red, green and blue, or is null for the default.
+    bool Inicia(const char* texto, float ancho, float alto, int nBotones, const BotonMensaje* pBotones, int fuente,
+                int flags, int id, const char* nombre, const uint8_t* pColorVelo);
+    // Inicia with the text of a code in the current language.
+    bool IniciaConIdTexto(int idTexto, float ancho, float alto, int nBotones, const BotonMensaje* pBotones,
+                          int fuente, int flags, int id, const char* nombre, const uint8_t* pColorVelo);
+    // The input line's text, or "" without one.
+    const char* TextoEntrada() const;
+
+    void LiberaSiCreado();
+    bool EstaCreado() const { return m_bCreado; }
+
+    bool m_bCreado = false;
+    CSPM* m_pVelo = nullptr;
+    CCuadreText* m_pTexto = nullptr;
+    CCuadreText* m_pPanel = nullptr;
+    CCuadreText* m_pAyuda = nullptr;
+    CInputText* m_pEntrada = nullptr;
+    CButo* m_apBotones[kMaxBotones] = {};
+    int32_t m_aiAyuda[kMaxBotones] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
+    int32_t m_iRespuesta = -1;
+    float m_fCajaX = -1.0f;
+    float m_fCajaY = -1.0f;
+    float m_fCajaAlto = -1.0f;
+    float m_fCajaAncho = -1.0f;
+    int32_t m_iRespuestaEntrada = -1;
+    int32_t m_iFlagsTexto = kFlagsTexto;
+
+private:
+    void InicializaCampos();
+    void Libera();
+    bool Construye(const char* texto, float ancho, float alto, int nBotones, const BotonMensaje* pBotones,
+                   int fuente, int flags);
+    void CreaVelo(const uint8_t* pColorVelo);
+};

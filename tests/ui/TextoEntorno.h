@@ -1,0 +1,125 @@
+// Shared by the widget tests that show text: the demo data's files, the main
+// window with the graphics system and the game's three fonts, the package
+// cache, the text tables of the three languages (English selected), and a
+// tree of the test kit whose application core holds the game's base styles,
+// with style 0 dressed as the buttons' frame. Reading the screen back and
+// the text a sprite shows are at hand.
+#pragma once
+#include "engine/core/Aplicacion.h"
+#include "engine/core/Sistemas.h"
+#include "engine/graphics/Bitmap.h"
+#include "engine/graphics/GestorFLIs.h"
+#include "engine/graphics/GestorFonts.h"
+#include "engine/graphics/GestorSPMs.h"
+#include "engine/graphics/Sistema2D.h"
+#include "engine/graphics/Sprite.h"
+#include "kit/ArbolMenus.h"
+#include "kit/ServeisFitxers.h"
+#include "platform/RenderDevice.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace uitest {
+
+// The game's fonts: 0 the body text, 1 titles, 2 big numbers.
+constexpr int kFuenteTexto = 0;
+constexpr int kFuenteTitulo = 1;
+
+struct Pixel {
+    int r, g, b;
+};
+
+class EntornoTexto : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_fitxers = std::make_unique<mgtest::ServeisFitxers>(MG_TEST_DATA_ROOT);
+        ASSERT_TRUE(m_fitxers->Correcte());
+        ASSERT_TRUE(plat::CreateMainWindow("test", false));
+        g_pSistema2D = new CSistema2D;
+        ASSERT_TRUE(g_pSistema2D->Inicia(true, true));
+        const char* fuentes[NUM_FONTS] = {"Data\\Letras\\LaBrit.Set", "Data\\Letras\\VillageFont.Set",
+                                          "Data\\Letras\\LaBritNumerosGrandes.Set"};
+        ASSERT_TRUE(g_pSistema2D->CarregaFonts(fuentes));
+        g_pGestorSPMs = &m_cache;
+        ASSERT_TRUE(m_cache.Inicia());
+        g_GestorFLIs.Libera();
+        g_GestorFLIs.CargaFichero("Data\\Textos\\Catala.FLI", 0);
+        g_GestorFLIs.CargaFichero("Data\\Textos\\Castellano.FLI", 1);
+        g_GestorFLIs.CargaFichero("Data\\Textos\\English.FLI", 2);
+        g_GestorFLIs.SeleccionaIdioma(2);
+        m_arbol = std::make_unique<kit::CArbolPrueba>();
+        CreaEstilosBase();
+        // Buttons framed as the game's: the fine double line, lit when focused.
+        EstiloObjeto e = *g_pAplicacion->Estilo(1);
+        g_pAplicacion->CambiaEstilo(0, e);
+    }
+    void TearDown() override
+    {
+        m_arbol.reset();
+        m_cache.Vacia();
+        g_pGestorSPMs = nullptr;
+        delete g_pSistema2D;
+        g_pSistema2D = nullptr;
+        plat::DestroyMainWindow();
+        g_GestorFLIs.Libera();
+        m_fitxers.reset();
+    }
+
+    kit::CObjetoArbol* Raiz() { return m_arbol->Raiz(); }
+
+    // Attaches a widget on top of the root with the reload of the images in
+    // use, so that its text sprites get their textures.
+    void Anade(CMenuObj* p) { Raiz()->AnadeHijo(true, p, false, false); }
+
+    void Fondo(uint8_t r, uint8_t g, uint8_t b)
+    {
+        g_pSistema2D->DibuixaQuadre(nullptr, 0, 0, 1024, 768, CSistema2D::FesColorARGB(r, g, b, 255), true);
+        m_pantalla.clear();
+    }
+    Pixel En(int x, int y)
+    {
+        if (m_pantalla.empty()) {
+            EXPECT_TRUE(plat::ReadFrame(&m_pantalla));
+        }
+        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
+        return {m_pantalla[i], m_pantalla[i + 1], m_pantalla[i + 2]};
+    }
+    // How many pixels of a rectangle differ from a colour.
+    int Distintos(int x0, int y0, int x1, int y1, Pixel c)
+    {
+        int n = 0;
+        for (int y = y0; y < y1; ++y)
+            for (int x = x0; x < x1; ++x) {
+                Pixel p = En(x, y);
+                if (p.r != c.r || p.g != c.g || p.b != c.b) ++n;
+            }
+        return n;
+    }
+
+    std::unique_ptr<mgtest::ServeisFitxers> m_fitxers;
+    CGestorSPMs m_cache;
+    std::unique_ptr<kit::CArbolPrueba> m_arbol;
+    std::vector<uint8_t> m_pantalla;
+};
+
+// The text a text sprite shows: its literal, or "#CODE" for a text code,
+// or "-" without a sprite.
+inline std::string Muestra(const Sprite* s)
+{
+    if (!s || !s->m_pBitmap) return "-";
+    const Bitmap* b = s->m_pBitmap;
+    if (b->m_szText) return b->m_szText;
+    int c = b->m_iCodiFLI;
+    std::string r = "#";
+    for (int i = 3; i >= 0; --i) r.push_back(char((c >> (8 * i)) & 0xff));
+    return r;
+}
+
+} // namespace uitest
