@@ -186,7 +186,7 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
     // Loading: bitmaps made and freed through the graphics system.
     inicio = plat::Milliseconds();
     while (plat::Milliseconds() - inicio < 500 ||
-           (cartel.m_iConCaptura.load() < 3 && plat::Milliseconds() - inicio < 5000)) {
+           (cartel.m_iConCaptura.load() < 3 && plat::Milliseconds() - inicio < kPlazoMs)) {
         Sprite* s = g_pSistema2D->CreaSpriteDestino(false, 128.0f, 128.0f, 0.0f, 0.0f, true);
         ASSERT_NE(s, nullptr);
         g_pSistema2D->AlliberaSprite(s, true);
@@ -207,7 +207,7 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
     EXPECT_NEAR(r, 100, 3);
 
     inicio = plat::Milliseconds();
-    while (plat::Milliseconds() - inicio < 1000 && cartel.m_bActivo.load()) app.Ciclo();
+    while (plat::Milliseconds() - inicio < kPlazoMs && cartel.m_bActivo.load()) app.Ciclo();
     EXPECT_FALSE(cartel.m_bActivo.load());
     app.AsignaCartelCargando(nullptr);
     app.QuitaMenu(&fondo);
