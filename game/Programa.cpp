@@ -5,6 +5,7 @@
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Sistemas.h"
 #include "engine/graphics/GestorFLIs.h"
+#include "engine/graphics/Sistema2D.h"
 #include "engine/ui/MenuObj.h"
 #include "platform/Platform.h"
 
@@ -18,6 +19,17 @@ void PonFont(int i, const char* szNombre)
     std::snprintf(ListaFonts[i], kLongitudNombreFont, "%s", szNombre);
 }
 
+// Until the menu manager exists the top-level object only covers the field,
+// so that each frame starts from a clean background.
+class CFondoVacio : public CMenuObj {
+public:
+    void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override
+    {
+        if (g_pSistema2D) g_pSistema2D->DibuixaQuadre(pDestino, 0.0f, 0.0f, 1024.0f, 768.0f, 0xFF000000u, true);
+        CMenuObj::Dibuja(pHastaHijo, pDestino);
+    }
+};
+
 } // namespace
 
 bool BuclePrincipal()
@@ -25,7 +37,7 @@ bool BuclePrincipal()
     // The top-level object: the menu manager once it exists (CMenuMaestro,
     // with g_pMenuMaestro set while the loop runs; a failed Crea returns
     // false before the loop); until then an empty object over the field.
-    auto* pRaiz = new (std::nothrow) CMenuObj;
+    auto* pRaiz = new (std::nothrow) CFondoVacio;
     if (!pRaiz) return false;
     pRaiz->PonRect(0.0f, 0.0f, 1024.0f, 768.0f);
     g_pAplicacion->AnadeMenu(pRaiz);

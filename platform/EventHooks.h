@@ -12,4 +12,8 @@ void RemoveEventHook(EventHook hook, void* user);
 // The SDL window, or null.
 SDL_Window* MainSdlWindow();
 
+// The main window's size as it really is on the screen, in the units of its
+// mouse events (0x0 while minimised or when there is no window).
+void GetWindowArea(int* width, int* height);
+
 } // namespace plat

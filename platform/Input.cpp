@@ -382,10 +382,7 @@ namespace {
 // The window's size in the units of its mouse events (0x0 while minimised).
 bool MouseAreaSize(int* w, int* h)
 {
-    SDL_Window* win = MainSdlWindow();
-    *w = *h = 0;
-    if (!win || (SDL_GetWindowFlags(win) & SDL_WINDOW_MINIMIZED)) return false;
-    SDL_GetWindowSize(win, w, h);
+    GetWindowArea(w, h);
     return *w > 0 && *h > 0;
 }
 } // namespace

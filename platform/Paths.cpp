@@ -80,20 +80,23 @@ std::string ResolvePath(const std::string& name, const std::string& base)
     std::string path = absolute ? std::string() : (base.empty() ? DataRoot() : base);
     bool exists = true;
     for (const std::string& part : parts) {
-        std::string next = path + "/" + part;
+        const std::string folder = path;
+        path += '/';
+        path += part;
         if (exists) {
             std::error_code ec;
-            if (part != "." && part != ".." && !fs::exists(next, ec)) {
-                std::string found = FindEntryNoCase(path.empty() ? "/" : path, part);
-                if (!found.empty())
-                    next = path + "/" + found;
-                else
+            if (part != "." && part != ".." && !fs::exists(path, ec)) {
+                std::string found = FindEntryNoCase(folder.empty() ? "/" : folder, part);
+                if (!found.empty()) {
+                    path.resize(folder.size() + 1);
+                    path += found;
+                } else {
                     exists = false;
+                }
             }
         }
-        path = next;
     }
-    if (path.empty()) path = "/";
+    if (path.empty()) path.assign(1, '/');
     return path;
 }
 

@@ -1,10 +1,12 @@
 #include "platform/Window.h"
 
 #include "platform/EventHooks.h"
+#include "platform/NativeWindow.h"
 #include "platform/Platform.h"
 
 #include <SDL.h>
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <dlfcn.h>
 #include <link.h>
@@ -35,6 +37,14 @@ struct WindowState {
     SDL_Window* window = nullptr;
     SDL_GLContext context = nullptr;
     bool fullscreen = false;
+    // Full screen without a window manager: the window was made to cover the
+    // display here and goes back to its windowed place here too.
+    bool coveringDisplay = false;
+    // Under X11, what the window really measures (0x0 while minimised), kept
+    // by the main thread and read by whichever thread presents: in the units
+    // of mouse events and in drawable pixels. Elsewhere SDL is asked each time.
+    std::atomic<bool> measured{false};
+    std::atomic<int> areaWidth{0}, areaHeight{0}, pixelWidth{0}, pixelHeight{0};
     GLuint fbo = 0, colour = 0, depth = 0;
     GLContextRecord main;
     int sharedContexts = 0;
@@ -118,6 +128,69 @@ int PinDriverLibrary(struct dl_phdr_info* info, size_t, void*)
     return 0;
 }
 
+bool Minimised() { return (SDL_GetWindowFlags(g_win.window) & SDL_WINDOW_MINIMIZED) != 0; }
+
+void StoreWindowSize(int width, int height)
+{
+    g_win.areaWidth = g_win.pixelWidth = width;
+    g_win.areaHeight = g_win.pixelHeight = height;
+}
+
+// Measures the window where the window system can be asked. SDL's record of
+// the size holds what was requested (under X11 a full-screen window covers the
+// display) even when nobody carried it out.
+void RefreshWindowSize()
+{
+    int w = 0, h = 0;
+    g_win.measured = g_win.window && NativeWindowSize(g_win.window, &w, &h);
+    if (g_win.measured && Minimised()) w = h = 0;
+    StoreWindowSize(w, h);
+}
+
+// The window's size in the units of its mouse events and in drawable pixels
+// (0x0 while minimised or when there is none).
+void WindowSizes(int* areaWidth, int* areaHeight, int* pixelWidth, int* pixelHeight)
+{
+    if (g_win.measured) {
+        *areaWidth = g_win.areaWidth;
+        *areaHeight = g_win.areaHeight;
+        *pixelWidth = g_win.pixelWidth;
+        *pixelHeight = g_win.pixelHeight;
+        return;
+    }
+    *areaWidth = *areaHeight = *pixelWidth = *pixelHeight = 0;
+    if (!g_win.window || Minimised()) return;
+    SDL_GetWindowSize(g_win.window, areaWidth, areaHeight);
+    SDL_GL_GetDrawableSize(g_win.window, pixelWidth, pixelHeight);
+}
+
+SDL_Rect DisplayBounds()
+{
+    SDL_Rect bounds{0, 0, kFieldWidth, kFieldHeight};
+    const int display = SDL_GetWindowDisplayIndex(g_win.window);
+    if (display >= 0) SDL_GetDisplayBounds(display, &bounds);
+    return bounds;
+}
+
+// Full screen is the window manager's job; with none running nothing would
+// change but SDL's record. The window then covers the display itself.
+void CoverDisplayIfUnmanaged()
+{
+    if (NativeWindowManaged(g_win.window)) return;
+    const SDL_Rect b = DisplayBounds();
+    NativeMoveResize(g_win.window, b.x, b.y, b.w, b.h);
+    g_win.coveringDisplay = true;
+}
+
+void UncoverDisplay()
+{
+    if (!g_win.coveringDisplay) return;
+    const SDL_Rect b = DisplayBounds();
+    NativeMoveResize(g_win.window, b.x + (b.w - kFieldWidth) / 2, b.y + (b.h - kFieldHeight) / 2,
+                     kFieldWidth, kFieldHeight);
+    g_win.coveringDisplay = false;
+}
+
 void Post(WindowMessage m)
 {
     // One close request per pump: a click on the close box arrives both as a
@@ -180,6 +253,9 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
         return false;
     }
     g_win.fullscreen = fullscreen;
+    ListenToNativeEvents();
+    if (fullscreen) CoverDisplayIfUnmanaged();
+    RefreshWindowSize();
     g_win.main = GLContextRecord{g_win.context, nullptr, g_win.fbo};
     t_context = &g_win.main;
     SDL_DisableScreenSaver();
@@ -202,6 +278,9 @@ void DestroyMainWindow()
     t_context = nullptr;
     SDL_DestroyWindow(g_win.window);
     g_win.window = nullptr;
+    g_win.coveringDisplay = false;
+    g_win.measured = false;
+    StoreWindowSize(0, 0);
     SDL_EnableScreenSaver();
     Shutdown();
 }
@@ -216,8 +295,14 @@ bool SetFullscreen(bool fullscreen)
 {
     if (!g_win.window) return false;
     if (SDL_SetWindowFullscreen(g_win.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
-    if (!fullscreen) SDL_SetWindowSize(g_win.window, kFieldWidth, kFieldHeight);
+    if (fullscreen) {
+        CoverDisplayIfUnmanaged();
+    } else {
+        SDL_SetWindowSize(g_win.window, kFieldWidth, kFieldHeight);
+        UncoverDisplay();
+    }
     g_win.fullscreen = fullscreen;
+    RefreshWindowSize();
     return true;
 }
 
@@ -225,13 +310,18 @@ bool IsFullscreen() { return g_win.fullscreen; }
 
 void GetWindowSize(int* width, int* height)
 {
-    int w = 0, h = 0;
-    if (g_win.window) {
-        SDL_GL_GetDrawableSize(g_win.window, &w, &h);
-        if (SDL_GetWindowFlags(g_win.window) & SDL_WINDOW_MINIMIZED) w = h = 0;
-    }
-    if (width) *width = w;
-    if (height) *height = h;
+    int aw, ah, pw, ph;
+    WindowSizes(&aw, &ah, &pw, &ph);
+    if (width) *width = pw;
+    if (height) *height = ph;
+}
+
+void GetWindowArea(int* width, int* height)
+{
+    int aw, ah, pw, ph;
+    WindowSizes(&aw, &ah, &pw, &ph);
+    if (width) *width = aw;
+    if (height) *height = ah;
 }
 
 void SetWindowMessageHandler(WindowMessageHandler handler, void* user)
@@ -259,10 +349,18 @@ void PumpMessages()
     SDL_Event e;
     g_win.closePosted = false;
     while (SDL_PollEvent(&e)) {
-        if (e.type == SDL_QUIT) {
+        int w = 0, h = 0;
+        if (NativeResizeEvent(e, g_win.window, &w, &h)) {
+            if (!Minimised()) StoreWindowSize(w, h);
+        } else if (e.type == SDL_QUIT) {
             Post(WindowMessage::Close);
         } else if (e.type == SDL_WINDOWEVENT && g_win.window && e.window.windowID == SDL_GetWindowID(g_win.window)) {
             switch (e.window.event) {
+            case SDL_WINDOWEVENT_SIZE_CHANGED:
+            case SDL_WINDOWEVENT_MINIMIZED:
+            case SDL_WINDOWEVENT_MAXIMIZED:
+            case SDL_WINDOWEVENT_RESTORED:
+            case SDL_WINDOWEVENT_SHOWN: RefreshWindowSize(); break;
             case SDL_WINDOWEVENT_CLOSE: Post(WindowMessage::Close); break;
             case SDL_WINDOWEVENT_FOCUS_GAINED: Post(WindowMessage::Activate); break;
             case SDL_WINDOWEVENT_FOCUS_LOST: Post(WindowMessage::Deactivate); break;
@@ -403,8 +501,9 @@ bool PresentBackBuffer()
     if (!g_win.window || !r->fbo || !r->context) return false;
     // Bind the window only for this frame when contexts take turns on it.
     if (r->park && SDL_GL_MakeCurrent(g_win.window, r->context) != 0) return false;
+    // The window's real size, not SDL's record of it (see RefreshWindowSize).
     int w = 0, h = 0;
-    SDL_GL_GetDrawableSize(g_win.window, &w, &h);
+    GetWindowSize(&w, &h);
     Viewport v = LetterboxViewport(w, h);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, w, h);

@@ -1,0 +1,233 @@
+// The window under a real X server with no window manager (Xvfb, started by
+// the test when it is installed): full screen must then cover the display by
+// itself, and the picture and the pointer must follow the window's real size,
+// not what was asked for. The X11 part runs in a child process of this same
+// program, so that SDL and the GL driver start there under X11.
+#include "platform/Input.h"
+#include "platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <poll.h>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+constexpr const char* kProbeVariable = "MG_X11_WINDOW_PROBE";
+constexpr const char* kCaption = "x11 window probe";
+
+// Xvfb on a display number of its own choosing, stopped on destruction.
+class PrivateXServer {
+public:
+    ~PrivateXServer()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+
+    // The display name (":N"), or empty when no server could be started.
+    std::string Start(const char* screen)
+    {
+        int fds[2];
+        if (pipe(fds) != 0) return {};
+        m_pid = fork();
+        if (m_pid == 0) {
+            close(fds[0]);
+            const std::string fd = std::to_string(fds[1]);
+            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
+                   static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(fds[1]);
+        std::string number;
+        if (m_pid > 0) {
+            pollfd p{fds[0], POLLIN, 0};
+            char c = 0;
+            while (poll(&p, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
+        }
+        close(fds[0]);
+        return number.empty() ? std::string() : ":" + number;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// Runs this program's probe test under the display; its exit status.
+int RunProbe(const std::string& display)
+{
+    const pid_t pid = fork();
+    if (pid == 0) {
+        setenv(kProbeVariable, "1", 1);
+        setenv("DISPLAY", display.c_str(), 1);
+        setenv("SDL_VIDEODRIVER", "x11", 1);
+        execl("/proc/self/exe", "probe", "--gtest_filter=X11WindowProbe.*", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The top-level X window with the given name (0 when there is none).
+::Window FindWindow(Display* display, const char* name)
+{
+    ::Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    ::Window found = 0;
+    if (!XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count)) return 0;
+    for (unsigned i = 0; i < count && !found; ++i) {
+        char* title = nullptr;
+        if (XFetchName(display, children[i], &title) && title) {
+            if (std::strcmp(title, name) == 0) found = children[i];
+            XFree(title);
+        }
+    }
+    if (children) XFree(children);
+    return found;
+}
+
+struct Geometry {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+
+Geometry WindowGeometry(Display* display, ::Window window)
+{
+    Geometry g;
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(display, window, &a)) return g;
+    ::Window child = 0;
+    XTranslateCoordinates(display, window, a.root, 0, 0, &g.x, &g.y, &child);
+    g.w = a.width;
+    g.h = a.height;
+    return g;
+}
+
+// Whether what the window shows is the red field in the letterboxed
+// viewport of its size with black bars around it; a description otherwise.
+std::string CheckPicture(Display* display, ::Window window, int w, int h)
+{
+    XImage* image = XGetImage(display, window, 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), AllPlanes,
+                              ZPixmap);
+    if (!image) return "the window cannot be read";
+    const plat::Viewport v = plat::LetterboxViewport(w, h);
+    const auto isRed = [&](int x, int y) {
+        const unsigned long p = XGetPixel(image, x, y);
+        return (p & image->red_mask) == image->red_mask && (p & (image->green_mask | image->blue_mask)) == 0;
+    };
+    const auto isBlack = [&](int x, int y) { return (XGetPixel(image, x, y) & 0xffffffu) == 0; };
+    struct Sample {
+        int x, y;
+        bool red;
+    };
+    const int cx = v.x + v.w / 2, cy = v.y + v.h / 2;
+    const Sample samples[] = {
+        {cx, v.y, true},
+        {cx, v.y + v.h - 1, true},
+        {v.x, cy, true},
+        {v.x + v.w - 1, cy, true},
+        {cx, v.y - 1, false},
+        {cx, v.y + v.h, false},
+        {v.x - 1, cy, false},
+        {v.x + v.w, cy, false},
+    };
+    std::string wrong;
+    for (const Sample& s : samples) {
+        if (s.x < 0 || s.y < 0 || s.x >= w || s.y >= h) continue;
+        if (s.red ? isRed(s.x, s.y) : isBlack(s.x, s.y)) continue;
+        wrong += "(" + std::to_string(s.x) + "," + std::to_string(s.y) + ") is not " + (s.red ? "red" : "black") + "; ";
+    }
+    XDestroyImage(image);
+    return wrong;
+}
+
+} // namespace
+
+TEST(X11Window, FullScreenWithoutWindowManagerCoversTheDisplay)
+{
+    PrivateXServer server;
+    const std::string display = server.Start("1280x1024x24");
+    if (display.empty()) GTEST_SKIP() << "no Xvfb to run an X server";
+    EXPECT_EQ(RunProbe(display), 0);
+}
+
+// Run by the test above in a child process under its X server.
+TEST(X11WindowProbe, PictureAndPointerFollowTheRealWindow)
+{
+    if (!std::getenv(kProbeVariable)) GTEST_SKIP() << "runs under its own X server only";
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const int screenW = DisplayWidth(display, DefaultScreen(display));
+    const int screenH = DisplayHeight(display, DefaultScreen(display));
+    ASSERT_TRUE(plat::CreateMainWindow(kCaption, true));
+    const ::Window window = FindWindow(display, kCaption);
+    ASSERT_NE(window, 0u);
+    // A second context makes the main one rest on a hidden window of its own
+    // and bind the window only to present.
+    void* shared = plat::CreateSharedContext();
+    ASSERT_NE(shared, nullptr);
+
+    struct Step {
+        bool fullscreen;
+        Geometry expected;
+    } steps[] = {
+        {true, {0, 0, screenW, screenH}},
+        {false, {(screenW - plat::kFieldWidth) / 2, (screenH - plat::kFieldHeight) / 2, plat::kFieldWidth, plat::kFieldHeight}},
+        {true, {0, 0, screenW, screenH}},
+    };
+    bool first = true;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.fullscreen ? "full screen" : "windowed");
+        if (!first) {
+            ASSERT_TRUE(plat::SetFullscreen(s.fullscreen));
+        }
+        first = false;
+        const Geometry g = WindowGeometry(display, window);
+        EXPECT_EQ(g.x, s.expected.x);
+        EXPECT_EQ(g.y, s.expected.y);
+        EXPECT_EQ(g.w, s.expected.w);
+        EXPECT_EQ(g.h, s.expected.h);
+        int w = 0, h = 0;
+        plat::GetWindowSize(&w, &h);
+        EXPECT_EQ(w, g.w);
+        EXPECT_EQ(h, g.h);
+
+        // The pointer at the viewport's corners and centre.
+        const plat::Viewport v = plat::LetterboxViewport(g.w, g.h);
+        float fx = -1, fy = -1;
+        ASSERT_TRUE(plat::MainWindowToField(v.x, v.y, &fx, &fy));
+        EXPECT_NEAR(fx, 0.0f, 0.01f);
+        EXPECT_NEAR(fy, 0.0f, 0.01f);
+        ASSERT_TRUE(plat::MainWindowToField(v.x + v.w / 2, v.y + v.h / 2, &fx, &fy));
+        EXPECT_NEAR(fx, plat::kFieldWidth / 2.0f, 1.0f);
+        EXPECT_NEAR(fy, plat::kFieldHeight / 2.0f, 1.0f);
+
+        // The picture: presented frames reach the X server in their own time.
+        std::string wrong = "nothing presented";
+        for (int attempt = 0; attempt < 40 && !wrong.empty(); ++attempt) {
+            plat::PumpMessages();
+            plat::ClearBackBuffer(1.0f, 0.0f, 0.0f, 1.0f);
+            ASSERT_TRUE(plat::PresentBackBuffer());
+            XSync(display, False);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            wrong = CheckPicture(display, window, g.w, g.h);
+        }
+        EXPECT_EQ(wrong, "");
+    }
+    plat::DeleteSharedContext(shared);
+    plat::DestroyMainWindow();
+    XCloseDisplay(display);
+}
