@@ -1,6 +1,7 @@
 // The platform's audio device on the manual device: mixer output checked
 // sample by sample.
 #include "engine/audio/SistemaSonido.h"
+#include "kit/BucleAplicacion.h"
 #include "platform/Audio.h"
 #include "platform/Platform.h"
 
@@ -196,8 +197,8 @@ namespace {
 // are mixed on another thread and move in real time either way.
 bool TerminaSolo(plat::AudioBuffer* b)
 {
-    for (int i = 0; i < 200 && plat::AudioBufferPlaying(b); ++i) plat::Sleep(5);
-    return !plat::AudioBufferPlaying(b);
+    // A loaded machine may leave the mixing thread waiting a good while.
+    return kit::EsperaHasta([b] { return !plat::AudioBufferPlaying(b); }, 20000);
 }
 
 plat::AudioBuffer* BufferCorto()

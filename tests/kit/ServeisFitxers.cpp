@@ -8,14 +8,36 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace mgtest {
 
+namespace {
+
+// The tests run in parallel, one process each, and several tests of a
+// fixture ask for the same name: every process gets a folder of its own,
+// removed when it exits normally (not by a child it forked).
+const fs::path& CarpetaProceso()
+{
+    static const pid_t propietario = ::getpid();
+    static const fs::path carpeta = fs::path(MG_TEST_TMP) / ("proceso-" + std::to_string(propietario));
+    static struct Limpieza {
+        ~Limpieza()
+        {
+            std::error_code ec;
+            if (::getpid() == propietario) fs::remove_all(carpeta, ec);
+        }
+    } limpieza;
+    return carpeta;
+}
+
+} // namespace
+
 fs::path CarpetaNova(const std::string& nom)
 {
-    fs::path p = fs::path(MG_TEST_TMP) / nom;
+    fs::path p = CarpetaProceso() / nom;
     std::error_code ec;
     fs::remove_all(p, ec);
     fs::create_directories(p, ec);

@@ -6,7 +6,8 @@
 
 namespace mgtest {
 
-// An empty folder MG_TEST_TMP/<nom>, removed first when it exists.
+// An empty folder <nom> in a folder of this process's own under MG_TEST_TMP,
+// removed first when it exists. The process's folder goes at exit.
 std::filesystem::path CarpetaNova(const std::string& nom);
 
 // Writes bytes exactly as given (binary), creating parent folders.
