@@ -1,18 +1,17 @@
 #include "platform/RawQuads.h"
 
+#include "platform/QuadShaders.h"
 #include "platform/Window.h"
 
 #include <epoxy/gl.h>
+#include <string>
 
 namespace plat {
 
 namespace {
 
-const char* const kVertex = R"(#version 330 core
-layout(location = 0) in vec4 aPos;
-layout(location = 1) in vec4 aColour;
-layout(location = 2) in vec2 aUV;
-out vec4 vColour;
+// Follows kQuadVertexInputs.
+const char* const kVertex = R"(out vec4 vColour;
 out vec2 vUV;
 void main()
 {
@@ -30,14 +29,6 @@ out vec4 oColour;
 void main() { oColour = texture(uTex, vUV) * vColour; }
 )";
 
-GLuint Shader(GLenum type, const char* src)
-{
-    GLuint s = glCreateShader(type);
-    glShaderSource(s, 1, &src, nullptr);
-    glCompileShader(s);
-    return s;
-}
-
 } // namespace
 
 RawQuads::~RawQuads()
@@ -50,19 +41,12 @@ RawQuads::~RawQuads()
 
 bool RawQuads::Create()
 {
-    GLuint vs = Shader(GL_VERTEX_SHADER, kVertex), fs = Shader(GL_FRAGMENT_SHADER, kFragment);
-    m_program = glCreateProgram();
-    glAttachShader(m_program, vs);
-    glAttachShader(m_program, fs);
-    glLinkProgram(m_program);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    GLint ok = 0;
-    glGetProgramiv(m_program, GL_LINK_STATUS, &ok);
+    std::string vertex = std::string(kQuadVertexInputs) + kVertex;
+    m_program = BuildProgram(vertex.c_str(), kFragment);
     glGenVertexArrays(1, &m_vao);
     glGenBuffers(1, &m_vbo);
     glGenBuffers(1, &m_ebo);
-    return ok != 0;
+    return m_program != 0;
 }
 
 void RawQuads::Draw(Texture* texture, const std::vector<QuadVertex>& corners)
@@ -71,21 +55,12 @@ void RawQuads::Draw(Texture* texture, const std::vector<QuadVertex>& corners)
     glBindVertexArray(m_vao);
     glBindBuffer(GL_ARRAY_BUFFER, m_vbo);
     if (quads > m_capacity) {
-        std::vector<uint32_t> idx(quads * 6);
-        for (uint32_t q = 0; q < quads; ++q) {
-            uint32_t b = q * 4, *o = &idx[q * 6];
-            o[0] = b, o[1] = b + 1, o[2] = b + 2, o[3] = b + 2, o[4] = b + 1, o[5] = b + 3;
-        }
+        std::vector<uint32_t> idx = QuadIndices(quads);
         glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, m_ebo);
         glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(idx.size() * 4), idx.data(), GL_STATIC_DRAW);
         glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(corners.size() * sizeof(QuadVertex)), nullptr,
                      GL_STREAM_DRAW);
-        glEnableVertexAttribArray(0);
-        glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, sizeof(QuadVertex), reinterpret_cast<void*>(0));
-        glEnableVertexAttribArray(1);
-        glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(QuadVertex), reinterpret_cast<void*>(16));
-        glEnableVertexAttribArray(2);
-        glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(QuadVertex), reinterpret_cast<void*>(20));
+        SetQuadVertexLayout();
         m_capacity = quads;
     }
     glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(corners.size() * sizeof(QuadVertex)), corners.data());

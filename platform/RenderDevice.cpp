@@ -1,6 +1,7 @@
 #include "platform/RenderDevice.h"
 
 #include "platform/Platform.h"
+#include "platform/QuadShaders.h"
 #include "platform/Window.h"
 
 #include <SDL.h>
@@ -28,11 +29,8 @@ constexpr float kNudge = 1.0f / 256.0f;
 // Quads drawn by one call at most; the index buffer is built for this many.
 constexpr int kMaxBatchQuads = 16384;
 
-const char* const kVertexShader = R"(#version 330 core
-layout(location = 0) in vec4 aPos;
-layout(location = 1) in vec4 aColour;
-layout(location = 2) in vec2 aUV;
-uniform vec4 uMap;
+// Follows kQuadVertexInputs.
+const char* const kVertexShader = R"(uniform vec4 uMap;
 out vec4 vColour;
 out vec2 vUV;
 void main()
@@ -129,49 +127,14 @@ std::mutex g_texMutex;
 int g_liveTextures[2] = {0, 0};
 std::atomic<uint64_t> g_drawCalls{0};
 
-GLuint CompileShader(GLenum type, const char* src)
-{
-    GLuint s = glCreateShader(type);
-    glShaderSource(s, 1, &src, nullptr);
-    glCompileShader(s);
-    GLint ok = 0;
-    glGetShaderiv(s, GL_COMPILE_STATUS, &ok);
-    if (!ok) {
-        char log[1024] = {0};
-        glGetShaderInfoLog(s, sizeof log, nullptr, log);
-        ReportError("shader does not compile: %s", log);
-        glDeleteShader(s);
-        return 0;
-    }
-    return s;
-}
-
-GLuint BuildProgram(int index)
+GLuint BuildVariant(int index)
 {
     int op = index ? (index - 1) / 3 : 0, arg = index ? (index - 1) % 3 : 0;
     std::string fragment = "#version 330 core\n#define UNTEXTURED " + std::to_string(index == 0 ? 1 : 0) +
                            "\n#define COLOUR_OP " + std::to_string(op) + "\n#define ARG1 " + std::to_string(arg) +
                            "\n" + kFragmentShader;
-    GLuint vs = CompileShader(GL_VERTEX_SHADER, kVertexShader);
-    GLuint fs = CompileShader(GL_FRAGMENT_SHADER, fragment.c_str());
-    if (!vs || !fs) {
-        if (vs) glDeleteShader(vs);
-        if (fs) glDeleteShader(fs);
-        return 0;
-    }
-    GLuint p = glCreateProgram();
-    glAttachShader(p, vs);
-    glAttachShader(p, fs);
-    glLinkProgram(p);
-    glDeleteShader(vs);
-    glDeleteShader(fs);
-    GLint ok = 0;
-    glGetProgramiv(p, GL_LINK_STATUS, &ok);
-    if (!ok) {
-        glDeleteProgram(p);
-        return 0;
-    }
-    return p;
+    std::string vertex = std::string(kQuadVertexInputs) + kVertexShader;
+    return BuildProgram(vertex.c_str(), fragment.c_str());
 }
 
 ContextObjects* ContextFor()
@@ -193,13 +156,7 @@ ContextObjects* ContextFor()
     glBindVertexArray(c.vao);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g_dev.ebo);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 4, GL_FLOAT, GL_FALSE, sizeof(QuadVertex), reinterpret_cast<void*>(0));
-    glEnableVertexAttribArray(1);
-    // 0xAARRGGBB words are B, G, R, A bytes in memory.
-    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(QuadVertex), reinterpret_cast<void*>(16));
-    glEnableVertexAttribArray(2);
-    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(QuadVertex), reinterpret_cast<void*>(20));
+    SetQuadVertexLayout();
     glGenFramebuffers(1, &c.fbo);
     g_dev.contexts.push_back(c);
     return &g_dev.contexts.back();
@@ -318,7 +275,7 @@ bool CreateRenderDevice(bool fullscreen)
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
     for (int i = 0; i < kNumPrograms; ++i) {
         Program& p = g_dev.programs[i];
-        p.id = BuildProgram(i);
+        p.id = BuildVariant(i);
         if (!p.id) {
             DestroyRenderDevice();
             return false;
@@ -330,18 +287,7 @@ bool CreateRenderDevice(bool fullscreen)
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(kMaxBatchQuads * 4 * sizeof(QuadVertex)), nullptr,
                  GL_STREAM_DRAW);
-    // Each quad is a strip of four corners: triangles (0, 1, 2) and (2, 1, 3).
-    std::vector<uint32_t> idx(static_cast<size_t>(kMaxBatchQuads) * 6);
-    for (uint32_t q = 0; q < static_cast<uint32_t>(kMaxBatchQuads); ++q) {
-        uint32_t b = q * 4;
-        uint32_t* o = &idx[q * 6];
-        o[0] = b;
-        o[1] = b + 1;
-        o[2] = b + 2;
-        o[3] = b + 2;
-        o[4] = b + 1;
-        o[5] = b + 3;
-    }
+    std::vector<uint32_t> idx = QuadIndices(kMaxBatchQuads);
     glGenBuffers(1, &g_dev.ebo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g_dev.ebo);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(idx.size() * sizeof(uint32_t)), idx.data(),

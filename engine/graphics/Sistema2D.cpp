@@ -42,6 +42,20 @@ char* CopiaText(const char* sz)
     return p;
 }
 
+// Everything a text bitmap is drawn with but the literal itself.
+void PosaFormatText(Bitmap* b, int iCodi, int iFlags, float fEscalaX, float fEscalaY, float fOffsetX, float fOffsetY,
+                    float fCaixaW, float fCaixaH)
+{
+    b->m_iCodiFLI = iCodi;
+    b->m_iFlagsText = iFlags;
+    b->m_fEscalaX = fEscalaX;
+    b->m_fEscalaY = fEscalaY;
+    b->m_fOffsetX = fOffsetX;
+    b->m_fOffsetY = fOffsetY;
+    b->m_fCaixaAmplada = fCaixaW;
+    b->m_fCaixaAlcada = fCaixaH;
+}
+
 } // namespace
 
 CSistema2D::CSistema2D() { m_lBitmaps.Inicia(); }
@@ -457,14 +471,7 @@ Bitmap* CSistema2D::CreaBitmapText(int iFont, const char* szText, int iCodi, int
     Bitmap* b = NouBitmap(BITMAP_TEXT);
     b->m_iFont = iFont;
     b->m_szText = CopiaText(szText);
-    b->m_iCodiFLI = iCodi;
-    b->m_iFlagsText = iFlags;
-    b->m_fEscalaX = fEscalaX;
-    b->m_fEscalaY = fEscalaY;
-    b->m_fOffsetX = fOffsetX;
-    b->m_fOffsetY = fOffsetY;
-    b->m_fCaixaAmplada = fCaixaW;
-    b->m_fCaixaAlcada = fCaixaH;
+    PosaFormatText(b, iCodi, iFlags, fEscalaX, fEscalaY, fOffsetX, fOffsetY, fCaixaW, fCaixaH);
     b->m_fAmplada = w;
     b->m_fAlcada = h;
     if (szText && (w < 0 || h < 0)) CalculaMidaBitmap(b);
@@ -829,14 +836,7 @@ void CSistema2D::CanviaTextSprite(Sprite* pSprite, const char* szText, int iCodi
     char* szNou = iCodi != -1 ? nullptr : CopiaText(szText);
     delete[] b->m_szText;
     b->m_szText = szNou;
-    b->m_iCodiFLI = iCodi;
-    b->m_iFlagsText = iFlags;
-    b->m_fEscalaX = fEscalaX;
-    b->m_fEscalaY = fEscalaY;
-    b->m_fOffsetX = fOffsetX;
-    b->m_fOffsetY = fOffsetY;
-    b->m_fCaixaAmplada = fCaixaW;
-    b->m_fCaixaAlcada = fCaixaH;
+    PosaFormatText(b, iCodi, iFlags, fEscalaX, fEscalaY, fOffsetX, fOffsetY, fCaixaW, fCaixaH);
     if (b->m_pTextura) DibuixaBitmapText(b);
 }
 

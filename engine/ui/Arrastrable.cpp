@@ -2,8 +2,6 @@
 
 #include "engine/core/GestorComandes.h"
 
-#include <cstring>
-
 CArrastrable::~CArrastrable()
 {
     // The derived part is gone by now: release this level's own build.
@@ -37,12 +35,7 @@ bool CArrastrable::Inicia(float x, float y, float ancho, float alto, float xMin,
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
-    if (!CMenuObj::Inicia(iId, szNombre, r, iEstilo)) return false;
+    if (!CMenuObj::Inicia(iId, szNombre, Rectangulo{x, y, ancho, alto}, iEstilo)) return false;
     m_fX = x;
     m_fY = y;
     m_fXMin = xMin;
@@ -120,9 +113,7 @@ bool CArrastrable::LeeParametros(FitxerComandes* f)
 {
     LiberaSiCreado();
     InicializaCampos();
-    if (!CMenuObj::LeeParametros(f) || !g_pGestorComandes) return false;
-    const char* szVersion = g_pGestorComandes->LlegeixText(f);
-    if (!szVersion || std::strcmp(szVersion, kVersionParametros) != 0) return false;
+    if (!LeeParametrosConVersion(f, kVersionParametros)) return false;
     float* apCampos[] = {&m_fX, &m_fY, &m_fAgarreX, &m_fAgarreY, &m_fXMin, &m_fXMax, &m_fYMin, &m_fYMax};
     for (float* p : apCampos) *p = g_pGestorComandes->LlegeixReal(f);
     m_bCreado = true;
@@ -131,9 +122,7 @@ bool CArrastrable::LeeParametros(FitxerComandes* f)
 
 void CArrastrable::EscribeParametros(FitxerComandes* f)
 {
-    CMenuObj::EscribeParametros(f);
-    if (!g_pGestorComandes || !f) return;
-    g_pGestorComandes->EscriuText(f, kVersionParametros);
+    if (!EscribeParametrosConVersion(f, kVersionParametros)) return;
     for (float v : {m_fX, m_fY, m_fAgarreX, m_fAgarreY, m_fXMin, m_fXMax, m_fYMin, m_fYMax})
         g_pGestorComandes->EscriuReal(f, v);
 }

@@ -3,7 +3,6 @@
 #include "engine/core/GestorComandes.h"
 #include "engine/ui/CuadreText.h"
 
-#include <cstring>
 #include <string>
 
 CButo::~CButo() { LiberaSiCreado(); }
@@ -37,12 +36,7 @@ bool CButo::IniciaBase(float x, float y, float ancho, float alto, int estilo, in
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
-    if (CMenuObj::Inicia(id, nombre, r, estilo)) return true;
+    if (CMenuObj::Inicia(id, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return true;
     Libera();
     return false;
 }
@@ -126,30 +120,18 @@ void CButo::Pulsa(int iOrigen)
 
 void CButo::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
-    CMenuObj::Dibuja(pHastaHijo, pDestino);
-    texto_widget::Dibuja(pDestino, m_pTexto, m_rect);
+    texto_widget::DibujaObjeto(*this, m_pTexto, pHastaHijo, pDestino);
 }
 
-void CButo::CargaRecursos()
-{
-    texto_widget::Marca(m_pTexto, true);
-    CMenuObj::CargaRecursos();
-}
+void CButo::CargaRecursos() { texto_widget::CargaRecursos(*this, m_pTexto); }
 
-void CButo::DescargaRecursos()
-{
-    texto_widget::Marca(m_pTexto, false);
-    CMenuObj::DescargaRecursos();
-}
+void CButo::DescargaRecursos() { texto_widget::DescargaRecursos(*this, m_pTexto); }
 
 bool CButo::LeeParametros(FitxerComandes* f)
 {
     LiberaSiCreado();
     InicializaCampos();
-    if (!CMenuObj::LeeParametros(f) || !g_pGestorComandes) return false;
-    const char* szVersion = g_pGestorComandes->LlegeixText(f);
-    bool bVersion = szVersion && std::strcmp(szVersion, kVersionParametros) == 0;
-    if (!bVersion) {
+    if (!LeeParametrosConVersion(f, kVersionParametros)) {
         Libera();
         return false;
     }
@@ -168,9 +150,7 @@ bool CButo::LeeParametros(FitxerComandes* f)
 
 void CButo::EscribeParametros(FitxerComandes* f)
 {
-    CMenuObj::EscribeParametros(f);
-    if (!g_pGestorComandes || !f) return;
-    g_pGestorComandes->EscriuText(f, kVersionParametros);
+    if (!EscribeParametrosConVersion(f, kVersionParametros)) return;
     g_pGestorComandes->EscriuEnter(f, m_iIdTexto);
     g_pGestorComandes->EscriuEnter(f, m_iFuente);
     g_pGestorComandes->EscriuText(f, m_szTexto ? m_szTexto : "");

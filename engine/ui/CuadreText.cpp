@@ -54,6 +54,24 @@ char* Copia(const char* szTexto)
     return p;
 }
 
+void DibujaObjeto(CMenuObj& obj, Sprite* pSprite, CMenuObj* pHastaHijo, Sprite* pDestino)
+{
+    obj.CMenuObj::Dibuja(pHastaHijo, pDestino);
+    Dibuja(pDestino, pSprite, obj.Rect());
+}
+
+void CargaRecursos(CMenuObj& obj, Sprite* pSprite)
+{
+    Marca(pSprite, true);
+    obj.CMenuObj::CargaRecursos();
+}
+
+void DescargaRecursos(CMenuObj& obj, Sprite* pSprite)
+{
+    Marca(pSprite, false);
+    obj.CMenuObj::DescargaRecursos();
+}
+
 } // namespace texto_widget
 
 // ---------------------------------------------------------------------------
@@ -92,12 +110,7 @@ bool CCuadreText::IniciaComun(float x, float y, float ancho, float alto, int est
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
-    if (!CMenuObj::Inicia(-1, nombre, r, estilo)) return false;
+    if (!CMenuObj::Inicia(-1, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return false;
     m_iFuente = fuente;
     m_iFormato = formato;
     m_fEscalaX = escalaX;
@@ -183,18 +196,9 @@ void CCuadreText::PonAlfa(uint8_t a)
 
 void CCuadreText::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
-    CMenuObj::Dibuja(pHastaHijo, pDestino);
-    texto_widget::Dibuja(pDestino, m_pSprite, m_rect);
+    texto_widget::DibujaObjeto(*this, m_pSprite, pHastaHijo, pDestino);
 }
 
-void CCuadreText::CargaRecursos()
-{
-    texto_widget::Marca(m_pSprite, true);
-    CMenuObj::CargaRecursos();
-}
+void CCuadreText::CargaRecursos() { texto_widget::CargaRecursos(*this, m_pSprite); }
 
-void CCuadreText::DescargaRecursos()
-{
-    texto_widget::Marca(m_pSprite, false);
-    CMenuObj::DescargaRecursos();
-}
+void CCuadreText::DescargaRecursos() { texto_widget::DescargaRecursos(*this, m_pSprite); }

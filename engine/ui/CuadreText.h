@@ -27,6 +27,12 @@ void Libera(Sprite*& pSprite);
 void Dibuja(Sprite* pDestino, Sprite* pSprite, const Rectangulo& r);
 // An owned copy of a text (null for null).
 char* Copia(const char* szTexto);
+// A widget's own drawing and resource steps around its text sprite: the base
+// object is drawn first and the sprite over it; the sprite is marked in use
+// before the base loads its resources and unmarked before it releases them.
+void DibujaObjeto(CMenuObj& obj, Sprite* pSprite, CMenuObj* pHastaHijo, Sprite* pDestino);
+void CargaRecursos(CMenuObj& obj, Sprite* pSprite);
+void DescargaRecursos(CMenuObj& obj, Sprite* pSprite);
 } // namespace texto_widget
 
 class CCuadreText : public CMenuObj {

@@ -82,13 +82,8 @@ bool CInputText::Inicia(float x, float y, float ancho, float alto, int longitudM
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = ancho;
-    r.alto = alto;
     // A negative length could not be held.
-    if (longitudMax < 0 || !CMenuObj::Inicia(id, nombre, r, estilo)) return false;
+    if (longitudMax < 0 || !CMenuObj::Inicia(id, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return false;
     m_iModo = modo;
     m_iLongitudMax = longitudMax;
     m_fEscalaX = escalaX;
@@ -170,18 +165,9 @@ void CInputText::PonEnfocado(bool bEnfocado)
 
 void CInputText::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
-    CMenuObj::Dibuja(pHastaHijo, pDestino);
-    texto_widget::Dibuja(pDestino, m_pSprite, m_rect);
+    texto_widget::DibujaObjeto(*this, m_pSprite, pHastaHijo, pDestino);
 }
 
-void CInputText::CargaRecursos()
-{
-    texto_widget::Marca(m_pSprite, true);
-    CMenuObj::CargaRecursos();
-}
+void CInputText::CargaRecursos() { texto_widget::CargaRecursos(*this, m_pSprite); }
 
-void CInputText::DescargaRecursos()
-{
-    texto_widget::Marca(m_pSprite, false);
-    CMenuObj::DescargaRecursos();
-}
+void CInputText::DescargaRecursos() { texto_widget::DescargaRecursos(*this, m_pSprite); }

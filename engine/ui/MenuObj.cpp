@@ -819,6 +819,21 @@ void CMenuObj::EscribeParametros(FitxerComandes* f)
 
 void CMenuObj::FinEscrituraParametros(FitxerComandes*) {}
 
+bool CMenuObj::LeeParametrosConVersion(FitxerComandes* f, const char* szVersion)
+{
+    if (!CMenuObj::LeeParametros(f) || !g_pGestorComandes) return false;
+    const char* szLeida = g_pGestorComandes->LlegeixText(f);
+    return szLeida && std::strcmp(szLeida, szVersion) == 0;
+}
+
+bool CMenuObj::EscribeParametrosConVersion(FitxerComandes* f, const char* szVersion)
+{
+    CMenuObj::EscribeParametros(f);
+    if (!g_pGestorComandes || !f) return false;
+    g_pGestorComandes->EscriuText(f, szVersion);
+    return true;
+}
+
 void CMenuObj::EscribeClase(FitxerComandes* f, const char* szTipo)
 {
     if (!g_pGestorComandes || !f) return;

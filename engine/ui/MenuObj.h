@@ -197,6 +197,12 @@ public:
 
     // Writes this object (without its children) as one object-file entry.
     void EscribeClase(FitxerComandes* f, const char* szTipo);
+    // A derived level's parameters follow the base's, opened by its own
+    // version text. Reading: the base part and that text; false when either is
+    // missing or the version is another. Writing: both; false when nothing
+    // can be written.
+    bool LeeParametrosConVersion(FitxerComandes* f, const char* szVersion);
+    bool EscribeParametrosConVersion(FitxerComandes* f, const char* szVersion);
 
     // ---- Data ----
     bool m_bIniciado = false;

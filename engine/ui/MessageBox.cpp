@@ -102,12 +102,7 @@ bool CMessageBox::Inicia(const char* texto, float ancho, float alto, int nBotone
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = 0.0f;
-    r.y = 0.0f;
-    r.ancho = 1024.0f;
-    r.alto = 768.0f;
-    if (!CMenuObj::Inicia(id, nombre, r, -1)) return false;
+    if (!CMenuObj::Inicia(id, nombre, Rectangulo{0.0f, 0.0f, 1024.0f, 768.0f}, -1)) return false;
     if (flags & FLAG_TEXTO_SIMPLE) m_iFlagsTexto = kFlagsTextoSimple;
     if (!Construye(texto, ancho, alto, nBotones, pBotones, fuente, flags)) {
         LiberaSiIniciado();

@@ -39,12 +39,7 @@ bool CQuadreGrafic::IniciaBase(float x, float y)
 {
     LiberaSiCreado();
     InicializaCampos();
-    Rectangulo r;
-    r.x = x;
-    r.y = y;
-    r.ancho = 10.0f;
-    r.alto = 10.0f;
-    if (!CMenuObj::Inicia(-1, kNombre, r, -1)) return false;
+    if (!CMenuObj::Inicia(-1, kNombre, Rectangulo{x, y, 10.0f, 10.0f}, -1)) return false;
     m_fX = x;
     m_fY = y;
     return true;
@@ -77,6 +72,18 @@ void CQuadreGrafic::PonMovimiento(bool bEspera, float xFuera, float yFuera, int 
     m_iFrames = nFrames >= 1 ? nFrames : -1;
 }
 
+bool CQuadreGrafic::TerminaInicio(bool bHecho, bool bEspera, float xFuera, float yFuera, int nFrames)
+{
+    if (!bHecho) {
+        Libera();
+        LiberaSiIniciado();
+        return false;
+    }
+    PonMovimiento(bEspera, xFuera, yFuera, nFrames);
+    m_bCreado = true;
+    return true;
+}
+
 bool CQuadreGrafic::IniciaSPM(float x, float y, const char* szRuta)
 {
     return IniciaSPMMovil(false, -1.0f, -1.0f, x, y, -1, szRuta, 0);
@@ -90,27 +97,15 @@ bool CQuadreGrafic::IniciaImagen(float x, float y, const char* szFichero, bool b
 bool CQuadreGrafic::IniciaImagenMovil(bool bEspera, float xFuera, float yFuera, float x, float y, int nFrames,
                                       const char* szFichero, bool bOpaco)
 {
-    if (!IniciaBase(x, y) || !CreaImagen(szFichero, bOpaco)) {
-        Libera();
-        LiberaSiIniciado();
-        return false;
-    }
-    PonMovimiento(bEspera, xFuera, yFuera, nFrames);
-    m_bCreado = true;
-    return true;
+    bool bHecho = IniciaBase(x, y) && CreaImagen(szFichero, bOpaco);
+    return TerminaInicio(bHecho, bEspera, xFuera, yFuera, nFrames);
 }
 
 bool CQuadreGrafic::IniciaSPMMovil(bool bEspera, float xFuera, float yFuera, float x, float y, int nFrames,
                                    const char* szRuta, int iAnimacion)
 {
-    if (!IniciaBase(x, y) || !CreaPaquete(szRuta, iAnimacion)) {
-        Libera();
-        LiberaSiIniciado();
-        return false;
-    }
-    PonMovimiento(bEspera, xFuera, yFuera, nFrames);
-    m_bCreado = true;
-    return true;
+    bool bHecho = IniciaBase(x, y) && CreaPaquete(szRuta, iAnimacion);
+    return TerminaInicio(bHecho, bEspera, xFuera, yFuera, nFrames);
 }
 
 void CQuadreGrafic::IniciaTransicion(bool bEntrada)

@@ -61,4 +61,7 @@ private:
     bool CreaPaquete(const char* szRuta, int iAnimacion);
     bool CreaImagen(const char* szFichero, bool bOpaco);
     void PonMovimiento(bool bEspera, float xFuera, float yFuera, int nFrames);
+    // The end of the moving initialisers: everything released when the build
+    // failed, else the slide set and the object created.
+    bool TerminaInicio(bool bHecho, bool bEspera, float xFuera, float yFuera, int nFrames);
 };

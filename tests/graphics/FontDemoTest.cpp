@@ -1,17 +1,16 @@
 // The demo fonts built from DejaVu: the default font and the game's three
 // fonts load from the data archive and draw readable text.
-#include "engine/core/GestorComandes.h"
-#include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/ElementoTexto.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GestorFonts.h"
 #include "engine/graphics/Sistema2D.h"
-#include "platform/Paths.h"
+#include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -20,25 +19,22 @@ class FontDemo : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        plat::SetDataRoot(MG_TEST_DATA_ROOT);
+        m_fitxers = std::make_unique<mgtest::ServeisFitxers>(MG_TEST_DATA_ROOT);
+        ASSERT_TRUE(m_fitxers->Correcte());
+        ASSERT_TRUE(m_fitxers->AmbArxiu());
         ASSERT_TRUE(plat::CreateMainWindow("test", false));
         g_pSistema2D = new CSistema2D;
         ASSERT_TRUE(g_pSistema2D->Inicia(true, true));
-        g_pSistemaFitxers = new CSistemaFitxers;
-        ASSERT_TRUE(g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
-        g_pGestorComandes = new CGestorComandes;
-        ASSERT_TRUE(g_pGestorComandes->Inicia());
     }
     void TearDown() override
     {
         delete g_pSistema2D;
         g_pSistema2D = nullptr;
-        delete g_pGestorComandes;
-        g_pGestorComandes = nullptr;
-        delete g_pSistemaFitxers;
-        g_pSistemaFitxers = nullptr;
         plat::DestroyMainWindow();
+        m_fitxers.reset();
     }
+
+    std::unique_ptr<mgtest::ServeisFitxers> m_fitxers;
 };
 
 TEST_F(FontDemo, GameFontsLoadAndDraw)

@@ -1,14 +1,12 @@
 // Sprite packages and their cache on the real graphics system and the demo
 // data: loading, placeholders, copies sharing bitmaps, animation timing on
 // an injected game clock, and drawing read back from the screen.
-#include "engine/core/GestorComandes.h"
-#include "engine/core/SistemaFitxers.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
-#include "platform/Paths.h"
+#include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
 
@@ -17,6 +15,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -39,30 +38,25 @@ class ProvaSPM : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        plat::SetDataRoot(MG_TEST_DATA_ROOT);
+        m_fitxers = std::make_unique<mgtest::ServeisFitxers>(MG_TEST_DATA_ROOT);
+        ASSERT_TRUE(m_fitxers->Correcte());
+        ASSERT_TRUE(m_fitxers->AmbArxiu());
         m_sTmp = std::string(MG_TEST_TMP) + "/spm/" + std::to_string(::getpid());
         fs::remove_all(m_sTmp);
         fs::create_directories(m_sTmp);
         ASSERT_TRUE(plat::CreateMainWindow("test", false));
         g_pSistema2D = new CSistema2D;
         ASSERT_TRUE(g_pSistema2D->Inicia(true, true));
-        g_pSistemaFitxers = new CSistemaFitxers;
-        ASSERT_TRUE(g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
-        g_pGestorComandes = new CGestorComandes;
-        ASSERT_TRUE(g_pGestorComandes->Inicia());
         FijaRelojManual(true, 0);
     }
 
     void TearDown() override
     {
         FijaRelojManual(false);
-        delete g_pGestorComandes;
-        g_pGestorComandes = nullptr;
-        delete g_pSistemaFitxers;
-        g_pSistemaFitxers = nullptr;
         delete g_pSistema2D;
         g_pSistema2D = nullptr;
         plat::DestroyMainWindow();
+        m_fitxers.reset();
         fs::remove_all(m_sTmp);
         EXPECT_EQ(CSPM::UsuariosPlaceholders(), 0);
     }
@@ -94,6 +88,7 @@ protected:
         return (s && s->m_pBitmap && s->m_pBitmap->m_szFitxer) ? s->m_pBitmap->m_szFitxer : "";
     }
 
+    std::unique_ptr<mgtest::ServeisFitxers> m_fitxers;
     std::string m_sTmp;
     std::vector<uint8_t> m_aPantalla;
 };

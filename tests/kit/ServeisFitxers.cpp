@@ -64,8 +64,8 @@ ServeisFitxers::ServeisFitxers(const std::string& arrel)
     plat::SetDataRoot(arrel);
     g_pSistemaFitxers = new CSistemaFitxers;
     std::error_code ec;
-    bool arxiu = fs::exists(fs::path(arrel) / "CompactData.CMP", ec) && fs::exists(fs::path(arrel) / "CompactData.IND", ec);
-    m_bCorrecte = arxiu ? g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate")
+    m_bArxiu = fs::exists(fs::path(arrel) / "CompactData.CMP", ec) && fs::exists(fs::path(arrel) / "CompactData.IND", ec);
+    m_bCorrecte = m_bArxiu ? g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate")
                         : g_pSistemaFitxers->Inicia("Kestrune", "Marrowgate");
     g_pGestorComandes = new CGestorComandes;
     m_bCorrecte = g_pGestorComandes->Inicia() && m_bCorrecte;

@@ -19,7 +19,7 @@ std::string LlegeixFitxer(const std::filesystem::path& ruta);
 // Starts g_pSistemaFitxers over `arrel` (as the data root; with its
 // CompactData.CMP/.IND when both exist, else disk only) and g_pGestorComandes;
 // the destructor releases both and restores the earlier data root. Maker and
-// product folder names are the game's.
+// product folder names are the game's. AmbArxiu: started over the archive.
 class ServeisFitxers {
 public:
     explicit ServeisFitxers(const std::string& arrel = MG_TEST_DATA_ROOT);
@@ -27,10 +27,12 @@ public:
     ServeisFitxers(const ServeisFitxers&) = delete;
     ServeisFitxers& operator=(const ServeisFitxers&) = delete;
     bool Correcte() const { return m_bCorrecte; }
+    bool AmbArxiu() const { return m_bArxiu; }
 
 private:
     std::string m_sArrelAnterior;
     bool m_bCorrecte = false;
+    bool m_bArxiu = false;
 };
 
 // Points the per-user folder ($XDG_DATA_HOME) at a fresh folder of its own

@@ -2,22 +2,15 @@
 // frame layer as a nine-slice panel over the rectangle, a hidden layer, the
 // icon centred, and a partial draw that draws the layers once.
 #include "engine/core/Aplicacion.h"
-#include "engine/graphics/GestorSPMs.h"
-#include "engine/graphics/Sistema2D.h"
 #include "kit/ArbolMenus.h"
-#include "kit/ServeisFitxers.h"
-#include "platform/Paths.h"
-#include "platform/RenderDevice.h"
-#include "platform/Window.h"
+#include "ui/EntornoGrafico.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
-#include <vector>
 
-using kit::CArbolPrueba;
 using kit::CObjetoArbol;
+using uitest::Pixel;
 
 namespace {
 
@@ -25,34 +18,8 @@ constexpr int kEstilo = 6;
 const char* const kPanel = "Data\\SPM\\Paneles.spm";
 const char* const kCuadro = "Data\\Graficos\\Menus\\CuadroBlanco.SPM"; // 16 x 16 white, centred
 
-struct Pixel {
-    int r, g, b;
-};
-
-class Dibujo : public ::testing::Test {
+class Dibujo : public uitest::EntornoGrafico {
 protected:
-    void SetUp() override
-    {
-        m_fitxers = std::make_unique<mgtest::ServeisFitxers>(MG_TEST_DATA_ROOT);
-        ASSERT_TRUE(m_fitxers->Correcte());
-        ASSERT_TRUE(plat::CreateMainWindow("test", false));
-        g_pSistema2D = new CSistema2D;
-        ASSERT_TRUE(g_pSistema2D->Inicia(true, true));
-        g_pGestorSPMs = &m_cache;
-        ASSERT_TRUE(m_cache.Inicia());
-        m_arbol = std::make_unique<CArbolPrueba>();
-    }
-    void TearDown() override
-    {
-        m_arbol.reset();
-        m_cache.Vacia();
-        g_pGestorSPMs = nullptr;
-        delete g_pSistema2D;
-        g_pSistema2D = nullptr;
-        plat::DestroyMainWindow();
-        m_fitxers.reset();
-    }
-
     void Estilo(const char* szCapa1, const char* szIcono, int32_t iPalabra)
     {
         EstiloObjeto e;
@@ -77,26 +44,6 @@ protected:
         m_arbol->Raiz()->AnadeHijo(true, o, false, false);
         return o;
     }
-
-    void Fondo(uint8_t r, uint8_t g, uint8_t b)
-    {
-        g_pSistema2D->DibuixaQuadre(nullptr, 0, 0, 1024, 768, CSistema2D::FesColorARGB(r, g, b, 255), true);
-    }
-
-    Pixel En(int x, int y)
-    {
-        if (m_pantalla.empty()) {
-            EXPECT_TRUE(plat::ReadFrame(&m_pantalla));
-        }
-        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
-        return {m_pantalla[i], m_pantalla[i + 1], m_pantalla[i + 2]};
-    }
-    void Olvida() { m_pantalla.clear(); }
-
-    std::unique_ptr<mgtest::ServeisFitxers> m_fitxers;
-    CGestorSPMs m_cache;
-    std::unique_ptr<CArbolPrueba> m_arbol;
-    std::vector<uint8_t> m_pantalla;
 };
 
 } // namespace

@@ -10,20 +10,15 @@
 #include "engine/graphics/Bitmap.h"
 #include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorFonts.h"
-#include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
 #include "kit/ArbolMenus.h"
-#include "kit/ServeisFitxers.h"
-#include "platform/RenderDevice.h"
-#include "platform/Window.h"
+#include "ui/EntornoGrafico.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <memory>
 #include <string>
-#include <vector>
 
 namespace uitest {
 
@@ -31,30 +26,20 @@ namespace uitest {
 constexpr int kFuenteTexto = 0;
 constexpr int kFuenteTitulo = 1;
 
-struct Pixel {
-    int r, g, b;
-};
-
-class EntornoTexto : public ::testing::Test {
+class EntornoTexto : public EntornoGrafico {
 protected:
     void SetUp() override
     {
-        m_fitxers = std::make_unique<mgtest::ServeisFitxers>(MG_TEST_DATA_ROOT);
-        ASSERT_TRUE(m_fitxers->Correcte());
-        ASSERT_TRUE(plat::CreateMainWindow("test", false));
-        g_pSistema2D = new CSistema2D;
-        ASSERT_TRUE(g_pSistema2D->Inicia(true, true));
+        EntornoGrafico::SetUp();
+        if (HasFatalFailure()) return;
         const char* fuentes[NUM_FONTS] = {"Data\\Letras\\LaBrit.Set", "Data\\Letras\\VillageFont.Set",
                                           "Data\\Letras\\LaBritNumerosGrandes.Set"};
         ASSERT_TRUE(g_pSistema2D->CarregaFonts(fuentes));
-        g_pGestorSPMs = &m_cache;
-        ASSERT_TRUE(m_cache.Inicia());
         g_GestorFLIs.Libera();
         g_GestorFLIs.CargaFichero("Data\\Textos\\Catala.FLI", 0);
         g_GestorFLIs.CargaFichero("Data\\Textos\\Castellano.FLI", 1);
         g_GestorFLIs.CargaFichero("Data\\Textos\\English.FLI", 2);
         g_GestorFLIs.SeleccionaIdioma(2);
-        m_arbol = std::make_unique<kit::CArbolPrueba>();
         CreaEstilosBase();
         // Buttons framed as the game's: the fine double line, lit when focused.
         EstiloObjeto e = *g_pAplicacion->Estilo(1);
@@ -62,14 +47,8 @@ protected:
     }
     void TearDown() override
     {
-        m_arbol.reset();
-        m_cache.Vacia();
-        g_pGestorSPMs = nullptr;
-        delete g_pSistema2D;
-        g_pSistema2D = nullptr;
-        plat::DestroyMainWindow();
+        EntornoGrafico::TearDown();
         g_GestorFLIs.Libera();
-        m_fitxers.reset();
     }
 
     kit::CObjetoArbol* Raiz() { return m_arbol->Raiz(); }
@@ -78,19 +57,6 @@ protected:
     // use, so that its text sprites get their textures.
     void Anade(CMenuObj* p) { Raiz()->AnadeHijo(true, p, false, false); }
 
-    void Fondo(uint8_t r, uint8_t g, uint8_t b)
-    {
-        g_pSistema2D->DibuixaQuadre(nullptr, 0, 0, 1024, 768, CSistema2D::FesColorARGB(r, g, b, 255), true);
-        m_pantalla.clear();
-    }
-    Pixel En(int x, int y)
-    {
-        if (m_pantalla.empty()) {
-            EXPECT_TRUE(plat::ReadFrame(&m_pantalla));
-        }
-        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
-        return {m_pantalla[i], m_pantalla[i + 1], m_pantalla[i + 2]};
-    }
     // How many pixels of a rectangle differ from a colour.
     int Distintos(int x0, int y0, int x1, int y1, Pixel c)
     {
@@ -102,11 +68,6 @@ protected:
             }
         return n;
     }
-
-    std::unique_ptr<mgtest::ServeisFitxers> m_fitxers;
-    CGestorSPMs m_cache;
-    std::unique_ptr<kit::CArbolPrueba> m_arbol;
-    std::vector<uint8_t> m_pantalla;
 };
 
 // The text a text sprite shows: its literal, or "#CODE" for a text code,
