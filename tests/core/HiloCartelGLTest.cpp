@@ -50,6 +50,29 @@ public:
 // every wait ends as soon as what it waits for has happened.
 constexpr uint32_t kPlazoMs = 20000;
 
+// The sign's threshold while the loop runs normally: on a loaded machine a
+// pass of the loop can itself last longer than the real threshold, which the
+// sign's thread rightly takes for a stall.
+constexpr float kUmbralSinParada = static_cast<float>(kPlazoMs);
+
+// Once the loop runs again its passes are timed on the manual clock, started
+// where the real one is, for the same reason; the real clock comes back at
+// the end of the scope.
+class CRelojManualDesdeAhora {
+public:
+    CRelojManualDesdeAhora() { FijaRelojManual(true, TiempoReal()); }
+    ~CRelojManualDesdeAhora() { FijaRelojManual(false); }
+    CRelojManualDesdeAhora(const CRelojManualDesdeAhora&) = delete;
+    CRelojManualDesdeAhora& operator=(const CRelojManualDesdeAhora&) = delete;
+};
+
+// A pass of the loop with a step due on the manual clock.
+void PasoManual(CAplicacion& app)
+{
+    AvanzaRelojManual(static_cast<int>(CAplicacion::kPaso) + 1);
+    app.Ciclo();
+}
+
 // The loop's own frames: red.
 class CFondoRojo : public CMenuObj {
 public:
@@ -69,13 +92,14 @@ TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
         ASSERT_NE(bucle.App().ContextoHilo(), nullptr);
         cartel.Inicia();
         bucle.App().AsignaCartelCargando(&cartel);
-        bucle.App().AsignaUmbralCarga(200.0f);
+        bucle.App().AsignaUmbralCarga(kUmbralSinParada);
 
         // The loop runs normally for a while: red frames.
         bucle.App().AnadeMenu(&fondo);
         uint32_t inicio = plat::Milliseconds();
         while (plat::Milliseconds() - inicio < 150) bucle.Paso();
         EXPECT_EQ(plat::TakeGLError(), 0u);
+        bucle.App().AsignaUmbralCarga(200.0f);
 
         // A stall of at least 500 ms spent creating textures on the main
         // context, long enough for the sign to show a few frames.
@@ -98,22 +122,15 @@ TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
         EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 2], 255);
         EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 0], 0);
 
-        // The loop runs again: the sign is switched off (once the sign's
-        // thread has seen a step of the loop) and the main thread presents
-        // again.
-        inicio = plat::Milliseconds();
-        while (plat::Milliseconds() - inicio < kPlazoMs && cartel.m_bActivo.load()) bucle.Paso();
-        EXPECT_FALSE(cartel.m_bActivo.load());
-        // A frame slow enough on a loaded machine could show the sign again:
-        // from here on only a stall past the deadline would (and one shown
-        // meanwhile goes off by itself).
-        bucle.App().AsignaUmbralCarga(static_cast<float>(kPlazoMs));
-        ASSERT_TRUE(EsperaHasta([&] { return !cartel.m_bActivo.load(); }, static_cast<int>(kPlazoMs)));
-        // The main loop draws the sign too while it is on: wait for frames of
-        // the loop alone.
+        // The loop runs again: the sign's thread switches the sign off, and
+        // the main thread presents frames of the loop alone again.
+        CRelojManualDesdeAhora reloj;
+        bucle.App().Ciclo();
+        EXPECT_TRUE(EsperaHasta([&] { return !cartel.m_bActivo.load(); }, static_cast<int>(kPlazoMs)));
         int iRojos = fondo.m_iFrames;
-        inicio = plat::Milliseconds();
-        while (plat::Milliseconds() - inicio < kPlazoMs && fondo.m_iFrames < iRojos + 2) bucle.Paso();
+        PasoManual(bucle.App());
+        PasoManual(bucle.App());
+        EXPECT_EQ(fondo.m_iFrames, iRojos + 2);
         EXPECT_EQ(plat::TakeGLError(), 0u);
         EXPECT_EQ(cartel.m_uError.load(), 0u);
         ASSERT_TRUE(plat::ReadBackBuffer(&px));
@@ -177,11 +194,12 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
     CFondoGrafico fondo;
     cartel.Inicia();
     app.AsignaCartelCargando(&cartel);
-    app.AsignaUmbralCarga(200.0f);
+    app.AsignaUmbralCarga(kUmbralSinParada);
     app.AnadeMenu(&fondo);
 
     uint32_t inicio = plat::Milliseconds();
     while (plat::Milliseconds() - inicio < 150) app.Ciclo();
+    app.AsignaUmbralCarga(200.0f);
 
     // Loading: bitmaps made and freed through the graphics system.
     inicio = plat::Milliseconds();
@@ -206,9 +224,12 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
     int r = px[(384 * 1024 + 512) * 4 + 0];
     EXPECT_NEAR(r, 100, 3);
 
-    inicio = plat::Milliseconds();
-    while (plat::Milliseconds() - inicio < kPlazoMs && cartel.m_bActivo.load()) app.Ciclo();
-    EXPECT_FALSE(cartel.m_bActivo.load());
+    // The loop runs again: the sign goes off.
+    {
+        CRelojManualDesdeAhora reloj;
+        app.Ciclo();
+        EXPECT_TRUE(EsperaHasta([&] { return !cartel.m_bActivo.load(); }, static_cast<int>(kPlazoMs)));
+    }
     app.AsignaCartelCargando(nullptr);
     app.QuitaMenu(&fondo);
     LiberaSistemas();
