@@ -404,13 +404,17 @@ int CSistemaFitxers::Situa(EntradaFitxer* f, long offset, int origen)
         if (quin < 0) return -1;
         return fseeko(f->m_pFitxer, static_cast<off_t>(offset), quin);
     }
+    // Both terms lie in 0..INT64_MAX: an overflowing sum or difference is
+    // past one end and is limited to it below.
     int64_t p;
+    bool fora = false;
     switch (origen) {
     case 0: p = offset; break;
-    case 1: p = f->m_iMida - offset; break;
-    case 2: p = f->m_iPosicio + offset; break;
+    case 1: fora = __builtin_sub_overflow(f->m_iMida, static_cast<int64_t>(offset), &p); break;
+    case 2: fora = __builtin_add_overflow(f->m_iPosicio, static_cast<int64_t>(offset), &p); break;
     default: return -1;
     }
+    if (fora) p = (origen == 1) == (offset < 0) ? f->m_iMida : 0;
     if (p < 0) p = 0;
     if (p > f->m_iMida) p = f->m_iMida;
     f->m_iPosicio = p;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -219,6 +220,11 @@ TEST(SistemaFitxers, ShortReadsAndPositions)
         {5, 50, 2, 17},
         {5, -10, 1, 17},
         {5, 50, 1, 0},
+        // Offsets at the ends of the range are limited, never overflowed.
+        {5, LONG_MAX, 2, 17},
+        {5, LONG_MIN, 2, 0},
+        {5, LONG_MIN, 1, 17},
+        {5, LONG_MAX, 1, 0},
     };
     for (const Cas& c : casos) {
         ASSERT_EQ(a.sistema.Situa(f, c.inicial, 0), 0);
