@@ -451,7 +451,12 @@ void CMenuObj::ProcesaBajas()
         if (pHijo->m_bRecargaAlQuitar) bRecarga = true;
         pHijo->NotificaQuitado();
         NotificaHijoQuitado(pHijo);
-        if (bBorrar) delete pHijo;
+        if (bBorrar) {
+            // Its container link is already cleared, so its destructor would
+            // not reach this object: the siblings' links to it go now.
+            OlvidaHijo(pHijo);
+            delete pHijo;
+        }
     }
     if (bRecarga) {
         RecargaRecursosEnUso();
