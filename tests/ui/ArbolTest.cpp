@@ -358,6 +358,22 @@ TEST(Arbol, DeletingAChildRightAfterRemovingItLeavesNothingDangling)
         t.Tecla(TECLA_ABAJO);
         EXPECT_EQ(kit::CadenaFoco(r), "raiz>a");
     }
+    // Deleted by its owner once its removal has completed: the parent no
+    // longer holds it, but a sibling's link still names it.
+    {
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* a = t.Nuevo("a", 1, 0, 0, 10, 10, r);
+        auto* b = t.Nuevo("b", 2, 0, 0, 10, 10, r);
+        a->PonAbajo(b);
+        r->QuitaHijo(false, b);
+        t.Pasos(1);
+        EXPECT_EQ(kit::Hijos(r), "a");
+        t.Borra(b);
+        r->EnfocaHijo(a);
+        EXPECT_FALSE(t.Tecla(TECLA_ABAJO));
+        EXPECT_EQ(kit::CadenaFoco(r), "raiz>a");
+    }
     // Deleted while still attached and focused.
     CArbolPrueba t;
     auto* menu = t.Nuevo("menu", 1, 0, 0, 100, 100, t.Raiz());
