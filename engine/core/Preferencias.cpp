@@ -5,6 +5,8 @@
 #include "engine/core/NumerosC.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/GestorFLIs.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
 
 #include <cmath>
 #include <cstdio>
@@ -210,10 +212,15 @@ bool CPreferencias::Carga()
     return true;
 }
 
+// The settings are written whole to a file beside the old one, put on disk
+// and renamed over it: a crash or a full disk while saving leaves the old
+// settings, never a cut file whose missing bindings would load empty.
 bool CPreferencias::Guarda()
 {
     std::string ruta = RutaFichero();
-    FitxerComandes* f = (g_pGestorComandes && !ruta.empty()) ? g_pGestorComandes->ObreEscriptura(ruta.c_str()) : nullptr;
+    if (!g_pGestorComandes || ruta.empty()) return false;
+    const std::string temporal = ruta + ".tmp";
+    FitxerComandes* f = g_pGestorComandes->ObreEscriptura(temporal.c_str());
     if (!f) return false;
     bool ok = true;
     g_pGestorComandes->EscriuNomComanda(f, "IDIOMA");
@@ -235,7 +242,10 @@ bool CPreferencias::Guarda()
         EscribeControl(f, a);
         ok = g_pGestorComandes->EscriuComanda(f) && ok;
     }
+    ok = g_pGestorComandes->Sincronitza(f) && ok;
     ok = g_pGestorComandes->Tanca(f) && ok;
+    ok = ok && plat::ReplaceFile(plat::ResolvePath(temporal), plat::ResolvePath(ruta));
+    if (!ok) plat::RemoveFile(plat::ResolvePath(temporal));
     return ok;
 }
 

@@ -7,9 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 using mgtest::EscriuFitxer;
@@ -285,4 +287,39 @@ TEST(Preferencias, SaveFailsWithoutAPerUserFolder)
     EXPECT_FALSE(p.Guarda());
     EXPECT_TRUE(p.Carga());
     EsperaDefectes(p);
+}
+
+TEST(Preferencias, ASaveCutShortKeepsThePreviousFile)
+{
+    Entorn e("cutshort");
+    CPreferencias p;
+    p.AsignaControl(4, AsignacionControl::Tecla(57));
+    p.m_cLuminosidad = 100;
+    ASSERT_TRUE(p.Guarda());
+    const std::string antes = mgtest::LlegeixFitxer(e.Fitxer());
+    ASSERT_GT(antes.size(), 120u);
+    {
+        // A full disk, as far as this process can tell: writes stop after
+        // 120 bytes of any file.
+        rlimit anterior{};
+        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &anterior), 0);
+        auto senyal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit curt = anterior;
+        curt.rlim_cur = 120;
+        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &curt), 0);
+        p.m_cLuminosidad = 50;
+        const bool guardat = p.Guarda();
+        setrlimit(RLIMIT_FSIZE, &anterior);
+        std::signal(SIGXFSZ, senyal);
+        EXPECT_FALSE(guardat);
+    }
+    EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer()), antes);
+    int fitxers = 0;
+    for (const auto& entrada : fs::directory_iterator(e.usuari.Carpeta())) fitxers += entrada.is_regular_file();
+    EXPECT_EQ(fitxers, 1) << "only the settings file is left";
+    CPreferencias q;
+    ASSERT_TRUE(q.Carga());
+    EXPECT_EQ(q.m_cLuminosidad, 100);
+    EXPECT_EQ(q.m_aControles[4].m_wTecla, 57);
+    EXPECT_EQ(q.m_aControles[9].m_wTecla, 17);
 }
