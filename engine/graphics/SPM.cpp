@@ -205,9 +205,11 @@ bool CSPM::Carga(const char* szRuta)
 
 bool CSPM::Copia(const CSPM* pOrigen)
 {
+    // Releasing first would empty the source too: nothing is copied, nothing lost.
+    if (pOrigen == this) return false;
     Libera();
     Reinicia();
-    if (!pOrigen || pOrigen == this) return false;
+    if (!pOrigen) return false;
     // Counted as loaded from here on, so that a failure releases what was made.
     m_bCargado = true;
     SumaUsuarioPlaceholders();

@@ -350,6 +350,12 @@ TEST_F(ProvaSPM, CopiasIndependientesQueCompartenBitmaps)
     EXPECT_NE(atlas->m_pTextura, nullptr);
     a.DesmarcaEnUso();
     EXPECT_FALSE(a.EstaEnUso());
+    // A package asked to copy itself refuses and keeps what it holds.
+    Sprite* primero = a.m_apSprites[0];
+    EXPECT_FALSE(a.Copia(&a));
+    EXPECT_TRUE(a.EstaCargado());
+    EXPECT_EQ(a.m_apSprites[0], primero);
+    EXPECT_EQ(atlas->m_iReferencies, 2 * 7);
     EXPECT_FALSE(a.Copia(nullptr));
     EXPECT_FALSE(a.EstaCargado());
 }
