@@ -182,8 +182,12 @@ void CSPM::AplicaRegistro(const RegistroSPM& r)
     }
 }
 
-bool CSPM::Carga(const char* szRuta)
+bool CSPM::Carga(const char* pszRuta)
 {
+    // Taken before the reset, which empties the package's own path (the one
+    // a reload passes).
+    const std::string ruta = pszRuta ? pszRuta : "";
+    const char* szRuta = pszRuta ? ruta.c_str() : nullptr;
     Libera();
     Reinicia();
     if (!szRuta) return false;
