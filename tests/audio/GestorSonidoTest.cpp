@@ -289,6 +289,12 @@ TEST_F(Gestor, RepeatCountAndChannelStop)
     EXPECT_EQ(g_pGestorSonido->NumCanales(), canales - 2);
     Paso(2);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
+    // A screen that kept a channel it stopped may play on it again: the
+    // channel is gone, so nothing plays (and nothing freed is touched).
+    g_pGestorSonido->TocaRanuraMusicaEnCanal(c, "M1", -1);
+    Paso();
+    EXPECT_EQ(g_pGestorSonido->NumCanales(), canales - 2);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
 }
 
 TEST_F(Gestor, UnknownMusicPlaysTheDefaultSlot)
