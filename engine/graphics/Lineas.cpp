@@ -101,8 +101,14 @@ void DibuixaPoligonSprite(Sprite* pDestino, Sprite* pSprite, int iNum, const flo
     if (!pSprite->m_pBitmap || !pSprite->m_pBitmap->m_pTextura) return;
     if (pDestino && (!pDestino->m_pBitmap || !pDestino->m_pBitmap->m_pTextura)) return;
     if (!g_pSistema2D->PotDibuixar(pSprite, iFlags, pColor)) return;
+    // Target, states, texture and quads under the device lock, as every
+    // other draw: another thread (the loading sign) draws and uploads too.
+    g_pSistema2D->Bloqueja(BLOQUEIG_DISPOSITIU, "DibuixaPoligonSprite");
     if (pDestino) {
-        if (!g_pSistema2D->PassaABitmap(pDestino->m_pBitmap, -1, -1)) return;
+        if (!g_pSistema2D->PassaABitmap(pDestino->m_pBitmap, -1, -1)) {
+            g_pSistema2D->Desbloqueja(BLOQUEIG_DISPOSITIU);
+            return;
+        }
     } else {
         g_pSistema2D->PassaAPantalla();
     }
@@ -123,6 +129,7 @@ void DibuixaPoligonSprite(Sprite* pDestino, Sprite* pSprite, int iNum, const flo
         const plat::QuadVertex v[4] = {vertex(i), vertex(i + 1), vertex(i + 2), vertex(std::min(i + 3, iNum - 1))};
         plat::DrawQuad(v);
     }
+    g_pSistema2D->Desbloqueja(BLOQUEIG_DISPOSITIU);
 }
 
 void DibuixaRectangle(Sprite* pDestino, float x, float y, float w, float h, bool bPle, ColorARGB color)

@@ -451,7 +451,12 @@ void CMenuObj::ProcesaBajas()
         if (pHijo->m_bRecargaAlQuitar) bRecarga = true;
         pHijo->NotificaQuitado();
         NotificaHijoQuitado(pHijo);
-        if (bBorrar) delete pHijo;
+        if (bBorrar) {
+            // Its container link is already cleared, so its destructor would
+            // not reach this object: the siblings' links to it go now.
+            OlvidaHijo(pHijo);
+            delete pHijo;
+        }
     }
     if (bRecarga) {
         RecargaRecursosEnUso();
@@ -559,7 +564,9 @@ bool CMenuObj::EntradaRechazada() { return EnTransicion() || EntradaBloqueada();
 
 bool CMenuObj::MueveFoco(CMenuObj* pVecino)
 {
-    if (!pVecino || pVecino->m_pPadre != this) return false;
+    // A neighbour link may outlive its object (removed, then deleted by its
+    // owner): it is looked for among the children before it is read.
+    if (!pVecino || !EnLista(m_lHijos, pVecino) || pVecino->m_pPadre != this) return false;
     EnfocaHijo(pVecino);
     return true;
 }

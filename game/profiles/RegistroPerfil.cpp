@@ -329,6 +329,19 @@ void RecorreJugadas(int capitulo, F f)
     for (int p = 0; p < NUM_PARTES_JUGADA; ++p) f(BloqueDificultad::IndiceJugada(capitulo, p));
 }
 
+// A name beside the file to keep it aside under that holds no earlier kept
+// file (which may be the player's real profile): <file>.bad, then .bad1 to
+// .bad9; empty when every one is taken.
+std::string NombreAparte(const std::string& real)
+{
+    for (int i = 0; i < 10; ++i) {
+        std::string nombre = real + ".bad" + (i ? std::to_string(i) : std::string());
+        std::string existente;
+        if (!plat::ResolveExisting(nombre, &existente)) return nombre;
+    }
+    return std::string();
+}
+
 } // namespace
 
 // Reads the records in file order; false at the first one that is missing or
@@ -418,7 +431,8 @@ bool RegistroPerfil::EscribeRegistros(FitxerComandes* f)
 
 // A file that is there but cannot be read as a profile is never overwritten
 // and never read as a profile with everything unlocked (an empty locked
-// list): it is kept aside as <file>.bad and the slot starts as it does with
+// list): it is kept aside as <file>.bad (or .bad1.., never over an earlier
+// kept file) and the slot starts as it does with
 // no file at all. When it cannot be moved aside, the record keeps the fresh
 // defaults and forgets its path, so that no save can replace the file.
 bool RegistroPerfil::Carga(const char* ruta, bool reset)
@@ -451,8 +465,8 @@ bool RegistroPerfil::Carga(const char* ruta, bool reset)
     std::strcpy(m_szRuta, ruta);
     SiembraListas();
     if (danado) {
-        const std::string aparte = real + ".bad";
-        if (!plat::ReplaceFile(real, aparte)) {
+        const std::string aparte = NombreAparte(real);
+        if (aparte.empty() || !plat::ReplaceFile(real, aparte)) {
             plat::ReportError("profile %s cannot be read and cannot be moved aside; it is left untouched", ruta);
             m_szRuta[0] = '\0';
             return false;

@@ -358,6 +358,22 @@ TEST(Arbol, DeletingAChildRightAfterRemovingItLeavesNothingDangling)
         t.Tecla(TECLA_ABAJO);
         EXPECT_EQ(kit::CadenaFoco(r), "raiz>a");
     }
+    // Deleted by its owner once its removal has completed: the parent no
+    // longer holds it, but a sibling's link still names it.
+    {
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* a = t.Nuevo("a", 1, 0, 0, 10, 10, r);
+        auto* b = t.Nuevo("b", 2, 0, 0, 10, 10, r);
+        a->PonAbajo(b);
+        r->QuitaHijo(false, b);
+        t.Pasos(1);
+        EXPECT_EQ(kit::Hijos(r), "a");
+        t.Borra(b);
+        r->EnfocaHijo(a);
+        EXPECT_FALSE(t.Tecla(TECLA_ABAJO));
+        EXPECT_EQ(kit::CadenaFoco(r), "raiz>a");
+    }
     // Deleted while still attached and focused.
     CArbolPrueba t;
     auto* menu = t.Nuevo("menu", 1, 0, 0, 100, 100, t.Raiz());
@@ -433,6 +449,21 @@ TEST(Arbol, OwnedChildIsDeletedWhenItsRemovalCompletes)
     t.Pasos(1); // deleted here; the sanitizer build checks nothing stays
     EXPECT_EQ(kit::NombresLista(r->m_lPropios), "");
     EXPECT_EQ(kit::Hijos(r), "");
+    // A sibling's link to it, its parent's cancel target and saved focus go
+    // with it: arrow keys afterwards must not reach the deleted object.
+    auto* a = t.Nuevo("a", 4, 0, 0, 10, 10, r);
+    auto* b = t.Nuevo("b", 5, 0, 0, 10, 10, r, kit::OBJ_BORRA_CON_PADRE);
+    a->PonAbajo(b);
+    b->PonArriba(a);
+    r->PonCancelar(b);
+    r->EnfocaHijo(a);
+    r->QuitaHijo(false, b);
+    t.Pasos(1);
+    EXPECT_EQ(kit::Hijos(r), "a");
+    EXPECT_EQ(a->Abajo(), nullptr);
+    EXPECT_EQ(r->m_pCancelar, nullptr);
+    t.Tecla(TECLA_ABAJO);
+    EXPECT_EQ(kit::CadenaFoco(r), "raiz>a");
     // One still attached is deleted with its parent.
     auto* menu = t.Nuevo("menu", 2, 0, 0, 10, 10, r);
     t.Nuevo("otro", 3, 0, 0, 10, 10, menu, kit::OBJ_BORRA_CON_PADRE);

@@ -246,6 +246,30 @@ TEST_F(FicheroPerfil, RejectedFilesAreKeptAsideAndSlotStartsFresh)
     }
 }
 
+TEST_F(FicheroPerfil, AFileKeptAsideIsNeverReplacedByALaterOne)
+{
+    // The first damaged file is the player's old profile: a second damaged
+    // load must not rename over it.
+    RegistroPerfil p;
+    EXPECT_TRUE(CargaTexto(p, "damaged one"));
+    p.CambiaNombre("New");
+    ASSERT_TRUE(p.Guarda());
+    EXPECT_TRUE(CargaTexto(p, "damaged two"));
+    EXPECT_EQ(mgtest::LlegeixFitxer(ruta + ".bad"), "damaged one");
+    EXPECT_EQ(mgtest::LlegeixFitxer(ruta + ".bad1"), "damaged two");
+    EXPECT_FALSE(fs::exists(ruta));
+
+    // With every kept name taken the file stays where it is and no save
+    // can replace it.
+    for (int i = 2; i < 10; ++i) mgtest::EscriuFitxer(ruta + ".bad" + std::to_string(i), "kept");
+    EXPECT_FALSE(CargaTexto(p, "damaged three"));
+    EXPECT_EQ(mgtest::LlegeixFitxer(ruta), "damaged three");
+    EXPECT_EQ(mgtest::LlegeixFitxer(ruta + ".bad"), "damaged one");
+    p.CambiaNombre("Other");
+    EXPECT_FALSE(p.Guarda());
+    EXPECT_EQ(mgtest::LlegeixFitxer(ruta), "damaged three");
+}
+
 TEST_F(FicheroPerfil, VersionAndRecordNamesIgnoreCase)
 {
     auto lineas = Lineas(GuardaEjemplo());
