@@ -182,8 +182,12 @@ void CSPM::AplicaRegistro(const RegistroSPM& r)
     }
 }
 
-bool CSPM::Carga(const char* szRuta)
+bool CSPM::Carga(const char* pszRuta)
 {
+    // Taken before the reset, which empties the package's own path (the one
+    // a reload passes).
+    const std::string ruta = pszRuta ? pszRuta : "";
+    const char* szRuta = pszRuta ? ruta.c_str() : nullptr;
     Libera();
     Reinicia();
     if (!szRuta) return false;
@@ -205,9 +209,11 @@ bool CSPM::Carga(const char* szRuta)
 
 bool CSPM::Copia(const CSPM* pOrigen)
 {
+    // Releasing first would empty the source too: nothing is copied, nothing lost.
+    if (pOrigen == this) return false;
     Libera();
     Reinicia();
-    if (!pOrigen || pOrigen == this) return false;
+    if (!pOrigen) return false;
     // Counted as loaded from here on, so that a failure releases what was made.
     m_bCargado = true;
     SumaUsuarioPlaceholders();

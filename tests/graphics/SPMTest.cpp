@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -125,6 +126,13 @@ TEST_F(ProvaSPM, PaquetesDeLaDemo)
         }
         EXPECT_EQ(n, c.slots) << c.ruta;
         EXPECT_EQ(p.m_apAnimaciones[0] != nullptr, c.animacion0) << c.ruta;
+        // Loaded again from the path it keeps: the same package.
+        ASSERT_TRUE(p.Carga(p.GetRuta())) << c.ruta;
+        EXPECT_STREQ(p.GetRuta(), c.ruta);
+        EXPECT_TRUE(p.m_bFicheroEncontrado) << c.ruta;
+        EXPECT_EQ(c.slots, int(std::count_if(std::begin(p.m_apSprites), std::end(p.m_apSprites),
+                                             [](const Sprite* s) { return s != nullptr; })))
+            << c.ruta;
     }
 }
 
@@ -350,6 +358,12 @@ TEST_F(ProvaSPM, CopiasIndependientesQueCompartenBitmaps)
     EXPECT_NE(atlas->m_pTextura, nullptr);
     a.DesmarcaEnUso();
     EXPECT_FALSE(a.EstaEnUso());
+    // A package asked to copy itself refuses and keeps what it holds.
+    Sprite* primero = a.m_apSprites[0];
+    EXPECT_FALSE(a.Copia(&a));
+    EXPECT_TRUE(a.EstaCargado());
+    EXPECT_EQ(a.m_apSprites[0], primero);
+    EXPECT_EQ(atlas->m_iReferencies, 2 * 7);
     EXPECT_FALSE(a.Copia(nullptr));
     EXPECT_FALSE(a.EstaCargado());
 }

@@ -12,9 +12,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 using kit::CArbolPrueba;
 
@@ -290,5 +292,67 @@ TEST(ButoParametros, WrittenAndReadBackWithTheCaption)
         else
             EXPECT_EQ(leido.m_szTexto, nullptr);
         EXPECT_EQ(leido.m_iIdTexto, c.codigo);
+    }
+}
+
+// Read with the graphics system up, so that a caption is made and loaded
+// with whatever size the record gave.
+TEST_F(ButoTexto, CutAndOutOfRangeRecordsReadCleanly)
+{
+    auto carpeta = mgtest::CarpetaNova("ui-buto-cortes");
+    const std::string ruta = (carpeta / "Boton.txt").string();
+    auto lee = [&](CButo& b, const std::vector<std::string>& params) {
+        std::string registro = "PARAMS = ";
+        for (size_t i = 0; i < params.size(); ++i) registro += (i ? "," : "") + params[i];
+        mgtest::EscriuFitxer(ruta, registro + ";\n");
+        FitxerComandes* f = g_pGestorComandes->ObreLectura(ruta.c_str());
+        EXPECT_NE(f, nullptr);
+        bool bLeido = f && b.LeeParametros(f);
+        if (f) g_pGestorComandes->Tanca(f);
+        return bLeido;
+    };
+    const std::vector<std::string> completo = {
+        "\"CMENUOBJPAR_V001\"", "42", "\"Seguir\"", "10.000", "20.000", "300.000", "40.000", "-1", "-1", "1", "0",
+        "\"\"", "\"\"", "\"\"", "\"\"", "\"CBUTO_PAR_V0001\"", "-1", "1", "\"Go on\"", "0.750", "73"};
+    const size_t kVersionPropia = 15;
+
+    // Cut after every parameter: the button's own part is there from its
+    // version text on, missing values read as -1.
+    for (size_t n = 0; n <= completo.size(); ++n) {
+        CButo b;
+        const bool bLeido = lee(b, std::vector<std::string>(completo.begin(), completo.begin() + n));
+        EXPECT_EQ(bLeido, n > kVersionPropia) << n;
+        EXPECT_EQ(b.EstaCreado(), n > kVersionPropia) << n;
+        EXPECT_EQ(b.EstaIniciado(), n > 0) << n;
+    }
+
+    // Values no editor writes.
+    struct Caso {
+        size_t indice;
+        std::string valor;
+        bool leido;
+    };
+    const Caso casos[] = {
+        {2, "\"" + std::string(300, 'n') + "\"", true}, // name longer than the field
+        {1, "99999999999999999999", true},              // identifier past the int range
+        {7, "10", false},                               // style outside 0..9
+        {7, "-2147483648", false},
+        {8, "100000", true},                            // icon frame past the package
+        {5, "nan", true},                               // a width that is no number
+        {6, "1e39", true},                              // beyond the float range
+        {17, "99999", true},                            // font past the table
+        {19, "-inf", true},                             // caption scale
+    };
+    for (const Caso& c : casos) {
+        auto params = completo;
+        params[c.indice] = c.valor;
+        CButo b;
+        EXPECT_EQ(lee(b, params), c.leido) << c.indice << " " << c.valor;
+        EXPECT_LT(std::strlen(b.Nombre()), size_t(CMenuObj::kLongitudNombre)) << c.valor;
+        if (!c.leido) continue;
+        Anade(&b);
+        m_arbol->Pasos(2);
+        Raiz()->QuitaHijo(false, &b);
+        m_arbol->Pasos(1);
     }
 }
