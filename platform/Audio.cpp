@@ -50,6 +50,10 @@ void SilentLoop()
         auto now = std::chrono::steady_clock::now();
         owed += std::chrono::duration<double>(now - last).count() * kMixRate;
         last = now;
+        // Time lost to a stall (a suspended machine, a debugger) is not made
+        // up at once: that would be a block of any size, mixed with the lock
+        // held, moving streams past the half they are being refilled in.
+        owed = std::min(owed, double(kMixRate) / 10.0);
         int frames = int(owed);
         owed -= frames;
         if (frames <= 0) continue;

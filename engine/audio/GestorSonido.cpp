@@ -157,7 +157,9 @@ void CGestorSonido::TocaRanuraMusica(const char* ranura, const char* canal, int 
 
 void CGestorSonido::TocaRanuraMusicaEnCanal(CCanalMusica* canal, const char* ranura, int repeticiones)
 {
-    if (!canal || !m_bIniciado) return;
+    // A channel stopped at once, or one that finished fading out, has been
+    // deleted: a screen still holding it plays nothing.
+    if (!canal || !m_bIniciado || !Contiene(m_Canales, canal)) return;
     // A held channel that was being stopped comes back.
     Quita(m_CanalesParando, canal);
     Quita(m_CanalesBorrar, canal);

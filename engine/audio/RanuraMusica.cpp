@@ -20,7 +20,8 @@ void CRanuraMusica::PonNombre(const char* nombre)
 
 bool CRanuraMusica::AgregaPieza(const char* fichero)
 {
-    if (!fichero || m_iNumPiezas >= MAX_PIEZAS) return false;
+    // A name cut short would open another file, or none.
+    if (!fichero || m_iNumPiezas >= MAX_PIEZAS || std::strlen(fichero) >= LONG_PIEZA) return false;
     std::snprintf(m_szPiezas[m_iNumPiezas++], LONG_PIEZA, "%s", fichero);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "engine/core/Temporizador.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -262,6 +263,11 @@ void CRanuraSonido::Actualiza(float pesoMaximo)
     float d = 1.0f;
     if (m_bAtenderOyente) d = std::sqrt(m_fX * m_fX + m_fY * m_fY + m_fZ * m_fZ);
     m_fPesoCalculado = m_fPeso * d;
+    // A position far enough out overflows the distance: the weight stays the
+    // largest number, so that the manager's smoothed weight never becomes
+    // infinite (and then not a number for good).
+    if (std::isnan(m_fPesoCalculado)) m_fPesoCalculado = 0.0f;
+    m_fPesoCalculado = std::min(m_fPesoCalculado, FLT_MAX);
     // After a long silence the loudest weight is 0: nothing is louder, so
     // the slot keeps its own volume.
     float razon = 1.0f;

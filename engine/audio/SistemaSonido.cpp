@@ -171,6 +171,9 @@ void CSistemaSonido::LiberaTodo()
 CMuestraSonido* CSistemaSonido::CargaMuestra(const char* fichero, int maxInstancias, bool cargarYa)
 {
     if (!fichero || !m_bIniciado) return nullptr;
+    // A name that does not fit the record would be cut short: it could name
+    // another file and would never be found again by its whole name.
+    if (std::strlen(fichero) >= sizeof CMuestraSonido::m_szFichero) return nullptr;
     Cerrojo c(m_Mutex);
     CMuestraSonido* m = nullptr;
     for (NodoLista* n = m_Muestras.m_pCabeza; n; n = n->m_pSiguiente) {

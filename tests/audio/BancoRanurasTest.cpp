@@ -9,6 +9,7 @@
 
 #include <vorbis/vorbisfile.h>
 
+#include <cstring>
 #include <string>
 
 using audiotest::EntornoSonido;
@@ -122,6 +123,13 @@ TEST(BancoRanuras, MusicRecordsAndDefaults)
         EXPECT_STREQ(d->m_szPiezas[2], "QuarnData\\Audio\\Musica\\D.ogg");
     }
     EXPECT_EQ(banco.GetRanuraMusica(256), banco.GetRanuraMusica(0));
+    // A piece whose name does not fit is refused, not cut short.
+    CRanuraMusica r;
+    const std::string largo(CRanuraMusica::LONG_PIEZA, 'p');
+    EXPECT_FALSE(r.AgregaPieza(largo.c_str()));
+    EXPECT_EQ(r.m_iNumPiezas, 0);
+    EXPECT_TRUE(r.AgregaPieza(largo.substr(1).c_str()));
+    EXPECT_EQ(std::strlen(r.m_szPiezas[0]), size_t(CRanuraMusica::LONG_PIEZA - 1));
 }
 
 TEST(BancoRanuras, LoadFailures)

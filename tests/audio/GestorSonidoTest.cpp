@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <set>
 
@@ -53,7 +54,10 @@ protected:
                       Sonido("PESADO", "RANURASONIDO_MUESTRA_BUCLE = \"Largo.wav\";\nRANURASONIDO_PESO = 4;\n") +
                       Sonido("APAGADO", "RANURASONIDO_MUESTRA_ENTRADA = \"Corto.wav\";\n"
                                         "RANURASONIDO_MUESTRA_SALIDA = \"Largo.wav\";\n"
-                                        "RANURASONIDO_FADE_OUT_SALIDA = 10;\n"));
+                                        "RANURASONIDO_FADE_OUT_SALIDA = 10;\n") +
+                      // A position so far out that its distance overflows.
+                      Sonido("LEJANO", "RANURASONIDO_MUESTRA_BUCLE = \"Largo.wav\";\n"
+                                       "RANURASONIDO_ATENDER_OYENTE = 1;\nRANURASONIDO_POSICION = 1e30, 0, 0;\n"));
         g_pBancoRanuras = new CBancoRanuras;
         ASSERT_TRUE(g_pBancoRanuras->Carga("M.crm", "S.crs"));
         g_pGestorSonido = new CGestorSonido;
@@ -154,6 +158,18 @@ TEST_F(Gestor, LighterSoundGivesWayToAHeavierOne)
     g_pGestorSonido->LiberaInstanciaSonido(pesado);
     Paso();
     EXPECT_EQ(g_pGestorSonido->NumSonidos(), 0);
+
+    // A slot whose weight overflows leaves the smoothed weight a number
+    // that falls again once it has gone (infinity would turn into not a
+    // number and switch the weights off for good).
+    CRanuraSonido* lejano = g_pGestorSonido->TocaRanuraSonido(g_pGestorSonido->BuscaRanuraSonido("LEJANO"), false);
+    ASSERT_NE(lejano, nullptr);
+    Paso(5);
+    const float alto = g_pGestorSonido->PesoSonidoSuavizado();
+    EXPECT_TRUE(std::isfinite(alto));
+    g_pGestorSonido->LiberaInstanciaSonido(lejano);
+    Paso(5);
+    EXPECT_LT(g_pGestorSonido->PesoSonidoSuavizado(), alto);
 }
 
 TEST_F(Gestor, UpdatesOnlyOncePerLogicStep)
@@ -288,6 +304,12 @@ TEST_F(Gestor, RepeatCountAndChannelStop)
     Paso();
     EXPECT_EQ(g_pGestorSonido->NumCanales(), canales - 2);
     Paso(2);
+    EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
+    // A screen that kept a channel it stopped may play on it again: the
+    // channel is gone, so nothing plays (and nothing freed is touched).
+    g_pGestorSonido->TocaRanuraMusicaEnCanal(c, "M1", -1);
+    Paso();
+    EXPECT_EQ(g_pGestorSonido->NumCanales(), canales - 2);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
 }
 

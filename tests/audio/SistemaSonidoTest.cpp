@@ -107,6 +107,12 @@ TEST(SistemaSonido, MalformedOrMissingWavPlaysNothing)
     EXPECT_EQ(g_pSistemaSonido->TocaMuestra(m, 1.0f), -1);
     CMuestraSonido* falta = g_pSistemaSonido->CargaMuestra("NoEsta.wav", 3, true);
     EXPECT_EQ(g_pSistemaSonido->TocaMuestra(falta, 1.0f), -1);
+    // Names too long for the record are refused rather than cut short (two
+    // such names differing only at the end would share one sample).
+    const std::string largo(sizeof CMuestraSonido::m_szFichero, 'a');
+    EXPECT_EQ(g_pSistemaSonido->CargaMuestra((largo + "1.wav").c_str(), 3, false), nullptr);
+    EXPECT_EQ(g_pSistemaSonido->CargaMuestra((largo + "2.wav").c_str(), 3, false), nullptr);
+    EXPECT_NE(g_pSistemaSonido->CargaMuestra(largo.substr(1).c_str(), 3, false), nullptr); // just fits
 }
 
 // ---- samples and instances -----------------------------------------------------------
