@@ -23,6 +23,21 @@ inline float Sample(const uint8_t* bytes, uint32_t i, int c)
     }
 }
 
+// Stores a voice's new cursor: past the end a looping voice wraps, any
+// other stops on its end.
+void StoreCursor(AudioBuffer& v, uint64_t pos, uint64_t end)
+{
+    if (pos >= end) {
+        if (v.loop) {
+            pos %= end;
+        } else {
+            pos = end;
+            v.playing = false;
+        }
+    }
+    v.position = pos;
+}
+
 // Adds frames [0, n) of one voice to `mix` starting at its cursor. Stops
 // early when a voice that plays once reaches its end. Returns the frames
 // written.
@@ -107,15 +122,7 @@ int MixVoice(AudioBuffer& v, float* mix, int n, float g0, float dg)
     }
     // A voice that has just played its last frame stops now, not at the
     // next block.
-    if (pos >= end) {
-        if (v.loop) {
-            pos %= end;
-        } else {
-            pos = end;
-            v.playing = false;
-        }
-    }
-    v.position = pos;
+    StoreCursor(v, pos, end);
     return k;
 }
 
@@ -125,16 +132,7 @@ void Advance(AudioBuffer& v, int n)
     const AudioData& d = *v.data;
     const uint64_t step = (uint64_t(uint32_t(d.format.rate)) << 32) / kMixRate;
     const uint64_t end = uint64_t(d.frames) << 32;
-    uint64_t pos = v.position + step * uint64_t(n);
-    if (pos >= end) {
-        if (v.loop) {
-            pos %= end;
-        } else {
-            pos = end;
-            v.playing = false;
-        }
-    }
-    v.position = pos;
+    StoreCursor(v, v.position + step * uint64_t(n), end);
 }
 
 } // namespace
