@@ -309,14 +309,19 @@ ResultadoDiamantes SimulaDiamantes(const ParametrosDiamantes& p, const ModeloJug
                 r.m_iPasos = t;
                 r.m_iLineas += 1;
                 r.m_iMaximo = maximo;
+                r.m_iPuntos = puntos;
                 return r;
             }
         }
         ultimoToque = t;
         ++r.m_iLineas;
+        r.m_iPuntos = puntos;
+        r.m_iPasos = t + PASOS_ASENTAR;
         const int k = static_cast<int>(mejor.m_aPiezas.size());
         if (p.m_iMaximoTope > 0 && k == maximo && mejor.m_iCruces == MaximoCruces(maximo) && maximo < p.m_iMaximoTope)
             ++maximo;
+        r.m_iMaximo = maximo;
+        if (p.m_iLineasTope > 0 && r.m_iLineas >= p.m_iLineasTope) return r;
 
         // The line ends when its last piece settles; its pieces dissolve and
         // come back in list order with new colours, one step apart.

@@ -63,6 +63,7 @@ struct ResultadoDiamantes {
     int m_iPasos = 0;            // steps of the phase
     int m_iLineas = 0;           // lines used (the line that reached the target counts)
     int m_iMaximo = 0;           // pieces-per-line maximum at the end
+    int m_iPuntos = 0;           // points scored
 };
 struct ParametrosDiamantes {
     std::vector<Punt2D> m_aTablero;  // field positions, in the figure's order
@@ -71,6 +72,7 @@ struct ParametrosDiamantes {
     int m_iObjetivo = 10;
     int m_iMaximoTope = 0;           // > 0: a line with every crossing raises the maximum up to this
     int m_iPasosTope = 30 * 60 * 30; // give up after this many steps
+    int m_iLineasTope = 0;           // > 0: stop after this many lines (to measure what they score)
 };
 ResultadoDiamantes SimulaDiamantes(const ParametrosDiamantes& p, const ModeloJugador& jugador);
 

@@ -88,8 +88,12 @@ std::string RutaEnStage(const std::string& stage, const std::string& name);
 bool EscribeImagen(const std::string& stage, const Imagen& img);
 bool EscribePaquete(const std::string& stage, const Paquete& p);
 
-// Runs one registered step; the names of all steps.
-bool EjecutaPaso(const std::string& stage, const std::string& name);
+// Runs one registered step, named alone or as "name=argument"; the names of
+// all steps.
+bool EjecutaPaso(const std::string& stage, const std::string& paso);
+// The argument of the step that runs (empty without one): the file a step
+// draws from when another tool made its input.
+const std::string& ArgumentoPaso();
 std::vector<std::string> NombresPasos();
 
 } // namespace art

@@ -107,8 +107,18 @@ RegistroPaso::RegistroPaso(const char* name, std::function<Salida()> make)
     Registro()[name] = std::move(make);
 }
 
-bool EjecutaPaso(const std::string& stage, const std::string& name)
+namespace {
+std::string g_argumento;
+} // namespace
+
+const std::string& ArgumentoPaso() { return g_argumento; }
+
+bool EjecutaPaso(const std::string& stage, const std::string& paso)
 {
+    // "name=argument": a step that reads a file made by another tool.
+    const size_t igual = paso.find('=');
+    const std::string name = paso.substr(0, igual);
+    g_argumento = igual == std::string::npos ? std::string() : paso.substr(igual + 1);
     auto it = Registro().find(name);
     if (it == Registro().end()) {
         std::fprintf(stderr, "mg_art: no step named %s\n", name.c_str());

@@ -1,5 +1,6 @@
 // mg_art <stage folder> <step>...: draws the pictures and packages of the
-// named steps into the stage folder. `mg_art --list` names the steps.
+// named steps into the stage folder ("step=file" for a step that draws from
+// another tool's output). `mg_art --list` names the steps.
 #include "Arte.h"
 
 #include <cstdio>
