@@ -205,7 +205,8 @@ void QuitaRepetidas(Figura& f)
         for (const Punto& p : t.piezas) {
             const Punto campo{512.0 + t.origen.x + p.x, 384.0 + t.origen.y + p.y};
             bool cerca = false;
-            for (const Punto& q : vistas) cerca = cerca || Distancia(q, campo) < kDistanciaMinima;
+            // With room for the rounding to whole points of the figure file.
+            for (const Punto& q : vistas) cerca = cerca || Distancia(q, campo) < kDistanciaMinima + 1.5;
             if (cerca) continue;
             vistas.push_back(campo);
             quedan.push_back(p);
@@ -365,7 +366,9 @@ std::vector<Figura> LeeSellos(const std::string& ruta, const std::vector<Figura>
 
 std::string CompruebaPosiciones(const Figura& f)
 {
-    const std::vector<Punto> p = f.Posiciones();
+    // As the figure file gives them: whole points.
+    std::vector<Punto> p = f.Posiciones();
+    for (Punto& q : p) q = {static_cast<double>(std::lround(q.x)), static_cast<double>(std::lround(q.y))};
     std::string errores;
     for (size_t i = 0; i < p.size(); ++i) {
         const long x = std::lround(p[i].x), y = std::lround(p[i].y);
