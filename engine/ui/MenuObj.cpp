@@ -1,7 +1,7 @@
 #include "engine/ui/MenuObj.h"
 
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/core/EnlaceAplicacion.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
@@ -73,7 +73,7 @@ void RecargaRecursosEnUso()
 // list; without a core it is dropped.
 void PublicaEvento(int iTipo, int iValor, const char* szTexto)
 {
-    if (g_pAplicacion) g_pAplicacion->EnviaEvento(iTipo, iValor, szTexto, -1);
+    EnlaceAplicacion()->EnviaEvento(iTipo, iValor, szTexto, -1);
 }
 
 // One frame layer's share of the style's flag bits (layer 1: the low byte).
@@ -902,8 +902,8 @@ void CMenuObj::EscribeClase(FitxerComandes* f, const char* szTipo)
 
 const EstiloObjeto* CMenuObj::EstiloActual() const
 {
-    if (m_iEstilo == -1 || !g_pAplicacion) return nullptr;
-    return g_pAplicacion->Estilo(m_iEstilo);
+    if (m_iEstilo == -1) return nullptr;
+    return EnlaceAplicacion()->Estilo(m_iEstilo);
 }
 
 void CMenuObj::AnimaEstilo()
