@@ -2,6 +2,7 @@
 
 #include "engine/audio/SistemaSonido.h"
 #include "engine/core/Aplicacion.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
@@ -943,7 +944,7 @@ bool CMenuObj::CreaPaquetes()
             return false;
     }
     // The editor's handle icons; without a package cache there are none.
-    CopiaPaquete(kPaqueteEditor, &m_edicion.m_pIconos);
+    CopiaPaquete(motor::paquete::ICONOS_EDITOR, &m_edicion.m_pIconos);
     return true;
 }
 

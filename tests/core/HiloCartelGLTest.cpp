@@ -1,6 +1,7 @@
 // The loading-sign thread on the real window: it draws and presents with a
 // context of its own while the main thread stalls creating textures.
 #include "engine/core/Aplicacion.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
@@ -185,9 +186,8 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
 {
     mgtest::CarpetaUsuariProva carpeta("hilo-cartel-captura");
     plat::SetDataRoot(MG_TEST_DATA_ROOT);
-    ASSERT_TRUE(IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                               "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                               "Marrowgate", true, ListaFonts));
+    ASSERT_TRUE(IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                               motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true, ListaFonts));
     CAplicacion& app = *g_pAplicacion;
     ASSERT_NE(app.SpriteCaptura(), nullptr);
     CCartelCaptura cartel;
