@@ -1,6 +1,6 @@
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/CatalogoMotor.h"
-#include "engine/core/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "kit/BucleAplicacion.h"
 

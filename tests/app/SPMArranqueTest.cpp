@@ -1,14 +1,14 @@
 // Start-up brings up the effects cache and the package cache at their rows;
 // the application core's pointer cursors and fade overlay draw from their
 // packages; shutdown takes both down.
-#include "kit/ServeisFitxers.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorRatones.h"
-#include "engine/core/Sistemas.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
+#include "kit/ServeisFitxers.h"
 #include "platform/Paths.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"

@@ -1,6 +1,6 @@
 // Reading .FLI files through the command-file reader.
 #include "engine/core/CatalogoMotor.h"
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 #include "kit/ServeisFitxers.h"
 
 #include <gtest/gtest.h>
