@@ -2,6 +2,7 @@
 
 #include "engine/core/GestorRatones.h"
 #include "engine/graphics/GestorSPMs.h"
+#include "game/CatalogoJuego.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,7 +56,7 @@ bool CBolaTablero::Inicia(int orden, float x, float y, int tiempoDesvanecer, int
     m_iTiempoBrillo = tiempoBrillo;
     m_iContadorBrillo = tiempoBrillo;
 
-    if (!CopiaDelCache(m_Diamantes, PAQUETE_DIAMANTES) || !CopiaDelCache(m_Aro, PAQUETE_ARO_BOLA)) {
+    if (!CopiaDelCache(m_Diamantes, juego::paquete::DIAMANTES) || !CopiaDelCache(m_Aro, PAQUETE_ARO_BOLA)) {
         Libera();
         return false;
     }

@@ -13,7 +13,7 @@
 class Sprite;
 struct JugadaTrazada;
 
-#define PAQUETE_DIAMANTES "data\\Graficos\\Ingame\\SetDeBolas\\Diamantes.SPM"
+// The ring of a taken piece (drawn with the loading sign's art).
 #define PAQUETE_ARO_BOLA "Data\\Graficos\\Ingame\\SeleccionYLineas\\AroDeTextoMaida.SPM"
 
 enum EstadoBola {

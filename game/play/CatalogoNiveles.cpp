@@ -1,6 +1,9 @@
 #include "game/play/CatalogoNiveles.h"
 
-#include <cstdio>
+#include "game/CatalogoJuego.h"
+
+#include <cstring>
+#include <vector>
 
 const char* const NombresDificultad[NUM_DIFICULTADES_NIVEL] = {"Pasatiempos", "Puzzle", "Desafio", "Heroico"};
 
@@ -10,26 +13,20 @@ const char* const NombresSoloSellos[MAX_PARTES_GRUPO] = {"Primero", "Segundo", "
 
 namespace {
 
-std::string RutaFila(int dificultad, int grupo, int parte)
+// The level files are rows of the game's content catalogue, in the table's
+// order.
+std::vector<const char*> RutasDelCatalogo()
 {
-    const std::string dif = NombresDificultad[dificultad];
-    char nombre[32];
-    if (grupo < NUM_CAPITULOS_HISTORIA) {
-        std::snprintf(nombre, sizeof nombre, "Cap_%02d_%d", grupo + 2, parte);
-        return "Data\\Niveles\\ModoHistoria\\" + dif + "\\" + nombre + ".lvl";
-    }
-    switch (grupo) {
-    case GRUPO_RAPIDA: return "Data\\Niveles\\ModoHistoria\\" + dif + "\\Rapida.lvl";
-    case GRUPO_SOLO_SELLOS: return "Data\\Niveles\\SoloSellos\\" + dif + "\\" + NombresSoloSellos[parte] + ".lvl";
-    case GRUPO_SOLO_ATAQUES:
-        return "Data\\Niveles\\SoloAtaques\\" + dif + (parte == 0 ? "\\Jugar.lvl" : "\\JugarSinFin.lvl");
-    default: return "Data\\Niveles\\SoloConcentrar\\" + dif + (parte == 0 ? "\\JugarA10.lvl" : "\\JugarSinFin.lvl");
-    }
+    std::vector<const char*> r;
+    for (const FilaCatalogo& f : juego::kCatalogo)
+        if (f.tipo == TipoContenido::Fichero && std::strcmp(f.clase, "CTablaNiveles") == 0) r.push_back(f.nombre);
+    return r;
 }
 
 std::array<FilaCatalogoNiveles, NUM_FILAS_CATALOGO> ConstruyeCatalogo()
 {
     std::array<FilaCatalogoNiveles, NUM_FILAS_CATALOGO> filas;
+    const std::vector<const char*> rutas = RutasDelCatalogo();
     size_t i = 0;
     for (int d = 0; d < NUM_DIFICULTADES_NIVEL; ++d)
         for (int g = 0; g < NUM_GRUPOS_NIVEL; ++g)
@@ -39,7 +36,9 @@ std::array<FilaCatalogoNiveles, NUM_FILAS_CATALOGO> ConstruyeCatalogo()
                 f.m_iParte = p;
                 f.m_iDificultad = d;
                 f.m_iTutorial = (g < NUM_CAPITULOS_HISTORIA && p == 0) ? g : TUTORIAL_NINGUNO;
-                f.m_sRuta = RutaFila(d, g, p);
+                // A row missing from the content catalogue names no file (the
+                // level table then fails at start-up, naming the slot).
+                f.m_sRuta = i - 1 < rutas.size() ? rutas[i - 1] : "";
             }
     return filas;
 }

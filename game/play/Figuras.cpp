@@ -1,5 +1,7 @@
 #include "game/play/Figuras.h"
 
+#include "game/CatalogoJuego.h"
+
 #include "engine/core/GestorComandes.h"
 #include "engine/core/Lista.h"
 #include "engine/core/Temporizador.h"
@@ -14,66 +16,81 @@
 
 TransformacionFigura g_TransformacionCarga;
 
+namespace {
+
+// A figure file's name below Data\Tapices\Trazar\ or Data\Tapices\Figura\ (the
+// content catalogue holds the whole data name).
+constexpr const char* Trazar(const char* ruta) { return ruta + sizeof("Data\\Tapices\\Trazar\\") - 1; }
+constexpr const char* Figura(const char* ruta) { return ruta + sizeof("Data\\Tapices\\Figura\\") - 1; }
+
+} // namespace
+
+namespace fig = juego::fichero;
+
 const char* const NombresFigurasTrazado[NUM_TAPICES_TRAZAR] = {
-    "02_01_20.TPZ", "02_02_20.TPZ", "03_01_21.TPZ", "03_02_21.TPZ", "03_03_22.TPZ", "04_01_22.TPZ", "04_02_23.TPZ",
-    "04_03_23.TPZ", "04_04_24.TPZ", "05_01_24.TPZ", "06_01_25.TPZ", "06_02_25.TPZ", "06_03_26.TPZ", "06_04_26.TPZ",
-    "06_05_27.TPZ", "07_01_27.TPZ", "07_02_28.TPZ", "07_03_28.TPZ", "07_04_29.TPZ", "07_05_29.TPZ", "08_01_30.TPZ",
-    "08_02_30.TPZ", "09_01_31.TPZ", "09_02_31.TPZ", "09_03_32.TPZ", "09_04_32.TPZ", "09_05_33.TPZ", "09_06_33.TPZ",
-    "10_01_34.TPZ", "10_02_34.TPZ", "11_01_35.TPZ", "11_02_35.TPZ", "11_03_36.TPZ"};
+    Trazar(fig::TRAZAR_02_01_20), Trazar(fig::TRAZAR_02_02_20), Trazar(fig::TRAZAR_03_01_21), Trazar(fig::TRAZAR_03_02_21),
+    Trazar(fig::TRAZAR_03_03_22), Trazar(fig::TRAZAR_04_01_22), Trazar(fig::TRAZAR_04_02_23), Trazar(fig::TRAZAR_04_03_23),
+    Trazar(fig::TRAZAR_04_04_24), Trazar(fig::TRAZAR_05_01_24), Trazar(fig::TRAZAR_06_01_25), Trazar(fig::TRAZAR_06_02_25),
+    Trazar(fig::TRAZAR_06_03_26), Trazar(fig::TRAZAR_06_04_26), Trazar(fig::TRAZAR_06_05_27), Trazar(fig::TRAZAR_07_01_27),
+    Trazar(fig::TRAZAR_07_02_28), Trazar(fig::TRAZAR_07_03_28), Trazar(fig::TRAZAR_07_04_29), Trazar(fig::TRAZAR_07_05_29),
+    Trazar(fig::TRAZAR_08_01_30), Trazar(fig::TRAZAR_08_02_30), Trazar(fig::TRAZAR_09_01_31), Trazar(fig::TRAZAR_09_02_31),
+    Trazar(fig::TRAZAR_09_03_32), Trazar(fig::TRAZAR_09_04_32), Trazar(fig::TRAZAR_09_05_33), Trazar(fig::TRAZAR_09_06_33),
+    Trazar(fig::TRAZAR_10_01_34), Trazar(fig::TRAZAR_10_02_34), Trazar(fig::TRAZAR_11_01_35), Trazar(fig::TRAZAR_11_02_35),
+    Trazar(fig::TRAZAR_11_03_36)};
 
 const std::array<FilaFiguraGaleria, NUM_FILAS_GALERIA> TablaFigurasGaleria = {{
-    {"03_01_LaAmpolla.TPZ", 0},
-    {"03_02_LaDuda.TPZ", 1},
-    {"03_03_ElEscudo.TPZ", 2},
-    {"04_01_ElPan.TPZ", 3},
-    {"04_02_LaRisa.TPZ", 4},
-    {"04_03_LaDuda.TPZ", 5},
-    {"04_04_LaAmistad.TPZ", 6},
-    {"05_01_ElMiedo.TPZ", 7},
-    {"06_00_LaBurla.TPZ", 8},
-    {"06_01_LaTristeza.TPZ", 9},
-    {"06_02_LaEnvidia.TPZ", 10},
-    {"06_03_LaAlegria.TPZ", 11},
-    {"06_04_ElEnfado.TPZ", 12},
-    {"06_05_LaLuchaDePoderes.TPZ", 13},
-    {"07_01_LaAutoridad.TPZ", 14},
-    {"07_02_LaInocencia.TPZ", 15},
-    {"07_03_LaIntriga.TPZ", 16},
-    {"07_04_ElGrito.TPZ", 17},
-    {"07_05_ElTerror.TPZ", 18},
-    {"08_01_LaFuerza.TPZ", 19},
-    {"08_02_LaDagaDelAsesino.TPZ", 29},
-    {"09_01_LaMuerte.TPZ", 20},
-    {"09_02_LaInocenciaIIElBebe.TPZ", 21},
-    {"09_03_LaRabia.TPZ", 22},
-    {"09_04_LaVerdad.TPZ", 23},
-    {"09_05_ElEscudoVictorioso.TPZ", 24},
-    {"09_06_ElLibroVictorioso.TPZ", 25},
-    {"10_01_LaEsperanza.TPZ", 26},
-    {"10_02_LaLocura.TPZ", 27},
-    {"11_01_LaMuerteII.TPZ", 28},
-    {"11_02_LaMaldad.TPZ", 30},
-    {"11_03_ElCandil.TPZ", 31},
-    {"11_04_Orrindale.TPZ", 32},
-    {"12_01_ElAmorDeUnaMadre.TPZ", 33},
-    {"12_02_EscudoConElCorazonDeFuego.TPZ", 34},
-    {"12_03_ElAmorFraternal.TPZ", 35},
-    {"12_04_LaFuerzaEncontrada.TPZ", 36},
-    {"13_00_MultiElLinaje.TPZ", 37},
-    {"13_00_MultiElLinaje.TPZ", 38},
-    {"13_00_MultiElLinaje.TPZ", 39},
-    {"13_01_MultiDesamor.TPZ", 40},
-    {"13_01_MultiDesamor.TPZ", 41},
-    {"13_01_MultiDesamor.TPZ", 42},
-    {"13_01_MultiDesamor.TPZ", 43},
-    {"13_02_MultiElOdio.TPZ", 44},
-    {"13_02_MultiElOdio.TPZ", 45},
-    {"13_02_MultiElOdio.TPZ", 46},
-    {"13_02_MultiElOdio.TPZ", 47},
-    {"13_03_MultiElPerdon.TPZ", 48},
-    {"13_03_MultiElPerdon.TPZ", 49},
-    {"13_03_MultiElPerdon.TPZ", 50},
-    {"13_03_MultiElPerdon.TPZ", 51},
+    {Figura(fig::FIGURA_03_01_LAAMPOLLA), 0},
+    {Figura(fig::FIGURA_03_02_LADUDA), 1},
+    {Figura(fig::FIGURA_03_03_ELESCUDO), 2},
+    {Figura(fig::FIGURA_04_01_ELPAN), 3},
+    {Figura(fig::FIGURA_04_02_LARISA), 4},
+    {Figura(fig::FIGURA_04_03_LADUDA), 5},
+    {Figura(fig::FIGURA_04_04_LAAMISTAD), 6},
+    {Figura(fig::FIGURA_05_01_ELMIEDO), 7},
+    {Figura(fig::FIGURA_06_00_LABURLA), 8},
+    {Figura(fig::FIGURA_06_01_LATRISTEZA), 9},
+    {Figura(fig::FIGURA_06_02_LAENVIDIA), 10},
+    {Figura(fig::FIGURA_06_03_LAALEGRIA), 11},
+    {Figura(fig::FIGURA_06_04_ELENFADO), 12},
+    {Figura(fig::FIGURA_06_05_LALUCHADEPODERES), 13},
+    {Figura(fig::FIGURA_07_01_LAAUTORIDAD), 14},
+    {Figura(fig::FIGURA_07_02_LAINOCENCIA), 15},
+    {Figura(fig::FIGURA_07_03_LAINTRIGA), 16},
+    {Figura(fig::FIGURA_07_04_ELGRITO), 17},
+    {Figura(fig::FIGURA_07_05_ELTERROR), 18},
+    {Figura(fig::FIGURA_08_01_LAFUERZA), 19},
+    {Figura(fig::FIGURA_08_02_LADAGADELASESINO), 29},
+    {Figura(fig::FIGURA_09_01_LAMUERTE), 20},
+    {Figura(fig::FIGURA_09_02_LAINOCENCIAIIELBEBE), 21},
+    {Figura(fig::FIGURA_09_03_LARABIA), 22},
+    {Figura(fig::FIGURA_09_04_LAVERDAD), 23},
+    {Figura(fig::FIGURA_09_05_ELESCUDOVICTORIOSO), 24},
+    {Figura(fig::FIGURA_09_06_ELLIBROVICTORIOSO), 25},
+    {Figura(fig::FIGURA_10_01_LAESPERANZA), 26},
+    {Figura(fig::FIGURA_10_02_LALOCURA), 27},
+    {Figura(fig::FIGURA_11_01_LAMUERTEII), 28},
+    {Figura(fig::FIGURA_11_02_LAMALDAD), 30},
+    {Figura(fig::FIGURA_11_03_ELCANDIL), 31},
+    {Figura(fig::FIGURA_11_04_ORRINDALE), 32},
+    {Figura(fig::FIGURA_12_01_ELAMORDEUNAMADRE), 33},
+    {Figura(fig::FIGURA_12_02_ESCUDOCONELCORAZONDEFUEGO), 34},
+    {Figura(fig::FIGURA_12_03_ELAMORFRATERNAL), 35},
+    {Figura(fig::FIGURA_12_04_LAFUERZAENCONTRADA), 36},
+    {Figura(fig::FIGURA_13_00_MULTIELLINAJE), 37},
+    {Figura(fig::FIGURA_13_00_MULTIELLINAJE), 38},
+    {Figura(fig::FIGURA_13_00_MULTIELLINAJE), 39},
+    {Figura(fig::FIGURA_13_01_MULTIDESAMOR), 40},
+    {Figura(fig::FIGURA_13_01_MULTIDESAMOR), 41},
+    {Figura(fig::FIGURA_13_01_MULTIDESAMOR), 42},
+    {Figura(fig::FIGURA_13_01_MULTIDESAMOR), 43},
+    {Figura(fig::FIGURA_13_02_MULTIELODIO), 44},
+    {Figura(fig::FIGURA_13_02_MULTIELODIO), 45},
+    {Figura(fig::FIGURA_13_02_MULTIELODIO), 46},
+    {Figura(fig::FIGURA_13_02_MULTIELODIO), 47},
+    {Figura(fig::FIGURA_13_03_MULTIELPERDON), 48},
+    {Figura(fig::FIGURA_13_03_MULTIELPERDON), 49},
+    {Figura(fig::FIGURA_13_03_MULTIELPERDON), 50},
+    {Figura(fig::FIGURA_13_03_MULTIELPERDON), 51},
 }};
 
 namespace {

@@ -50,14 +50,4 @@ std::vector<std::string> SalidasNiveles(const std::string& fuentes)
     return r;
 }
 
-std::vector<std::string> SalidasSellos(const std::string& fuentes)
-{
-    std::vector<std::string> r;
-    for (const std::string& n : ImagenesSellos(fuentes)) {
-        r.push_back("Data/Graficos/Sellos/SPM/" + n + ".SPM");
-        r.push_back("Data/Graficos/Sellos/SPM/" + n + ".png");
-    }
-    return r;
-}
-
 } // namespace niveles

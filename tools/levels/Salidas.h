@@ -9,8 +9,6 @@ namespace niveles {
 // Below the data stage, with '/' separators: the level files, the figure
 // files and the wave files.
 std::vector<std::string> SalidasNiveles(const std::string& fuentes);
-// The seal pictures the art tool draws: each package and its atlas.
-std::vector<std::string> SalidasSellos(const std::string& fuentes);
 // Picture names of the seal sources, in order.
 std::vector<std::string> ImagenesSellos(const std::string& fuentes);
 

@@ -8,6 +8,7 @@
 #include "Formas.h"
 #include "Oleadas.h"
 #include "Salidas.h"
+#include "game/CatalogoJuego.h"
 #include "game/play/Figuras.h"
 
 #include <algorithm>
@@ -88,10 +89,26 @@ int main(int argc, char** argv)
             EscribeFichero(stage / ConBarras(s.ruta), s.texto);
             if (!escritos.insert(ConBarras(s.ruta)).second) throw ErrorFuente(s.ruta + " written twice");
         }
-        // What was written is what the build was told.
+        // What was written is what the build was told, and what the content
+        // catalogue names; the seals' pictures are its picture rows.
         const std::vector<std::string> lista = SalidasNiveles(fuentes);
         const std::set<std::string> esperados(lista.begin(), lista.end());
         if (esperados != escritos) throw ErrorFuente("the files written differ from the listed outputs");
+        std::set<std::string> filas, imagenes, filasImagenes;
+        for (const FilaCatalogo& f : juego::kCatalogo) {
+            const std::string n = ConBarras(f.nombre);
+            if (f.tipo == TipoContenido::Fichero && (n.rfind("Data/Niveles/", 0) == 0 || n.rfind("Data/Tapices/", 0) == 0))
+                filas.insert(n);
+            if (f.tipo == TipoContenido::Paquete && std::string(f.id).rfind("paquete::SELLO_", 0) == 0)
+                filasImagenes.insert(RutaImagenSello(n.substr(n.find_last_of('/') + 1, n.size() - n.find_last_of('/') - 5)));
+        }
+        for (const std::string& s : escritos)
+            if (!filas.count(s)) throw ErrorFuente(s + " is no row of the content catalogue (game/CatalogoJuego.def)");
+        for (const std::string& s : filas)
+            if (!escritos.count(s)) throw ErrorFuente("the content catalogue names " + s + ", which no source makes");
+        for (const std::string& s : ImagenesSellos(fuentes)) imagenes.insert(RutaImagenSello(s));
+        if (imagenes != filasImagenes)
+            throw ErrorFuente("the seal pictures of the sources differ from the catalogue's SELLO_ package rows");
 
         EscribeFichero(argv[4], curva.informe);
     } catch (const std::exception& e) {

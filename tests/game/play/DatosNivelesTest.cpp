@@ -6,6 +6,7 @@
 #include "engine/core/Lista.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Temporizador.h"
+#include "game/CatalogoJuego.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/Figuras.h"
 #include "game/play/Solucionador.h"
@@ -19,6 +20,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <cstring>
 #include <strings.h>
 #include <vector>
 
@@ -92,9 +94,9 @@ protected:
         std::set<std::string> r;
         for (const char* n : NombresFigurasTrazado) r.insert(std::string("Trazar\\") + n);
         for (const FilaFiguraGaleria& g : TablaFigurasGaleria) r.insert(std::string("Figura\\") + g.m_pszFigura);
-        for (const char* n : {"EstrellaSimple", "ElLibro", "LaPrimeraPartida", "Optimizar3Lineas", "Optimizar4Lineas",
-                              "Optimizar5Lineas", "LaPesadilla", "LosOjosDelMal", "LaEnfermedad", "LaLealtad"})
-            r.insert(std::string("Tutos\\") + n + ".TPZ");
+        // The tutorials' figures, as the content catalogue names them.
+        for (const FilaCatalogo& f : juego::kCatalogo)
+            if (std::string(f.id).rfind("fichero::TUTOS_", 0) == 0) r.insert(std::string(f.nombre).substr(strlen(CARPETA_TAPICES)));
         for (const FilaCatalogoNiveles& f : CatalogoNiveles()) {
             const RegistroNivel& n = Nivel(f.m_iDificultad, f.m_iGrupo, f.m_iParte);
             if (!n.FIGURA.empty()) r.insert(n.FIGURA);
@@ -128,15 +130,14 @@ TEST_F(DatosNiveles, EveryNamedFigurePictureAndWaveFileExists)
             EXPECT_TRUE(Existe(n.ATAQUES_SOLOATAQUES)) << n.ATAQUES_SOLOATAQUES;
         }
     }
-    // The pictures of the tutorials, the gallery and the random seals pool.
-    for (const char* n : {"59_LaEstrella", "11_ElLibro", "10_ElUno", "23_LaPesadilla", "07_LosOjosDelMal", "04_LaEnfermedad",
-                          "60_LaFidelidad", "38_ElPoder", "37_LaVida", "47_LaNobleza", "58_Orrindale", "26_ElCandil",
-                          "33_LaMuerte", "42_LosTresCorazones"})
-        imagenes.insert(std::string("Data\\Graficos\\Sellos\\SPM\\") + n + ".SPM");
+    // Every seal picture the catalogue names (the tutorials', the gallery's
+    // and the random seals pool's too).
+    for (const FilaCatalogo& f : juego::kCatalogo)
+        if (std::string(f.id).rfind("paquete::SELLO_", 0) == 0) imagenes.insert(f.nombre);
     imagenes.erase("");
     EXPECT_GE(imagenes.size(), 58u);
     for (const std::string& s : imagenes) EXPECT_TRUE(Existe(s)) << s;
-    EXPECT_TRUE(Existe(PAQUETE_DIAMANTES));
+    EXPECT_TRUE(Existe(juego::paquete::DIAMANTES));
 }
 
 TEST_F(DatosNiveles, FiguresAreSoundBoards)

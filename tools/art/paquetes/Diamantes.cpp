@@ -1,10 +1,11 @@
-// The board pieces: Data\Graficos\Ingame\SetDeBolas\Diamantes.SPM. Slots 0..7
+// The board pieces (juego::paquete::DIAMANTES). Slots 0..7
 // are the eight piece colours (7 is also the seal's shard), slots 10..17 the
 // same pieces in high contrast. Every colour has a cut of its own, so that a
 // piece reads by its shape as well as by its hue; the high-contrast set
 // paints the cuts flat and bright inside a heavy dark outline.
 #include "Arte.h"
 #include "Pinceles.h"
+#include "game/CatalogoJuego.h"
 
 #include <cmath>
 #include <vector>
@@ -122,19 +123,17 @@ Painter Gema(int color, bool contraste)
     };
 }
 
-Salida Diamantes()
+Paquete Diamantes()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Ingame\\SetDeBolas\\Diamantes.SPM";
-    p.atlas = "Data\\Graficos\\Ingame\\SetDeBolas\\Diamantes.png";
     p.comment = "Board pieces: colours 0..7 (7 the shard), high contrast 10..17";
     for (int c = 0; c < 8; ++c) {
         p.sprites.push_back({c, kLado, kLado, kLado / 2.0, kLado / 2.0, Gema(c, false)});
         p.sprites.push_back({10 + c, kLado, kLado, kLado / 2.0, kLado / 2.0, Gema(c, true)});
     }
-    return {{p}, {}};
+    return p;
 }
-RegistroPaso g_diamantes("diamantes", Diamantes);
+RegistroPaquete g_diamantes(juego::paquete::DIAMANTES, Diamantes);
 
 } // namespace
 } // namespace art

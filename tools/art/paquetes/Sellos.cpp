@@ -1,18 +1,21 @@
-// The seal pictures: one package per seal (Data\Graficos\Sellos\SPM\), drawn
-// from the shapes the level tool traces its shards along, so the picture the
+// The seal pictures (the catalogue's SELLO_ package rows), drawn from the
+// shapes the level tool traces the seals' shards along, so the picture the
 // cabalistic circle lights is the seal the player has just traced. The circle
 // draws sprite 0 at twice its size over the board's centre: the picture is
 // half the field's size, centred like the seal.
 //
-// Input: the shapes file mg_levels writes, given as the step's argument:
+// Input: the shapes file mg_levels writes, named by the environment variable
+// MG_FORMAS_SELLOS (the build sets it):
 //   IMAGEN = "name";  TRAZO = x, y, x, y, ...;  PIEZA = x, y;
 #include "Arte.h"
 #include "Pinceles.h"
+#include "game/CatalogoJuego.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -144,29 +147,49 @@ void PintaSello(cairo_t* cr, const Forma& f)
     }
 }
 
-Salida Sellos()
+// The shape of a picture: its file name without folder and extension.
+Paquete Sello(const std::string& nombre)
 {
-    Salida s;
-    for (const Forma& f : LeeFormas(ArgumentoPaso())) {
+    const char* ruta = std::getenv("MG_FORMAS_SELLOS");
+    if (!ruta) {
+        std::fprintf(stderr, "mg_art: the seal pictures need MG_FORMAS_SELLOS, the seals' shapes made by mg_levels\n");
+        std::exit(1);
+    }
+    for (const Forma& f : LeeFormas(ruta)) {
+        if (f.nombre != nombre) continue;
         double extension = 40.0;
         for (const auto& l : f.trazos)
             for (const P& p : l) extension = std::max({extension, std::fabs(p.x), std::fabs(p.y)});
         // Half the seal's size, with room for its halo.
         const int lado = 2 * static_cast<int>(std::ceil((extension + 36.0) / 2.0));
         Paquete p;
-        p.spm = "Data\\Graficos\\Sellos\\SPM\\" + f.nombre + ".SPM";
-        p.atlas = "Data\\Graficos\\Sellos\\SPM\\" + f.nombre + ".png";
         p.comment = "Seal " + f.nombre + ", drawn from the shape its shards are traced along";
         p.sprites.push_back({0, lado, lado, lado / 2.0, lado / 2.0, [f, lado](cairo_t* cr, double, double) {
                                  cairo_translate(cr, lado / 2.0, lado / 2.0);
                                  cairo_scale(cr, 0.5, 0.5);
                                  PintaSello(cr, f);
                              }});
-        s.packages.push_back(std::move(p));
+        return p;
     }
-    return s;
+    std::fprintf(stderr, "mg_art: the seals' shapes hold no %s\n", nombre.c_str());
+    std::exit(1);
 }
-RegistroPaso g_sellos("sellos", Sellos);
+
+// One painter per seal picture row.
+struct RegistroSellos {
+    std::vector<std::unique_ptr<RegistroPaquete>> registros;
+    RegistroSellos()
+    {
+        for (const FilaCatalogo& f : juego::kCatalogo) {
+            if (f.tipo != TipoContenido::Paquete || std::strncmp(f.id, "paquete::SELLO_", 15) != 0) continue;
+            std::string nombre = f.nombre;
+            nombre = nombre.substr(nombre.find_last_of('\\') + 1);
+            nombre = nombre.substr(0, nombre.find_last_of('.'));
+            registros.push_back(std::make_unique<RegistroPaquete>(f.nombre, [nombre] { return Sello(nombre); }));
+        }
+    }
+};
+RegistroSellos g_sellos;
 
 } // namespace
 } // namespace art
