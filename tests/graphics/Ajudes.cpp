@@ -73,12 +73,7 @@ void ProvaGrafics::Reinicia(bool bVentana, bool bTextures32) { ASSERT_TRUE(m_pSi
 
 void ProvaGrafics::LlegeixPantalla() { ASSERT_TRUE(plat::ReadFrame(&m_aPantalla)); }
 
-Pixel ProvaGrafics::At(int x, int y) const
-{
-    size_t i = (static_cast<size_t>(y) * plat::kFieldWidth + x) * 4;
-    if (i + 3 >= m_aPantalla.size()) return {-1, -1, -1, -1};
-    return {m_aPantalla[i], m_aPantalla[i + 1], m_aPantalla[i + 2], m_aPantalla[i + 3]};
-}
+Pixel ProvaGrafics::At(int x, int y) const { return kit::PixelDe(m_aPantalla, x, y); }
 
 void ProvaGrafics::Fons(uint8_t r, uint8_t g, uint8_t b)
 {

@@ -2,6 +2,7 @@
 // fixture with the window and the graphics system, and pixel reading.
 #pragma once
 #include "engine/graphics/Sistema2D.h"
+#include "kit/Pixel.h"
 #include "kit/ServeisFitxers.h"
 
 #include <gtest/gtest.h>
@@ -24,9 +25,7 @@ void EscriuPNGPla(const std::string& nom, int w, int h, uint8_t r, uint8_t g, ui
 // The folder the tests write their data into (the data root).
 std::string CarpetaDades();
 
-struct Pixel {
-    int r, g, b, a;
-};
+using kit::Pixel;
 
 class ProvaGrafics : public ::testing::Test {
 protected:

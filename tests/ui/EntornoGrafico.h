@@ -5,6 +5,7 @@
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "kit/ArbolMenus.h"
+#include "kit/Pixel.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
@@ -17,9 +18,7 @@
 
 namespace uitest {
 
-struct Pixel {
-    int r, g, b;
-};
+using kit::Pixel;
 
 class EntornoGrafico : public ::testing::Test {
 protected:
@@ -58,8 +57,7 @@ protected:
         if (m_pantalla.empty()) {
             EXPECT_TRUE(plat::ReadFrame(&m_pantalla));
         }
-        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
-        return {m_pantalla[i], m_pantalla[i + 1], m_pantalla[i + 2]};
+        return kit::PixelDe(m_pantalla, x, y);
     }
     void Olvida() { m_pantalla.clear(); }
 
