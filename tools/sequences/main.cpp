@@ -49,7 +49,8 @@ std::string NombreDato(const fs::path& ruta, const fs::path& raiz)
 
 int Construye(const fs::path& etapa, const fs::path& datos, const std::vector<std::string>& fuentes)
 {
-    Datos d({etapa.string(), datos.string()});
+    // The sources of data/ first: the stage may hold an older copy of them.
+    Datos d({datos.string(), etapa.string()});
     std::vector<Fallo> fallos;
     struct Salida {
         std::string nombre, origen;
@@ -71,14 +72,14 @@ int Construye(const fs::path& etapa, const fs::path& datos, const std::vector<st
         Compilada c = CompilaFuente(texto, f, &fallos);
         if (!c.bBien) continue;
         d.AnadeCompilada(nombre, c.registros);
-        salidas.push_back({nombre, NombreDato(fs::path(f), datos), std::move(c.registros)});
+        salidas.push_back({nombre, f, std::move(c.registros)});
     }
     // Checked once every source is known, so that they may nest each other.
     for (const Salida& s : salidas) {
         std::vector<Fallo> propios;
         Revisa(s.nombre, s.registros, d, &propios);
         // The faults name the source's lines.
-        for (Fallo& f : propios) f.fichero = (datos / s.origen).string();
+        for (Fallo& f : propios) f.fichero = s.origen;
         fallos.insert(fallos.end(), propios.begin(), propios.end());
     }
     if (!fallos.empty()) return Informa(fallos);
@@ -88,7 +89,7 @@ int Construye(const fs::path& etapa, const fs::path& datos, const std::vector<st
         const fs::path destino = etapa / rel;
         fs::create_directories(destino.parent_path());
         std::ofstream out(destino, std::ios::binary | std::ios::trunc);
-        out << TextoSec(s.registros, s.origen);
+        out << TextoSec(s.registros, NombreDato(fs::path(s.origen), datos));
         if (!out) {
             std::fprintf(stderr, "mg_sec: cannot write %s\n", destino.string().c_str());
             return 1;

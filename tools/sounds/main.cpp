@@ -190,6 +190,37 @@ bool Sonidos(const fs::path& etapa)
         fs::path r = datos / "Musica" / "Menus.ogg";
         ok &= Guarda(EscribeOgg(r.string(), p, 2, kTasa, 0.4f), r);
     }
+    { // The example sequence's chime: three glassy notes falling.
+        Pista p;
+        Campana(p, 0.0, 88, 0.6f, 0.35f, 0.2f);
+        Campana(p, 0.09, 84, 0.6f, 0.3f, -0.2f);
+        Campana(p, 0.18, 79, 0.8f, 0.3f, 0.0f);
+        p.Asegura(size_t(1.2 * kTasa));
+        Reverbera(p, 0.3f, 0.75f);
+        Recorta(p, size_t(1.0 * kTasa));
+        Normaliza(p, 0.65f);
+        fs::path r = datos / "Sonido" / "SecuenciaCampanilla.wav";
+        ok &= Guarda(EscribeWav(r.string(), p, 2), r);
+    }
+    { // Its long sound: a low swell of night air, four seconds.
+        Pista p;
+        Colchon(p, 0.0, 43, 4.0f, 0.12f, -0.3f);
+        Colchon(p, 0.4, 50, 3.4f, 0.08f, 0.3f);
+        Colchon(p, 1.2, 55, 2.6f, 0.05f, 0.0f);
+        p.Asegura(size_t(4.5 * kTasa));
+        Reverbera(p, 0.4f, 0.85f);
+        Recorta(p, size_t(4.0 * kTasa));
+        Normaliza(p, 0.5f);
+        fs::path r = datos / "Musica" / "SecuenciaViento.ogg";
+        ok &= Guarda(EscribeOgg(r.string(), p, 2, kTasa, 0.3f), r);
+    }
+    { // Its music: a short music-box loop in E minor.
+        Pista p = Compone(TemaGenerado({{52, 55, 59, 64}, {48, 52, 55, 60}, {50, 54, 57, 62}, {47, 51, 54, 59}},
+                                       {40, 36, 38, 35}, 31),
+                          72.0f, CAJA | COLCHON, 0.35f);
+        fs::path r = datos / "Musica" / "SecuenciaEjemplo.ogg";
+        ok &= Guarda(EscribeOgg(r.string(), p, 2, kTasa, 0.3f), r);
+    }
     { // Default music A: F major, bells over a pad.
         Pista p = Compone(TemaGenerado({{53, 57, 60, 64}, {55, 60, 64, 67}, {53, 57, 62, 65}, {53, 58, 62, 65}},
                                        {41, 48, 38, 46}, 7),
