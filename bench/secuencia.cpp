@@ -4,6 +4,7 @@
 //   update_us:  one Actualiza (the target is under 100 us)
 //   draw_calls: the device draws one Dibuja makes
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/GestorSPMs.h"
@@ -60,7 +61,7 @@ std::string Fuente(const std::string& paquete)
         linea(b);
     }
     for (int m = 0; m < 8; ++m) {
-        std::snprintf(b, sizeof b, "SONIDO = %d, \"Data\\Audio\\Sonido\\SeleccionarBoton.wav\";", m);
+        std::snprintf(b, sizeof b, "SONIDO = %d, \"%s\";", m, motor::muestra::EJEMPLO_CAMPANILLA);
         linea(b);
     }
     for (int e = 0; e < 128; ++e) {
@@ -96,8 +97,9 @@ struct Entorno {
         carpeta = fs::temp_directory_path() / ("mg_bench_secuencia_" + std::to_string(getpid()));
         fs::create_directories(carpeta);
         const fs::path spm = carpeta / "blanco.spm";
-        std::ofstream(spm) << "SPMVER = 1;\nSPRITE = 0, \"Data\\Graficos\\Menus\\CuadroBlanco.png\", 2, 2, 16, 16, 8, "
-                              "8, 0;\nANIMACIO = 0, 0, 10000;\nANIMACIO = 1, 0, 10000;\n";
+        // A white square cut from the fade veil's picture.
+        std::ofstream(spm) << "SPMVER = 1;\nSPRITE = 0, \"" << AtlasDePaquete(motor::paquete::CUADRO_BLANCO)
+                           << "\", 2, 2, 16, 16, 8, 8, 0;\nANIMACIO = 0, 0, 10000;\nANIMACIO = 1, 0, 10000;\n";
         const fs::path sec = carpeta / "banco.sec";
         std::ofstream(sec) << Fuente(spm.string());
         if (!secuencia.Carga(sec.string().c_str())) return;

@@ -1,5 +1,6 @@
 #include "Revision.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/RegistroSPM.h"
 #include "platform/Paths.h"
@@ -85,7 +86,7 @@ bool Datos::RanuraMusica(const std::string& nombre)
     if (!m_ranuras) {
         m_ranuras = std::make_unique<std::set<std::string>>();
         std::string texto;
-        const std::string ruta = Ruta("Data\\Audio\\ConfigMusica.CRM");
+        const std::string ruta = Ruta(motor::fichero::CONFIG_MUSICA);
         if (!ruta.empty() && LeeFichero(ruta, &texto)) {
             RecorreComandos(texto, [&](CGestorComandes& g, FitxerComandes& f, int) {
                 const char* n = g.NomComanda(&f);

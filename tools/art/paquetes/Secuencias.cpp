@@ -4,6 +4,8 @@
 // the wand that traces, the gold chain, a seal, a curse, a coin).
 #include "Arte.h"
 #include "Pinceles.h"
+#include "engine/core/CatalogoMotor.h"
+#include "game/CatalogoJuego.h"
 
 #include <cmath>
 
@@ -126,8 +128,6 @@ void Hilo(cairo_t* cr, double w, double h)
 Paquete PaqueteEjemplo()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Secuencias\\Ejemplo.SPM";
-    p.atlas = "Data\\Graficos\\Secuencias\\Ejemplo.png";
     p.comment = "The example sequence: a girl (0 stands, 1 walks), a lantern (2), a sparkle (3) and a gold thread "
                 "(slot 20, for lines)";
     AnadeFrames(p, 0, 2, 48, 64, 24, 60, Figura);
@@ -146,8 +146,6 @@ Paquete PaqueteEjemplo()
 Paquete PaqueteCielo()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Secuencias\\Cielo.SPM";
-    p.atlas = "Data\\Graficos\\Secuencias\\Cielo.png";
     p.comment = "A tile of night sky with stars, for a scrolling layer (animation 1)";
     Sprite s{0, 128, 128, 0, 0, [](cairo_t* cr, double w, double h) {
                  Fuente(cr, kNoche);
@@ -168,8 +166,6 @@ Paquete PaqueteCielo()
 Paquete PaqueteNiebla()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Secuencias\\Niebla.SPM";
-    p.atlas = "Data\\Graficos\\Secuencias\\Niebla.png";
     p.comment = "A tile of drifting violet mist, for a scrolling layer (animation 1)";
     p.sprites.push_back({0, 256, 128, 0, 0, [](cairo_t* cr, double w, double h) {
                              for (int i = 0; i < 3; ++i) {
@@ -187,8 +183,9 @@ Paquete PaqueteNiebla()
     return p;
 }
 
-Salida Ejemplo() { return {{PaqueteEjemplo(), PaqueteCielo(), PaqueteNiebla()}, {}}; }
-RegistroPaso g_ejemplo("secuencias", Ejemplo);
+RegistroPaquete g_ejemplo(motor::paquete::EJEMPLO, PaqueteEjemplo);
+RegistroPaquete g_cielo(motor::paquete::EJEMPLO_CIELO, PaqueteCielo);
+RegistroPaquete g_niebla(motor::paquete::EJEMPLO_NIEBLA, PaqueteNiebla);
 
 // ---- the animated help's pieces ----
 
@@ -315,11 +312,9 @@ void Moneda(cairo_t* cr, double w, double h)
     (void)h;
 }
 
-Salida PiezasAyuda()
+Paquete PiezasAyuda()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\AyudaAnimada\\Piezas.SPM";
-    p.atlas = "Data\\Graficos\\AyudaAnimada\\Piezas.png";
     p.comment = "The animated help's pieces: diamonds 0-3, shard 4, wand 5, sparkle 6, seal 7, curse 8, coin 9, "
                 "gold chain 20 (for lines); animation n shows slot n";
     p.sprites.push_back({0, 40, 40, 20, 20, Diamante(0xFFB0B8, 0xE83A4A, 0x8A1020)});
@@ -334,9 +329,9 @@ Salida PiezasAyuda()
     p.sprites.push_back({9, 30, 30, 15, 15, Moneda});
     p.sprites.push_back({20, 32, 14, 0, 7, Hilo});
     for (int i = 0; i <= 9; ++i) p.animations.push_back({i, {{i, 10000}}});
-    return {{p}, {}};
+    return p;
 }
-RegistroPaso g_piezasAyuda("ayudaanimada", PiezasAyuda);
+RegistroPaquete g_piezasAyuda(juego::paquete::PIEZAS_AYUDA, PiezasAyuda);
 
 } // namespace
 } // namespace art
