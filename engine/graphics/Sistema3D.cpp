@@ -83,8 +83,10 @@ void CSistema3D::PosaCamera(const Vector3D& ull, const Vector3D& objectiu, float
 
 void CSistema3D::PosaProjeccio(float fDesplX, float fDesplY, float fZoom, float fFov)
 {
-    m_fDesplX = fDesplX / 512.0f;
-    m_fDesplY = -fDesplY / 512.0f;
+    // Points of the field to projection units: half the field's width
+    // across, half its height down (up in projection units).
+    m_fDesplX = fDesplX / (kAmpladaCamp / 2.0f);
+    m_fDesplY = -fDesplY / (kAlcadaCamp / 2.0f);
     m_fZoom = fZoom;
     m_fFov = fFov;
 }

@@ -103,7 +103,8 @@ public:
     // ---- camera and projection ----
     // Left-handed look-at with up = (sin roll, cos roll, 0).
     void PosaCamera(const Vector3D& ull, const Vector3D& objectiu, float fRoll);
-    // Shifts in points of the field, zoom, field of view along y.
+    // Shifts in points of the field (the picture of the origin moves by
+    // them on the screen), zoom, field of view along y.
     void PosaProjeccio(float fDesplX, float fDesplY, float fZoom, float fFov);
     void ProjeccioPerDefecte() { PosaProjeccio(0.0f, 0.0f, 1.0f, kFovPerDefecte); }
     // The projection for a target of that size (the field: 1024 by 768).
