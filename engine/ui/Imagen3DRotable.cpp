@@ -186,41 +186,26 @@ void CImagen3DRotable::PonSprite3D(const CSprite3D* pSprite, float fEscala)
     }
 }
 
-void CImagen3DRotable::PonMinimoY(float f)
+namespace {
+// A new limit of a range also moves the value inside it.
+void PonMinimo(float f, float* pMinimo, float* pValor)
 {
-    m_fPitchMin = f;
-    m_fPitch = std::max(m_fPitch, f);
+    *pMinimo = f;
+    *pValor = std::max(*pValor, f);
 }
+void PonMaximo(float f, float* pMaximo, float* pValor)
+{
+    *pMaximo = f;
+    *pValor = std::min(*pValor, f);
+}
+} // namespace
 
-void CImagen3DRotable::PonMaximoY(float f)
-{
-    m_fPitchMax = f;
-    m_fPitch = std::min(m_fPitch, f);
-}
-
-void CImagen3DRotable::PonMinimoZ(float f)
-{
-    m_fRollMin = f;
-    m_fRoll = std::max(m_fRoll, f);
-}
-
-void CImagen3DRotable::PonMaximoZ(float f)
-{
-    m_fRollMax = f;
-    m_fRoll = std::min(m_fRoll, f);
-}
-
-void CImagen3DRotable::PonMinimoZoom(float f)
-{
-    m_fDistanciaMin = f;
-    m_fDistancia = std::max(m_fDistancia, f);
-}
-
-void CImagen3DRotable::PonMaximoZoom(float f)
-{
-    m_fDistanciaMax = f;
-    m_fDistancia = std::min(m_fDistancia, f);
-}
+void CImagen3DRotable::PonMinimoY(float f) { PonMinimo(f, &m_fPitchMin, &m_fPitch); }
+void CImagen3DRotable::PonMaximoY(float f) { PonMaximo(f, &m_fPitchMax, &m_fPitch); }
+void CImagen3DRotable::PonMinimoZ(float f) { PonMinimo(f, &m_fRollMin, &m_fRoll); }
+void CImagen3DRotable::PonMaximoZ(float f) { PonMaximo(f, &m_fRollMax, &m_fRoll); }
+void CImagen3DRotable::PonMinimoZoom(float f) { PonMinimo(f, &m_fDistanciaMin, &m_fDistancia); }
+void CImagen3DRotable::PonMaximoZoom(float f) { PonMaximo(f, &m_fDistanciaMax, &m_fDistancia); }
 
 void CImagen3DRotable::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor)
 {
