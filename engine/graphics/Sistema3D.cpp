@@ -1,5 +1,6 @@
 #include "engine/graphics/Sistema3D.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/Bitmap.h"
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/Sistema2D.h"
@@ -444,7 +445,7 @@ bool CSistema3D::CreaCubDepuracio()
     }
     const float uv[4][2] = {{0, 1}, {0, 0}, {1, 1}, {1, 0}};
     for (const auto& c : uv) AfegeixCoordTextura(m, c[0], c[1]);
-    EntradaTextura* t = CreaTextura(kTexturaCub, true, false);
+    EntradaTextura* t = CreaTextura(motor::imagen::TEXTURA_CUBO, true, false);
     // Each side as four corners and its outward direction; the y = -0.5
     // side stays open.
     struct Costat {

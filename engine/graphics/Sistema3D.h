@@ -87,8 +87,6 @@ public:
     static constexpr float kFovPerDefecte = 0.785398f;
     static constexpr float kPlaProper = 0.1f;
     static constexpr float kPlaLlunya = 5000.0f;
-    // The debug cube's picture.
-    static constexpr const char* kTexturaCub = "Tolvane\\data\\Graficos\\Menus\\CuadroBlanco.png";
 
     CSistema3D() = default;
     virtual ~CSistema3D();

@@ -3,12 +3,15 @@
 // meshes, copies, images that did not load and a lost device.
 #include "Ajudes.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema3D.h"
 #include "engine/graphics/Sprite.h"
 #include "platform/RenderDevice.h"
 
+#include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -29,7 +32,10 @@ protected:
     {
         ProvaGrafics::SetUp();
         if (HasFatalFailure()) return;
-        EscriuPNGPla("Tolvane/data/Graficos/Menus/CuadroBlanco.png", 8, 8, 255, 255, 255, 255);
+        // The debug cube's picture, in this test's own data folder.
+        std::string cubo = motor::imagen::TEXTURA_CUBO;
+        std::replace(cubo.begin(), cubo.end(), '\\', '/');
+        EscriuPNGPla(cubo, 8, 8, 255, 255, 255, 255);
         m_p3D = m_pSis->Get3D();
         ASSERT_NE(m_p3D, nullptr);
     }

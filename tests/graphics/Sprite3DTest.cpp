@@ -2,6 +2,7 @@
 // direction frames, and drawing on the off-screen device.
 #include "Ajudes.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
@@ -266,7 +267,7 @@ TEST(Sprite3DEjemplo, DemoFileLoads)
     g_pGestorSPMs = &cache;
     {
         CSprite3D s;
-        ASSERT_TRUE(s.Carga("Tolvane\\Data\\Sprites3D\\Farolillos.S3D", true));
+        ASSERT_TRUE(s.Carga(motor::fichero::FAROLILLOS, true));
         EXPECT_TRUE(s.EsVersionB());
         EXPECT_FLOAT_EQ(s.TamCuadro(), 0.0f);
         for (int i = 0; i < 3; ++i) {

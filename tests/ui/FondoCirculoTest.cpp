@@ -1,5 +1,6 @@
 // The scrolling background and the sprite ring: offsets and turns step by
 // step, and the ring's centre on the captured frame.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Geometria.h"
 #include "engine/graphics/SPM.h"
@@ -16,8 +17,8 @@
 
 namespace {
 
-const char* const kFarolera = "Tolvane\\Data\\Graficos\\Muestras\\Farolera.SPM"; // 56 x 80
-const char* const kCuadro = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";              // 16 x 16, centred
+const char* const kFarolera = motor::paquete::FAROLERA;    // 56 x 80
+const char* const kCuadro = motor::paquete::CUADRO_BLANCO; // 16 x 16, centred
 
 class FondoCirculo : public uitest::EntornoGrafico {};
 

@@ -1,6 +1,7 @@
 // The scroll bar and the two viewers built on it, driven through the
 // application core's dispatch as a player drives them, and drawn on the real
 // graphics system.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SPM.h"
@@ -23,7 +24,7 @@ using kit::CObjetoArbol;
 
 namespace {
 
-const char* const kCuadro = "Data\\Graficos\\Menus\\CuadroBlanco.SPM"; // sprite 0: 16 x 16 white, centred
+const char* const kCuadro = motor::paquete::CUADRO_BLANCO; // sprite 0: 16 x 16 white, centred
 
 class Barras : public uitest::EntornoGrafico {
 protected:

@@ -1,9 +1,10 @@
-// The engine's pictures for drawing in space and for the layout editor: the
-// plain texture of the debug cube, the four handle icons of the editor, and
-// a small lantern bearer seen from eight sides (the example of a package
-// with direction frames that piece-animated sprites turn round).
+// The engine's pictures for drawing in space: the plain texture of the
+// debug cube, and a small lantern bearer seen from eight sides (the example
+// of a package with direction frames that piece-animated sprites turn
+// round).
 #include "Arte.h"
 #include "Pinceles.h"
+#include "engine/core/CatalogoMotor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,90 +16,10 @@ namespace {
 
 // ---- the debug cube's texture: plain white, tinted by the cube's colour ----
 
-Salida TexturaCubo()
-{
-    Salida s;
-    s.images.push_back({"Tolvane\\data\\Graficos\\Menus\\CuadroBlanco.png", 8, 8, [](cairo_t* cr, double, double) {
-                            cairo_set_source_rgb(cr, 1, 1, 1);
-                            cairo_paint(cr);
-                        }});
-    return s;
-}
-RegistroPaso g_cubo("cubo_depuracion", TexturaCubo);
-
-// ---- the layout editor's handles: gold studs on a dark ring ----
-
-void Arandela(cairo_t* cr, double c, double r, const Color& cuerpo)
-{
-    cairo_arc(cr, c, c + 0.6, r, 0, 2 * M_PI);
-    Fuente(cr, Hex(0x000000, 0.45));
-    cairo_fill(cr);
-    cairo_arc(cr, c, c, r, 0, 2 * M_PI);
-    DegradadoRadial(cr, c - r / 3, c - r / 3, r * 1.4, {{0, Mezcla(cuerpo, Hex(0xFFFFFF), 0.45)}, {1, cuerpo}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, Hex(0x3A2308));
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-}
-
-void Flecha(cairo_t* cr, double x0, double y0, double x1, double y1)
-{
-    const double dx = x1 - x0, dy = y1 - y0, l = std::hypot(dx, dy);
-    const double ux = dx / l, uy = dy / l;
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1 - ux * 2, y1 - uy * 2);
-    cairo_stroke(cr);
-    cairo_move_to(cr, x1, y1);
-    cairo_line_to(cr, x1 - ux * 3.5 - uy * 2.6, y1 - uy * 3.5 + ux * 2.6);
-    cairo_line_to(cr, x1 - ux * 3.5 + uy * 2.6, y1 - uy * 3.5 - ux * 2.6);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-}
-
-Salida IconosEditor()
-{
-    Paquete p;
-    p.spm = "Tolvane\\Data\\Graficos\\IcosEditorInGame.SPM";
-    p.atlas = "Tolvane\\Data\\Graficos\\IcosEditorInGame.png";
-    p.comment = "Layout editor handles: 0 move (top-left), 1 resize (bottom-right), 2 and 3 the other corners";
-    const int n = 20;
-    const double c = n / 2.0;
-    auto icono = [&](int slot, Painter paint) {
-        Sprite s;
-        s.slot = slot;
-        s.w = s.h = n;
-        s.hx = s.hy = c;
-        s.paint = std::move(paint);
-        p.sprites.push_back(s);
-    };
-    icono(0, [c](cairo_t* cr, double, double) {
-        Arandela(cr, c, 8.5, Hex(0xF2C24A));
-        Fuente(cr, Hex(0x2E1B05));
-        cairo_set_line_width(cr, 1.4);
-        Flecha(cr, c, c, c + 6, c);
-        Flecha(cr, c, c, c - 6, c);
-        Flecha(cr, c, c, c, c + 6);
-        Flecha(cr, c, c, c, c - 6);
-    });
-    icono(1, [c](cairo_t* cr, double, double) {
-        Arandela(cr, c, 8.5, Hex(0xF2C24A));
-        Fuente(cr, Hex(0x2E1B05));
-        cairo_set_line_width(cr, 1.4);
-        Flecha(cr, c, c, c + 5, c + 5);
-        Flecha(cr, c, c, c - 5, c - 5);
-    });
-    for (int slot : {2, 3}) {
-        icono(slot, [c](cairo_t* cr, double, double) {
-            Arandela(cr, c, 5.5, Hex(0xB08A52));
-            cairo_arc(cr, c, c, 1.6, 0, 2 * M_PI);
-            Fuente(cr, Hex(0x2E1B05));
-            cairo_fill(cr);
-        });
-    }
-    p.animations.push_back({0, {{0, 10000}}});
-    return {{p}, {}};
-}
-RegistroPaso g_editor("iconos_editor", IconosEditor);
+RegistroImagen g_cubo(motor::imagen::TEXTURA_CUBO, 8, 8, [](cairo_t* cr, double, double) {
+    cairo_set_source_rgb(cr, 1, 1, 1);
+    cairo_paint(cr);
+});
 
 // ---- the lantern bearer: one model painted from eight sides ----
 //
@@ -259,11 +180,9 @@ void Figura(cairo_t* cr, int direccion, double vaiven, double salto)
     for (const Trazo& t : trazos) t.pinta(cr);
 }
 
-Salida Farolera()
+Paquete Farolera()
 {
     Paquete p;
-    p.spm = "Tolvane\\Data\\Graficos\\Muestras\\Farolera.SPM";
-    p.atlas = "Tolvane\\Data\\Graficos\\Muestras\\Farolera.png";
     p.comment = "A lantern bearer seen from eight sides: each frame at slot s has its sides at s to s + 7; "
                 "animation 0 stands, 1 walks";
     // Frame 0 stands still; frames 1 and 2 are the two steps of the walk.
@@ -286,9 +205,9 @@ Salida Farolera()
     }
     p.animations.push_back({0, {{0, 10000}}});
     p.animations.push_back({1, {{8, 260}, {16, 260}}});
-    return {{p}, {}};
+    return p;
 }
-RegistroPaso g_farolera("farolera", Farolera);
+RegistroPaquete g_farolera(motor::paquete::FAROLERA, Farolera);
 
 } // namespace
 } // namespace art
