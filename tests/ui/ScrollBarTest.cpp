@@ -13,6 +13,7 @@
 #include "engine/ui/ImagenScrollable.h"
 #include "engine/ui/ScrollBar.h"
 #include "kit/ArbolMenus.h"
+#include "platform/RenderDevice.h"
 #include "ui/EntornoGrafico.h"
 
 #include <gtest/gtest.h>
