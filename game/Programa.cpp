@@ -1,10 +1,10 @@
 #include "game/Programa.h"
 
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
-#include "engine/core/Sistemas.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/MenuObj.h"
 #include "platform/Platform.h"
@@ -30,10 +30,13 @@ public:
     }
 };
 
+CMenuObj* g_pObjetoPrincipal = nullptr;
+
 } // namespace
 
-bool BuclePrincipal()
+bool CreaBuclePrincipal()
 {
+    LiberaBuclePrincipal();
     // The top-level object: the menu manager once it exists (CMenuMaestro,
     // with g_pMenuMaestro set while the loop runs; a failed Crea returns
     // false before the loop); until then an empty object over the field.
@@ -41,15 +44,34 @@ bool BuclePrincipal()
     if (!pRaiz) return false;
     pRaiz->PonRect(0.0f, 0.0f, 1024.0f, 768.0f);
     g_pAplicacion->AnadeMenu(pRaiz);
+    g_pObjetoPrincipal = pRaiz;
 
     // Master music and sound volumes from the game's key/value store
     // (VOLMUSICA, VOLSONIDO / 100) once the menu manager holds the store.
+    return true;
+}
 
+void EjecutaBuclePrincipal()
+{
     while (!g_pAplicacion->Ciclo()) {
     }
+}
 
-    g_pAplicacion->QuitaMenu(pRaiz);
-    delete pRaiz;
+void LiberaBuclePrincipal()
+{
+    if (!g_pObjetoPrincipal) return;
+    g_pAplicacion->QuitaMenu(g_pObjetoPrincipal);
+    delete g_pObjetoPrincipal;
+    g_pObjetoPrincipal = nullptr;
+}
+
+CMenuObj* ObjetoPrincipal() { return g_pObjetoPrincipal; }
+
+bool BuclePrincipal()
+{
+    if (!CreaBuclePrincipal()) return false;
+    EjecutaBuclePrincipal();
+    LiberaBuclePrincipal();
     return true;
 }
 

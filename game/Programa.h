@@ -3,9 +3,23 @@
 // object, and shutdown.
 #pragma once
 
-// The main loop: makes and registers the top-level object, runs the loop
-// until the core asks to quit, unregisters and deletes the object. False
-// when the object could not be made (the loop did not run).
+class CMenuObj;
+
+// The main loop in three parts, so that a test can run the real program one
+// step at a time: CreaBuclePrincipal makes the top-level object and
+// registers it with the core (false when it could not be made: nothing is
+// registered); EjecutaBuclePrincipal runs the loop until the core asks to
+// quit; LiberaBuclePrincipal unregisters and deletes the object (nothing
+// when there is none).
+bool CreaBuclePrincipal();
+void EjecutaBuclePrincipal();
+void LiberaBuclePrincipal();
+// The top-level object between CreaBuclePrincipal and LiberaBuclePrincipal,
+// else null.
+CMenuObj* ObjetoPrincipal();
+
+// The three in turn. False when the object could not be made (the loop did
+// not run).
 bool BuclePrincipal();
 
 // Start-up with the game's data files, the build switches, the language

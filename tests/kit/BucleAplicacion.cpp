@@ -1,6 +1,6 @@
 #include "kit/BucleAplicacion.h"
 
-#include "engine/core/Sistemas.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "platform/Platform.h"
 

@@ -2,8 +2,8 @@
 // clock: a top-level object that records what it receives, a graphics link
 // that records frames and mode switches, and the loop itself.
 #pragma once
-#include "engine/core/Aplicacion.h"
-#include "engine/core/EnlaceGraficos.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/EnlaceGraficos.h"
 #include "engine/ui/CargandoObj.h"
 #include "engine/ui/MenuObj.h"
 

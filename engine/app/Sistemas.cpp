@@ -1,20 +1,20 @@
-#include "engine/core/Sistemas.h"
+#include "engine/app/Sistemas.h"
 
+#include "engine/app/Aplicacion.h"
 #include "engine/audio/BancoRanuras.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
 #include "engine/core/GestorComandes.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Teclado.h"
 #include "engine/core/Temporizador.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorSPMs.h"
-#include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/graphics/SistemaCacheEfectos.h"
 #include "platform/Window.h"
 
 #include <cstdio>
@@ -24,9 +24,6 @@
 void* g_hVentana = nullptr;
 uint8_t g_bVentana = 1;
 uint8_t g_bCambioModoPermitido = 1;
-CTeclado* g_pTeclado = nullptr;
-CGestorRatones* g_pRatones = nullptr;
-CGestorMandos* g_pMandos = nullptr;
 CAplicacion* g_pAplicacion = nullptr;
 CMenuMaestro* g_pMenuMaestro = nullptr;
 uint8_t g_bLogoDistribuidor = 0;
