@@ -42,7 +42,10 @@ bool CreaBuclePrincipal()
     // false before the loop); until then an empty object over the field.
     auto* pRaiz = new (std::nothrow) CFondoVacio;
     if (!pRaiz) return false;
-    pRaiz->PonRect(0.0f, 0.0f, 1024.0f, 768.0f);
+    if (!pRaiz->Inicia(-1, "", Rectangulo{0.0f, 0.0f, 1024.0f, 768.0f}, -1)) {
+        delete pRaiz;
+        return false;
+    }
     g_pAplicacion->AnadeMenu(pRaiz);
     g_pObjetoPrincipal = pRaiz;
 

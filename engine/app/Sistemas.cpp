@@ -16,6 +16,7 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
+#include "engine/sequences/Secuencia.h"
 #include "platform/Window.h"
 
 #include <cstdio>
@@ -122,9 +123,11 @@ bool IniciaSonido(const ParametrosInicio&)
 
 bool IniciaBancoRanuras(const ParametrosInicio& p)
 {
-    // The sequence player takes the same slot bank once it exists.
     g_pBancoRanuras = new (std::nothrow) CBancoRanuras;
-    return g_pBancoRanuras && g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido);
+    if (!g_pBancoRanuras || !g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido)) return false;
+    // The sequence player takes its music slots from the same bank.
+    CSecuencia::PonBancoRanuras(g_pBancoRanuras);
+    return true;
 }
 
 bool IniciaGestorSonido(const ParametrosInicio&)
@@ -293,7 +296,10 @@ void LiberaSistemas()
     if (g_pSistema2D) Borra(g_pSistema2D);
     if (g_pSistemaCacheEfectos) Borra(g_pSistemaCacheEfectos);
     if (g_pGestorSonido) Borra(g_pGestorSonido);
-    if (g_pBancoRanuras) Borra(g_pBancoRanuras);
+    if (g_pBancoRanuras) {
+        CSecuencia::PonBancoRanuras(nullptr);
+        Borra(g_pBancoRanuras);
+    }
     if (g_pSistemaSonido) {
         g_pSistemaSonido->Para();
         Borra(g_pSistemaSonido);

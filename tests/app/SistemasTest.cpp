@@ -1,3 +1,4 @@
+#include "engine/audio/BancoRanuras.h"
 #include "engine/audio/SistemaSonido.h"
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
@@ -5,6 +6,7 @@
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Teclado.h"
+#include "engine/sequences/Secuencia.h"
 #include "kit/BucleAplicacion.h"
 #include "kit/Entrada.h"
 #include "kit/ServeisFitxers.h"
@@ -56,7 +58,11 @@ TEST_F(Sistemas, StartUpAndShutdown)
     EXPECT_NE(g_pTeclado, nullptr);
     EXPECT_NE(g_pRatones, nullptr);
     EXPECT_NE(g_pMandos, nullptr);
+    // The sequence player plays its music slots from the same bank.
+    ASSERT_NE(g_pBancoRanuras, nullptr);
+    EXPECT_EQ(CSecuencia::BancoRanuras(), g_pBancoRanuras);
     LiberaSistemas();
+    EXPECT_EQ(CSecuencia::BancoRanuras(), nullptr);
     EXPECT_EQ(g_pSistemaFitxers, nullptr);
     EXPECT_EQ(g_pSistemaFitxersUsuari, nullptr);
     EXPECT_EQ(g_pGestorComandes, nullptr);
@@ -104,6 +110,7 @@ TEST_F(Sistemas, AFailedStepShutsDownWhatExists)
             EXPECT_EQ(g_pSistemaFitxers, nullptr);
             EXPECT_EQ(g_pPreferencias, nullptr);
             EXPECT_EQ(g_pTeclado, nullptr);
+            EXPECT_EQ(CSecuencia::BancoRanuras(), nullptr);
             EXPECT_FALSE(plat::MainWindowExists());
         } else {
             LiberaSistemas();

@@ -106,6 +106,11 @@ private:
     bool m_bRelojManual;
 };
 
+// On the manual clock: moves the clock to just past the next due step of
+// the core and runs passes until one has run that step (update and draw);
+// true when the core asked to quit.
+bool PasoLogico(CAplicacion& app);
+
 // Polls the condition (every millisecond) until it holds or the time is up.
 bool EsperaHasta(const std::function<bool()>& condicion, int iMaxMs);
 
