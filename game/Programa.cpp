@@ -2,6 +2,7 @@
 
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
@@ -80,13 +81,13 @@ bool BuclePrincipal()
 
 bool IniciaPrograma()
 {
-    PonFont(0, "Data\\Letras\\LaBrit.Set");
-    PonFont(1, "Data\\Letras\\VillageFont.Set");
-    PonFont(2, "Data\\Letras\\LaBritNumerosGrandes.Set");
+    PonFont(0, motor::fuente::LA_BRIT);
+    PonFont(1, motor::fuente::VILLAGE_FONT);
+    PonFont(2, motor::fuente::LA_BRIT_NUMEROS_GRANDES);
 
-    if (!IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                        "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                        "Marrowgate", true, ListaFonts)) {
+    if (!IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                        motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true,
+                        ListaFonts)) {
         // Closed while starting: nothing failed.
         if (CerradoDuranteInicio()) return false;
         const char* szPaso = PasoInicioFallido();
@@ -105,8 +106,8 @@ bool IniciaPrograma()
     g_pPreferencias->CambiaIdioma(2);
     // The three text tables are needed: without one the game would show
     // missing texts.
-    static const char* const kTablas[3] = {"Data\\Textos\\Catala.FLI", "Data\\Textos\\Castellano.FLI",
-                                           "Data\\Textos\\English.FLI"};
+    static const char* const kTablas[3] = {motor::fichero::TEXTOS_CATALA, motor::fichero::TEXTOS_CASTELLANO,
+                                           motor::fichero::TEXTOS_ENGLISH};
     for (int i = 0; i < 3; ++i) {
         if (!g_GestorFLIs.CargaFichero(kTablas[i], i)) {
             plat::ReportError("start-up failed: text table %s cannot be read", kTablas[i]);

@@ -1,6 +1,7 @@
 // Sprite packages: reading .SPM files, copies, animation and drawing.
 #include "engine/graphics/SPM.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
@@ -349,8 +350,8 @@ Sprite* CSPM::GetSprite(int iSlot)
 {
     Sprite* s = m_apSprites[iSlot & 0xFF];
     if (s) return s;
-    return m_bFicheroEncontrado ? Placeholder(&g_placeholders.noExiste, SPM_PLACEHOLDER_SPRITE_NO_EXISTE)
-                                : Placeholder(&g_placeholders.noEncontrado, SPM_PLACEHOLDER_NO_ENCONTRADO);
+    return m_bFicheroEncontrado ? Placeholder(&g_placeholders.noExiste, motor::marcador::SPRITE_NO_EXISTE)
+                                : Placeholder(&g_placeholders.noEncontrado, motor::marcador::SPM_NO_ENCONTRADO);
 }
 
 void CSPM::CalculaTamanoMaximo()

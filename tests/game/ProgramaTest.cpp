@@ -1,6 +1,7 @@
 // The program's start-up over the game's data and its main loop.
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
@@ -35,9 +36,8 @@ protected:
 
 bool Inicia()
 {
-    return IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                          "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                          "Marrowgate", true, ListaFonts);
+    return IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                          motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true, ListaFonts);
 }
 
 } // namespace
@@ -63,8 +63,8 @@ TEST_F(Programa, MissingArchiveStopsStartUp)
     EXPECT_EQ(EjecutaPrograma(), 1);
     std::string err = testing::internal::GetCapturedStderr();
     // The line says where the data was looked for.
-    EXPECT_EQ(err, "marrowgate: start-up failed: data file system: CompactData.CMP and CompactData.IND not found; "
-                   "looked in " + vacia.string() + "\n");
+    EXPECT_EQ(err, std::string("marrowgate: start-up failed: data file system: ") + motor::fichero::ARCHIVO + " and " +
+                       motor::fichero::INDICE_ARCHIVO + " not found; looked in " + vacia.string() + "\n");
     EXPECT_EQ(g_pSistemaFitxers, nullptr);
 }
 
@@ -75,7 +75,7 @@ TEST_F(Programa, ACutArchiveRunsWholeOrFailsNamingIt)
 {
     namespace fs = std::filesystem;
     const fs::path origen(MG_TEST_DATA_ROOT);
-    const auto mida = static_cast<long long>(fs::file_size(origen / "CompactData.CMP"));
+    const auto mida = static_cast<long long>(fs::file_size(origen / motor::fichero::ARCHIVO));
     ASSERT_GT(mida, 1000000);
     struct Cas {
         long long llargada;
@@ -86,9 +86,9 @@ TEST_F(Programa, ACutArchiveRunsWholeOrFailsNamingIt)
         const fs::path carpeta = fs::path(MG_TEST_TMP) / ("archivo-cortado-" + std::to_string(c.llargada));
         fs::remove_all(carpeta);
         fs::create_directories(carpeta);
-        fs::copy_file(origen / "CompactData.IND", carpeta / "CompactData.IND");
-        fs::copy_file(origen / "CompactData.CMP", carpeta / "CompactData.CMP");
-        fs::resize_file(carpeta / "CompactData.CMP", static_cast<uintmax_t>(c.llargada));
+        fs::copy_file(origen / motor::fichero::INDICE_ARCHIVO, carpeta / motor::fichero::INDICE_ARCHIVO);
+        fs::copy_file(origen / motor::fichero::ARCHIVO, carpeta / motor::fichero::ARCHIVO);
+        fs::resize_file(carpeta / motor::fichero::ARCHIVO, static_cast<uintmax_t>(c.llargada));
         plat::SetDataRoot(carpeta.string());
         // The window is closed as soon as the core exists: a start that
         // runs ends there.
@@ -102,8 +102,9 @@ TEST_F(Programa, ACutArchiveRunsWholeOrFailsNamingIt)
             EXPECT_EQ(err.find("start-up failed"), std::string::npos) << err;
         } else {
             EXPECT_EQ(iEstado, 1);
-            EXPECT_EQ(err.rfind("marrowgate: start-up failed: data file system: CompactData.CMP is damaged", 0), 0u)
-                << err;
+            const std::string linea =
+                std::string("marrowgate: start-up failed: data file system: ") + motor::fichero::ARCHIVO + " is damaged";
+            EXPECT_EQ(err.rfind(linea, 0), 0u) << err;
             EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
         }
         EXPECT_EQ(g_pAplicacion, nullptr);
@@ -148,7 +149,7 @@ TEST_F(Programa, StartsInEnglishWhateverThePreferencesHold)
     EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "EN");
     EXPECT_EQ(g_bLogoDistribuidor, 1);
     EXPECT_EQ(g_bSinBotonIdioma, 1);
-    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, "Data\\SPM\\Paneles.spm");
+    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, motor::paquete::PANELES);
 
     // Changing the language at run time keeps it in the preferences.
     g_pAplicacion->CambiaIdioma(1, 'E', 'S');
