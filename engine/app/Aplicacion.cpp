@@ -667,6 +667,9 @@ void CAplicacion::ProcesaPeticionesModo()
             }
             g_bCambioModoPermitido = 1;
             VaciaTecladoSiExiste();
+            // The window moved under a pointer that did not: no move says where
+            // it now lies over the field.
+            if (g_pRatones) g_pRatones->LeePunteroReal();
         }
         delete p;
     }
