@@ -195,12 +195,34 @@ void CoverDisplayIfUnmanaged()
     g_win.coveringDisplay = true;
 }
 
+// Where the windowed client area goes on the window's display now.
+Viewport WindowedPlaceNow()
+{
+    SDL_Rect u{0, 0, kFieldWidth, kFieldHeight};
+    const int display = g_win.window ? SDL_GetWindowDisplayIndex(g_win.window) : 0;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &u) != 0) SDL_GetDisplayBounds(0, &u);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (g_win.window && !(SDL_GetWindowFlags(g_win.window) & SDL_WINDOW_FULLSCREEN) &&
+        SDL_GetWindowBordersSize(g_win.window, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    return WindowedPlace(u.x, u.y, u.w, u.h, top, left, bottom, right);
+}
+
+void PlaceWindowed()
+{
+    const Viewport p = WindowedPlaceNow();
+    int w = 0, h = 0, x = 0, y = 0;
+    SDL_GetWindowSize(g_win.window, &w, &h);
+    SDL_GetWindowPosition(g_win.window, &x, &y);
+    if (w != p.w || h != p.h) SDL_SetWindowSize(g_win.window, p.w, p.h);
+    if (x != p.x || y != p.y) SDL_SetWindowPosition(g_win.window, p.x, p.y);
+}
+
 void UncoverDisplay()
 {
     if (!g_win.coveringDisplay) return;
-    const SDL_Rect b = DisplayBounds();
-    NativeMoveResize(g_win.window, b.x + (b.w - kFieldWidth) / 2, b.y + (b.h - kFieldHeight) / 2,
-                     kFieldWidth, kFieldHeight);
+    const Viewport p = WindowedPlaceNow();
+    NativeMoveResize(g_win.window, p.x, p.y, p.w, p.h);
     g_win.coveringDisplay = false;
 }
 
@@ -234,6 +256,26 @@ Viewport LetterboxViewport(int windowWidth, int windowHeight)
     return v;
 }
 
+Viewport WindowedPlace(int usableX, int usableY, int usableW, int usableH, int borderTop, int borderLeft,
+                       int borderBottom, int borderRight)
+{
+    const int availW = usableW - std::max(0, borderLeft) - std::max(0, borderRight);
+    const int availH = usableH - std::max(0, borderTop) - std::max(0, borderBottom);
+    Viewport p;
+    if (availW >= kFieldWidth && availH >= kFieldHeight) {
+        p.w = kFieldWidth;
+        p.h = kFieldHeight;
+    } else {
+        // Never less than a quarter of the field, however small the screen.
+        const Viewport v = LetterboxViewport(std::max(availW, kFieldWidth / 4), std::max(availH, kFieldHeight / 4));
+        p.w = v.w;
+        p.h = v.h;
+    }
+    p.x = usableX + std::max(0, borderLeft) + std::max(0, (availW - p.w) / 2);
+    p.y = usableY + std::max(0, borderTop) + std::max(0, (availH - p.h) / 2);
+    return p;
+}
+
 bool CreateMainWindow(const char* caption, bool fullscreen)
 {
     if (g_win.window) return true;
@@ -249,10 +291,12 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI;
+    // Made hidden, in its final mode and place, and shown once: no frame of
+    // another size or mode shows first.
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN;
     if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    g_win.window = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    kFieldWidth, kFieldHeight, flags);
+    const Viewport place = WindowedPlaceNow();
+    g_win.window = SDL_CreateWindow(caption, place.x, place.y, place.w, place.h, flags);
     if (!g_win.window) {
         ReportError("cannot create the window: %s", SDL_GetError());
         Shutdown();
@@ -274,7 +318,13 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
     g_win.fullscreen = fullscreen;
     g_win.windowShared = ContextsShareWindow();
     ListenToNativeEvents();
+    // Black wherever nothing was presented yet.
+    SetNativeBackgroundBlack(g_win.window);
     if (fullscreen) CoverDisplayIfUnmanaged();
+    SDL_ShowWindow(g_win.window);
+    // Shown, the window's frame is known: placed again with it, so that the
+    // title bar and its close box are on the screen too.
+    if (!fullscreen) PlaceWindowed();
     RefreshWindowSize();
     g_win.main = GLContextRecord{g_win.context, nullptr, g_win.fbo};
     t_context = &g_win.main;
@@ -317,9 +367,10 @@ bool SetFullscreen(bool fullscreen)
     if (SDL_SetWindowFullscreen(g_win.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
     if (fullscreen) {
         CoverDisplayIfUnmanaged();
-    } else {
-        SDL_SetWindowSize(g_win.window, kFieldWidth, kFieldHeight);
+    } else if (g_win.coveringDisplay) {
         UncoverDisplay();
+    } else {
+        PlaceWindowed();
     }
     g_win.fullscreen = fullscreen;
     RefreshWindowSize();
