@@ -380,7 +380,41 @@ void SimulateLostDevice()
 }
 void FailNextResets(int count) { g_dev.failResets = std::max(0, count); }
 
-Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth)
+// Draws what is queued when it uses this texture (as source or target).
+static void FlushIfUses(const Texture* texture)
+{
+    if (texture && (texture == g_dev.texture || texture == g_dev.target)) Flush();
+}
+
+// Clears a rectangle of a texture (texture rows, top first) to transparent
+// black through this context's target framebuffer; the current target is
+// bound again afterwards.
+static bool ClearTexture(Texture* t, int x, int y, int width, int height)
+{
+    ContextObjects* c = ContextFor();
+    if (!c) return false;
+    glBindFramebuffer(GL_FRAMEBUFFER, c->fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, t->id, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, 0);
+    bool ok = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    if (ok) {
+        const bool whole = x == 0 && y == 0 && width == t->width && height == t->height;
+        if (whole) {
+            glDisable(GL_SCISSOR_TEST);
+        } else {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(x, y, width, height);
+        }
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Back to the selected target (which may be this texture's own binding).
+    if (!BindTarget(c)) glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
+    return ok;
+}
+
+Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth, bool zeroed)
 {
     if (!g_dev.exists || width < 1 || height < 1 || width > kMaxTextureSide || height > kMaxTextureSide) return nullptr;
     if (kind == TextureKind::Target) format = TextureFormat::ARGB8888;
@@ -395,18 +429,19 @@ Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    std::vector<uint32_t> zeros(static_cast<size_t>(width) * height, 0u);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    // Storage alone; zeroed by the rasteriser's clear, not from a buffer of
+    // zeros built and copied here.
     glTexImage2D(GL_TEXTURE_2D, 0, format == TextureFormat::ARGB8888 ? GL_RGBA8 : GL_RGB5_A1, width, height, 0,
-                 GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, zeros.data());
+                 GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
     if (depth && kind == TextureKind::Target) {
         glGenRenderbuffers(1, &t->depth);
         glBindRenderbuffer(GL_RENDERBUFFER, t->depth);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
     }
     glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
-    if (glGetError() != GL_NO_ERROR) {
+    if (glGetError() != GL_NO_ERROR || (zeroed && !ClearTexture(t, 0, 0, width, height))) {
         if (t->depth) glDeleteRenderbuffers(1, &t->depth);
         glDeleteTextures(1, &t->id);
         delete t;
@@ -416,11 +451,16 @@ Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind 
     return t;
 }
 
-// Draws what is queued when it uses this texture (as source or target).
-static void FlushIfUses(const Texture* texture)
+bool ZeroTexels(Texture* texture, int x, int y, int width, int height)
 {
-    if (texture && (texture == g_dev.texture || texture == g_dev.target)) Flush();
+    if (!texture || x < 0 || y < 0 || width <= 0 || height <= 0) return texture != nullptr;
+    width = std::min(width, texture->width - x);
+    height = std::min(height, texture->height - y);
+    if (width <= 0 || height <= 0) return true;
+    FlushIfUses(texture);
+    return ClearTexture(texture, x, y, width, height);
 }
+
 
 void DeleteTexture(Texture* texture)
 {
