@@ -52,6 +52,9 @@ struct WindowState {
     GLContextRecord main;
     int sharedContexts = 0;
     bool closePosted = false;
+    // Windowed and placed before the window manager said how wide its frame
+    // is: placed again once it has.
+    bool placePending = false;
     WindowMessageHandler handler = nullptr;
     void* handlerUser = nullptr;
     std::vector<Hook> hooks;
@@ -208,8 +211,19 @@ Viewport WindowedPlaceNow()
     return WindowedPlace(u.x, u.y, u.w, u.h, top, left, bottom, right);
 }
 
+// Whether the frame the window manager puts around the window is known
+// (none without a manager).
+bool FrameKnown()
+{
+    if (!NativeWindowManaged(g_win.window)) return true;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    return SDL_GetWindowBordersSize(g_win.window, &top, &left, &bottom, &right) == 0 &&
+           (top > 0 || left > 0 || bottom > 0 || right > 0);
+}
+
 void PlaceWindowed()
 {
+    g_win.placePending = !FrameKnown();
     const Viewport p = WindowedPlaceNow();
     int w = 0, h = 0, x = 0, y = 0;
     SDL_GetWindowSize(g_win.window, &w, &h);
@@ -349,6 +363,7 @@ void DestroyMainWindow()
     SDL_DestroyWindow(g_win.window);
     g_win.window = nullptr;
     g_win.coveringDisplay = false;
+    g_win.placePending = false;
     g_win.measured = false;
     StoreWindowSize(0, 0);
     SDL_EnableScreenSaver();
@@ -365,6 +380,7 @@ bool SetFullscreen(bool fullscreen)
 {
     if (!g_win.window) return false;
     if (SDL_SetWindowFullscreen(g_win.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
+    g_win.placePending = false;
     if (fullscreen) {
         CoverDisplayIfUnmanaged();
     } else if (g_win.coveringDisplay) {
@@ -420,6 +436,7 @@ void PumpMessages()
     SDL_Event e;
     g_win.closePosted = false;
     while (SDL_PollEvent(&e)) {
+        if (g_win.placePending && !g_win.fullscreen && g_win.window && FrameKnown()) PlaceWindowed();
         int w = 0, h = 0;
         if (NativeResizeEvent(e, g_win.window, &w, &h)) {
             if (!Minimised()) StoreWindowSize(w, h);
