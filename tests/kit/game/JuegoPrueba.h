@@ -60,7 +60,9 @@ public:
     // The top-level object of the program.
     CMenuObj* Raiz() const;
     // The screen the player sees now: the top-level object's top child, or
-    // the top-level object itself while it has none.
+    // the top-level object itself while it has none. (Once the menu manager
+    // is the top-level object, its current screen: this is the one place
+    // that reads it.)
     CMenuObj* Pantalla() const;
     std::string NombrePantalla() const;
     // The widget of that name within the current screen (the screen itself
