@@ -1,6 +1,7 @@
 #include "engine/graphics/Sistema2D.h"
 
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/CopiaTexto.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
 #include "platform/Platform.h"
@@ -32,15 +33,6 @@ int NumeroDeFil()
     static std::atomic<int> s_iSeguent{1};
     thread_local int t_iNumero = s_iSeguent.fetch_add(1);
     return t_iNumero;
-}
-
-char* CopiaText(const char* sz)
-{
-    if (!sz) return nullptr;
-    size_t n = std::strlen(sz);
-    char* p = new char[n + 1];
-    std::memcpy(p, sz, n + 1);
-    return p;
 }
 
 // Everything a text bitmap is drawn with but the literal itself.
@@ -431,7 +423,7 @@ Bitmap* CSistema2D::Placeholder()
 {
     if (m_pPlaceholder) return m_pPlaceholder;
     Bitmap* b = NouBitmap(BITMAP_FITXER);
-    b->m_szFitxer = CopiaText(motor::marcador::PNG_NO_ENCONTRADO);
+    b->m_szFitxer = CopiaTexto(motor::marcador::PNG_NO_ENCONTRADO);
     b->m_bOpac = true;
     b->m_iMarcaPlaceholder = 0;
     // Its own reference and use: it never loses its texture.
@@ -451,7 +443,7 @@ Bitmap* CSistema2D::CreaBitmapFitxerBMP(const char* szFitxer, bool bOpac)
     if (!b) {
         if (EsFitxerPNG(szFitxer)) {
             b = NouBitmap(BITMAP_FITXER);
-            b->m_szFitxer = CopiaText(szFitxer);
+            b->m_szFitxer = CopiaTexto(szFitxer);
             b->m_bOpac = bOpac;
             b->m_bIdioma = CSistemaFitxers::TeMarcaIdioma(szFitxer);
             CalculaMidaBitmap(b);
@@ -471,7 +463,7 @@ Bitmap* CSistema2D::CreaBitmapText(int iFont, const char* szText, int iCodi, int
 {
     Bitmap* b = NouBitmap(BITMAP_TEXT);
     b->m_iFont = iFont;
-    b->m_szText = CopiaText(szText);
+    b->m_szText = CopiaTexto(szText);
     PosaFormatText(b, iCodi, iFlags, fEscalaX, fEscalaY, fOffsetX, fOffsetY, fCaixaW, fCaixaH);
     b->m_fAmplada = w;
     b->m_fAlcada = h;
@@ -834,7 +826,7 @@ void CSistema2D::CanviaTextSprite(Sprite* pSprite, const char* szText, int iCodi
     Bitmap* b = pSprite->m_pBitmap;
     if (!b || b->m_iTipus != BITMAP_TEXT) return;
     // Copied before the old text goes: the new one may be the old one.
-    char* szNou = iCodi != -1 ? nullptr : CopiaText(szText);
+    char* szNou = iCodi != -1 ? nullptr : CopiaTexto(szText);
     delete[] b->m_szText;
     b->m_szText = szNou;
     PosaFormatText(b, iCodi, iFlags, fEscalaX, fEscalaY, fOffsetX, fOffsetY, fCaixaW, fCaixaH);
