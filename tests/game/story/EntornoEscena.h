@@ -105,9 +105,14 @@ protected:
     // A scene loaded from a script, its resources taken as its host takes them.
     bool Carga(const std::string& guion, const std::string& nombre = "escena.txt")
     {
+        return CargaFichero(Escribe(nombre, guion).c_str());
+    }
+    // A scene of the data (or any file).
+    bool CargaFichero(const char* fichero)
+    {
         if (!m_escena) m_escena = std::make_unique<CJapSecTazmo>();
         const ConfigSecuenciador c = ConfigMapa();
-        if (!m_escena->Carga(Escribe(nombre, guion).c_str(), &c, 1)) return false;
+        if (!m_escena->Carga(fichero, &c, 1)) return false;
         m_escena->CargaRecursos();
         g_pSistema2D->CarregaBitmapsEnUs();
         return true;
