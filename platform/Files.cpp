@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace plat {
@@ -39,6 +40,18 @@ bool ReplaceFile(const std::string& from, const std::string& to)
     if (from.empty() || to.empty()) return false;
     if (std::rename(from.c_str(), to.c_str()) != 0) return false;
     return SyncFolderOf(to);
+}
+
+std::string KeepAside(const std::string& path)
+{
+    if (path.empty()) return std::string();
+    for (int i = 0; i < 10; ++i) {
+        const std::string aside = path + ".bad" + (i ? std::to_string(i) : std::string());
+        struct stat st;
+        if (::lstat(aside.c_str(), &st) == 0 || errno != ENOENT) continue;
+        return ReplaceFile(path, aside) ? aside : std::string();
+    }
+    return std::string();
 }
 
 bool RemoveFile(const std::string& path)

@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <epoxy/gl.h>
 #include <mutex>
 #include <string>
@@ -43,6 +44,34 @@ void main()
     gl_Position = vec4((aPos.x + kCentre) * uMap.x + uMap.z, (aPos.y + kCentre) * uMap.y + uMap.w,
                        aPos.z * 2.0 - 1.0, 1.0);
     vColour = aColour;
+    vUV = aUV;
+}
+)";
+
+// Placed geometry: the caller's matrix, then the clip space of drawing in
+// space (depth 0..w, y up) turned into OpenGL's (depth -w..w), turned over
+// for render targets (their top row is row 0) and moved by half a pixel so
+// that the ends of the range land on pixel centres, as in 2D drawing (with
+// the same nudge up and left).
+const char* const kSpaceVertexShader = R"(#version 330 core
+layout(location = 0) in vec3 aPos;
+layout(location = 1) in vec4 aColour;
+layout(location = 2) in vec2 aUV;
+uniform mat4 uMatrix;
+uniform vec4 uMaterial;
+uniform float uVertexColour;
+uniform vec3 uTarget; // y sign, half a pixel in x and in y (clip units per w)
+out vec4 vColour;
+out vec2 vUV;
+void main()
+{
+    vec4 c = uMatrix * vec4(aPos, 1.0);
+    c.y *= uTarget.x;
+    c.x += c.w * uTarget.y;
+    c.y += c.w * uTarget.z;
+    c.z = c.z * 2.0 - c.w;
+    gl_Position = c;
+    vColour = mix(vec4(1.0), aColour, uVertexColour) * uMaterial;
     vUV = aUV;
 }
 )";
@@ -85,6 +114,13 @@ constexpr int kNumPrograms = 10;
 struct Program {
     GLuint id = 0;
     GLint uMap = -1, uTex = -1;
+    // Space programs.
+    GLint uMatrix = -1, uMaterial = -1, uVertexColour = -1, uTarget = -1;
+};
+
+struct MeshBufferData {
+    GLuint vbo = 0, ebo = 0;
+    size_t indices = 0;
 };
 
 int ProgramIndex(const RenderState& s)
@@ -99,6 +135,7 @@ int ProgramIndex(const RenderState& s)
 struct ContextObjects {
     void* context = nullptr;
     GLuint vao = 0;
+    GLuint vaoSpace = 0; // space vertices; buffers bound at each draw
     GLuint fbo = 0; // render-target framebuffer; the target is attached on use
 };
 
@@ -107,7 +144,9 @@ struct Device {
     bool lost = false;
     int failResets = 0;
     Program programs[kNumPrograms];
+    Program spacePrograms[kNumPrograms];
     GLuint vbo = 0, ebo = 0;
+    GLuint vboSpace = 0; // strips given in memory
     GLuint samplers[2] = {0, 0}; // nearest, linear
     std::vector<ContextObjects> contexts;
 
@@ -120,21 +159,56 @@ struct Device {
 
     // The queued quads (4 vertices each), all with the selections above.
     std::vector<QuadVertex> pending;
+
+    // The back buffer's depth holds one value everywhere (no draw has
+    // written depth there since it was last cleared whole): clearing it to
+    // that value again is skipped.
+    bool backDepthUniform = false;
+    float backDepth = 1.0f;
 };
 
 Device g_dev;
 std::mutex g_texMutex;
 int g_liveTextures[2] = {0, 0};
+int g_liveMeshBuffers = 0;
 std::atomic<uint64_t> g_drawCalls{0};
 
-GLuint BuildVariant(int index)
+GLuint BuildVariant(int index, bool space)
 {
     int op = index ? (index - 1) / 3 : 0, arg = index ? (index - 1) % 3 : 0;
     std::string fragment = "#version 330 core\n#define UNTEXTURED " + std::to_string(index == 0 ? 1 : 0) +
                            "\n#define COLOUR_OP " + std::to_string(op) + "\n#define ARG1 " + std::to_string(arg) +
                            "\n" + kFragmentShader;
-    std::string vertex = std::string(kQuadVertexInputs) + kVertexShader;
+    std::string vertex = space ? std::string(kSpaceVertexShader) : std::string(kQuadVertexInputs) + kVertexShader;
     return BuildProgram(vertex.c_str(), fragment.c_str());
+}
+
+bool BuildPrograms(Program* programs, bool space)
+{
+    for (int i = 0; i < kNumPrograms; ++i) {
+        Program& p = programs[i];
+        p.id = BuildVariant(i, space);
+        if (!p.id) return false;
+        p.uMap = glGetUniformLocation(p.id, "uMap");
+        p.uTex = glGetUniformLocation(p.id, "uTex");
+        p.uMatrix = glGetUniformLocation(p.id, "uMatrix");
+        p.uMaterial = glGetUniformLocation(p.id, "uMaterial");
+        p.uVertexColour = glGetUniformLocation(p.id, "uVertexColour");
+        p.uTarget = glGetUniformLocation(p.id, "uTarget");
+    }
+    return true;
+}
+
+// Attributes 0 (position), 1 (colour) and 2 (texture coordinates) of the
+// bound vertex array at the SpaceVertex fields of the bound array buffer.
+void SetSpaceVertexLayout()
+{
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(SpaceVertex), reinterpret_cast<void*>(0));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(SpaceVertex), reinterpret_cast<void*>(24));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(SpaceVertex), reinterpret_cast<void*>(28));
 }
 
 ContextObjects* ContextFor()
@@ -157,6 +231,7 @@ ContextObjects* ContextFor()
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g_dev.ebo);
     SetQuadVertexLayout();
+    glGenVertexArrays(1, &c.vaoSpace);
     glGenFramebuffers(1, &c.fbo);
     g_dev.contexts.push_back(c);
     return &g_dev.contexts.back();
@@ -190,7 +265,20 @@ bool BindTarget(ContextObjects* c)
     return true;
 }
 
-void ApplyState(const RenderState& s)
+// Whether blending the queued quads would give their own colour: plain
+// alpha blending of untextured quads whose every corner is opaque. Drawn
+// without blending, the rasteriser fills them as it clears.
+bool PendingOpaque(const RenderState& s)
+{
+    if (!s.untextured || s.additive || s.blendOp != BlendOp::Add) return false;
+    for (const QuadVertex& v : g_dev.pending)
+        if ((v.colour >> 24) != 0xFF) return false;
+    return true;
+}
+
+// Everything of a state but the program; `opaque` draws without blending
+// what blending would leave as it is.
+void ApplyFixedState(const RenderState& s, bool opaque = false)
 {
     if (s.depthTest) {
         glEnable(GL_DEPTH_TEST);
@@ -209,10 +297,21 @@ void ApplyState(const RenderState& s)
     } else {
         glDisable(GL_CULL_FACE);
     }
-    glEnable(GL_BLEND);
+    if (opaque)
+        glDisable(GL_BLEND);
+    else
+        glEnable(GL_BLEND);
     glBlendEquation(s.blendOp == BlendOp::Max ? GL_MAX : s.blendOp == BlendOp::Min ? GL_MIN : GL_FUNC_ADD);
     glBlendFunc(GL_SRC_ALPHA, s.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, s.wireframe ? GL_LINE : GL_FILL);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
+    glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
+}
+
+void ApplyState(const RenderState& s, bool opaque = false)
+{
+    ApplyFixedState(s, opaque);
     const Program& p = g_dev.programs[ProgramIndex(s)];
     glUseProgram(p.id);
     glUniform1i(p.uTex, 0);
@@ -222,9 +321,47 @@ void ApplyState(const RenderState& s)
         glUniform4f(p.uMap, sx, sy, -1.0f, -1.0f);
     else
         glUniform4f(p.uMap, sx, -sy, -1.0f, 1.0f);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
-    glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
+}
+
+void Flush();
+
+// Binds the target with the selected viewport as the drawing area, applies
+// the state and the space program for a draw; null when nothing can be
+// drawn.
+ContextObjects* BeginSpaceDraw(const SpaceDraw& d)
+{
+    if (!g_dev.exists) return nullptr;
+    Flush();
+    ContextObjects* c = ContextFor();
+    if (!c || !BindTarget(c)) return nullptr;
+    int w = std::max(1, g_dev.vpW), h = std::max(1, g_dev.vpH);
+    // The back buffer keeps the field's top at its last GL row.
+    int y = g_dev.target ? g_dev.vpY : g_dev.targetH - (g_dev.vpY + h);
+    glViewport(g_dev.vpX, y, w, h);
+    ApplyFixedState(g_dev.state);
+    if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
+    const Program& p = g_dev.spacePrograms[ProgramIndex(g_dev.state)];
+    glUseProgram(p.id);
+    glUniform1i(p.uTex, 0);
+    glUniformMatrix4fv(p.uMatrix, 1, GL_FALSE, d.matrix);
+    glUniform4fv(p.uMaterial, 1, d.material);
+    glUniform1f(p.uVertexColour, d.vertexColour ? 1.0f : 0.0f);
+    // Half a pixel less the nudge of 2D drawing (kNudge), in clip units.
+    const float kMedio = 1.0f - 2.0f * kNudge;
+    float halfX = kMedio / static_cast<float>(w), halfY = kMedio / static_cast<float>(h);
+    if (g_dev.target)
+        glUniform3f(p.uTarget, -1.0f, halfX, halfY);
+    else
+        glUniform3f(p.uTarget, 1.0f, halfX, -halfY);
+    glBindVertexArray(c->vaoSpace);
+    return c;
+}
+
+// What a space draw changed that quads rely on.
+void EndSpaceDraw()
+{
+    glViewport(0, 0, g_dev.targetW, g_dev.targetH);
+    g_drawCalls.fetch_add(1, std::memory_order_relaxed);
 }
 
 void Flush()
@@ -235,7 +372,8 @@ void Flush()
         g_dev.pending.clear();
         return;
     }
-    ApplyState(g_dev.state);
+    ApplyState(g_dev.state, PendingOpaque(g_dev.state));
+    if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
     glBindVertexArray(c->vao);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     size_t bytes = g_dev.pending.size() * sizeof(QuadVertex);
@@ -273,16 +411,11 @@ bool CreateRenderDevice(bool fullscreen)
     if (g_dev.exists) return ResetRenderDevice(fullscreen);
     if (!MainWindowExists() || !SDL_GL_GetCurrentContext()) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
-    for (int i = 0; i < kNumPrograms; ++i) {
-        Program& p = g_dev.programs[i];
-        p.id = BuildVariant(i);
-        if (!p.id) {
-            DestroyRenderDevice();
-            return false;
-        }
-        p.uMap = glGetUniformLocation(p.id, "uMap");
-        p.uTex = glGetUniformLocation(p.id, "uTex");
+    if (!BuildPrograms(g_dev.programs, false) || !BuildPrograms(g_dev.spacePrograms, true)) {
+        DestroyRenderDevice();
+        return false;
     }
+    glGenBuffers(1, &g_dev.vboSpace);
     glGenBuffers(1, &g_dev.vbo);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(kMaxBatchQuads * 4 * sizeof(QuadVertex)), nullptr,
@@ -321,9 +454,10 @@ bool ResetRenderDevice(bool fullscreen)
         --g_dev.failResets;
         return false;
     }
-    if (LiveTextureCount(TextureKind::Target) > 0) return false;
+    if (LiveTextureCount(TextureKind::Target) > 0 || LiveMeshBufferCount() > 0) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
     ForgetSelections();
+    g_dev.backDepthUniform = false;
     g_dev.lost = false;
     return true;
 }
@@ -337,10 +471,14 @@ void DestroyRenderDevice()
             // Objects of other contexts go with those contexts.
             if (c.context != ctx) continue;
             glDeleteVertexArrays(1, &c.vao);
+            glDeleteVertexArrays(1, &c.vaoSpace);
             glDeleteFramebuffers(1, &c.fbo);
         }
         for (Program& p : g_dev.programs)
             if (p.id) glDeleteProgram(p.id);
+        for (Program& p : g_dev.spacePrograms)
+            if (p.id) glDeleteProgram(p.id);
+        if (g_dev.vboSpace) glDeleteBuffers(1, &g_dev.vboSpace);
         if (g_dev.vbo) glDeleteBuffers(1, &g_dev.vbo);
         if (g_dev.ebo) glDeleteBuffers(1, &g_dev.ebo);
         if (g_dev.samplers[0]) glDeleteSamplers(2, g_dev.samplers);
@@ -357,7 +495,41 @@ void SimulateLostDevice()
 }
 void FailNextResets(int count) { g_dev.failResets = std::max(0, count); }
 
-Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth)
+// Draws what is queued when it uses this texture (as source or target).
+static void FlushIfUses(const Texture* texture)
+{
+    if (texture && (texture == g_dev.texture || texture == g_dev.target)) Flush();
+}
+
+// Clears a rectangle of a texture (texture rows, top first) to transparent
+// black through this context's target framebuffer; the current target is
+// bound again afterwards.
+static bool ClearTexture(Texture* t, int x, int y, int width, int height)
+{
+    ContextObjects* c = ContextFor();
+    if (!c) return false;
+    glBindFramebuffer(GL_FRAMEBUFFER, c->fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, t->id, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, 0);
+    bool ok = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    if (ok) {
+        const bool whole = x == 0 && y == 0 && width == t->width && height == t->height;
+        if (whole) {
+            glDisable(GL_SCISSOR_TEST);
+        } else {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(x, y, width, height);
+        }
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Back to the selected target (which may be this texture's own binding).
+    if (!BindTarget(c)) glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
+    return ok;
+}
+
+Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth, bool zeroed)
 {
     if (!g_dev.exists || width < 1 || height < 1 || width > kMaxTextureSide || height > kMaxTextureSide) return nullptr;
     if (kind == TextureKind::Target) format = TextureFormat::ARGB8888;
@@ -372,18 +544,19 @@ Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    std::vector<uint32_t> zeros(static_cast<size_t>(width) * height, 0u);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    // Storage alone; zeroed by the rasteriser's clear, not from a buffer of
+    // zeros built and copied here.
     glTexImage2D(GL_TEXTURE_2D, 0, format == TextureFormat::ARGB8888 ? GL_RGBA8 : GL_RGB5_A1, width, height, 0,
-                 GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, zeros.data());
+                 GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
     if (depth && kind == TextureKind::Target) {
         glGenRenderbuffers(1, &t->depth);
         glBindRenderbuffer(GL_RENDERBUFFER, t->depth);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
     }
     glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
-    if (glGetError() != GL_NO_ERROR) {
+    if (glGetError() != GL_NO_ERROR || (zeroed && !ClearTexture(t, 0, 0, width, height))) {
         if (t->depth) glDeleteRenderbuffers(1, &t->depth);
         glDeleteTextures(1, &t->id);
         delete t;
@@ -393,11 +566,16 @@ Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind 
     return t;
 }
 
-// Draws what is queued when it uses this texture (as source or target).
-static void FlushIfUses(const Texture* texture)
+bool ZeroTexels(Texture* texture, int x, int y, int width, int height)
 {
-    if (texture && (texture == g_dev.texture || texture == g_dev.target)) Flush();
+    if (!texture || x < 0 || y < 0 || width <= 0 || height <= 0) return texture != nullptr;
+    width = std::min(width, texture->width - x);
+    height = std::min(height, texture->height - y);
+    if (width <= 0 || height <= 0) return true;
+    FlushIfUses(texture);
+    return ClearTexture(texture, x, y, width, height);
 }
+
 
 void DeleteTexture(Texture* texture)
 {
@@ -491,8 +669,20 @@ void ClearTarget(bool colour, uint32_t argb, bool depth, float z)
 {
     if (!g_dev.exists || (!colour && !depth)) return;
     Flush();
+    const bool whole = g_dev.vpX <= 0 && g_dev.vpY <= 0 && g_dev.vpX + g_dev.vpW >= g_dev.targetW &&
+                       g_dev.vpY + g_dev.vpH >= g_dev.targetH;
+    if (depth && !g_dev.target && g_dev.backDepthUniform && g_dev.backDepth == z) {
+        // A frame that drew no depth leaves nothing to clear (a whole 1024x768
+        // depth clear every frame is the largest fill of an idle frame).
+        depth = false;
+        if (!colour) return;
+    }
     ContextObjects* c = ContextFor();
     if (!c || !BindTarget(c)) return;
+    if (depth && !g_dev.target) {
+        g_dev.backDepthUniform = whole;
+        g_dev.backDepth = z;
+    }
     GLbitfield mask = 0;
     if (colour) {
         glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
@@ -523,9 +713,60 @@ void SetTexture(Texture* texture)
     g_dev.texture = texture;
 }
 
+namespace {
+
+// An opaque plain-coloured rectangle lying along the axes, drawn with
+// states under which it only replaces what it covers, is cleared instead of
+// shaded: the rasteriser fills whole tiles at memory speed (a background
+// covering the field every frame is most of an idle frame's cost).
+bool ClearsAsRectangle(const QuadVertex q[4])
+{
+    const RenderState& s = g_dev.state;
+    if (!s.untextured || s.wireframe || s.depthTest || s.cullCcw || s.additive || s.blendOp != BlendOp::Add)
+        return false;
+    if ((q[0].colour >> 24) != 0xFF) return false;
+    for (int i = 1; i < 4; ++i)
+        if (q[i].colour != q[0].colour) return false;
+    const float x0 = std::min({q[0].x, q[1].x, q[2].x, q[3].x}), x1 = std::max({q[0].x, q[1].x, q[2].x, q[3].x});
+    const float y0 = std::min({q[0].y, q[1].y, q[2].y, q[3].y}), y1 = std::max({q[0].y, q[1].y, q[2].y, q[3].y});
+    for (int i = 0; i < 4; ++i)
+        if ((q[i].x != x0 && q[i].x != x1) || (q[i].y != y0 && q[i].y != y1)) return false;
+    // A strip of a rectangle: its first and last corners are opposite, and so
+    // are the middle two.
+    if (q[0].x == q[3].x || q[0].y == q[3].y || q[1].x == q[2].x || q[1].y == q[2].y) return false;
+    // The pixels whose centres lie in [x0, x1) x [y0, y1), within the
+    // viewport and the target.
+    const double limX0 = std::max(0, g_dev.vpX), limY0 = std::max(0, g_dev.vpY);
+    const double limX1 = std::min(g_dev.targetW, g_dev.vpX + g_dev.vpW);
+    const double limY1 = std::min(g_dev.targetH, g_dev.vpY + g_dev.vpH);
+    const double px0 = std::clamp(std::ceil(static_cast<double>(x0)), limX0, limX1);
+    const double px1 = std::clamp(std::ceil(static_cast<double>(x1)), limX0, limX1);
+    const double py0 = std::clamp(std::ceil(static_cast<double>(y0)), limY0, limY1);
+    const double py1 = std::clamp(std::ceil(static_cast<double>(y1)), limY0, limY1);
+    if (!(px0 < px1 && py0 < py1)) return true; // covers no pixel
+    Flush();
+    ContextObjects* c = ContextFor();
+    if (!c || !BindTarget(c)) return true;
+    const int x = static_cast<int>(px0), w = static_cast<int>(px1 - px0);
+    const int y = static_cast<int>(py0), h = static_cast<int>(py1 - py0);
+    glEnable(GL_SCISSOR_TEST);
+    // The back buffer keeps the field's top at its last GL row.
+    glScissor(x, g_dev.target ? y : g_dev.targetH - (y + h), w, h);
+    const uint32_t argb = q[0].colour;
+    glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
+                 static_cast<float>(argb & 0xFF) / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    // The next draw binds the target and its scissor again.
+    BindTarget(c);
+    return true;
+}
+
+} // namespace
+
 void DrawQuad(const QuadVertex corners[4])
 {
     if (!g_dev.exists) return;
+    if (ClearsAsRectangle(corners)) return;
     if (g_dev.pending.size() >= static_cast<size_t>(kMaxBatchQuads) * 4) Flush();
     size_t at = g_dev.pending.size();
     g_dev.pending.insert(g_dev.pending.end(), corners, corners + 4);
@@ -607,5 +848,70 @@ bool ReadFrame(std::vector<uint8_t>* rgba)
 }
 
 uint64_t DrawCallCount() { return g_drawCalls.load(std::memory_order_relaxed); }
+
+// ---------------------------------------------------------------------------
+// Drawing in space
+
+struct MeshBuffer : MeshBufferData {};
+
+void DrawSpaceStrip(const SpaceVertex* vertices, int count, const SpaceDraw& draw)
+{
+    if (!vertices || count < 3) return;
+    if (!BeginSpaceDraw(draw)) return;
+    glBindBuffer(GL_ARRAY_BUFFER, g_dev.vboSpace);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(SpaceVertex)), vertices, GL_STREAM_DRAW);
+    SetSpaceVertexLayout();
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, count);
+    EndSpaceDraw();
+}
+
+MeshBuffer* CreateMeshBuffer(const SpaceVertex* vertices, size_t vertexCount, const uint32_t* indices,
+                             size_t indexCount)
+{
+    if (!g_dev.exists || !vertices || !indices || vertexCount == 0 || indexCount == 0) return nullptr;
+    auto* b = new MeshBuffer;
+    b->indices = indexCount;
+    glGenBuffers(1, &b->vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, b->vbo);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexCount * sizeof(SpaceVertex)), vertices,
+                 GL_STATIC_DRAW);
+    // Filled through the array binding: an element binding would change the
+    // vertex array bound now. Buffers take either role when drawn.
+    glGenBuffers(1, &b->ebo);
+    glBindBuffer(GL_ARRAY_BUFFER, b->ebo);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexCount * sizeof(uint32_t)), indices, GL_STATIC_DRAW);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteBuffers(1, &b->vbo);
+        glDeleteBuffers(1, &b->ebo);
+        delete b;
+        return nullptr;
+    }
+    ++g_liveMeshBuffers;
+    return b;
+}
+
+void DeleteMeshBuffer(MeshBuffer* buffer)
+{
+    if (!buffer) return;
+    if (buffer->vbo) glDeleteBuffers(1, &buffer->vbo);
+    if (buffer->ebo) glDeleteBuffers(1, &buffer->ebo);
+    --g_liveMeshBuffers;
+    delete buffer;
+}
+
+int LiveMeshBufferCount() { return g_liveMeshBuffers; }
+
+void DrawMeshBuffer(MeshBuffer* buffer, size_t first, size_t count, const SpaceDraw& draw)
+{
+    if (!buffer || count == 0 || first >= buffer->indices) return;
+    count = std::min(count, buffer->indices - first);
+    if (!BeginSpaceDraw(draw)) return;
+    glBindBuffer(GL_ARRAY_BUFFER, buffer->vbo);
+    SetSpaceVertexLayout();
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffer->ebo);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(first * sizeof(uint32_t)));
+    EndSpaceDraw();
+}
 
 } // namespace plat

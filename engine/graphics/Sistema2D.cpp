@@ -4,6 +4,7 @@
 #include "engine/core/CopiaTexto.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
+#include "engine/graphics/Sistema3D.h"
 #include "platform/Platform.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
@@ -94,6 +95,8 @@ void CSistema2D::Allibera()
     if (!m_bIniciat) return;
     // The fonts free their glyph sprites while everything else still exists.
     AlliberaFonts();
+    delete m_p3D;
+    m_p3D = nullptr;
     if (m_pPlaceholder) {
         --m_pPlaceholder->m_iReferencies;
         --m_pPlaceholder->m_iEnUs;
@@ -116,6 +119,22 @@ void CSistema2D::Allibera()
     m_lBitmaps.Vacia();
     Neteja();
     m_bIniciat = false;
+}
+
+CSistema3D* CSistema2D::Get3D()
+{
+    if (!m_bIniciat) return nullptr;
+    if (m_p3D) return m_p3D;
+    Bloqueja(BLOQUEIG_DISPOSITIU, "Get3D");
+    auto* p = new CSistema3D;
+    // Set before it starts: its debug cube already draws through it.
+    m_p3D = p;
+    if (!p->Inicia(this)) {
+        m_p3D = nullptr;
+        delete p;
+    }
+    Desbloqueja(BLOQUEIG_DISPOSITIU);
+    return m_p3D;
 }
 
 // ---------------------------------------------------------------------------
@@ -156,8 +175,9 @@ bool CSistema2D::PreparaMode(bool bFullScreen)
         if (intent > 0) plat::Sleep(kEsperaIntentMs);
         if (plat::RenderDeviceExists()) {
             AplicaEstats(0, true);
-            // Render-target textures do not survive a reset.
+            // Render-target textures and mesh buffers do not survive a reset.
             LiberaBitmapsNoManageados();
+            if (m_p3D) m_p3D->AlliberaBuffers();
             bFet = plat::ResetRenderDevice(bFullScreen);
         } else {
             bFet = plat::CreateRenderDevice(bFullScreen);
@@ -630,15 +650,19 @@ bool CSistema2D::CarregaBitmap(Bitmap* pBitmap)
             bFitxer && !m_bTextures32 ? plat::TextureFormat::ARGB1555 : plat::TextureFormat::ARGB8888;
         plat::TextureKind tipus = bFitxer ? plat::TextureKind::Kept : plat::TextureKind::Target;
         bool bProfunditat = pBitmap->m_iTipus == BITMAP_DESTI && pBitmap->m_bVolProfunditat;
+        // A file image's texture is written by its upload: only what the
+        // image does not cover is zeroed, after it.
         Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaBitmap");
-        pBitmap->m_pTextura = plat::CreateTexture(w, h, format, tipus, bProfunditat);
+        pBitmap->m_pTextura = plat::CreateTexture(w, h, format, tipus, bProfunditat, !bFitxer);
         Desbloqueja(BLOQUEIG_DISPOSITIU);
         if (!pBitmap->m_pTextura) return false;
         pBitmap->m_iAmpladaTextura = w;
         pBitmap->m_iAlcadaTextura = h;
+        pBitmap->m_iAmpladaCarregada = pBitmap->m_iAlcadaCarregada = 0;
     }
     if (pBitmap->m_iTipus == BITMAP_FITXER) {
         if (!CarregaPNG(pBitmap, false) && pBitmap == m_pPlaceholder) OmpleImatgeSubstituta(pBitmap);
+        ZeroFora(pBitmap);
     } else if (pBitmap->m_iTipus == BITMAP_TEXT) {
         DibuixaBitmapText(pBitmap);
     }
@@ -665,11 +689,33 @@ bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera)
     return PujaTexels(pBitmap, imatge.aTexels.data(), imatge.iAmplada, imatge.iAlcada, imatge.iAmplada);
 }
 
+// Zeroes what the last upload left unset: right of and below the image (all
+// of it when nothing was uploaded).
+void CSistema2D::ZeroFora(Bitmap* pBitmap)
+{
+    if (!pBitmap->m_pTextura) return;
+    const int W = pBitmap->m_iAmpladaTextura, H = pBitmap->m_iAlcadaTextura;
+    const int w = std::min(pBitmap->m_iAmpladaCarregada, W), h = std::min(pBitmap->m_iAlcadaCarregada, H);
+    Bloqueja(BLOQUEIG_DISPOSITIU, "ZeroFora");
+    if (w > 0 && h > 0) {
+        plat::ZeroTexels(pBitmap->m_pTextura, w, 0, W - w, h);
+        plat::ZeroTexels(pBitmap->m_pTextura, 0, h, W, H - h);
+    } else {
+        plat::ZeroTexels(pBitmap->m_pTextura, 0, 0, W, H);
+    }
+    Desbloqueja(BLOQUEIG_DISPOSITIU);
+    // Whatever comes next starts from a whole texture.
+    pBitmap->m_iAmpladaCarregada = W;
+    pBitmap->m_iAlcadaCarregada = H;
+}
+
 bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas)
 {
     if (!pBitmap->m_pTextura) return false;
     w = std::min(w, pBitmap->m_iAmpladaTextura);
     h = std::min(h, pBitmap->m_iAlcadaTextura);
+    pBitmap->m_iAmpladaCarregada = std::max(pBitmap->m_iAmpladaCarregada, w);
+    pBitmap->m_iAlcadaCarregada = std::max(pBitmap->m_iAlcadaCarregada, h);
     bool bFet = false;
     Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaPNG");
     if (m_bTextures32) {
@@ -918,19 +964,20 @@ void CSistema2D::DibuixaSpriteEX(Sprite* pDesti, Sprite* pSprite, float x, float
     DibuixaSpriteEX2(pDesti, pSprite, 0, nullptr, x, y, bMirall, iAlfa, fRotacio, fEscalaX, fEscalaY);
 }
 
-void CSistema2D::DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, const ColorRGB* pColor, float x,
-                                  float y, bool bMirall, int iAlfa, float fRotacio, float fEscalaX, float fEscalaY)
+void CSistema2D::CantonadesSprite(const Sprite* pSprite, bool bMirall, float fRotacio, float fEscalaX,
+                                  float fEscalaY, float* pfCantonades)
 {
-    if (!pSprite) return;
-    float w = pSprite->m_fAmplada, h = pSprite->m_fAlcada;
-    float hx = pSprite->m_fHotspotX, hy = pSprite->m_fHotspotY;
-    float sx = bMirall ? -fEscalaX : fEscalaX;
-    float c[8] = {
+    const float w = pSprite->m_fAmplada, h = pSprite->m_fAlcada;
+    const float hx = pSprite->m_fHotspotX, hy = pSprite->m_fHotspotY;
+    const float sx = bMirall ? -fEscalaX : fEscalaX;
+    float* c = pfCantonades;
+    const float k[8] = {
         -hx * sx,      (h - hy) * fEscalaY, // left-bottom
         -hx * sx,      -hy * fEscalaY,      // left-top
         (w - hx) * sx, (h - hy) * fEscalaY, // right-bottom
         (w - hx) * sx, -hy * fEscalaY,      // right-top
     };
+    std::copy(k, k + 8, c);
     if (fRotacio != 0.0f) {
         float co = std::cos(fRotacio), si = std::sin(fRotacio);
         for (int i = 0; i < 8; i += 2) {
@@ -939,6 +986,34 @@ void CSistema2D::DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, c
             c[i + 1] = px * si + py * co;
         }
     }
+}
+
+void CSistema2D::AparencaSprite(const Sprite* pSprite, int iFlags, const ColorRGB* pColor, bool bMirall, int iAlfa,
+                                float* pfUV, uint32_t* puColors)
+{
+    const Bitmap* b = pSprite->m_pBitmap;
+    float W = static_cast<float>(b->m_iAmpladaTextura), H = static_cast<float>(b->m_iAlcadaTextura);
+    float o = bMirall ? -0.5f : 0.5f;
+    pfUV[0] = (pSprite->m_fX + o) / W;
+    pfUV[1] = (pSprite->m_fX + pSprite->m_fAmplada + o) / W;
+    pfUV[2] = (pSprite->m_fY + 0.5f) / H;
+    pfUV[3] = (pSprite->m_fY + pSprite->m_fAlcada + 0.5f) / H;
+    int a = std::clamp(iAlfa, 0, 255);
+    for (int i = 0; i < 4; ++i) {
+        const ColorARGB& k = pSprite->m_aColors[i];
+        if ((iFlags & SPRITE_COLOR_PLA) && pColor)
+            puColors[i] = FesColorARGB(pColor->r, pColor->g, pColor->b, static_cast<uint8_t>(a));
+        else
+            puColors[i] = FesColorARGB(k.r, k.g, k.b, static_cast<uint8_t>(k.a * a / 255));
+    }
+}
+
+void CSistema2D::DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, const ColorRGB* pColor, float x,
+                                  float y, bool bMirall, int iAlfa, float fRotacio, float fEscalaX, float fEscalaY)
+{
+    if (!pSprite) return;
+    float c[8];
+    CantonadesSprite(pSprite, bMirall, fRotacio, fEscalaX, fEscalaY, c);
     for (int i = 0; i < 8; i += 2) {
         c[i] += x;
         c[i + 1] += y;
@@ -952,19 +1027,10 @@ void CSistema2D::DibuixaSpriteEX3(Sprite* pDesti, Sprite* pSprite, int iFlags, c
     if (!pfCantonades || !PotDibuixar(pSprite, iFlags, pColor)) return;
     if (pDesti && pDesti->m_bEnUs && (!pDesti->m_pBitmap || !pDesti->m_pBitmap->m_pTextura)) return;
     const Bitmap* b = pSprite->m_pBitmap;
-    float W = static_cast<float>(b->m_iAmpladaTextura), H = static_cast<float>(b->m_iAlcadaTextura);
-    float o = bMirall ? -0.5f : 0.5f;
-    float u0 = (pSprite->m_fX + o) / W, u1 = (pSprite->m_fX + pSprite->m_fAmplada + o) / W;
-    float v0 = (pSprite->m_fY + 0.5f) / H, v1 = (pSprite->m_fY + pSprite->m_fAlcada + 0.5f) / H;
-    int a = std::clamp(iAlfa, 0, 255);
+    float uv[4];
     uint32_t colors[4];
-    for (int i = 0; i < 4; ++i) {
-        const ColorARGB& k = pSprite->m_aColors[i];
-        if (iFlags & SPRITE_COLOR_PLA)
-            colors[i] = FesColorARGB(pColor->r, pColor->g, pColor->b, static_cast<uint8_t>(a));
-        else
-            colors[i] = FesColorARGB(k.r, k.g, k.b, static_cast<uint8_t>(k.a * a / 255));
-    }
+    AparencaSprite(pSprite, iFlags, pColor, bMirall, iAlfa, uv, colors);
+    const float u0 = uv[0], u1 = uv[1], v0 = uv[2], v1 = uv[3];
     const float* p = pfCantonades;
     plat::QuadVertex v[4] = {
         {p[0], p[1], 0.0f, 1.0f, colors[0], u0, v1}, // left-bottom
