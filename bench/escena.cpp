@@ -11,7 +11,6 @@
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
-#include "game/CatalogoJuego.h"
 #include "game/Programa.h"
 #include "game/story/JapSecTazmo.h"
 #include "platform/Paths.h"
@@ -103,17 +102,7 @@ struct Entorno {
                    ", 0, 200; SETVELANG = " + std::to_string(i) + ", 0, 0.05;\n";
         std::ofstream(carpeta / "cuadros.sec") << sec;
         std::ofstream(carpeta / "escena.txt") << Guion((carpeta / "cuadros.sec").string());
-        ConfigSecuenciador c;
-        c.m_sFicheroCaja = juego::imagen::FONDO_JAP_TEXTO;
-        c.m_sPaquete = juego::paquete::CURSORES;
-        c.m_fTextoX = 150;
-        c.m_fTextoY = 542;
-        c.m_fCajaX = 0;
-        c.m_fCajaY = 512;
-        c.m_fAnchoAjuste = 724;
-        c.m_fAltoVisible = 195;
-        c.m_fEscala = 1.0f;
-        c.m_iFontMedida = 0;
+        const ConfigSecuenciador c = CJapSecTazmo::ConfigCaja();
         if (!escena.Carga((carpeta / "escena.txt").string().c_str(), &c, 1)) return;
         escena.CargaRecursos();
         g_pSistema2D->CarregaBitmapsEnUs();

@@ -59,23 +59,6 @@ inline bool IniciaServiciosEscena()
     return true;
 }
 
-// The story map's text box.
-inline ConfigSecuenciador ConfigEscena()
-{
-    ConfigSecuenciador c;
-    c.m_sFicheroCaja = "caja.png";
-    c.m_sPaquete = "cursores.spm";
-    c.m_fTextoX = 150;
-    c.m_fTextoY = 542;
-    c.m_fCajaX = 0;
-    c.m_fCajaY = 512;
-    c.m_fAnchoAjuste = 724;
-    c.m_fAltoVisible = 195;
-    c.m_fEscala = 1.0f;
-    c.m_iFontMedida = 0;
-    return c;
-}
-
 // Up to n frames of a host with its player, a click every few frames (and a
 // key now and then); stops once the script has finished.
 inline void JuegaEscena(CJapSecuenciador& s, int n)

@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!fuzz::IniciaServiciosEscena()) return 0;
     if (!fuzz::EscribeEntrada("escena.txt", data, size) || !fuzz::EscribeEntrada("s.sec", data, size)) return 0;
     CJapSecTazmo escena;
-    const ConfigSecuenciador c = fuzz::ConfigEscena();
+    const ConfigSecuenciador c = CJapSecTazmo::ConfigCaja();
     if (!escena.Carga("escena.txt", &c, 0)) return 0;
     fuzz::JuegaEscena(escena, 2000);
     escena.Reinicia();

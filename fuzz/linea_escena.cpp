@@ -5,6 +5,7 @@
 #include "ServiciosEscenaFuzz.h"
 #include "game/story/JapSecTazmo.h"
 #include "game/story/PersoSecTazmo.h"
+#include "tests/kit/TextosPrueba.h"
 
 #include <string>
 
@@ -39,21 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!guion) return 0;
     }
     // The line's text, replacing the previous input's.
-    const std::string texto(reinterpret_cast<const char*>(data), size);
-    const int t = g_GestorFLIs.BuscaIndice(fuzz::kIdiomaEscena);
-    bool puesto = false;
-    if (t >= 0) {
-        TablaFLI& tabla = g_GestorFLIs.m_aTablas[t];
-        for (int i = 0; i < tabla.m_iNumTextos && !puesto; ++i)
-            if (tabla.m_aEntradas[i].m_iCodigo == CodigoFLI("QF01")) {
-                tabla.m_aEntradas[i].m_sTexto = texto;
-                puesto = true;
-            }
-    }
-    if (!puesto && !g_GestorFLIs.AnadeTexto(fuzz::kIdiomaEscena, "QF01", texto.c_str())) return 0;
+    mgtest::PonTexto(fuzz::kIdiomaEscena, "QF01", std::string(reinterpret_cast<const char*>(data), size).c_str());
     CPersoSecTazmo::ActivaAjusteCaras((size & 1) != 0);
     CJapSecTazmo escena;
-    const ConfigSecuenciador c = fuzz::ConfigEscena();
+    const ConfigSecuenciador c = CJapSecTazmo::ConfigCaja();
     if (!escena.Carga("linea.txt", &c, 0)) return 0;
     fuzz::JuegaEscena(escena, 2000);
     return 0;

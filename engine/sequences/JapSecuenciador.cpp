@@ -2,7 +2,6 @@
 // inline commands, waiting, scrolling and drawing.
 #include "engine/sequences/JapSecuenciador.h"
 
-#include "engine/audio/SistemaSonido.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/NumerosC.h"
@@ -475,14 +474,7 @@ void CJapSecuenciador::Actualiza()
 
     if (m_bRecargar) {
         m_bRecargar = false;
-        if (g_pSistema2D && g_pSistema2D->EstaIniciat()) {
-            g_pSistema2D->DescarregaBitmapsSenseUs();
-            g_pSistema2D->CarregaBitmapsEnUs();
-        }
-        if (g_pSistemaSonido) {
-            g_pSistemaSonido->DescargaMuestrasSinUso();
-            g_pSistemaSonido->CargaMuestrasEnUso();
-        }
+        CSecuencia::CargaEnUso();
     }
 
     // Scrolling toward the target, never past it.

@@ -1,6 +1,7 @@
 #include "game/story/JapSecTazmo.h"
 
 #include "engine/core/GestorComandes.h"
+#include "game/CatalogoJuego.h"
 #include "engine/core/NumerosC.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "game/story/EfectoSecTazmo.h"
@@ -22,6 +23,24 @@ float Real(const std::string& s) { return float(RealDeTexto(s.c_str())); }
 } // namespace
 
 CJapSecTazmo::CJapSecTazmo() = default;
+
+ConfigSecuenciador CJapSecTazmo::ConfigCaja()
+{
+    ConfigSecuenciador c;
+    c.m_sFicheroCaja = juego::imagen::FONDO_JAP_TEXTO;
+    c.m_sPaquete = juego::paquete::CURSORES;
+    c.m_fTextoX = 150;
+    c.m_fTextoY = 542;
+    c.m_fCajaX = 0;
+    c.m_fCajaY = 512;
+    c.m_fAnchoAjuste = 724;
+    c.m_fAltoVisible = 195;
+    c.m_iReservado1 = 0;
+    c.m_iReservado2 = -1;
+    c.m_fEscala = 1.0f;
+    c.m_iFontMedida = 0;
+    return c;
+}
 
 CJapSecTazmo::~CJapSecTazmo() { Libera(); }
 

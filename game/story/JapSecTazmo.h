@@ -25,6 +25,11 @@ class CCanalSecTazmo;
 
 class CJapSecTazmo : public CJapSecuenciador {
 public:
+    // The text box the scenes are played with (the story map's): the box
+    // picture at (0, 512), the text at (150, 542) wrapped to 724 points and
+    // 195 high, measured with font 0.
+    static ConfigSecuenciador ConfigCaja();
+
     CJapSecTazmo();
     ~CJapSecTazmo() override;
 

@@ -11,6 +11,7 @@
 #include "engine/sequences/JapSecuenciador.h"
 #include "engine/sequences/Secuencia.h"
 #include "kit/ServeisFitxers.h"
+#include "kit/TextosPrueba.h"
 #include "ui/TextoEntorno.h"
 
 #include <gtest/gtest.h>
@@ -47,21 +48,8 @@ protected:
         mgtest::EscriuFitxer(m_carpeta / nombre, contenido);
         return (m_carpeta / nombre).string();
     }
-    // A text of the current language under a test code (replaced when the
-    // code is there already).
-    static void Texto(const char* codigo, const char* texto)
-    {
-        const int t = g_GestorFLIs.BuscaIndice(kIngles);
-        if (t >= 0) {
-            TablaFLI& tabla = g_GestorFLIs.m_aTablas[t];
-            for (int i = 0; i < tabla.m_iNumTextos; ++i)
-                if (tabla.m_aEntradas[i].m_iCodigo == CodigoFLI(codigo)) {
-                    tabla.m_aEntradas[i].m_sTexto = texto;
-                    return;
-                }
-        }
-        g_GestorFLIs.AnadeTexto(kIngles, codigo, texto);
-    }
+    // A text of the current language under a test code.
+    static void Texto(const char* codigo, const char* texto) { mgtest::PonTexto(kIngles, codigo, texto); }
     bool Carga(const std::string& guion)
     {
         const bool b = m_s.Carga(Escribe("guion.txt", guion).c_str(), &m_config, uitest::kFuenteTexto);

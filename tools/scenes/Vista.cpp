@@ -8,7 +8,6 @@
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/MenuObj.h"
-#include "game/CatalogoJuego.h"
 #include "game/Programa.h"
 #include "game/story/JapSecTazmo.h"
 #include "platform/Paths.h"
@@ -96,19 +95,7 @@ int MuestraEscena(const std::string& raiz, const std::string& guion, int pasos, 
     g_GestorFLIs.SeleccionaIdioma(idioma);
     int estado = 0;
     {
-        // The text box the story map gives its scenes.
-        ConfigSecuenciador c;
-        c.m_sFicheroCaja = juego::imagen::FONDO_JAP_TEXTO;
-        c.m_sPaquete = juego::paquete::CURSORES;
-        c.m_fTextoX = 150;
-        c.m_fTextoY = 542;
-        c.m_fCajaX = 0;
-        c.m_fCajaY = 512;
-        c.m_fAnchoAjuste = 724;
-        c.m_fAltoVisible = 195;
-        c.m_iReservado1 = 0;
-        c.m_fEscala = 1.0f;
-        c.m_iFontMedida = 0;
+        const ConfigSecuenciador c = CJapSecTazmo::ConfigCaja();
         CJapSecTazmo escena;
         if (!escena.Carga(guion.c_str(), &c, 1)) {
             std::fprintf(stderr, "mg_escena: %s does not load\n", guion.c_str());

@@ -17,6 +17,7 @@
 #include "game/profiles/RegistroPerfil.h"
 #include "game/story/JapSecTazmo.h"
 #include "kit/ServeisFitxers.h"
+#include "kit/TextosPrueba.h"
 #include "kit/game/JuegoPrueba.h"
 
 #include <gtest/gtest.h>
@@ -32,39 +33,8 @@ constexpr int kIngles = 2;
 
 inline std::string NombreTest() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
-// The text box the story map passes.
-inline ConfigSecuenciador ConfigMapa()
-{
-    ConfigSecuenciador c;
-    c.m_sFicheroCaja = juego::imagen::FONDO_JAP_TEXTO;
-    c.m_sPaquete = juego::paquete::CURSORES;
-    c.m_fTextoX = 150;
-    c.m_fTextoY = 542;
-    c.m_fCajaX = 0;
-    c.m_fCajaY = 512;
-    c.m_fAnchoAjuste = 724;
-    c.m_fAltoVisible = 195;
-    c.m_iReservado1 = 0;
-    c.m_iReservado2 = -1;
-    c.m_fEscala = 1.0f;
-    c.m_iFontMedida = 0;
-    return c;
-}
-
-// A text of the current language under a code (replaced when it is there).
-inline void Texto(const char* codigo, const char* texto)
-{
-    const int t = g_GestorFLIs.BuscaIndice(kIngles);
-    if (t >= 0) {
-        TablaFLI& tabla = g_GestorFLIs.m_aTablas[t];
-        for (int i = 0; i < tabla.m_iNumTextos; ++i)
-            if (tabla.m_aEntradas[i].m_iCodigo == CodigoFLI(codigo)) {
-                tabla.m_aEntradas[i].m_sTexto = texto;
-                return;
-            }
-    }
-    g_GestorFLIs.AnadeTexto(kIngles, codigo, texto);
-}
+// A text of the current language under a test code.
+inline void Texto(const char* codigo, const char* texto) { mgtest::PonTexto(kIngles, codigo, texto); }
 
 class EntornoEscena : public ::testing::Test {
 protected:
@@ -111,7 +81,7 @@ protected:
     bool CargaFichero(const char* fichero)
     {
         if (!m_escena) m_escena = std::make_unique<CJapSecTazmo>();
-        const ConfigSecuenciador c = ConfigMapa();
+        const ConfigSecuenciador c = CJapSecTazmo::ConfigCaja();
         if (!m_escena->Carga(fichero, &c, 1)) return false;
         m_escena->CargaRecursos();
         g_pSistema2D->CarregaBitmapsEnUs();

@@ -46,7 +46,7 @@ TEST_F(Escena, DeclarationsMakeOnlyWhatTheyKnow)
     EXPECT_EQ(m_escena->BuscaCanal("CANAL_ESCENA"), m_escena->Canales()[0].get());
 
     // A script that cannot load leaves nothing declared and answers 0.
-    const ConfigSecuenciador c = escenatest::ConfigMapa();
+    const ConfigSecuenciador c = CJapSecTazmo::ConfigCaja();
     EXPECT_FALSE(m_escena->Carga((m_carpeta / "falta.txt").string().c_str(), &c, 1));
     EXPECT_TRUE(m_escena->Personajes().empty());
     EXPECT_EQ(m_escena->GetResultado(), 0);
