@@ -5,6 +5,7 @@
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
 #include "game/CatalogoJuego.h"
+#include "game/Personajes.h"
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/Marcadores.h"
 #include "game/profiles/Perfiles.h"
@@ -27,17 +28,17 @@ namespace pj = juego::paquete;
      "Data\\Personajes\\" carpeta "\\Normal.SPM"}
 
 const FilaPersonajeEscena kPersonajes[NUM_PERSONAJES_ESCENA] = {
-    {"Adeletia", MG_PERSONAJE("Adeletia"), 1},
-    {"Aldunia", MG_PERSONAJE("Aldunia"), 3},
-    {"Maida", {pj::MAIDA_ALEGRE, pj::MAIDA_NORMAL, pj::MAIDA_TRISTE}, 0},
-    {"Franz", MG_PERSONAJE("Franz"), 2},
-    {"Soldado", MG_PERSONAJE_UN_HUMOR("Soldado"), 9},
-    {"Stokinnen", {pj::STOKINNEN_ALEGRE, pj::STOKINNEN_NORMAL, pj::STOKINNEN_TRISTE}, 7},
-    {"Alfatima", MG_PERSONAJE("Alfatima"), 5},
-    {"Irina", MG_PERSONAJE("Irina"), 6},
-    {"Asesino", MG_PERSONAJE("Asesino"), 4},
-    {"Teresia", MG_PERSONAJE("Teresia"), 8},
-    {"TeresiaViva", MG_PERSONAJE_UN_HUMOR("TeresiaSalvada"), 10},
+    {"Adeletia", MG_PERSONAJE("Adeletia")},
+    {"Aldunia", MG_PERSONAJE("Aldunia")},
+    {"Maida", {pj::MAIDA_ALEGRE, pj::MAIDA_NORMAL, pj::MAIDA_TRISTE}},
+    {"Franz", MG_PERSONAJE("Franz")},
+    {"Soldado", MG_PERSONAJE_UN_HUMOR("Soldado")},
+    {"Stokinnen", {pj::STOKINNEN_ALEGRE, pj::STOKINNEN_NORMAL, pj::STOKINNEN_TRISTE}},
+    {"Alfatima", MG_PERSONAJE("Alfatima")},
+    {"Irina", MG_PERSONAJE("Irina")},
+    {"Asesino", MG_PERSONAJE("Asesino")},
+    {"Teresia", MG_PERSONAJE("Teresia")},
+    {"TeresiaViva", MG_PERSONAJE_UN_HUMOR("TeresiaSalvada")},
 };
 #undef MG_PERSONAJE
 #undef MG_PERSONAJE_UN_HUMOR
@@ -144,8 +145,9 @@ bool CPersoSecTazmo::Carga(const char* szNombre)
     const int iFila = BuscaFilaPersonaje(szNombre);
     if (iFila == PERSONAJE_ESCENA_NINGUNO) return false;
     m_iFila = iFila;
-    if (CGestorDesbloqueos* g = GestorDesbloqueosJuego())
-        g->Desbloquea(NombreMarcador(MARCADOR_PRIMER_PERSONAJE + kPersonajes[iFila].marcador), false);
+    const Personaje* pRegistro = BuscaPersonaje(kPersonajes[iFila].nombre);
+    if (CGestorDesbloqueos* g = GestorDesbloqueosJuego(); g && pRegistro)
+        g->Desbloquea(NombreMarcador(MARCADOR_PRIMER_PERSONAJE + pRegistro->m_iMarcador), false);
     for (int h = 0; h < NUM_HUMORES_ESCENA; ++h) {
         m_apPaquetes[h] = CopiaPaqueteCache(kPersonajes[iFila].paquetes[h]);
         if (!m_apPaquetes[h]) {

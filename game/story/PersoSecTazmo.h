@@ -14,10 +14,11 @@ class CSPM;
 
 // The scenes' character table: the scenes number their characters in this
 // order of their own (scripts name them; nothing else takes these numbers).
+// What else belongs to a character (its folder, its chest marker) is the
+// characters' registry's (game/Personajes.h), looked up by name.
 struct FilaPersonajeEscena {
-    const char* nombre;      // what scripts write
+    const char* nombre;      // what scripts write, the registry's name
     const char* paquetes[3]; // happy, normal, sad (one picture serves all three of some)
-    int marcador;            // n of the chest marker MPerso_n that declaring it unlocks
 };
 constexpr int NUM_PERSONAJES_ESCENA = 11;
 constexpr int PERSONAJE_ESCENA_NINGUNO = 12;

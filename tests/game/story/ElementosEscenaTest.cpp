@@ -5,6 +5,7 @@
 #include "engine/core/Teclado.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
+#include "game/Personajes.h"
 #include "game/story/CarasEscena.h"
 #include "game/story/ImagenSecTazmo.h"
 #include "game/story/PersoSecTazmo.h"
@@ -226,15 +227,23 @@ TEST_F(Elementos, DeclaringUnlocksTheMarkersAtOnce)
 // character of the scenes.
 TEST(TablasEscena, AgreeWithTheCatalogueAndTheFaces)
 {
-    std::set<std::string> nombres;
+    // Every character of the registry has its row, each in its own folder.
+    std::set<std::string> nombres, registrados;
     for (int i = 0; i < NUM_PERSONAJES_ESCENA; ++i) {
         const FilaPersonajeEscena& f = FilaPersonaje(i);
+        SCOPED_TRACE(f.nombre);
         EXPECT_EQ(BuscaFilaPersonaje(f.nombre), i);
-        EXPECT_NE(BuscaCaraEscena(f.nombre), nullptr) << f.nombre;
-        EXPECT_EQ(std::string(NombreMarcador(MARCADOR_PRIMER_PERSONAJE + f.marcador)),
-                  "MPerso_" + std::to_string(f.marcador));
-        for (const char* p : f.paquetes) nombres.insert(p);
+        EXPECT_NE(BuscaCaraEscena(f.nombre), nullptr);
+        const Personaje* p = BuscaPersonaje(f.nombre);
+        ASSERT_NE(p, nullptr);
+        registrados.insert(p->m_pszNombre);
+        for (const char* paquete : f.paquetes) {
+            nombres.insert(paquete);
+            EXPECT_EQ(std::string(paquete).rfind(std::string("Data\\Personajes\\") + p->m_pszCarpeta + "\\", 0), 0u)
+                << paquete;
+        }
     }
+    EXPECT_EQ(registrados.size(), RegistroPersonajes.size());
     EXPECT_EQ(NUM_CARAS_ESCENA, NUM_PERSONAJES_ESCENA);
     EXPECT_EQ(BuscaFilaPersonaje("Nadie"), PERSONAJE_ESCENA_NINGUNO);
     std::set<std::string> claves;
