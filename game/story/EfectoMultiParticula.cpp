@@ -106,9 +106,9 @@ bool CEfectoMultiParticula::Carga(int iTipo)
     if (!CEfectoSecTazmo::Carga(iTipo)) return false;
     m_pPaquete = CopiaPaqueteCache(juego::paquete::EFECTOS_SECUENCIA);
     if (iTipo == SELLO_SE_INSTALA || iTipo == SELLO_EN_LIMBO)
-        m_pPaquete2 = CopiaPaqueteCache(juego::paquete::SELLO_STOKINNEN);
+        m_pPaquete2 = CopiaPaqueteCache(juego::paquete::EFECTO_SELLO_STOKINNEN);
     else if (iTipo >= ADELETIA_CARGA_SELLO && iTipo <= MAIDA_TERCER_NIVEL)
-        m_pPaquete2 = CopiaPaqueteCache(juego::paquete::SELLOS_EFECTO);
+        m_pPaquete2 = CopiaPaqueteCache(juego::paquete::EFECTO_SELLOS);
     const bool bSegundo = iTipo == SELLO_SE_INSTALA || iTipo == SELLO_EN_LIMBO ||
                           (iTipo >= ADELETIA_CARGA_SELLO && iTipo <= MAIDA_TERCER_NIVEL);
     if (!m_pPaquete || (bSegundo && !m_pPaquete2)) {

@@ -373,7 +373,7 @@ void Sello(cairo_t* cr, double w, double h, const Color& c, int puntas, double g
     Brillo(cr, cx, cy, r * 0.25, Hex(0xFFFFFF, 0.8));
 }
 
-RegistroPaquete g_selloStokinnen(juego::paquete::SELLO_STOKINNEN, [] {
+RegistroPaquete g_selloStokinnen(juego::paquete::EFECTO_SELLO_STOKINNEN, [] {
     Paquete p;
     p.comment = "Stokinnen's seal, its ring and its star, tinted when drawn";
     p.sprites.push_back({0, 256, 256, 128, 128, [](cairo_t* cr, double w, double h) { Sello(cr, w, h, Hex(0xFFFFFF), 7, 0); }});
@@ -385,7 +385,7 @@ RegistroPaquete g_selloStokinnen(juego::paquete::SELLO_STOKINNEN, [] {
     return p;
 });
 
-RegistroPaquete g_sellos(juego::paquete::SELLOS_EFECTO, [] {
+RegistroPaquete g_sellos(juego::paquete::EFECTO_SELLOS, [] {
     Paquete p;
     p.comment = "The three seals handed to Maida, and the glow of a seal being charged";
     const Color colores[] = {pl::Oro, Hex(0x6FB8FF), Hex(0xFF7AA8)};
