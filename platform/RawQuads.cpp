@@ -64,8 +64,7 @@ void RawQuads::Draw(Texture* texture, const std::vector<QuadVertex>& corners)
         m_capacity = quads;
     }
     glBufferSubData(GL_ARRAY_BUFFER, 0, static_cast<GLsizeiptr>(corners.size() * sizeof(QuadVertex)), corners.data());
-    glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
-    glViewport(0, 0, kFieldWidth, kFieldHeight);
+    if (!BindBackBuffer()) return;
     glDisable(GL_SCISSOR_TEST);
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_BLEND);

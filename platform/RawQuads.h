@@ -18,8 +18,8 @@ public:
 
     // Needs the render device (its context current).
     bool Create();
-    // Draws the quads (four corners each, strip order) with the texture into
-    // the back buffer.
+    // Draws the quads (four corners each, strip order) with the texture on
+    // the screen.
     void Draw(Texture* texture, const std::vector<QuadVertex>& corners);
 
 private:

@@ -30,29 +30,24 @@ constexpr float kNudge = 1.0f / 256.0f;
 // Quads drawn by one call at most; the index buffer is built for this many.
 constexpr int kMaxBatchQuads = 16384;
 
-// Follows kQuadVertexInputs.
+// Follows kQuadVertexInputs. uMap takes pixels to clip space, the shift of
+// the geometry included (see GeometryShift).
 const char* const kVertexShader = R"(uniform vec4 uMap;
 out vec4 vColour;
 out vec2 vUV;
 void main()
 {
-    // Pixel centres sit at integer coordinates: move by half a pixel, less a
-    // small nudge (see kNudge) so that an edge on a pixel centre includes it
-    // on the top and left and excludes it on the bottom and right, whatever
-    // the rasteriser's own rule for ties.
-    const float kCentre = 0.5 - 1.0 / 256.0;
-    gl_Position = vec4((aPos.x + kCentre) * uMap.x + uMap.z, (aPos.y + kCentre) * uMap.y + uMap.w,
-                       aPos.z * 2.0 - 1.0, 1.0);
+    gl_Position = vec4(aPos.x * uMap.x + uMap.z, aPos.y * uMap.y + uMap.w, aPos.z * 2.0 - 1.0, 1.0);
     vColour = aColour;
     vUV = aUV;
 }
 )";
 
 // Placed geometry: the caller's matrix, then the clip space of drawing in
-// space (depth 0..w, y up) turned into OpenGL's (depth -w..w), turned over
-// for render targets (their top row is row 0) and moved by half a pixel so
-// that the ends of the range land on pixel centres, as in 2D drawing (with
-// the same nudge up and left).
+// space (depth 0..w, y up) turned into OpenGL's (depth -w..w): the selected
+// viewport's range placed inside the whole target, turned over for render
+// targets (their top row is row 0) and shifted as 2D drawing is, so that the
+// ends of the range land on pixel centres (see GeometryShift).
 const char* const kSpaceVertexShader = R"(#version 330 core
 layout(location = 0) in vec3 aPos;
 layout(location = 1) in vec4 aColour;
@@ -60,15 +55,14 @@ layout(location = 2) in vec2 aUV;
 uniform mat4 uMatrix;
 uniform vec4 uMaterial;
 uniform float uVertexColour;
-uniform vec3 uTarget; // y sign, half a pixel in x and in y (clip units per w)
+uniform vec4 uPlace; // x scale, x offset, y scale, y offset (offsets per w)
 out vec4 vColour;
 out vec2 vUV;
 void main()
 {
     vec4 c = uMatrix * vec4(aPos, 1.0);
-    c.y *= uTarget.x;
-    c.x += c.w * uTarget.y;
-    c.y += c.w * uTarget.z;
+    c.x = c.x * uPlace.x + c.w * uPlace.y;
+    c.y = c.y * uPlace.z + c.w * uPlace.w;
     c.z = c.z * 2.0 - c.w;
     gl_Position = c;
     vColour = mix(vec4(1.0), aColour, uVertexColour) * uMaterial;
@@ -113,9 +107,10 @@ constexpr int kNumPrograms = 10;
 
 struct Program {
     GLuint id = 0;
+    bool failed = false; // did not build: not tried again
     GLint uMap = -1, uTex = -1;
     // Space programs.
-    GLint uMatrix = -1, uMaterial = -1, uVertexColour = -1, uTarget = -1;
+    GLint uMatrix = -1, uMaterial = -1, uVertexColour = -1, uPlace = -1;
 };
 
 struct MeshBufferData {
@@ -139,6 +134,15 @@ struct ContextObjects {
     GLuint fbo = 0; // render-target framebuffer; the target is attached on use
 };
 
+// The field in the window: the letterboxed rectangle (window pixels, y down)
+// and its scale against the field's own size.
+struct Screen {
+    int windowW = 0, windowH = 0;
+    Viewport field;
+    float scaleX = 1.0f, scaleY = 1.0f;
+    bool scaled = false;
+};
+
 struct Device {
     bool exists = false;
     bool lost = false;
@@ -160,11 +164,21 @@ struct Device {
     // The queued quads (4 vertices each), all with the selections above.
     std::vector<QuadVertex> pending;
 
-    // The back buffer's depth holds one value everywhere (no draw has
-    // written depth there since it was last cleared whole): clearing it to
-    // that value again is skipped.
+    // Where the field lies in the window, taken when a batch of drawing on
+    // the screen starts.
+    Screen screen;
+
+    // The window's depth holds one value everywhere in the field (no draw
+    // has written depth there since it was last cleared whole, at this
+    // window size): clearing it to that value again is skipped.
     bool backDepthUniform = false;
     float backDepth = 1.0f;
+    int backDepthW = 0, backDepthH = 0;
+    // A whole clear of the window's depth asked for and not yet done: done
+    // when the screen is next drawn on, so that asking for it right after a
+    // present does not take the window (see Window.h).
+    bool backDepthPending = false;
+    float backDepthPendingZ = 1.0f;
 };
 
 Device g_dev;
@@ -183,20 +197,25 @@ GLuint BuildVariant(int index, bool space)
     return BuildProgram(vertex.c_str(), fragment.c_str());
 }
 
-bool BuildPrograms(Program* programs, bool space)
+// The program of a state, built the first time a draw needs it (most
+// states are never used, and building one costs a compile and a link); null
+// when it does not build.
+const Program* ProgramFor(const RenderState& s, bool space)
 {
-    for (int i = 0; i < kNumPrograms; ++i) {
-        Program& p = programs[i];
-        p.id = BuildVariant(i, space);
-        if (!p.id) return false;
-        p.uMap = glGetUniformLocation(p.id, "uMap");
-        p.uTex = glGetUniformLocation(p.id, "uTex");
-        p.uMatrix = glGetUniformLocation(p.id, "uMatrix");
-        p.uMaterial = glGetUniformLocation(p.id, "uMaterial");
-        p.uVertexColour = glGetUniformLocation(p.id, "uVertexColour");
-        p.uTarget = glGetUniformLocation(p.id, "uTarget");
+    Program& p = (space ? g_dev.spacePrograms : g_dev.programs)[ProgramIndex(s)];
+    if (p.id || p.failed) return p.id ? &p : nullptr;
+    p.id = BuildVariant(ProgramIndex(s), space);
+    if (!p.id) {
+        p.failed = true;
+        return nullptr;
     }
-    return true;
+    p.uMap = glGetUniformLocation(p.id, "uMap");
+    p.uTex = glGetUniformLocation(p.id, "uTex");
+    p.uMatrix = glGetUniformLocation(p.id, "uMatrix");
+    p.uMaterial = glGetUniformLocation(p.id, "uMaterial");
+    p.uVertexColour = glGetUniformLocation(p.id, "uVertexColour");
+    p.uPlace = glGetUniformLocation(p.id, "uPlace");
+    return &p;
 }
 
 // Attributes 0 (position), 1 (colour) and 2 (texture coordinates) of the
@@ -237,29 +256,126 @@ ContextObjects* ContextFor()
     return &g_dev.contexts.back();
 }
 
-// Binds the current target for drawing in this context. False when the
-// target framebuffer is not complete.
+// Takes where the field lies in the window now.
+void RefreshScreen()
+{
+    const FieldPlacement p = CurrentFieldPlacement();
+    Screen& s = g_dev.screen;
+    s.windowW = p.windowWidth;
+    s.windowH = p.windowHeight;
+    s.field = p.field;
+    s.scaleX = static_cast<float>(p.field.w) / static_cast<float>(kFieldWidth);
+    s.scaleY = static_cast<float>(p.field.h) / static_cast<float>(kFieldHeight);
+    s.scaled = p.field.w != kFieldWidth || p.field.h != kFieldHeight;
+}
+
+// How far the geometry is drawn right and down of the coordinates given, in
+// pixels of the target. Pixel centres sit at integer coordinates: on a
+// texture, or on the screen shown at its own size, the geometry moves by half
+// a pixel less a small nudge (kNudge), so that an edge on a pixel centre
+// includes it on the top and left and excludes it on the bottom and right,
+// whatever the rasteriser's own rule for ties. On a scaled screen a quad
+// covers the area of the field pixels it names (the nudge kept), and its
+// texture coordinates move the half pixel instead (see DrawQuad), so that
+// each window pixel samples where its place in the field lies.
+float GeometryShift()
+{
+    return !g_dev.target && g_dev.screen.scaled ? -kNudge : 0.5f - kNudge;
+}
+
+// A rectangle of the field (pixels, y down) in the window's GL coordinates
+// (y up), within the field's rectangle.
+struct GlRect {
+    int x = 0, y = 0, w = 0, h = 0;
+};
+GlRect ScreenRect(int x, int y, int w, int h)
+{
+    const Screen& s = g_dev.screen;
+    auto edge = [](int at, float scale, int origin, int limit) {
+        const long v = origin + std::lround(static_cast<double>(at) * scale);
+        return static_cast<int>(std::clamp<long>(v, origin, origin + limit));
+    };
+    const int x0 = edge(x, s.scaleX, s.field.x, s.field.w), x1 = edge(x + w, s.scaleX, s.field.x, s.field.w);
+    const int y0 = edge(y, s.scaleY, s.field.y, s.field.h), y1 = edge(y + h, s.scaleY, s.field.y, s.field.h);
+    return GlRect{x0, s.windowH - y1, std::max(0, x1 - x0), std::max(0, y1 - y0)};
+}
+
+// Whether the selected viewport covers the whole target.
+bool WholeViewport()
+{
+    return g_dev.vpX <= 0 && g_dev.vpY <= 0 && g_dev.vpX + g_dev.vpW >= g_dev.targetW &&
+           g_dev.vpY + g_dev.vpH >= g_dev.targetH;
+}
+
+// Whether a rectangle of the window is the whole field.
+bool WholeField(const GlRect& r)
+{
+    const Viewport& f = g_dev.screen.field;
+    return r.x == f.x && r.w == f.w && r.h == f.h && r.y == g_dev.screen.windowH - (f.y + f.h);
+}
+
+// Clears the scissor's rectangle of the window, or the whole window when it
+// is the whole field: a clear that does not cover its target is drawn as a
+// shaded rectangle by the rasteriser, the bars are cleared when presenting
+// instead.
+void ClearScreen(const GlRect& r, GLbitfield mask, uint32_t argb)
+{
+    if (WholeField(r)) {
+        glDisable(GL_SCISSOR_TEST);
+        if ((mask & GL_COLOR_BUFFER_BIT) && argb != 0xFF000000u) MarkBarsDrawn();
+    } else {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(r.x, r.y, r.w, r.h);
+    }
+    glClear(mask);
+}
+
+void ClearWindowDepth(float z)
+{
+    glDepthMask(GL_TRUE);
+    glClearDepth(z);
+    ClearScreen(ScreenRect(0, 0, kFieldWidth, kFieldHeight), GL_DEPTH_BUFFER_BIT, 0);
+    g_dev.backDepthUniform = true;
+    g_dev.backDepth = z;
+    g_dev.backDepthW = g_dev.screen.windowW;
+    g_dev.backDepthH = g_dev.screen.windowH;
+}
+
+// Binds the current target for drawing in this context: a texture whole, or
+// the window with the field's rectangle as viewport. The selected viewport
+// limits drawing and clearing through the scissor. False when the target
+// cannot be bound.
 bool BindTarget(ContextObjects* c)
 {
     if (!g_dev.target) {
-        glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
-    } else {
-        glBindFramebuffer(GL_FRAMEBUFFER, c->fbo);
-        glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, g_dev.target->id, 0);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, g_dev.target->depth);
-        if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+        if (!BindBackBuffer()) return false;
+        // A new batch sees the window as it is now.
+        if (g_dev.pending.empty()) RefreshScreen();
+        const Screen& s = g_dev.screen;
+        glViewport(s.field.x, s.windowH - (s.field.y + s.field.h), s.field.w, s.field.h);
+        // A window of another size has a new depth buffer: cleared too.
+        const bool resized = g_dev.backDepthW != s.windowW || g_dev.backDepthH != s.windowH;
+        if (g_dev.backDepthPending || resized) {
+            ClearWindowDepth(g_dev.backDepthPending ? g_dev.backDepthPendingZ : g_dev.backDepth);
+            g_dev.backDepthPending = false;
+        }
+        // Clears would reach the bars too: the scissor always holds them in.
+        const GlRect r = ScreenRect(g_dev.vpX, g_dev.vpY, std::max(0, g_dev.vpW), std::max(0, g_dev.vpH));
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(r.x, r.y, r.w, r.h);
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        return true;
     }
+    glBindFramebuffer(GL_FRAMEBUFFER, c->fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, g_dev.target->id, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, g_dev.target->depth);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
     glViewport(0, 0, g_dev.targetW, g_dev.targetH);
-    // The selected viewport limits drawing and clearing.
-    bool whole = g_dev.vpX <= 0 && g_dev.vpY <= 0 && g_dev.vpX + g_dev.vpW >= g_dev.targetW &&
-                 g_dev.vpY + g_dev.vpH >= g_dev.targetH;
-    if (whole) {
+    if (WholeViewport()) {
         glDisable(GL_SCISSOR_TEST);
     } else {
         glEnable(GL_SCISSOR_TEST);
-        // The back buffer keeps the field's top at its last GL row.
-        int y = g_dev.target ? g_dev.vpY : g_dev.targetH - (g_dev.vpY + g_dev.vpH);
-        glScissor(g_dev.vpX, y, std::max(0, g_dev.vpW), std::max(0, g_dev.vpH));
+        glScissor(g_dev.vpX, g_dev.vpY, std::max(0, g_dev.vpW), std::max(0, g_dev.vpH));
     }
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     return true;
@@ -291,7 +407,7 @@ void ApplyFixedState(const RenderState& s, bool opaque = false)
     if (s.cullCcw) {
         glEnable(GL_CULL_FACE);
         glCullFace(GL_BACK);
-        // The back buffer is stored upside down relative to textures: the
+        // The window is stored upside down relative to textures: the
         // winding seen on screen flips between the two.
         glFrontFace(g_dev.target ? GL_CCW : GL_CW);
     } else {
@@ -306,21 +422,27 @@ void ApplyFixedState(const RenderState& s, bool opaque = false)
     glPolygonMode(GL_FRONT_AND_BACK, s.wireframe ? GL_LINE : GL_FILL);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
-    glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
+    // A scaled screen is filtered as a whole scaled frame would be.
+    const bool linear = s.linearFilter || (!g_dev.target && g_dev.screen.scaled);
+    glBindSampler(0, g_dev.samplers[linear ? 1 : 0]);
 }
 
-void ApplyState(const RenderState& s, bool opaque = false)
+bool ApplyState(const RenderState& s, bool opaque = false)
 {
+    const Program* program = ProgramFor(s, false);
+    if (!program) return false;
+    const Program& p = *program;
     ApplyFixedState(s, opaque);
-    const Program& p = g_dev.programs[ProgramIndex(s)];
     glUseProgram(p.id);
     glUniform1i(p.uTex, 0);
-    float sx = 2.0f / static_cast<float>(g_dev.targetW), sy = 2.0f / static_cast<float>(g_dev.targetH);
-    // Textures keep the field's top at row 0, the back buffer at its last row.
+    const float sx = 2.0f / static_cast<float>(g_dev.targetW), sy = 2.0f / static_cast<float>(g_dev.targetH);
+    const float g = GeometryShift();
+    // Textures keep the field's top at row 0, the window at its last row.
     if (g_dev.target)
-        glUniform4f(p.uMap, sx, sy, -1.0f, -1.0f);
+        glUniform4f(p.uMap, sx, sy, g * sx - 1.0f, g * sy - 1.0f);
     else
-        glUniform4f(p.uMap, sx, -sy, -1.0f, 1.0f);
+        glUniform4f(p.uMap, sx, -sy, g * sx - 1.0f, 1.0f - g * sy);
+    return true;
 }
 
 void Flush();
@@ -333,36 +455,32 @@ ContextObjects* BeginSpaceDraw(const SpaceDraw& d)
     if (!g_dev.exists) return nullptr;
     Flush();
     ContextObjects* c = ContextFor();
-    if (!c || !BindTarget(c)) return nullptr;
-    int w = std::max(1, g_dev.vpW), h = std::max(1, g_dev.vpH);
-    // The back buffer keeps the field's top at its last GL row.
-    int y = g_dev.target ? g_dev.vpY : g_dev.targetH - (g_dev.vpY + h);
-    glViewport(g_dev.vpX, y, w, h);
+    const Program* program = ProgramFor(g_dev.state, true);
+    if (!c || !program || !BindTarget(c)) return nullptr;
+    const Program& p = *program;
     ApplyFixedState(g_dev.state);
     if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
-    const Program& p = g_dev.spacePrograms[ProgramIndex(g_dev.state)];
     glUseProgram(p.id);
     glUniform1i(p.uTex, 0);
     glUniformMatrix4fv(p.uMatrix, 1, GL_FALSE, d.matrix);
     glUniform4fv(p.uMaterial, 1, d.material);
     glUniform1f(p.uVertexColour, d.vertexColour ? 1.0f : 0.0f);
-    // Half a pixel less the nudge of 2D drawing (kNudge), in clip units.
-    const float kMedio = 1.0f - 2.0f * kNudge;
-    float halfX = kMedio / static_cast<float>(w), halfY = kMedio / static_cast<float>(h);
+    // The viewport's range from -1 to 1 in x (left to right) and y (top to
+    // bottom as seen) spans its pixels, placed in the target's clip space.
+    const float W = static_cast<float>(g_dev.targetW), H = static_cast<float>(g_dev.targetH);
+    const float w = static_cast<float>(std::max(1, g_dev.vpW)), h = static_cast<float>(std::max(1, g_dev.vpH));
+    const float g2 = 2.0f * GeometryShift();
+    const float ox = (2.0f * static_cast<float>(g_dev.vpX) + w + g2) / W - 1.0f;
+    const float oy = (2.0f * static_cast<float>(g_dev.vpY) + h + g2) / H - 1.0f;
     if (g_dev.target)
-        glUniform3f(p.uTarget, -1.0f, halfX, halfY);
+        glUniform4f(p.uPlace, w / W, ox, -h / H, oy);
     else
-        glUniform3f(p.uTarget, 1.0f, halfX, -halfY);
+        glUniform4f(p.uPlace, w / W, ox, h / H, -oy);
     glBindVertexArray(c->vaoSpace);
     return c;
 }
 
-// What a space draw changed that quads rely on.
-void EndSpaceDraw()
-{
-    glViewport(0, 0, g_dev.targetW, g_dev.targetH);
-    g_drawCalls.fetch_add(1, std::memory_order_relaxed);
-}
+void EndSpaceDraw() { g_drawCalls.fetch_add(1, std::memory_order_relaxed); }
 
 void Flush()
 {
@@ -372,7 +490,10 @@ void Flush()
         g_dev.pending.clear();
         return;
     }
-    ApplyState(g_dev.state, PendingOpaque(g_dev.state));
+    if (!ApplyState(g_dev.state, PendingOpaque(g_dev.state))) {
+        g_dev.pending.clear();
+        return;
+    }
     if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
     glBindVertexArray(c->vao);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
@@ -411,7 +532,9 @@ bool CreateRenderDevice(bool fullscreen)
     if (g_dev.exists) return ResetRenderDevice(fullscreen);
     if (!MainWindowExists() || !SDL_GL_GetCurrentContext()) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
-    if (!BuildPrograms(g_dev.programs, false) || !BuildPrograms(g_dev.spacePrograms, true)) {
+    // The plainest textured program now: a driver that cannot build it
+    // cannot draw at all.
+    if (!ProgramFor(RenderState(), false)) {
         DestroyRenderDevice();
         return false;
     }
@@ -458,13 +581,17 @@ bool ResetRenderDevice(bool fullscreen)
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
     ForgetSelections();
     g_dev.backDepthUniform = false;
+    g_dev.backDepthPending = false;
+    g_dev.backDepthW = g_dev.backDepthH = 0;
     g_dev.lost = false;
     return true;
 }
 
 void DestroyRenderDevice()
 {
-    if (!g_dev.programs[0].id && !g_dev.exists) return;
+    bool built = false;
+    for (int i = 0; i < kNumPrograms; ++i) built = built || g_dev.programs[i].id || g_dev.spacePrograms[i].id;
+    if (!built && !g_dev.exists) return;
     void* ctx = SDL_GL_GetCurrentContext();
     if (ctx) {
         for (ContextObjects& c : g_dev.contexts) {
@@ -482,7 +609,7 @@ void DestroyRenderDevice()
         if (g_dev.vbo) glDeleteBuffers(1, &g_dev.vbo);
         if (g_dev.ebo) glDeleteBuffers(1, &g_dev.ebo);
         if (g_dev.samplers[0]) glDeleteSamplers(2, g_dev.samplers);
-        glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
     }
     g_dev = Device();
 }
@@ -524,8 +651,8 @@ static bool ClearTexture(Texture* t, int x, int y, int width, int height)
         glClearColor(0, 0, 0, 0);
         glClear(GL_COLOR_BUFFER_BIT);
     }
-    // Back to the selected target (which may be this texture's own binding).
-    if (!BindTarget(c)) glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
+    // Every draw binds its target again.
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     return ok;
 }
 
@@ -669,20 +796,19 @@ void ClearTarget(bool colour, uint32_t argb, bool depth, float z)
 {
     if (!g_dev.exists || (!colour && !depth)) return;
     Flush();
-    const bool whole = g_dev.vpX <= 0 && g_dev.vpY <= 0 && g_dev.vpX + g_dev.vpW >= g_dev.targetW &&
-                       g_dev.vpY + g_dev.vpH >= g_dev.targetH;
-    if (depth && !g_dev.target && g_dev.backDepthUniform && g_dev.backDepth == z) {
-        // A frame that drew no depth leaves nothing to clear (a whole 1024x768
-        // depth clear every frame is the largest fill of an idle frame).
+    if (depth && !g_dev.target && WholeViewport()) {
+        // The window's depth over the whole field: nothing to do when it holds
+        // the value everywhere already (a frame that drew no depth), else done
+        // when the screen is next drawn on. A whole depth clear every frame is
+        // the largest fill of an idle frame.
         depth = false;
+        g_dev.backDepthPending = !(g_dev.backDepthUniform && g_dev.backDepth == z);
+        g_dev.backDepthPendingZ = z;
         if (!colour) return;
     }
     ContextObjects* c = ContextFor();
     if (!c || !BindTarget(c)) return;
-    if (depth && !g_dev.target) {
-        g_dev.backDepthUniform = whole;
-        g_dev.backDepth = z;
-    }
+    if (depth && !g_dev.target) g_dev.backDepthUniform = false;
     GLbitfield mask = 0;
     if (colour) {
         glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
@@ -694,7 +820,10 @@ void ClearTarget(bool colour, uint32_t argb, bool depth, float z)
         glClearDepth(z);
         mask |= GL_DEPTH_BUFFER_BIT;
     }
-    glClear(mask);
+    if (g_dev.target)
+        glClear(mask);
+    else
+        ClearScreen(ScreenRect(g_dev.vpX, g_dev.vpY, std::max(0, g_dev.vpW), std::max(0, g_dev.vpH)), mask, argb);
 }
 
 void SetRenderState(const RenderState& state)
@@ -734,28 +863,56 @@ bool ClearsAsRectangle(const QuadVertex q[4])
     // A strip of a rectangle: its first and last corners are opposite, and so
     // are the middle two.
     if (q[0].x == q[3].x || q[0].y == q[3].y || q[1].x == q[2].x || q[1].y == q[2].y) return false;
-    // The pixels whose centres lie in [x0, x1) x [y0, y1), within the
-    // viewport and the target.
-    const double limX0 = std::max(0, g_dev.vpX), limY0 = std::max(0, g_dev.vpY);
-    const double limX1 = std::min(g_dev.targetW, g_dev.vpX + g_dev.vpW);
-    const double limY1 = std::min(g_dev.targetH, g_dev.vpY + g_dev.vpH);
-    const double px0 = std::clamp(std::ceil(static_cast<double>(x0)), limX0, limX1);
-    const double px1 = std::clamp(std::ceil(static_cast<double>(x1)), limX0, limX1);
-    const double py0 = std::clamp(std::ceil(static_cast<double>(y0)), limY0, limY1);
-    const double py1 = std::clamp(std::ceil(static_cast<double>(y1)), limY0, limY1);
-    if (!(px0 < px1 && py0 < py1)) return true; // covers no pixel
+    // The pixels the rasteriser would cover, within the viewport and the
+    // target: on a texture those whose centres lie in [x0, x1) x [y0, y1).
+    int x, y, w, h;
+    if (g_dev.target) {
+        const double limX0 = std::max(0, g_dev.vpX), limY0 = std::max(0, g_dev.vpY);
+        const double limX1 = std::min(g_dev.targetW, g_dev.vpX + g_dev.vpW);
+        const double limY1 = std::min(g_dev.targetH, g_dev.vpY + g_dev.vpH);
+        const double px0 = std::clamp(std::ceil(static_cast<double>(x0)), limX0, limX1);
+        const double px1 = std::clamp(std::ceil(static_cast<double>(x1)), limX0, limX1);
+        const double py0 = std::clamp(std::ceil(static_cast<double>(y0)), limY0, limY1);
+        const double py1 = std::clamp(std::ceil(static_cast<double>(y1)), limY0, limY1);
+        if (!(px0 < px1 && py0 < py1)) return true; // covers no pixel
+        x = static_cast<int>(px0);
+        w = static_cast<int>(px1 - px0);
+        y = static_cast<int>(py0);
+        h = static_cast<int>(py1 - py0);
+    } else {
+        // In the window: the pixels whose centres lie in the rectangle as it
+        // is drawn there (see GeometryShift), within the viewport's part of
+        // the field; GL rows run up.
+        const Screen& sc = g_dev.screen;
+        const GlRect lim = ScreenRect(g_dev.vpX, g_dev.vpY, std::max(0, g_dev.vpW), std::max(0, g_dev.vpH));
+        const double g = GeometryShift();
+        auto first = [](double edge) { return std::ceil(edge - 0.5); };
+        const double wx0 = first(sc.field.x + (x0 + g) * sc.scaleX), wx1 = first(sc.field.x + (x1 + g) * sc.scaleX);
+        const double wy0 = first(sc.field.y + (y0 + g) * sc.scaleY), wy1 = first(sc.field.y + (y1 + g) * sc.scaleY);
+        const double gx0 = std::clamp(wx0, double(lim.x), double(lim.x + lim.w));
+        const double gx1 = std::clamp(wx1, double(lim.x), double(lim.x + lim.w));
+        // Window rows, y down, of the viewport's part of the field.
+        const double top = sc.windowH - (lim.y + lim.h), bottom = sc.windowH - lim.y;
+        const double gy0 = std::clamp(wy0, top, bottom), gy1 = std::clamp(wy1, top, bottom);
+        if (!(gx0 < gx1 && gy0 < gy1)) return true; // covers no pixel
+        x = static_cast<int>(gx0);
+        w = static_cast<int>(gx1 - gx0);
+        h = static_cast<int>(gy1 - gy0);
+        y = sc.windowH - static_cast<int>(gy1);
+    }
     Flush();
     ContextObjects* c = ContextFor();
     if (!c || !BindTarget(c)) return true;
-    const int x = static_cast<int>(px0), w = static_cast<int>(px1 - px0);
-    const int y = static_cast<int>(py0), h = static_cast<int>(py1 - py0);
-    glEnable(GL_SCISSOR_TEST);
-    // The back buffer keeps the field's top at its last GL row.
-    glScissor(x, g_dev.target ? y : g_dev.targetH - (y + h), w, h);
     const uint32_t argb = q[0].colour;
     glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
                  static_cast<float>(argb & 0xFF) / 255.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
+    if (g_dev.target) {
+        glEnable(GL_SCISSOR_TEST);
+        glScissor(x, y, w, h);
+        glClear(GL_COLOR_BUFFER_BIT);
+    } else {
+        ClearScreen(GlRect{x, y, w, h}, GL_COLOR_BUFFER_BIT, argb);
+    }
     // The next draw binds the target and its scissor again.
     BindTarget(c);
     return true;
@@ -766,23 +923,26 @@ bool ClearsAsRectangle(const QuadVertex q[4])
 void DrawQuad(const QuadVertex corners[4])
 {
     if (!g_dev.exists) return;
+    // A new batch on the screen sees the window as it is now.
+    if (!g_dev.target && g_dev.pending.empty()) RefreshScreen();
     if (ClearsAsRectangle(corners)) return;
     if (g_dev.pending.size() >= static_cast<size_t>(kMaxBatchQuads) * 4) Flush();
     size_t at = g_dev.pending.size();
     g_dev.pending.insert(g_dev.pending.end(), corners, corners + 4);
-    // The geometry is drawn kNudge up and left of where it is given: move the
-    // texture coordinates by the same amount, along the quad's own gradient
-    // (from its first triangle), so each pixel samples where its centre lies
-    // in the quad as given.
+    // The geometry is drawn GeometryShift() right and down of where it is
+    // given, half a pixel in all: move the texture coordinates by the rest,
+    // along the quad's own gradient (from its first triangle), so each pixel
+    // samples where its centre lies in the quad as given.
     QuadVertex* q = &g_dev.pending[at];
     float ax = q[1].x - q[0].x, ay = q[1].y - q[0].y, bx = q[2].x - q[0].x, by = q[2].y - q[0].y;
     float det = ax * by - ay * bx;
     if (det == 0.0f) return;
     float au = q[1].u - q[0].u, av = q[1].v - q[0].v, bu = q[2].u - q[0].u, bv = q[2].v - q[0].v;
-    // d/dx and d/dy of u and v; the shift is their sum times kNudge.
+    // d/dx and d/dy of u and v; the shift is their sum times the rest.
     float dudx = (au * by - bu * ay) / det, dudy = (bu * ax - au * bx) / det;
     float dvdx = (av * by - bv * ay) / det, dvdy = (bv * ax - av * bx) / det;
-    float du = (dudx + dudy) * kNudge, dv = (dvdx + dvdy) * kNudge;
+    const float rest = 0.5f - GeometryShift();
+    float du = (dudx + dudy) * rest, dv = (dvdx + dvdy) * rest;
     for (int i = 0; i < 4; ++i) {
         q[i].u -= du;
         q[i].v -= dv;
@@ -813,19 +973,24 @@ bool CopyBackBufferToTexture(Texture* texture, int x, int y, int width, int heig
     if (x < 0 || y < 0 || width <= 0 || height <= 0) return false;
     Flush();
     ContextObjects* c = ContextFor();
-    if (!c) return false;
+    bool taken = false;
+    if (!c || !BeginWindowRead(&taken)) return false;
+    // The rectangle as the window shows it now.
+    RefreshScreen();
+    const GlRect from = ScreenRect(x, y, width, height);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, c->fbo);
     glFramebufferTexture2D(GL_DRAW_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture->id, 0);
     glFramebufferRenderbuffer(GL_DRAW_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, 0);
-    bool ok = glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    bool ok = from.w > 0 && from.h > 0 && glCheckFramebufferStatus(GL_DRAW_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     if (ok) {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, BackBufferFramebuffer());
         glDisable(GL_SCISSOR_TEST);
         glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-        // Field rows run down from the back buffer's last GL row; texture
-        // rows run up from row 0: the copy turns the rectangle over.
-        int gy = kFieldHeight - (y + height);
-        glBlitFramebuffer(x, gy, x + width, gy + height, 0, height, width, 0, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        // GL rows of the window run up from the field's bottom; texture rows
+        // run up from the field's top: the copy turns the rectangle over,
+        // brought back to the field's size where the window scales it.
+        const bool same = from.w == width && from.h == height;
+        glBlitFramebuffer(from.x, from.y, from.x + from.w, from.y + from.h, 0, height, width, 0, GL_COLOR_BUFFER_BIT,
+                          same ? GL_NEAREST : GL_LINEAR);
         // The copy is opaque.
         glEnable(GL_SCISSOR_TEST);
         glScissor(0, 0, width, height);
@@ -836,7 +1001,7 @@ bool CopyBackBufferToTexture(Texture* texture, int x, int y, int width, int heig
         glDisable(GL_SCISSOR_TEST);
     }
     glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    ok = BindTarget(c) && ok;
+    EndWindowRead(taken);
     return ok && glGetError() == GL_NO_ERROR;
 }
 

@@ -1,13 +1,16 @@
 // The render device: everything the graphics system draws goes through here.
-// It draws textured quads into the 1024x768 back buffer (platform/Window.h) or
-// into render-target textures, with the blend and colour states the engine
-// selects, and batches consecutive quads that share texture, states and
-// target into one draw call.
+// It draws textured quads on the screen, the 1024x768 field drawn straight
+// into the window (platform/Window.h), or into render-target textures, with
+// the blend and colour states the engine selects, and batches consecutive
+// quads that share texture, states and target into one draw call.
 //
-// Coordinates are pixels of the current target, y down, with pixel centres at
-// integer coordinates: a quad from x to x+w covers the w pixels whose centres
-// lie in [x, x+w), and a texture coordinate of (n + 0.5)/size lands on the
-// centre of texel n.
+// Coordinates are pixels of the current target (of the field for the
+// screen), y down, with pixel centres at integer coordinates: a quad from x
+// to x+w covers the w pixels whose centres lie in [x, x+w), and a texture
+// coordinate of (n + 0.5)/size lands on the centre of texel n. Where the
+// window shows the field scaled, a quad covers the area of the field pixels
+// it names, each window pixel sampling textures where its place in the field
+// lies, filtered.
 //
 // Texture row 0 is the top of the image, for file images as for render
 // targets; texels are 32-bit ARGB words (or 16-bit A1R5G5B5).
@@ -117,15 +120,16 @@ void DrawQuad(const QuadVertex corners[4]);
 // Draws what is queued.
 void FlushQuads();
 
-// Ends the frame: draws what is queued and shows the back buffer. False when
-// the device is lost (the frame is dropped) or there is no window.
+// Ends the frame: draws what is queued and shows it. False when the device is
+// lost (the frame is dropped) or there is no window.
 bool PresentFrame();
 
-// Copies a rectangle of the back buffer (field coordinates, y down) to the
-// top-left of a texture: the last frame drawn.
+// Copies a rectangle of the screen (field coordinates, y down) to the
+// top-left of a texture, at the field's size: the last frame drawn.
 bool CopyBackBufferToTexture(Texture* texture, int x, int y, int width, int height);
 
-// Reads the back buffer after drawing what is queued (RGBA, row 0 on top).
+// Reads the screen after drawing what is queued (the field, 1024x768 RGBA,
+// row 0 on top).
 bool ReadFrame(std::vector<uint8_t>* rgba);
 
 // Draw calls issued since the device was created (tests, benchmarks).

@@ -22,15 +22,13 @@ struct Hook {
     void* user;
 };
 
-// One GL context and what belongs to it alone: its view of the back buffer
-// (framebuffer objects are not shared between contexts) and, once a second
-// context exists, a hidden window it stays bound to between frames. A window
-// surface may be current in only one context at a time (EGL), so each context
-// binds the main window only while it presents.
+// One GL context and, once a second context exists where a window may be
+// current in only one context at a time (EGL), the hidden window it rests on
+// while it does not hold the main window.
 struct GLContextRecord {
     SDL_GLContext context = nullptr;
     SDL_Window* park = nullptr;
-    GLuint fbo = 0;
+    bool onWindow = false; // the main window is its surface now
 };
 
 struct WindowState {
@@ -48,10 +46,13 @@ struct WindowState {
     // of mouse events and in drawable pixels. Elsewhere SDL is asked each time.
     std::atomic<bool> measured{false};
     std::atomic<int> areaWidth{0}, areaHeight{0}, pixelWidth{0}, pixelHeight{0};
-    GLuint fbo = 0, colour = 0, depth = 0;
     GLContextRecord main;
     int sharedContexts = 0;
     bool closePosted = false;
+    // The bars around the field are black in the window's back buffer at
+    // this size: presenting leaves them.
+    bool barsBlack = false;
+    int barsWidth = 0, barsHeight = 0;
     // Windowed and placed before the window manager said how wide its frame
     // is: placed again once it has.
     bool placePending = false;
@@ -84,47 +85,23 @@ SDL_Window* CreateParkWindow()
 // The surface a context is bound to between frames.
 SDL_Window* RestingSurface(const GLContextRecord* r) { return r->park ? r->park : g_win.window; }
 
-// A framebuffer object of this context on the shared back-buffer storage.
-GLuint MakeContextFramebuffer()
+// Makes the main window the surface of the calling thread's context, where
+// contexts take turns on it; it stays so until the frame is presented.
+bool TakeWindow(GLContextRecord* r)
 {
-    GLuint fbo = 0;
-    glGenFramebuffers(1, &fbo);
-    glBindFramebuffer(GL_FRAMEBUFFER, fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, g_win.colour, 0);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, g_win.depth);
-    glViewport(0, 0, kFieldWidth, kFieldHeight);
-    return fbo;
+    if (!g_win.window || !r->context) return false;
+    if (r->onWindow) return true;
+    if (SDL_GL_MakeCurrent(g_win.window, r->context) != 0) return false;
+    r->onWindow = true;
+    return true;
 }
 
-bool CreateBackBuffer()
+// Back to the hidden window, where the context rests between frames.
+void LeaveWindow(GLContextRecord* r)
 {
-    glGenFramebuffers(1, &g_win.fbo);
-    glGenTextures(1, &g_win.colour);
-    glBindTexture(GL_TEXTURE_2D, g_win.colour);
-    // Stored in the order of the window's own pixels where the driver can choose:
-    // a copy of the same size into the window is then a plain copy of memory.
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kFieldWidth, kFieldHeight, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glGenRenderbuffers(1, &g_win.depth);
-    glBindRenderbuffer(GL_RENDERBUFFER, g_win.depth);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, kFieldWidth, kFieldHeight);
-    glBindFramebuffer(GL_FRAMEBUFFER, g_win.fbo);
-    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, g_win.colour, 0);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER, g_win.depth);
-    bool ok = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
-    glViewport(0, 0, kFieldWidth, kFieldHeight);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    return ok;
-}
-
-void DeleteBackBuffer()
-{
-    if (g_win.fbo) glDeleteFramebuffers(1, &g_win.fbo);
-    if (g_win.colour) glDeleteTextures(1, &g_win.colour);
-    if (g_win.depth) glDeleteRenderbuffers(1, &g_win.depth);
-    g_win.fbo = g_win.colour = g_win.depth = 0;
+    if (!r->park || !r->onWindow) return;
+    SDL_GL_MakeCurrent(r->park, r->context);
+    r->onWindow = false;
 }
 
 // The GL driver's libraries are loaded by SDL and unloaded again when the
@@ -298,9 +275,9 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    // The window only receives the back buffer's copy: it needs no depth,
-    // stencil or samples of its own (the back buffer has its own depth).
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    // The field is drawn into the window itself: depth for drawing in space,
+    // no stencil, no samples.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
     SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
     SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
@@ -324,11 +301,6 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
     }
     SDL_GL_SetSwapInterval(0);
     dl_iterate_phdr(PinDriverLibrary, nullptr);
-    if (!CreateBackBuffer()) {
-        ReportError("cannot create the back buffer");
-        DestroyMainWindow();
-        return false;
-    }
     g_win.fullscreen = fullscreen;
     g_win.windowShared = ContextsShareWindow();
     ListenToNativeEvents();
@@ -340,7 +312,7 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
     // title bar and its close box are on the screen too.
     if (!fullscreen) PlaceWindowed();
     RefreshWindowSize();
-    g_win.main = GLContextRecord{g_win.context, nullptr, g_win.fbo};
+    g_win.main = GLContextRecord{g_win.context, nullptr, true};
     t_context = &g_win.main;
     SDL_DisableScreenSaver();
     SDL_ShowCursor(SDL_DISABLE);
@@ -351,8 +323,6 @@ void DestroyMainWindow()
 {
     if (!g_win.window) return;
     if (g_win.context) {
-        SDL_GL_MakeCurrent(g_win.window, g_win.context);
-        DeleteBackBuffer();
         SDL_GL_MakeCurrent(g_win.window, nullptr);
         SDL_GL_DeleteContext(g_win.context);
         g_win.context = nullptr;
@@ -364,6 +334,7 @@ void DestroyMainWindow()
     g_win.window = nullptr;
     g_win.coveringDisplay = false;
     g_win.placePending = false;
+    g_win.barsBlack = false;
     g_win.measured = false;
     StoreWindowSize(0, 0);
     SDL_EnableScreenSaver();
@@ -485,10 +456,22 @@ void PushWindowEvent(WindowMessage message)
 
 void ShowSystemCursor(bool show) { SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE); }
 
+namespace {
+
+// Makes the context current on its resting surface.
+bool MakeResting(GLContextRecord* r)
+{
+    if (SDL_GL_MakeCurrent(RestingSurface(r), r->context) != 0) return false;
+    r->onWindow = !r->park;
+    return true;
+}
+
+} // namespace
+
 bool MakeMainContextCurrent()
 {
     if (!g_win.window || !g_win.context) return false;
-    if (SDL_GL_MakeCurrent(RestingSurface(&g_win.main), g_win.context) != 0) return false;
+    if (!MakeResting(&g_win.main)) return false;
     t_context = &g_win.main;
     return true;
 }
@@ -496,6 +479,7 @@ bool MakeMainContextCurrent()
 void ReleaseCurrentContext()
 {
     if (g_win.window) SDL_GL_MakeCurrent(g_win.window, nullptr);
+    if (t_context) t_context->onWindow = false;
     t_context = nullptr;
 }
 
@@ -509,10 +493,8 @@ void* CreateContextOnWindow()
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
     r->context = SDL_GL_CreateContext(g_win.window);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-    if (r->context) {
-        r->fbo = MakeContextFramebuffer();
-        glFinish();
-    }
+    if (r->context) glFinish();
+    r->onWindow = true;
     MakeMainContextCurrent();
     if (!r->context) {
         delete r;
@@ -544,11 +526,7 @@ void* CreateSharedContext()
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
     r->context = SDL_GL_CreateContext(r->park);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-    if (r->context) {
-        // Made current by its creation: build its view of the back buffer.
-        r->fbo = MakeContextFramebuffer();
-        glFinish();
-    }
+    if (r->context) glFinish();
     // Give the main context back to this thread.
     MakeMainContextCurrent();
     if (!r->context) {
@@ -564,10 +542,8 @@ bool MakeContextCurrent(void* context)
 {
     auto* r = static_cast<GLContextRecord*>(context);
     if (!g_win.window || !r || !r->context) return false;
-    if (SDL_GL_MakeCurrent(RestingSurface(r), r->context) != 0) return false;
+    if (!MakeResting(r)) return false;
     t_context = r;
-    glBindFramebuffer(GL_FRAMEBUFFER, r->fbo);
-    glViewport(0, 0, kFieldWidth, kFieldHeight);
     return true;
 }
 
@@ -576,37 +552,66 @@ void DeleteSharedContext(void* context)
     auto* r = static_cast<GLContextRecord*>(context);
     if (!r) return;
     GLContextRecord* previous = t_context;
-    if (r->context && SDL_GL_MakeCurrent(RestingSurface(r), r->context) == 0) {
-        if (r->fbo) glDeleteFramebuffers(1, &r->fbo);
-        SDL_GL_MakeCurrent(RestingSurface(r), nullptr);
-    }
     if (r->context) SDL_GL_DeleteContext(r->context);
     if (r->park) SDL_DestroyWindow(r->park);
     --g_win.sharedContexts;
     delete r;
-    // Restore what this thread had current.
+    // Restore what this thread had current (deleting the context current
+    // here leaves none).
     if (previous && previous != r && previous->context) {
-        SDL_GL_MakeCurrent(RestingSurface(previous), previous->context);
+        if (SDL_GL_GetCurrentContext() != previous->context) MakeResting(previous);
         t_context = previous;
     } else {
         t_context = nullptr;
     }
 }
 
-unsigned BackBufferFramebuffer() { return CurrentRecord()->fbo; }
-
-void BindBackBuffer()
+FieldPlacement CurrentFieldPlacement()
 {
-    glBindFramebuffer(GL_FRAMEBUFFER, CurrentRecord()->fbo);
-    glViewport(0, 0, kFieldWidth, kFieldHeight);
+    FieldPlacement p;
+    // The window's real size, not SDL's record of it (see RefreshWindowSize).
+    GetWindowSize(&p.windowWidth, &p.windowHeight);
+    p.field = LetterboxViewport(p.windowWidth, p.windowHeight);
+    return p;
+}
+
+bool BindBackBuffer()
+{
+    if (!TakeWindow(CurrentRecord())) return false;
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    const FieldPlacement p = CurrentFieldPlacement();
+    glViewport(p.field.x, p.windowHeight - (p.field.y + p.field.h), p.field.w, p.field.h);
+    return true;
 }
 
 void ClearBackBuffer(float r, float g, float b, float a)
 {
-    BindBackBuffer();
+    if (!BindBackBuffer()) return;
+    const FieldPlacement p = CurrentFieldPlacement();
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(p.field.x, p.windowHeight - (p.field.y + p.field.h), p.field.w, p.field.h);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glClearColor(r, g, b, a);
     glDepthMask(GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+bool BeginWindowRead(bool* taken)
+{
+    GLContextRecord* r = CurrentRecord();
+    *taken = !r->onWindow;
+    if (!TakeWindow(r)) {
+        *taken = false;
+        return false;
+    }
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    return true;
+}
+
+void EndWindowRead(bool taken)
+{
+    if (taken) LeaveWindow(CurrentRecord());
 }
 
 namespace {
@@ -644,49 +649,60 @@ void ClearBars(int w, int h, const Viewport& v)
 bool PresentBackBuffer()
 {
     GLContextRecord* r = CurrentRecord();
-    if (!g_win.window || !r->fbo || !r->context) return false;
-    // Bind the window only for this frame when contexts take turns on it.
-    if (r->park && SDL_GL_MakeCurrent(g_win.window, r->context) != 0) return false;
-    // The window's real size, not SDL's record of it (see RefreshWindowSize).
-    int w = 0, h = 0;
-    GetWindowSize(&w, &h);
-    Viewport v = LetterboxViewport(w, h);
+    if (!TakeWindow(r)) return false;
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-    glViewport(0, 0, w, h);
-    // Only the bars are cleared: the copy covers the rest.
-    ClearBars(w, h, v);
-    if (v.w > 0 && v.h > 0) {
-        glBindFramebuffer(GL_READ_FRAMEBUFFER, r->fbo);
-        // Field row 0 is GL row 767 in both framebuffers: a straight copy keeps
-        // it at the top. The window's y runs up, the viewport's down.
-        int y0 = h - (v.y + v.h);
-        const bool same = v.w == kFieldWidth && v.h == kFieldHeight;
-        glBlitFramebuffer(0, 0, kFieldWidth, kFieldHeight, v.x, y0, v.x + v.w, y0 + v.h, GL_COLOR_BUFFER_BIT,
-                          same ? GL_NEAREST : GL_LINEAR);
+    // The field was drawn in place: only the bars are left, when something
+    // covered them or the window changed size.
+    const FieldPlacement p = CurrentFieldPlacement();
+    if (!g_win.barsBlack || g_win.barsWidth != p.windowWidth || g_win.barsHeight != p.windowHeight) {
+        ClearBars(p.windowWidth, p.windowHeight, p.field);
+        g_win.barsBlack = true;
+        g_win.barsWidth = p.windowWidth;
+        g_win.barsHeight = p.windowHeight;
     }
     SDL_GL_SwapWindow(g_win.window);
     // Another context may draw next: the frame's commands must be complete
     // before the caller lets it (shared objects are only coherent across
     // contexts once finished).
     if (g_win.sharedContexts > 0) glFinish();
-    if (r->park) SDL_GL_MakeCurrent(r->park, r->context);
-    BindBackBuffer();
+    LeaveWindow(r);
     return true;
 }
 
+void MarkBarsDrawn() { g_win.barsBlack = false; }
+
 bool ReadBackBuffer(std::vector<uint8_t>* rgba)
 {
-    GLuint fbo = CurrentRecord()->fbo;
-    if (!fbo || !rgba) return false;
-    std::vector<uint8_t> raw(static_cast<size_t>(kFieldWidth) * kFieldHeight * 4);
-    glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, kFieldWidth, kFieldHeight, GL_RGBA, GL_UNSIGNED_BYTE, raw.data());
-    rgba->resize(raw.size());
-    const size_t row = static_cast<size_t>(kFieldWidth) * 4;
-    for (int y = 0; y < kFieldHeight; ++y)
-        std::copy_n(raw.data() + (kFieldHeight - 1 - y) * row, row, rgba->data() + y * row);
-    return glGetError() == GL_NO_ERROR;
+    if (!rgba) return false;
+    bool taken = false;
+    if (!BeginWindowRead(&taken)) return false;
+    const FieldPlacement p = CurrentFieldPlacement();
+    const Viewport& v = p.field;
+    bool ok = v.w > 0 && v.h > 0;
+    if (ok) {
+        std::vector<uint8_t> raw(static_cast<size_t>(v.w) * v.h * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(v.x, p.windowHeight - (v.y + v.h), v.w, v.h, GL_RGBA, GL_UNSIGNED_BYTE, raw.data());
+        // GL rows run up; field rows down. A scaled field is brought back to
+        // its own size by taking the pixel under each field pixel's centre.
+        rgba->resize(static_cast<size_t>(kFieldWidth) * kFieldHeight * 4);
+        for (int y = 0; y < kFieldHeight; ++y) {
+            const int sy = v.h - 1 - static_cast<int>((static_cast<long long>(y) * 2 + 1) * v.h / (2 * kFieldHeight));
+            const uint8_t* row = raw.data() + static_cast<size_t>(sy) * v.w * 4;
+            uint8_t* out = rgba->data() + static_cast<size_t>(y) * kFieldWidth * 4;
+            if (v.w == kFieldWidth) {
+                std::copy_n(row, static_cast<size_t>(kFieldWidth) * 4, out);
+                continue;
+            }
+            for (int x = 0; x < kFieldWidth; ++x) {
+                const int sx = static_cast<int>((static_cast<long long>(x) * 2 + 1) * v.w / (2 * kFieldWidth));
+                std::copy_n(row + static_cast<size_t>(sx) * 4, 4, out + static_cast<size_t>(x) * 4);
+            }
+        }
+        ok = glGetError() == GL_NO_ERROR;
+    }
+    EndWindowRead(taken);
+    return ok;
 }
 
 } // namespace plat

@@ -1,6 +1,7 @@
-// The main window, its OpenGL 3.3 core context and the 1024x768 off-screen
-// back buffer that every frame is drawn into and then shown scaled (and
-// letterboxed in full screen) in the window.
+// The main window and its OpenGL 3.3 core context. Every frame is drawn
+// straight into the window's own framebuffer: the 1024x768 field fills the
+// largest 4:3 rectangle of the window (letterboxed, black bars), scaled when
+// the window is not 1024x768.
 #pragma once
 #include <cstdint>
 #include <vector>
@@ -30,7 +31,7 @@ Viewport WindowedPlace(int usableX, int usableY, int usableW, int usableH, int b
                        int borderBottom, int borderRight);
 
 // Creates the window (a client area placed by WindowedPlace, or a
-// desktop-sized full-screen window) with its GL context and back buffer,
+// desktop-sized full-screen window) with its GL context and a depth buffer,
 // black until the first frame is presented.
 bool CreateMainWindow(const char* caption, bool fullscreen);
 void DestroyMainWindow();
@@ -68,31 +69,51 @@ void ReleaseCurrentContext();
 
 // An extra context sharing objects with the main one, for a second drawing
 // thread; made on the main thread, which keeps its own context current.
-// Returns an opaque handle or null. Once one exists, every context binds the
-// window only inside PresentBackBuffer, so the threads must take turns on
-// whole frames (draw + present) under one lock of their own; presenting then
-// also waits until the frame's commands are complete, so the next context
-// sees finished shared objects.
+// Returns an opaque handle or null. The threads must take turns on whole
+// frames (draw + present) under one lock of their own. Where a window may be
+// current in only one context at a time (EGL), once a second context exists
+// each context takes the window when it first draws or reads the field and
+// gives it back when it presents; presenting then also waits until the
+// frame's commands are complete, so the next context sees finished shared
+// objects.
 void* CreateSharedContext();
-// Makes the context current on the calling thread, with its own view of the
-// back buffer bound.
+// Makes the context current on the calling thread.
 bool MakeContextCurrent(void* context);
 // Deletes the context (released by its thread first); the calling thread
 // keeps what it had current.
 void DeleteSharedContext(void* context);
 
-// The back buffer: 1024x768 RGBA with depth, seen through a framebuffer
-// object of the context current on the calling thread. Field row 0 (the top)
-// is stored at GL row 767, so drawing maps y down.
-unsigned BackBufferFramebuffer();
-void BindBackBuffer();
+// Where the field lies in the window now: the window's drawable size and the
+// letterboxed rectangle (window pixels, y down; empty while minimised).
+struct FieldPlacement {
+    int windowWidth = 0, windowHeight = 0;
+    Viewport field;
+};
+FieldPlacement CurrentFieldPlacement();
+
+// Makes the window's framebuffer (with its depth buffer) the calling
+// context's target, the viewport the field's rectangle. Field row 0 (the top)
+// is the rectangle's highest GL row, so drawing maps y down. False when there
+// is no window or the window cannot be taken.
+bool BindBackBuffer();
+// Fills the field (colour and depth; the bars are left to presenting).
 void ClearBackBuffer(float r, float g, float b, float a);
+// The window's framebuffer bound for reading on the calling context (taken
+// for the moment where contexts take turns on it). EndWindowRead gives back
+// what BeginWindowRead took.
+bool BeginWindowRead(bool* taken);
+void EndWindowRead(bool taken);
 
-// Copies the back buffer into the window (scaled through the letterboxed
-// viewport, black bars) and swaps. False when there is no window.
+// Shows the frame, the bars around the field black. False when there is no
+// window.
 bool PresentBackBuffer();
+// Something other than black was drawn over the bars (a clear of the whole
+// window, the quickest way to fill the field): the next present clears them.
+void MarkBarsDrawn();
 
-// Reads the back buffer as 1024x768 RGBA, row 0 at the top of the field.
+// Reads the field as 1024x768 RGBA, row 0 at the top (brought to that size
+// when the window shows it scaled): what is drawn since the last present, or
+// the last frame presented.
 bool ReadBackBuffer(std::vector<uint8_t>* rgba);
 
 // The first pending GL error of the current context (0 when none); clears

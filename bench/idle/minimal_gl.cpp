@@ -16,8 +16,12 @@ int main(int argc, char** argv)
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     Uint32 flags = SDL_WINDOW_OPENGL | (fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
-    SDL_Window* window =
-        SDL_CreateWindow("minimal", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768, flags);
+    // Full screen covers the display from the start, with or without a
+    // window manager to carry the request out (Xvfb has none): the same
+    // size as the game's full-screen window.
+    SDL_Rect r{SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, 1024, 768};
+    if (fullscreen && SDL_GetDisplayBounds(0, &r) != 0) return 1;
+    SDL_Window* window = SDL_CreateWindow("minimal", r.x, r.y, r.w, r.h, flags);
     if (!window) return 1;
     SDL_GLContext context = SDL_GL_CreateContext(window);
     if (!context) return 1;

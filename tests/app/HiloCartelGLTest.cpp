@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <mutex>
 #include <vector>
 
 using kit::CBuclePrueba;
@@ -116,10 +117,14 @@ TEST(HiloCartelGL, DrawsWithItsOwnContextWhileTheMainThreadLoadsTextures)
         int iFramesCartel = cartel.m_iFrames.load();
         EXPECT_GE(iFramesCartel, 3) << "textures made: " << iTexturas;
 
-        // The sign's last frame is in the shared back buffer the main context
-        // sees.
+        // The sign's last frame is in the window the main context sees, read
+        // between two of the sign's frames (the contexts take turns on the
+        // window under the paint lock).
         std::vector<uint8_t> px;
-        ASSERT_TRUE(plat::ReadBackBuffer(&px));
+        {
+            std::lock_guard<std::recursive_mutex> turno(*bucle.App().MutexPintado());
+            ASSERT_TRUE(plat::ReadBackBuffer(&px));
+        }
         EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 2], 255);
         EXPECT_EQ(px[(384 * 1024 + 512) * 4 + 0], 0);
 
