@@ -727,16 +727,16 @@ int LiveTextureCount(TextureKind kind)
     return g_liveTextures[kind == TextureKind::Target ? 1 : 0];
 }
 
-bool UploadTexels(Texture* texture, const void* texels, int width, int rows, int pitch)
+bool UploadTexels(Texture* texture, const void* texels, int y, int width, int rows, int pitch)
 {
-    if (!texture || !texels || width < 1 || rows < 1 || pitch < width) return false;
-    if (width > texture->width || rows > texture->height) return false;
+    if (!texture || !texels || y < 0 || width < 1 || rows < 1 || pitch < width) return false;
+    if (width > texture->width || rows > texture->height - y) return false;
     FlushIfUses(texture);
     bool wide = texture->format == TextureFormat::ARGB8888;
     glBindTexture(GL_TEXTURE_2D, texture->id);
     glPixelStorei(GL_UNPACK_ALIGNMENT, wide ? 4 : 2);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, pitch);
-    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, width, rows, GL_BGRA,
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, y, width, rows, GL_BGRA,
                     wide ? GL_UNSIGNED_INT_8_8_8_8_REV : GL_UNSIGNED_SHORT_1_5_5_5_REV, texels);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);

@@ -93,16 +93,16 @@ unsigned TextureGlName(const Texture* texture);
 // Number of live textures of a kind (tests, reset check).
 int LiveTextureCount(TextureKind kind);
 
-// Writes `rows` rows of `width` texels at the top-left corner. `texels` are
-// uint32_t ARGB words for ARGB8888 textures, uint16_t A1R5G5B5 words for
-// ARGB1555; `pitch` is the distance between rows in texels.
-bool UploadTexels(Texture* texture, const void* texels, int width, int rows, int pitch);
+// Writes `rows` rows of `width` texels from row `y` on, at the left edge.
+// `texels` are uint32_t ARGB words for ARGB8888 textures, uint16_t A1R5G5B5
+// words for ARGB1555; `pitch` is the distance between rows in texels.
+bool UploadTexels(Texture* texture, const void* texels, int y, int width, int rows, int pitch);
 // Sets a rectangle of a texture (top-left x, y) to transparent black.
 bool ZeroTexels(Texture* texture, int x, int y, int width, int height);
 // Reads a texture back as ARGB words (tests).
 bool ReadTexels(Texture* texture, std::vector<uint32_t>* argb);
 
-// Drawing target: a Target texture, or null for the back buffer. Sets the
+// Drawing target: a Target texture, or null for the screen. Sets the
 // viewport to the whole target. False when the target cannot be bound.
 bool SetRenderTarget(Texture* target);
 Texture* CurrentRenderTarget();

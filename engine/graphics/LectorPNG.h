@@ -56,5 +56,14 @@ bool DescodificaPNG(LlegeixBytesPNG pfnLlegeix, void* pUsuari, bool bOpac, Imatg
 // the signature, or libpng reports an error. With bNomesCapcalera only the
 // size is read.
 bool LlegeixFitxerPNG(const char* szNom, bool bNomesCapcalera, bool bOpac, ImatgePNG* pImatge);
+// Receives the decoded image band by band, top first: rows [y, y + h) of an
+// image iAmplada x iAlcada, iAmplada texels each (0xAARRGGBB). Returning
+// false stops the read.
+using FranjaPNG = bool (*)(void* pUsuari, int iAmplada, int iAlcada, int y, int h, const uint32_t* pArgb);
+// The same read as LlegeixFitxerPNG without holding the whole image: only a
+// band at a time. *pbConvertida tells whether any band came (not for an
+// image of a form that is not converted).
+bool LlegeixFitxerPNGPerFranges(const char* szNom, bool bOpac, FranjaPNG pfnFranja, void* pUsuari,
+                                bool* pbConvertida);
 // The data file opens and begins with the PNG signature.
 bool ComencaAmbFirmaPNG(const char* szNom);

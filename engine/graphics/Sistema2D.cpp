@@ -682,11 +682,19 @@ bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera)
         return true;
     }
     if (!pBitmap->m_pTextura) return false;
-    // Decoded without the device lock: the loading sign keeps drawing.
-    ImatgePNG imatge;
-    if (!LlegeixFitxerPNG(pBitmap->m_szFitxer, false, pBitmap->m_bOpac, &imatge) || imatge.aTexels.empty())
-        return false;
-    return PujaTexels(pBitmap, imatge.aTexels.data(), imatge.iAmplada, imatge.iAlcada, imatge.iAmplada);
+    // Decoded without the device lock (the loading sign keeps drawing) and
+    // uploaded a band of rows at a time: the whole image is never held.
+    struct Pujada {
+        CSistema2D* pSistema;
+        Bitmap* pBitmap;
+    } pujada{this, pBitmap};
+    auto puja = [](void* pUsuari, int w, int, int y, int h, const uint32_t* pArgb) {
+        auto* p = static_cast<Pujada*>(pUsuari);
+        return p->pSistema->PujaTexels(p->pBitmap, pArgb, y, w, h, w);
+    };
+    bool bConvertida = false;
+    return LlegeixFitxerPNGPerFranges(pBitmap->m_szFitxer, pBitmap->m_bOpac, puja, &pujada, &bConvertida) &&
+           bConvertida;
 }
 
 // Zeroes what the last upload left unset: right of and below the image (all
@@ -709,17 +717,19 @@ void CSistema2D::ZeroFora(Bitmap* pBitmap)
     pBitmap->m_iAlcadaCarregada = H;
 }
 
-bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas)
+bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int y, int w, int h, int iPas)
 {
-    if (!pBitmap->m_pTextura) return false;
+    if (!pBitmap->m_pTextura || y < 0) return false;
     w = std::min(w, pBitmap->m_iAmpladaTextura);
-    h = std::min(h, pBitmap->m_iAlcadaTextura);
+    h = std::min(h, pBitmap->m_iAlcadaTextura - y);
+    // Rows below the texture are left out.
+    if (h <= 0) return true;
     pBitmap->m_iAmpladaCarregada = std::max(pBitmap->m_iAmpladaCarregada, w);
-    pBitmap->m_iAlcadaCarregada = std::max(pBitmap->m_iAlcadaCarregada, h);
+    pBitmap->m_iAlcadaCarregada = std::max(pBitmap->m_iAlcadaCarregada, y + h);
     bool bFet = false;
     Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaPNG");
     if (m_bTextures32) {
-        bFet = plat::UploadTexels(pBitmap->m_pTextura, pArgb, w, h, iPas);
+        bFet = plat::UploadTexels(pBitmap->m_pTextura, pArgb, y, w, h, iPas);
     } else {
         std::vector<uint16_t> texels(static_cast<size_t>(w) * h);
         for (int y = 0; y < h; ++y) {
@@ -729,7 +739,7 @@ bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h
                     FesColor16(uint8_t(c >> 16), uint8_t(c >> 8), uint8_t(c), uint8_t(c >> 24));
             }
         }
-        bFet = plat::UploadTexels(pBitmap->m_pTextura, texels.data(), w, h, w);
+        bFet = plat::UploadTexels(pBitmap->m_pTextura, texels.data(), y, w, h, w);
     }
     Desbloqueja(BLOQUEIG_DISPOSITIU);
     return bFet;
@@ -753,7 +763,7 @@ void CSistema2D::OmpleImatgeSubstituta(Bitmap* pBitmap)
             argb[static_cast<size_t>(y) * n + x] = c;
         }
     }
-    PujaTexels(pBitmap, argb.data(), n, n, n);
+    PujaTexels(pBitmap, argb.data(), 0, n, n, n);
 }
 
 // ---------------------------------------------------------------------------

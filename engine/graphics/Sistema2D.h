@@ -195,8 +195,9 @@ private:
     void EsborraBitmap(Bitmap* pBitmap);
     Bitmap* Placeholder();
     void OmpleImatgeSubstituta(Bitmap* pBitmap);
-    // Writes ARGB texels at the texture's top-left, in its format.
-    bool PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas);
+    // Writes ARGB texels from row y on, at the texture's left edge, in its
+    // format.
+    bool PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int y, int w, int h, int iPas);
     void ZeroFora(Bitmap* pBitmap);
     bool PassaAMode(bool bFullScreen, const char* szNom);
     bool PassaABitmapSenseBloqueig(Bitmap* pBitmap, int iAmplada, int iAlcada);

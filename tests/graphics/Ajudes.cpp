@@ -11,7 +11,7 @@ namespace fs = std::filesystem;
 std::string CarpetaDades() { return (fs::path(MG_TEST_TMP) / "grafics" / std::to_string(::getpid())).string(); }
 
 void EscriuPNG(const std::string& nom, int w, int h, int iTipusColor, int iBits, const std::vector<uint8_t>& bytes,
-               const std::vector<ColorPalet>& paleta)
+               const std::vector<ColorPalet>& paleta, bool bEntrellacat)
 {
     fs::path ruta = fs::path(CarpetaDades()) / nom;
     fs::create_directories(ruta.parent_path());
@@ -25,16 +25,19 @@ void EscriuPNG(const std::string& nom, int w, int h, int iTipusColor, int iBits,
         FAIL() << "cannot write " << nom;
     }
     png_init_io(png, f);
-    png_set_IHDR(png, info, w, h, iBits, iTipusColor, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-                 PNG_FILTER_TYPE_DEFAULT);
+    png_set_IHDR(png, info, w, h, iBits, iTipusColor, bEntrellacat ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     if (!paleta.empty()) {
         std::vector<png_color> p;
         for (const ColorPalet& c : paleta) p.push_back({c.r, c.g, c.b});
         png_set_PLTE(png, info, p.data(), static_cast<int>(p.size()));
     }
     png_write_info(png, info);
+    // Every pass of an interlaced image takes all the rows again.
+    const int passades = bEntrellacat ? png_set_interlace_handling(png) : 1;
     size_t fila = bytes.size() / static_cast<size_t>(h);
-    for (int y = 0; y < h; ++y) png_write_row(png, const_cast<uint8_t*>(bytes.data() + fila * y));
+    for (int i = 0; i < passades; ++i)
+        for (int y = 0; y < h; ++y) png_write_row(png, const_cast<uint8_t*>(bytes.data() + fila * y));
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);
     std::fclose(f);

@@ -18,7 +18,7 @@ struct ColorPalet {
 // Writes a PNG under the test data root. `bytes` are the rows as libpng
 // takes them for that colour type and depth.
 void EscriuPNG(const std::string& nom, int w, int h, int iTipusColor, int iBits, const std::vector<uint8_t>& bytes,
-               const std::vector<ColorPalet>& paleta = {});
+               const std::vector<ColorPalet>& paleta = {}, bool bEntrellacat = false);
 // An RGBA image of one colour.
 void EscriuPNGPla(const std::string& nom, int w, int h, uint8_t r, uint8_t g, uint8_t b, uint8_t a);
 // The folder the tests write their data into (the data root).

@@ -118,6 +118,47 @@ TEST_F(ProvaGrafics, SixteenBitTextures)
     EXPECT_EQ(t[1] >> 24, 0u);
 }
 
+// An image taller than the decoder's band of rows arrives whole, every row
+// in its place, interlaced or not and in either texture format; what the
+// image does not cover stays transparent.
+TEST_F(ProvaGrafics, TallImagesArriveWholeBandByBand)
+{
+    const int w = 300, h = 130; // bands of 54 rows: the last one short
+    std::vector<uint8_t> bytes;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) bytes.insert(bytes.end(), {static_cast<uint8_t>(y), static_cast<uint8_t>(x), 248});
+    struct Cas {
+        const char* nom;
+        bool bEntrellacat, b32;
+    } casos[] = {{"seguit", false, true}, {"entrellacat", true, true}, {"setze bits", false, false}};
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.nom);
+        Reinicia(true, c.b32);
+        const std::string nom = std::string(c.nom) + ".png";
+        EscriuPNG(nom, w, h, PNG_COLOR_TYPE_RGB, 8, bytes, {}, c.bEntrellacat);
+        Sprite* s = SpriteEnUs(nom.c_str());
+        ASSERT_NE(s, nullptr);
+        ASSERT_NE(s->m_pBitmap, m_pSis->GetPlaceholder());
+        const std::vector<uint32_t> t = Texels(s);
+        ASSERT_EQ(t.size(), 512u * 256u);
+        int dolents = 0;
+        for (int y = 0; y < 256; ++y) {
+            for (int x = 0; x < 512; ++x) {
+                uint32_t esperat = 0;
+                if (x < w && y < h) {
+                    // Sixteen-bit texels keep five bits a channel.
+                    const uint32_t m = c.b32 ? 0xFF : 0xF8;
+                    esperat = 0xFF000000u | ((y & m) << 16) | ((x & 0xFF & m) << 8) | 248u;
+                }
+                const uint32_t real = c.b32 || !esperat ? t[y * 512 + x] : t[y * 512 + x] & 0xFFF8F8F8u;
+                if (real != esperat && dolents++ < 3) ADD_FAILURE() << "texel " << x << "," << y << ": " << std::hex << real;
+            }
+        }
+        EXPECT_EQ(dolents, 0);
+        m_pSis->AlliberaSprite(s, true);
+    }
+}
+
 // A 100x50 image gets a 128x64 texture; its sprites keep 100x50, also when
 // made or fitted after the texture exists, and sample u up to 100.5/128.
 TEST_F(ProvaGrafics, ImageSizeAndTextureSizeStayApart)
