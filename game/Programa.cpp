@@ -1,12 +1,13 @@
 #include "game/Programa.h"
 
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/Aplicacion.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Sistemas.h"
 #include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
-#include "engine/ui/MenuObj.h"
+#include "game/screens/MenuMaestro.h"
 #include "platform/Platform.h"
 
 #include <cstdio>
@@ -19,38 +20,28 @@ void PonFont(int i, const char* szNombre)
     std::snprintf(ListaFonts[i], kLongitudNombreFont, "%s", szNombre);
 }
 
-// Until the menu manager exists the top-level object only covers the field,
-// so that each frame starts from a clean background.
-class CFondoVacio : public CMenuObj {
-public:
-    void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override
-    {
-        if (g_pSistema2D) g_pSistema2D->DibuixaQuadre(pDestino, 0.0f, 0.0f, 1024.0f, 768.0f, 0xFF000000u, true);
-        CMenuObj::Dibuja(pHastaHijo, pDestino);
-    }
-};
-
 } // namespace
 
 bool BuclePrincipal()
 {
-    // The top-level object: the menu manager once it exists (CMenuMaestro,
-    // with g_pMenuMaestro set while the loop runs; a failed Crea returns
-    // false before the loop); until then an empty object over the field.
-    auto* pRaiz = new (std::nothrow) CFondoVacio;
-    if (!pRaiz) return false;
-    pRaiz->PonRect(0.0f, 0.0f, 1024.0f, 768.0f);
-    g_pAplicacion->AnadeMenu(pRaiz);
-
-    // Master music and sound volumes from the game's key/value store
-    // (VOLMUSICA, VOLSONIDO / 100) once the menu manager holds the store.
-
-    while (!g_pAplicacion->Ciclo()) {
+    auto* pMaestro = new (std::nothrow) CMenuMaestro;
+    if (!pMaestro) return false;
+    g_pMenuMaestro = pMaestro;
+    const bool bCreado = pMaestro->Crea();
+    if (bCreado) {
+        g_pAplicacion->AnadeMenu(pMaestro);
+        // The master volumes of the game's store, each clamped to 0..1.
+        if (g_pSistemaSonido) {
+            g_pSistemaSonido->CambiaVolumenFlujos(pMaestro->VolumenMusica());
+            g_pSistemaSonido->CambiaVolumenMuestras(pMaestro->VolumenSonido());
+        }
+        while (!g_pAplicacion->Ciclo()) {
+        }
+        g_pAplicacion->QuitaMenu(pMaestro);
     }
-
-    g_pAplicacion->QuitaMenu(pRaiz);
-    delete pRaiz;
-    return true;
+    delete pMaestro;
+    g_pMenuMaestro = nullptr;
+    return bCreado;
 }
 
 bool IniciaPrograma()

@@ -3,9 +3,10 @@
 // object, and shutdown.
 #pragma once
 
-// The main loop: makes and registers the top-level object, runs the loop
-// until the core asks to quit, unregisters and deletes the object. False
-// when the object could not be made (the loop did not run).
+// The main loop: makes the menu manager, registers it and sets the master
+// volumes from the game's store, runs the loop until the core asks to quit,
+// unregisters and deletes the manager. False when the manager could not be
+// made or built (the loop did not run; everything it built is released).
 bool BuclePrincipal();
 
 // Start-up with the game's data files, the build switches, the language
