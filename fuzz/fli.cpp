@@ -1,7 +1,7 @@
 // Fuzzes the text-table reader: a .FLI command file loaded into a table and
 // every text of it fetched.
 #include "ServiciosFuzz.h"
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 
 #include <cstring>
 #include <memory>

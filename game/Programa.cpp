@@ -1,11 +1,11 @@
 #include "game/Programa.h"
 
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
-#include "engine/core/Sistemas.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/screens/MenuMaestro.h"
 #include "platform/Platform.h"
@@ -20,28 +20,57 @@ void PonFont(int i, const char* szNombre)
     std::snprintf(ListaFonts[i], kLongitudNombreFont, "%s", szNombre);
 }
 
+CMenuMaestro* g_pMaestro = nullptr;
+
 } // namespace
 
-bool BuclePrincipal()
+bool CreaBuclePrincipal()
 {
+    LiberaBuclePrincipal();
+    // The top-level object is the menu manager, reached through
+    // g_pMenuMaestro while it exists. A manager that cannot be built has
+    // released everything it made: no loop runs without it.
     auto* pMaestro = new (std::nothrow) CMenuMaestro;
     if (!pMaestro) return false;
     g_pMenuMaestro = pMaestro;
-    const bool bCreado = pMaestro->Crea();
-    if (bCreado) {
-        g_pAplicacion->AnadeMenu(pMaestro);
-        // The master volumes of the game's store, each clamped to 0..1.
-        if (g_pSistemaSonido) {
-            g_pSistemaSonido->CambiaVolumenFlujos(pMaestro->VolumenMusica());
-            g_pSistemaSonido->CambiaVolumenMuestras(pMaestro->VolumenSonido());
-        }
-        while (!g_pAplicacion->Ciclo()) {
-        }
-        g_pAplicacion->QuitaMenu(pMaestro);
+    if (!pMaestro->Crea()) {
+        delete pMaestro;
+        g_pMenuMaestro = nullptr;
+        return false;
     }
-    delete pMaestro;
+    g_pAplicacion->AnadeMenu(pMaestro);
+    g_pMaestro = pMaestro;
+    // The master volumes of the game's store, each brought into 0..1.
+    if (g_pSistemaSonido) {
+        g_pSistemaSonido->CambiaVolumenFlujos(pMaestro->VolumenMusica());
+        g_pSistemaSonido->CambiaVolumenMuestras(pMaestro->VolumenSonido());
+    }
+    return true;
+}
+
+void EjecutaBuclePrincipal()
+{
+    while (!g_pAplicacion->Ciclo()) {
+    }
+}
+
+void LiberaBuclePrincipal()
+{
+    if (!g_pMaestro) return;
+    g_pAplicacion->QuitaMenu(g_pMaestro);
+    delete g_pMaestro;
+    g_pMaestro = nullptr;
     g_pMenuMaestro = nullptr;
-    return bCreado;
+}
+
+CMenuObj* ObjetoPrincipal() { return g_pMaestro; }
+
+bool BuclePrincipal()
+{
+    if (!CreaBuclePrincipal()) return false;
+    EjecutaBuclePrincipal();
+    LiberaBuclePrincipal();
+    return true;
 }
 
 bool IniciaPrograma()

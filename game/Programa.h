@@ -3,10 +3,24 @@
 // object, and shutdown.
 #pragma once
 
-// The main loop: makes the menu manager, registers it and sets the master
-// volumes from the game's store, runs the loop until the core asks to quit,
-// unregisters and deletes the manager. False when the manager could not be
-// made or built (the loop did not run; everything it built is released).
+class CMenuObj;
+
+// The main loop in three parts, so that a test can run the real program one
+// step at a time: CreaBuclePrincipal makes the top-level object, the menu
+// manager, registers it with the core and sets the master volumes from the
+// game's store (false when it could not be made or built: nothing is
+// registered and everything it built is released); EjecutaBuclePrincipal runs the loop until the core asks to
+// quit; LiberaBuclePrincipal unregisters and deletes the object (nothing
+// when there is none).
+bool CreaBuclePrincipal();
+void EjecutaBuclePrincipal();
+void LiberaBuclePrincipal();
+// The top-level object between CreaBuclePrincipal and LiberaBuclePrincipal,
+// else null.
+CMenuObj* ObjetoPrincipal();
+
+// The three in turn. False when the manager could not be made or built
+// (the loop did not run).
 bool BuclePrincipal();
 
 // Start-up with the game's data files, the build switches, the language

@@ -400,14 +400,20 @@ void CursorPosition(int* x, int* y)
     if (y) *y = g_in.cursorY;
 }
 
-void WarpCursorToField(float fieldX, float fieldY)
+bool MainFieldToWindow(float fieldX, float fieldY, int* x, int* y)
 {
     int w, h;
-    if (!MouseAreaSize(&w, &h)) return;
+    if (!MouseAreaSize(&w, &h)) return false;
     const Viewport v = LetterboxViewport(w, h);
-    const int x = v.x + static_cast<int>(fieldX * static_cast<float>(v.w) / kFieldWidth);
-    const int y = v.y + static_cast<int>(fieldY * static_cast<float>(v.h) / kFieldHeight);
-    SDL_WarpMouseInWindow(MainSdlWindow(), x, y);
+    if (x) *x = v.x + static_cast<int>(fieldX * static_cast<float>(v.w) / kFieldWidth);
+    if (y) *y = v.y + static_cast<int>(fieldY * static_cast<float>(v.h) / kFieldHeight);
+    return true;
+}
+
+void WarpCursorToField(float fieldX, float fieldY)
+{
+    int x, y;
+    if (MainFieldToWindow(fieldX, fieldY, &x, &y)) SDL_WarpMouseInWindow(MainSdlWindow(), x, y);
 }
 
 void CaptureMouse(bool capture)

@@ -95,6 +95,9 @@ void RemoveInputMessageHandler(InputMessageHandler handler, void* user);
 bool WindowToField(int x, int y, int windowWidth, int windowHeight, float* fieldX, float* fieldY);
 // The same for the main window as it is now.
 bool MainWindowToField(int x, int y, float* fieldX, float* fieldY);
+// The other way: the main window's pixel over a point of the field. False
+// (outputs untouched) without a window or while it has no area.
+bool MainFieldToWindow(float fieldX, float fieldY, int* x, int* y);
 // The last pointer position seen in the events, in window pixels.
 void CursorPosition(int* x, int* y);
 // Moves the system pointer to a point of the field (no effect without a

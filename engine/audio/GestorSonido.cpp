@@ -150,6 +150,18 @@ CCanalMusica* CGestorSonido::GetCanal(const char* nombre)
     return c;
 }
 
+const char* CGestorSonido::MusicaDeCanal(const char* nombre)
+{
+    if (!m_bIniciado || !nombre) return "";
+    for (NodoLista* n = m_Canales.m_pCabeza; n; n = n->m_pSiguiente) {
+        auto* c = static_cast<CCanalMusica*>(n->m_pItem);
+        if (strcasecmp(c->GetNombre(), nombre) != 0) continue;
+        if (Contiene(m_CanalesParando, c) || Contiene(m_CanalesBorrar, c) || c->HaTerminado()) return "";
+        return c->m_szUltimaRanura;
+    }
+    return "";
+}
+
 void CGestorSonido::TocaRanuraMusica(const char* ranura, const char* canal, int repeticiones)
 {
     if (CCanalMusica* c = GetCanal(canal)) c->TocaRanura(ranura, repeticiones);

@@ -38,6 +38,9 @@ public:
     void Actualiza();
 
     // State, for tests.
+    // The music slot a channel plays (the last asked for on it); "" without
+    // such a channel, or while it stops or is silent. Changes nothing.
+    const char* MusicaDeCanal(const char* nombre);
     int NumSonidos() const { return m_Sonidos.m_iNumElementos; }
     int NumCanales() const { return m_Canales.m_iNumElementos; }
     float PesoSonidoSuavizado() const { return m_fPesoSonido; }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+CGestorMandos* g_pMandos = nullptr;
 
 // ---- CMando ---------------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+CGestorRatones* g_pRatones = nullptr;
 
 namespace {
 

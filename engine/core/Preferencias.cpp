@@ -1,10 +1,10 @@
 #include "engine/core/Preferencias.h"
 
 #include "engine/core/GestorComandes.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/NumerosC.h"
 #include "engine/core/SistemaFitxers.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
 

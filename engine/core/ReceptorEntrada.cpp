@@ -1,48 +1,32 @@
 #include "engine/core/ReceptorEntrada.h"
 
-#include "engine/core/Aplicacion.h"
-
 namespace {
 
-// Hands the input to the application core while there is one.
-class CReceptorAplicacion final : public CReceptorEntrada {
+// Without an application core every input is dropped.
+class CReceptorSinAplicacion final : public CReceptorEntrada {
 public:
-    bool Activo() override { return g_pAplicacion && g_pAplicacion->EstaActiva(); }
-    void ProcesaTecla(int iTecla) override
-    {
-        if (g_pAplicacion) g_pAplicacion->ProcesaTecla(iTecla);
-    }
-    void ProcesaCaracter(char c) override
-    {
-        if (g_pAplicacion) g_pAplicacion->ProcesaCaracter(c);
-    }
-    void ProcesaBotonRaton(int iRaton, int iEvento, float x, float y) override
-    {
-        if (g_pAplicacion) g_pAplicacion->ProcesaBotonRaton(iRaton, iEvento, x, y);
-    }
-    void ProcesaMovimientoRaton(int iRaton, float x, float y) override
-    {
-        if (g_pAplicacion) g_pAplicacion->ProcesaMovimientoRaton(iRaton, x, y);
-    }
-    void ProcesaEjeMando(CMando* pMando, int iEje, int iValor) override
-    {
-        if (g_pAplicacion) g_pAplicacion->ProcesaEjeMando(pMando, iEje, iValor);
-    }
-    void ProcesaBotonMando(CMando* pMando, int iBoton) override
-    {
-        if (g_pAplicacion) g_pAplicacion->ProcesaBotonMando(pMando, iBoton);
-    }
-    void AlternaPantallaCompleta() override
-    {
-        if (g_pAplicacion) g_pAplicacion->AlternaPantallaCompleta();
-    }
+    bool Activo() override { return false; }
+    void ProcesaTecla(int) override {}
+    void ProcesaCaracter(char) override {}
+    void ProcesaBotonRaton(int, int, float, float) override {}
+    void ProcesaMovimientoRaton(int, float, float) override {}
+    void ProcesaEjeMando(CMando*, int, int) override {}
+    void ProcesaBotonMando(CMando*, int) override {}
+    void AlternaPantallaCompleta() override {}
 };
 
-CReceptorAplicacion g_ReceptorAplicacion;
+CReceptorSinAplicacion g_ReceptorSinAplicacion;
+CReceptorEntrada* g_pReceptorAplicacion = nullptr;
 CReceptorEntrada* g_pReceptor = nullptr;
 
 } // namespace
 
-CReceptorEntrada* ReceptorEntrada() { return g_pReceptor ? g_pReceptor : &g_ReceptorAplicacion; }
+CReceptorEntrada* ReceptorEntrada()
+{
+    if (g_pReceptor) return g_pReceptor;
+    return g_pReceptorAplicacion ? g_pReceptorAplicacion : &g_ReceptorSinAplicacion;
+}
 
 void FijaReceptorEntrada(CReceptorEntrada* pReceptor) { g_pReceptor = pReceptor; }
+
+void FijaReceptorAplicacion(CReceptorEntrada* pReceptor) { g_pReceptorAplicacion = pReceptor; }

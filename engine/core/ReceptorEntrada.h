@@ -1,6 +1,7 @@
 // Where the input devices deliver what the player does: the application
-// core's input operations. The devices reach them through this one receiver
-// so that a test can stand in for the core and see each call.
+// core's input operations. The devices reach them through this one receiver,
+// so that they build below the core and a test can stand in for it and see
+// each call.
 #pragma once
 
 class CMando;
@@ -20,7 +21,11 @@ public:
     virtual void AlternaPantallaCompleta() = 0;
 };
 
-// The receiver in force: the application core unless one was set.
+// The receiver in force: the one set in place of the core, else the
+// application core's (installed when a core is made), else one that drops
+// everything. Never null.
 CReceptorEntrada* ReceptorEntrada();
 // Sets a receiver in place of the core; null gives the core back.
 void FijaReceptorEntrada(CReceptorEntrada* pReceptor);
+// The application core's own receiver (set by the core).
+void FijaReceptorAplicacion(CReceptorEntrada* pReceptor);

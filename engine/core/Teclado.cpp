@@ -5,6 +5,7 @@
 
 #include <cstring>
 
+CTeclado* g_pTeclado = nullptr;
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "engine/graphics/Font.h"
 
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/DescripcionFont.h"
 #include "engine/graphics/ElementoTexto.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
 

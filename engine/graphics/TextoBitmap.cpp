@@ -1,9 +1,9 @@
 // Text bitmaps: the graphics system's fonts and the rendering of a text into
 // a text bitmap's texture (wrapped, aligned, coloured by its markup, with a
 // shadow pass).
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/ElementoTexto.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorFonts.h"
 #include "engine/graphics/Sistema2D.h"
 

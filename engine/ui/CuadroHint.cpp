@@ -1,9 +1,9 @@
 #include "engine/ui/CuadroHint.h"
 
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/graphics/ElementoTexto.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 #include "engine/ui/MenuObj.h"
 
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/core/EnlaceAplicacion.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
@@ -73,7 +73,7 @@ void RecargaRecursosEnUso()
 // list; without a core it is dropped.
 void PublicaEvento(int iTipo, int iValor, const char* szTexto)
 {
-    if (g_pAplicacion) g_pAplicacion->EnviaEvento(iTipo, iValor, szTexto, -1);
+    EnlaceAplicacion()->EnviaEvento(iTipo, iValor, szTexto, -1);
 }
 
 // One frame layer's share of the style's flag bits (layer 1: the low byte).
@@ -118,6 +118,7 @@ CMenuObj::~CMenuObj()
     // removing it leaves nothing dangling.
     if (m_pPendienteDe) m_pPendienteDe->OlvidaHijo(this);
     if (m_pContenedor) m_pContenedor->OlvidaHijo(this);
+    if (m_pDueno) m_pDueno->OlvidaHijo(this);
 }
 
 void CMenuObj::InicializaCampos()
@@ -185,6 +186,7 @@ void CMenuObj::Libera()
     while (m_lPropios.m_pCabeza) {
         auto* pHijo = static_cast<CMenuObj*>(m_lPropios.m_pCabeza->m_pItem);
         SacaDeLista(m_lPropios, pHijo);
+        if (pHijo->m_pDueno == this) pHijo->m_pDueno = nullptr;
         if (pHijo->SeBorraConPadre()) delete pHijo;
     }
     LiberaPaquetes();
@@ -215,6 +217,15 @@ void CMenuObj::OlvidaHijo(CMenuObj* pHijo)
     SacaDeLista(m_lBajas, pHijo);
     SacaDeLista(m_lAltasPendientes, pHijo);
     SacaDeLista(m_lPropios, pHijo);
+    OlvidaReferencias(pHijo);
+    if (pHijo->m_pContenedor == this) pHijo->m_pContenedor = nullptr;
+    if (pHijo->m_pPendienteDe == this) pHijo->m_pPendienteDe = nullptr;
+    if (pHijo->m_pDueno == this) pHijo->m_pDueno = nullptr;
+    if (pHijo->m_pPadre == this) pHijo->m_pPadre = nullptr;
+}
+
+void CMenuObj::OlvidaReferencias(CMenuObj* pHijo)
+{
     if (m_pHijoEnfocado == pHijo) m_pHijoEnfocado = nullptr;
     if (m_pFocoGuardado == pHijo) m_pFocoGuardado = nullptr;
     if (m_pCursorDibujo == pHijo) m_pCursorDibujo = nullptr;
@@ -225,9 +236,15 @@ void CMenuObj::OlvidaHijo(CMenuObj* pHijo)
         if (p->m_pIzquierda == pHijo) p->m_pIzquierda = nullptr;
         if (p->m_pDerecha == pHijo) p->m_pDerecha = nullptr;
     }
-    if (pHijo->m_pContenedor == this) pHijo->m_pContenedor = nullptr;
-    if (pHijo->m_pPendienteDe == this) pHijo->m_pPendienteDe = nullptr;
-    if (pHijo->m_pPadre == this) pHijo->m_pPadre = nullptr;
+}
+
+void CMenuObj::Adopta(CMenuObj* pHijo)
+{
+    if (!pHijo->SeBorraConPadre()) return;
+    if (pHijo->m_pDueno && pHijo->m_pDueno != this) SacaDeLista(pHijo->m_pDueno->m_lPropios, pHijo);
+    SacaDeLista(m_lPropios, pHijo);
+    m_lPropios.InsertaAlPrincipio(pHijo);
+    pHijo->m_pDueno = this;
 }
 
 // ---------------------------------------------------------------------------
@@ -323,8 +340,10 @@ void CMenuObj::AnadeHijo(bool bRecarga, CMenuObj* pHijo, bool bSobreElPrimero, b
 bool CMenuObj::PuedeContener(CMenuObj* pHijo)
 {
     if (!pHijo || !pHijo->m_bIniciado || !m_bIniciado) return false;
-    // An object never goes below itself (the tree would loop).
-    for (CMenuObj* p = this; p; p = p->m_pPadre)
+    // An object never goes below itself (the tree would loop). A child that
+    // is closing after its removal has no parent link but is still listed
+    // by its parent, so the walk up follows the lists.
+    for (CMenuObj* p = this; p; p = p->m_pContenedor ? p->m_pContenedor : p->m_pPadre)
         if (p == pHijo) return false;
     return true;
 }
@@ -337,21 +356,33 @@ void CMenuObj::AnadeHijoDiferido(CMenuObj* pHijo)
 
 void CMenuObj::Pendiente(CMenuObj* pHijo)
 {
-    // Waiting in one parent at a time: the later request wins.
-    if (pHijo->m_pPendienteDe && pHijo->m_pPendienteDe != this)
-        SacaDeLista(pHijo->m_pPendienteDe->m_lAltasPendientes, pHijo);
+    // Waiting in one parent at a time: the later request wins. The parent it
+    // waited in no longer waits for it, and forgets it unless it is still
+    // attached there (it leaves that parent when it is attached here).
+    CMenuObj* pAntes = pHijo->m_pPendienteDe;
+    if (pAntes && pAntes != this) {
+        pAntes->CancelaAlta(pHijo);
+        if (pHijo->m_pContenedor != pAntes) pAntes->OlvidaReferencias(pHijo);
+    }
+    Adopta(pHijo);
     m_lAltasPendientes.InsertaAlFinal(pHijo);
     pHijo->m_pPendienteDe = this;
+}
+
+void CMenuObj::CancelaAlta(CMenuObj* pHijo)
+{
+    SacaDeLista(m_lAltasPendientes, pHijo);
+    if (pHijo->m_pPendienteDe == this) pHijo->m_pPendienteDe = nullptr;
+    // This object closed for the screen: with none left waiting it opens
+    // again.
+    if (pHijo->EsExclusivo() && UsaTransicion() && !m_lAltasPendientes.m_pCabeza) IniciaTransicion(true);
 }
 
 void CMenuObj::InsertaHijo(bool bRecarga, CMenuObj* pHijo, CMenuObj* pEncimaDe, bool bDebajo)
 {
     if (!PuedeContener(pHijo)) return;
     pHijo->m_bRecargaAlAnadir = bRecarga;
-    if (pHijo->SeBorraConPadre()) {
-        SacaDeLista(m_lPropios, pHijo);
-        m_lPropios.InsertaAlPrincipio(pHijo);
-    }
+    Adopta(pHijo);
     if (pHijo->EsExclusivo()) {
         // A screen: this object closes first, and the screen is attached
         // once it has.
@@ -368,9 +399,9 @@ void CMenuObj::ConectaHijo(CMenuObj* pHijo, CMenuObj* pEncimaDe, bool bDebajo)
     // Held by another parent (attached, closing or waiting there): that
     // parent lets it go first, so no list keeps a stale pointer.
     if (pHijo->m_pContenedor && pHijo->m_pContenedor != this) pHijo->m_pContenedor->OlvidaHijo(pHijo);
-    if (pHijo->m_pPendienteDe) {
-        SacaDeLista(pHijo->m_pPendienteDe->m_lAltasPendientes, pHijo);
-        pHijo->m_pPendienteDe = nullptr;
+    if (CMenuObj* pEspera = pHijo->m_pPendienteDe) {
+        pEspera->CancelaAlta(pHijo);
+        if (pEspera != this) pEspera->OlvidaReferencias(pHijo);
     }
     // Closing after a removal: the removal is cancelled. Already attached:
     // it moves to its new place rather than being listed twice.
@@ -383,6 +414,7 @@ void CMenuObj::ConectaHijo(CMenuObj* pHijo, CMenuObj* pEncimaDe, bool bDebajo)
     else
         m_lHijos.InsertaAlPrincipio(pHijo);
     pHijo->m_pContenedor = this;
+    Adopta(pHijo);
     if (m_bRecursosCargados && !pHijo->m_bRecursosCargados) pHijo->CargaRecursos();
     if (pHijo->EsModal() && m_pHijoEnfocado != pHijo) m_pFocoGuardado = m_pHijoEnfocado;
     pHijo->PonPadre(this);
@@ -399,7 +431,10 @@ void CMenuObj::ProcesaAltasPendientes()
         auto* pHijo = static_cast<CMenuObj*>(m_lAltasPendientes.m_pCabeza->m_pItem);
         SacaDeLista(m_lAltasPendientes, pHijo);
         if (pHijo->m_pPendienteDe == this) pHijo->m_pPendienteDe = nullptr;
-        if (!PuedeContener(pHijo)) continue;
+        if (!PuedeContener(pHijo)) {
+            if (pHijo->m_pContenedor != this) OlvidaReferencias(pHijo);
+            continue;
+        }
         ConectaHijo(pHijo, nullptr, false);
         if (pHijo->UsaTransicion()) pHijo->IniciaTransicion(true);
     }
@@ -411,9 +446,9 @@ void CMenuObj::QuitaHijo(bool bRecarga, CMenuObj* pHijo)
     // Still waiting to be attached: the attach is cancelled, and when no
     // screen is left waiting this object opens again (it closed for it).
     if (EnLista(m_lAltasPendientes, pHijo)) {
-        SacaDeLista(m_lAltasPendientes, pHijo);
-        if (pHijo->m_pPendienteDe == this) pHijo->m_pPendienteDe = nullptr;
-        if (pHijo->EsExclusivo() && UsaTransicion() && !m_lAltasPendientes.m_pCabeza) IniciaTransicion(true);
+        CancelaAlta(pHijo);
+        // Not attached here either: nothing here may point at it.
+        if (pHijo->m_pContenedor != this) OlvidaReferencias(pHijo);
     }
     if (!pHijo->m_bIniciado || pHijo->m_pPadre != this) return;
     pHijo->m_bRecargaAlQuitar = bRecarga;
@@ -440,7 +475,9 @@ void CMenuObj::ProcesaBajas()
     bool bRecarga = false;
     for (CMenuObj* pHijo : Copia(m_lBajas)) {
         if (!EnLista(m_lBajas, pHijo) || pHijo->EnTransicion()) continue;
-        bool bBorrar = pHijo->SeBorraConPadre();
+        // Deleted by the parent that owns it; one that another parent has
+        // asked for meanwhile is that parent's now.
+        bool bBorrar = pHijo->SeBorraConPadre() && pHijo->m_pDueno == this;
         SacaDeLista(m_lHijos, pHijo);
         if (bBorrar) SacaDeLista(m_lPropios, pHijo);
         if (pHijo->EsExclusivo() && UsaTransicion()) IniciaTransicion(true);
@@ -448,6 +485,10 @@ void CMenuObj::ProcesaBajas()
         if (pHijo->m_pContenedor == this) pHijo->m_pContenedor = nullptr;
         pHijo->DescargaRecursos();
         if (m_pHijoEnfocado == pHijo) EnfocaHijo(nullptr);
+        // Gone from the lists: nothing here may point at it any more (it
+        // may have taken the focus from the pointer, been saved by a modal
+        // child or named as a target while it closed).
+        OlvidaReferencias(pHijo);
         if (pHijo->m_bRecargaAlQuitar) bRecarga = true;
         pHijo->NotificaQuitado();
         NotificaHijoQuitado(pHijo);
@@ -861,8 +902,8 @@ void CMenuObj::EscribeClase(FitxerComandes* f, const char* szTipo)
 
 const EstiloObjeto* CMenuObj::EstiloActual() const
 {
-    if (m_iEstilo == -1 || !g_pAplicacion) return nullptr;
-    return g_pAplicacion->Estilo(m_iEstilo);
+    if (m_iEstilo == -1) return nullptr;
+    return EnlaceAplicacion()->Estilo(m_iEstilo);
 }
 
 void CMenuObj::AnimaEstilo()

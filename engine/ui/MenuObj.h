@@ -262,6 +262,15 @@ private:
     // the siblings' links. Used when a child is deleted, or attached
     // elsewhere, while this object still holds it.
     void OlvidaHijo(CMenuObj* pHijo);
+    // Clears this object's pointers to pHijo outside the lists: the focus,
+    // the saved focus, the drawing cursor, the cancel target and the
+    // children's neighbour links.
+    void OlvidaReferencias(CMenuObj* pHijo);
+    // A child deleted with its parent is owned by the last parent that took
+    // it (attached or waiting): it leaves the owned list of the one before.
+    void Adopta(CMenuObj* pHijo);
+    // pHijo no longer waits to be attached here.
+    void CancelaAlta(CMenuObj* pHijo);
     // Clears the back-links of every child held in the lists (this object is
     // being released).
     void SueltaHijos();
@@ -291,7 +300,9 @@ private:
 
     // The parent whose lists hold this object (attached, or closing after a
     // removal while the parent link is already cleared), and the parent whose
-    // pending list holds it. Deleting the object takes it out of both.
+    // pending list holds it. Deleting the object takes it out of every list.
     CMenuObj* m_pContenedor = nullptr;
     CMenuObj* m_pPendienteDe = nullptr;
+    // The parent whose owned list holds this object (it deletes it).
+    CMenuObj* m_pDueno = nullptr;
 };

@@ -1,7 +1,7 @@
 #include "engine/ui/MessageBox.h"
 
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"

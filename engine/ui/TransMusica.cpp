@@ -1,6 +1,6 @@
 #include "engine/ui/TransMusica.h"
 
-#include "engine/core/Aplicacion.h"
+#include "engine/core/EnlaceAplicacion.h"
 
 #include <cstdio>
 
@@ -25,14 +25,14 @@ bool CTransMusica::Inicia(const char* szPista)
 
 void CTransMusica::IniciaTransicion(bool bEntrada)
 {
-    if (!g_pAplicacion) return;
+    CEnlaceAplicacion* pAplicacion = EnlaceAplicacion();
     if (bEntrada) {
-        std::snprintf(m_szGuardada, sizeof m_szGuardada, "%s", g_pAplicacion->NombreMusica());
-        g_pAplicacion->CambiaMusica(m_szPista);
+        std::snprintf(m_szGuardada, sizeof m_szGuardada, "%s", pAplicacion->NombreMusica());
+        pAplicacion->CambiaMusica(m_szPista);
     } else {
         // What played before the parent opened comes back (nothing, when
         // it never opened: the music stops).
-        g_pAplicacion->CambiaMusica(m_szGuardada);
+        pAplicacion->CambiaMusica(m_szGuardada);
     }
 }
 

@@ -2,7 +2,7 @@
 
 #include "engine/audio/GestorSonido.h"
 #include "engine/core/GestorRatones.h"
-#include "engine/core/Sistemas.h"
+#include "engine/app/Sistemas.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sprite.h"

@@ -1,6 +1,6 @@
 #include "game/screens/MenuPresentacion.h"
 
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/ui/CuadreText.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/widgets/BotonTazmo.h"

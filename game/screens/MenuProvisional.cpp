@@ -1,6 +1,6 @@
 #include "game/screens/MenuProvisional.h"
 
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuOpcionesTazmo.h"

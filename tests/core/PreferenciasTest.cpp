@@ -1,8 +1,8 @@
 #include "engine/core/GestorComandes.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "kit/ServeisFitxers.h"
 
 #include <gtest/gtest.h>

@@ -3,9 +3,9 @@
 // (glyphs, alignment box, colour markup, shadow, wrap, language change).
 #include "Ajudes.h"
 
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/ElementoTexto.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorFonts.h"
 #include "kit/ServeisFitxers.h"
 

@@ -1,6 +1,6 @@
 #include "kit/BucleAplicacion.h"
 
-#include "engine/core/Sistemas.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "platform/Platform.h"
 
@@ -94,21 +94,26 @@ CBuclePrueba::~CBuclePrueba()
     if (m_bRelojManual) FijaRelojManual(false);
 }
 
+bool PasoLogico(CAplicacion& app)
+{
+    // While the loading sign shows, its thread moves the clock base on too:
+    // try again until the pass has run an active step.
+    bool bActiva = app.EstaActiva();
+    float fUltimo = app.UltimoFrame();
+    for (int intento = 0; intento < 100; ++intento) {
+        // The first whole millisecond past one step after the clock base.
+        int iObjetivo = static_cast<int>(std::floor(app.BaseReloj() + CAplicacion::kPaso)) + 1;
+        if (iObjetivo > TiempoReal()) AvanzaRelojManual(iObjetivo - TiempoReal());
+        if (app.Ciclo()) return true;
+        if (!bActiva || !app.EstaActiva() || app.UltimoFrame() != fUltimo) break;
+    }
+    return false;
+}
+
 bool CBuclePrueba::Paso()
 {
     if (!m_bRelojManual) return m_pApp->Ciclo();
-    // While the loading sign shows, its thread moves the clock base on too:
-    // try again until the pass has run an active step.
-    bool bActiva = m_pApp->EstaActiva();
-    float fUltimo = m_pApp->UltimoFrame();
-    for (int intento = 0; intento < 100; ++intento) {
-        // The first whole millisecond past one step after the clock base.
-        int iObjetivo = static_cast<int>(std::floor(m_pApp->BaseReloj() + CAplicacion::kPaso)) + 1;
-        if (iObjetivo > TiempoReal()) AvanzaRelojManual(iObjetivo - TiempoReal());
-        if (m_pApp->Ciclo()) return true;
-        if (!bActiva || !m_pApp->EstaActiva() || m_pApp->UltimoFrame() != fUltimo) break;
-    }
-    return false;
+    return PasoLogico(*m_pApp);
 }
 
 bool CBuclePrueba::Pasos(int n)

@@ -2,8 +2,8 @@
 // clock: a top-level object that records what it receives, a graphics link
 // that records frames and mode switches, and the loop itself.
 #pragma once
-#include "engine/core/Aplicacion.h"
-#include "engine/core/EnlaceGraficos.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/EnlaceGraficos.h"
 #include "engine/ui/CargandoObj.h"
 #include "engine/ui/MenuObj.h"
 
@@ -105,6 +105,11 @@ private:
     CAplicacion* m_pAnterior = nullptr;
     bool m_bRelojManual;
 };
+
+// On the manual clock: moves the clock to just past the next due step of
+// the core and runs passes until one has run that step (update and draw);
+// true when the core asked to quit.
+bool PasoLogico(CAplicacion& app);
 
 // Polls the condition (every millisecond) until it holds or the time is up.
 bool EsperaHasta(const std::function<bool()>& condicion, int iMaxMs);

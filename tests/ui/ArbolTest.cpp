@@ -520,3 +520,191 @@ TEST(Arbol, EventsReachingTheTopGoToTheCoresList)
     boton->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
     EXPECT_TRUE(t.Pasos(1));
 }
+
+TEST(Arbol, ACompletedRemovalLeavesNothingOfTheParentPointingAtTheChild)
+{
+    // While a removed child closes it is still listed, so the parent (or a
+    // sibling) can come to point at it again. Once the removal completes the
+    // owner deletes it; every input afterwards must stay clear of it.
+    struct Caso {
+        const char* nombre;
+        // Run while the child closes, and after its removal has completed.
+        void (*antes)(CArbolPrueba&, CObjetoArbol* r, CObjetoArbol* a, CObjetoArbol* b);
+        void (*despues)(CArbolPrueba&, CObjetoArbol* r, CObjetoArbol* a, CObjetoArbol* b);
+    };
+    auto nada = [](CArbolPrueba&, CObjetoArbol*, CObjetoArbol*, CObjetoArbol*) {};
+    const Caso casos[] = {
+        {"focus taken by the pointer, saved by a modal child and given back",
+         [](CArbolPrueba& t, CObjetoArbol* r, CObjetoArbol*, CObjetoArbol*) {
+             t.MueveRaton(5, 5);
+             ASSERT_EQ(kit::CadenaFoco(r), "raiz>a");
+             t.Nuevo("m", 3, 500, 500, 10, 10, r, kit::OBJ_MODAL);
+         },
+         [](CArbolPrueba& t, CObjetoArbol* r, CObjetoArbol*, CObjetoArbol*) {
+             CMenuObj* m = r->HijoEnfocado();
+             ASSERT_NE(m, nullptr);
+             r->QuitaHijo(false, m);
+             t.Pasos(1);
+         }},
+        {"cancel target",
+         [](CArbolPrueba&, CObjetoArbol* r, CObjetoArbol* a, CObjetoArbol*) { r->PonCancelar(a); }, nada},
+        {"neighbour links",
+         [](CArbolPrueba&, CObjetoArbol* r, CObjetoArbol* a, CObjetoArbol* b) {
+             b->PonArriba(a);
+             b->PonAbajo(a);
+             b->PonIzquierda(a);
+             b->PonDerecha(a);
+             r->EnfocaHijo(b);
+         },
+         nada},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.nombre);
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* b = t.Nuevo("b", 2, 100, 100, 10, 10, r);
+        auto* a = t.Nuevo("a", 1, 0, 0, 10, 10, r);
+        r->QuitaHijo(false, a);
+        c.antes(t, r, a, b);
+        t.Pasos(1);
+        c.despues(t, r, a, b);
+        EXPECT_EQ(kit::Hijos(r), "b");
+        EXPECT_NE(r->HijoEnfocado(), a);
+        EXPECT_NE(r->m_pFocoGuardado, a);
+        EXPECT_NE(r->m_pCancelar, a);
+        EXPECT_NE(r->m_pCursorDibujo, a);
+        for (CMenuObj* p : {b->Arriba(), b->Abajo(), b->Izquierda(), b->Derecha()}) EXPECT_NE(p, a);
+        t.Borra(a);
+        // Under the sanitizers any of these reaching the deleted child fails.
+        for (int iTecla : {TECLA_ENTER, TECLA_ESCAPE, TECLA_ARRIBA, TECLA_ABAJO, TECLA_IZQUIERDA, TECLA_DERECHA})
+            t.Tecla(iTecla);
+        t.Caracter('x');
+        t.BotonMando(BOTON_MANDO_CANCELAR);
+        t.BotonMando(BOTON_MANDO_PULSAR);
+        t.BotonRaton(BOTON_DERECHO_ABAJO, 105, 105);
+        t.Pasos(1);
+    }
+}
+
+TEST(Arbol, AParentIsNeverAttachedBelowItsOwnClosingChild)
+{
+    // c is removed from p and closes; p, or any object above it, attached
+    // below c (or below c's own child d) would make each list the other.
+    for (const char* szNuevoPadre : {"c", "d"}) {
+        SCOPED_TRACE(szNuevoPadre);
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* p = t.Nuevo("p", 1, 0, 0, 100, 100, r);
+        auto* c = t.Nuevo("c", 2, 0, 0, 50, 50, p, kit::OBJ_TRANSICION);
+        auto* d = t.Nuevo("d", 3, 0, 0, 10, 10, c);
+        t.Pasos(5);
+        p->QuitaHijo(false, c);
+        ASSERT_TRUE(c->EnTransicion());
+        CMenuObj* pNuevo = std::string(szNuevoPadre) == "c" ? static_cast<CMenuObj*>(c) : d;
+        for (CMenuObj* pSube : {static_cast<CMenuObj*>(p), static_cast<CMenuObj*>(r)}) {
+            pNuevo->AnadeHijo(false, pSube, false, false);
+            pNuevo->InsertaHijo(false, pSube, nullptr, true);
+            pNuevo->AnadeHijoDiferido(pSube);
+        }
+        EXPECT_EQ(kit::Hijos(pNuevo), std::string(szNuevoPadre) == "c" ? "d" : "");
+        EXPECT_EQ(kit::Pendientes(pNuevo), "");
+        EXPECT_EQ(p->Padre(), r);
+        EXPECT_EQ(kit::Hijos(r), "p");
+        // Each walk down the tree ends; the removal then completes.
+        p->Dibuja(nullptr, nullptr);
+        c->Actualiza();
+        t.Pasos(5);
+        EXPECT_EQ(kit::Hijos(p), "");
+        EXPECT_EQ(kit::Hijos(c), "d");
+    }
+}
+
+TEST(Arbol, AnOwnedChildThatChangesParentLeavesTheFirstAndKeepsAnOwner)
+{
+    // Waiting in b, then asked for by c: c attaches it, removes it and
+    // deletes it (it is owned by its parent); b must not list it any more.
+    {
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* b = t.Nuevo("b", 1, 0, 0, 100, 100, r);
+        auto* c = t.Nuevo("c", 2, 0, 0, 100, 100, r);
+        auto* y = t.Nuevo("y", 3, 0, 0, 10, 10, nullptr, kit::OBJ_EXCLUSIVO | kit::OBJ_BORRA_CON_PADRE);
+        b->InsertaHijo(false, y, nullptr, false);
+        b->PonCancelar(y);
+        EXPECT_EQ(kit::Pendientes(b), "y");
+        EXPECT_EQ(kit::NombresLista(b->m_lPropios), "y");
+        c->AnadeHijoDiferido(y);
+        EXPECT_EQ(kit::Pendientes(b), "");
+        EXPECT_EQ(kit::NombresLista(b->m_lPropios), "");
+        EXPECT_EQ(b->m_pCancelar, nullptr);
+        EXPECT_EQ(kit::Pendientes(c), "y");
+        EXPECT_EQ(kit::NombresLista(c->m_lPropios), "y");
+        t.Pasos(1);
+        EXPECT_EQ(kit::Hijos(c), "y");
+        c->QuitaHijo(false, y);
+        t.Pasos(1); // y is deleted here
+        EXPECT_EQ(kit::Hijos(c), "");
+        t.Tecla(TECLA_ESCAPE);
+        t.Borra(b); // releasing b reads none of y
+        t.Borra(c);
+    }
+    // Attached in b, moved to c: c owns it now and deletes it when released
+    // (the leak checker sees it otherwise).
+    for (bool bDiferido : {false, true}) {
+        SCOPED_TRACE(bDiferido ? "deferred" : "at once");
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* b = t.Nuevo("b", 1, 0, 0, 100, 100, r);
+        auto* c = t.Nuevo("c", 2, 0, 0, 100, 100, r);
+        auto* y = t.Nuevo("y", 3, 0, 0, 10, 10, b, kit::OBJ_BORRA_CON_PADRE);
+        if (bDiferido) {
+            c->AnadeHijoDiferido(y);
+            t.Pasos(1);
+        } else {
+            c->AnadeHijo(false, y, false, false);
+        }
+        EXPECT_EQ(kit::Hijos(b), "");
+        EXPECT_EQ(kit::NombresLista(b->m_lPropios), "");
+        EXPECT_EQ(kit::Hijos(c), "y");
+        EXPECT_EQ(kit::NombresLista(c->m_lPropios), "y");
+        t.Borra(b);
+        t.Borra(c);
+    }
+}
+
+TEST(Arbol, AnAttachThatNeverHappensLeavesNothingPointingAtTheChild)
+{
+    // A screen waiting to be attached to p is named p's cancel target; its
+    // attach is then cancelled, or refused because it has become an
+    // ancestor of p meanwhile. Deleted by its owner afterwards, it must not
+    // be reached by Escape.
+    for (bool bRefusado : {false, true}) {
+        SCOPED_TRACE(bRefusado ? "refused" : "cancelled");
+        CArbolPrueba t;
+        auto* r = t.Raiz();
+        auto* p = t.Nuevo("p", 1, 0, 0, 100, 100, r);
+        auto* y = t.Nuevo("y", 2, 0, 0, 100, 100, nullptr, kit::OBJ_EXCLUSIVO);
+        p->AnadeHijo(false, y, false, false);
+        p->PonCancelar(y);
+        ASSERT_EQ(kit::Pendientes(p), "y");
+        if (bRefusado) {
+            y->AnadeHijo(false, p, false, false);
+            ASSERT_EQ(p->Padre(), y);
+            y->Actualiza(); // p finds it cannot hold its own parent
+            EXPECT_EQ(kit::Hijos(p), "");
+        } else {
+            p->QuitaHijo(false, y);
+        }
+        EXPECT_EQ(kit::Pendientes(p), "");
+        EXPECT_EQ(p->m_pCancelar, nullptr);
+        if (bRefusado) {
+            y->QuitaHijo(false, p);
+            y->Actualiza();
+            r->AnadeHijo(false, p, false, false);
+        }
+        t.Borra(y);
+        ASSERT_EQ(kit::CadenaFoco(r), "raiz>p");
+        t.Tecla(TECLA_ESCAPE);
+        t.BotonMando(BOTON_MANDO_CANCELAR);
+    }
+}

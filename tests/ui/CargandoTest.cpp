@@ -2,7 +2,7 @@
 // alone, its shown state switched from the loading-sign thread while the
 // main loop updates and draws it, and the core's thread drawing it over the
 // screen capture during a stall.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/core/Temporizador.h"
 #include "engine/ui/CargandoObj.h"
 #include "kit/BucleAplicacion.h"

@@ -1,7 +1,7 @@
 // Drawing an object on the real graphics system with the demo packages: the
 // frame layer as a nine-slice panel over the rectangle, a hidden layer, the
 // icon centred, and a partial draw that draws the layers once.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "kit/ArbolMenus.h"
 #include "ui/EntornoGrafico.h"
 

@@ -2,7 +2,7 @@
 // to the two frame layers, the focus and press sounds, and the packages and
 // sounds an object holds with and without a style.
 #include "audio/EntornoSonido.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
 #include "kit/ArbolMenus.h"

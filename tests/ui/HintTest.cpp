@@ -2,10 +2,10 @@
 // requests, a new text waiting for the old one to fade out, following the
 // pointer and flipping at the field's edges, fitting a text into its area,
 // drawing, and the application core updating and drawing it each step.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/CuadroHint.h"
 #include "TextoEntorno.h"

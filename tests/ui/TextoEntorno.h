@@ -5,10 +5,10 @@
 // with style 0 dressed as the buttons' frame. Reading the screen back and
 // the text a sprite shows are at hand.
 #pragma once
-#include "engine/core/Aplicacion.h"
-#include "engine/core/Sistemas.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Bitmap.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorFonts.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"

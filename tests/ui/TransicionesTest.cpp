@@ -2,8 +2,8 @@
 // how long a time transition holds its parent, and the background music
 // switched on opening and restored on closing, nested screens restoring it
 // in reverse order.
+#include "engine/app/Aplicacion.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
 #include "engine/ui/TransMusica.h"
 #include "engine/ui/TransTiempo.h"
 #include "kit/ArbolMenus.h"

@@ -1,6 +1,6 @@
 #include "game/screens/widgets/BotonIconoTazmo.h"
 
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/graphics/SPM.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 

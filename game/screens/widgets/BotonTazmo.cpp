@@ -1,6 +1,6 @@
 #include "game/screens/widgets/BotonTazmo.h"
 
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"

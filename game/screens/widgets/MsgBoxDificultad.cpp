@@ -1,6 +1,6 @@
 #include "game/screens/widgets/MsgBoxDificultad.h"
 
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/TransTiempo.h"

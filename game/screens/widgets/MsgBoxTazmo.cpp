@@ -2,7 +2,7 @@
 
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Font.h"
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/ui/CuadreText.h"

@@ -4,7 +4,7 @@
 // pressed by Escape and the right button, what it refuses to build; the
 // difficulty box's back and its locked hardest difficulty; a knob whose
 // draggable part fails.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/CuadreText.h"
 #include "engine/ui/InputText.h"

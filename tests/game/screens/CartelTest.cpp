@@ -3,7 +3,7 @@
 // fades out over 5 of the loop's steps when the stall ends rather than
 // vanishing; without a capture of the screen it darkens the field with flat
 // black at alpha 200.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/core/Temporizador.h"
 #include "game/screens/widgets/CartelCargando.h"
 #include "kit/BucleAplicacion.h"

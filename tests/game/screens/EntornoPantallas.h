@@ -5,8 +5,8 @@
 // menu manager that is never built, the random generator reset, and a
 // profile to register as the current one when a test asks.
 #pragma once
-#include "engine/core/Aplicacion.h"
-#include "engine/core/Sistemas.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/ui/CuadroHint.h"

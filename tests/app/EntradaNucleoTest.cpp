@@ -1,10 +1,10 @@
 // The input devices with the real application core: what the player does
 // reaches the focused top-level object.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/core/Preferencias.h"
-#include "engine/core/Sistemas.h"
 #include "engine/core/Teclado.h"
 #include "kit/BucleAplicacion.h"
 #include "kit/Entrada.h"

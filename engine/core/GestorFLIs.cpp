@@ -1,4 +1,4 @@
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 
 #include "engine/core/GestorComandes.h"
 

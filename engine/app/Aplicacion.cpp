@@ -1,15 +1,16 @@
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 
+#include "engine/app/EnlaceGraficos.h"
+#include "engine/app/Sistemas.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/EnlaceGraficos.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/core/Preferencias.h"
+#include "engine/core/ReceptorEntrada.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Teclado.h"
-#include "engine/graphics/GestorFLIs.h"
-#include "engine/core/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "engine/ui/CargandoObj.h"
 #include "engine/ui/CuadroHint.h"
@@ -96,17 +97,65 @@ void GuardaModoEnPreferencias(bool bPantallaCompleta)
     g_pPreferencias->Guarda();
 }
 
-} // namespace
+// The input devices and the interface objects reach the core through these
+// (see ReceptorEntrada.h and EnlaceAplicacion.h): both hand each call to the
+// core that g_pAplicacion holds at the time, and do nothing without one.
+class CReceptorAplicacion final : public CReceptorEntrada {
+public:
+    bool Activo() override { return g_pAplicacion && g_pAplicacion->EstaActiva(); }
+    void ProcesaTecla(int iTecla) override
+    {
+        if (g_pAplicacion) g_pAplicacion->ProcesaTecla(iTecla);
+    }
+    void ProcesaCaracter(char c) override
+    {
+        if (g_pAplicacion) g_pAplicacion->ProcesaCaracter(c);
+    }
+    void ProcesaBotonRaton(int iRaton, int iEvento, float x, float y) override
+    {
+        if (g_pAplicacion) g_pAplicacion->ProcesaBotonRaton(iRaton, iEvento, x, y);
+    }
+    void ProcesaMovimientoRaton(int iRaton, float x, float y) override
+    {
+        if (g_pAplicacion) g_pAplicacion->ProcesaMovimientoRaton(iRaton, x, y);
+    }
+    void ProcesaEjeMando(CMando* pMando, int iEje, int iValor) override
+    {
+        if (g_pAplicacion) g_pAplicacion->ProcesaEjeMando(pMando, iEje, iValor);
+    }
+    void ProcesaBotonMando(CMando* pMando, int iBoton) override
+    {
+        if (g_pAplicacion) g_pAplicacion->ProcesaBotonMando(pMando, iBoton);
+    }
+    void AlternaPantallaCompleta() override
+    {
+        if (g_pAplicacion) g_pAplicacion->AlternaPantallaCompleta();
+    }
+};
 
-void EstiloObjeto::Limpia()
-{
-    m_szCapa1[0] = m_szCapa2[0] = m_szIcono[0] = m_szSonidoFoco[0] = m_szSonidoPulsar[0] = '\0';
-    m_iFlagsSinFoco = m_iFlagsConFoco = m_iFlagsPulsado = m_iFlagsOculto = m_iFlagsMarcado = 0;
-    for (int i = 0; i < 3; ++i) m_aColorCapa1[i] = m_aColorCapa2[i] = 255;
-}
+class CEnlaceInterfaz final : public CEnlaceAplicacion {
+public:
+    void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override
+    {
+        if (g_pAplicacion) g_pAplicacion->EnviaEvento(iTipo, iValor, szTexto, iIdEmisor);
+    }
+    EstiloObjeto* Estilo(int i) override { return g_pAplicacion ? g_pAplicacion->Estilo(i) : nullptr; }
+    bool CambiaMusica(const char* szNombre) override
+    {
+        return g_pAplicacion ? g_pAplicacion->CambiaMusica(szNombre) : true;
+    }
+    const char* NombreMusica() override { return g_pAplicacion ? g_pAplicacion->NombreMusica() : ""; }
+};
+
+CReceptorAplicacion g_ReceptorAplicacion;
+CEnlaceInterfaz g_EnlaceInterfaz;
+
+} // namespace
 
 CAplicacion::CAplicacion()
 {
+    FijaReceptorAplicacion(&g_ReceptorAplicacion);
+    FijaEnlaceAplicacion(&g_EnlaceInterfaz);
     m_pGraficos.store(&g_enlacePlataforma);
     Limpia();
 }

@@ -1,4 +1,4 @@
-#include "engine/core/EnlaceGraficos.h"
+#include "engine/app/EnlaceGraficos.h"
 
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"

@@ -2,9 +2,9 @@
 // the application core's pointer cursors and fade overlay draw from their
 // packages; shutdown takes both down.
 #include "kit/ServeisFitxers.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/GestorRatones.h"
-#include "engine/core/Sistemas.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"

@@ -1,7 +1,7 @@
 // The loading-sign thread on the real window: it draws and presents with a
 // context of its own while the main thread stalls creating textures.
-#include "engine/core/Aplicacion.h"
-#include "engine/core/Sistemas.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
 #include "kit/BucleAplicacion.h"

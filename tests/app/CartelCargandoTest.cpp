@@ -1,7 +1,7 @@
 // The loading-sign thread's rules, with a graphics link that draws nothing
 // and the manual clock: the thread sees a stall when the clock moves on while
 // the loop does not run.
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
 #include "engine/core/Temporizador.h"
 #include "kit/BucleAplicacion.h"
 #include "platform/Platform.h"

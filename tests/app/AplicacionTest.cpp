@@ -1,5 +1,5 @@
-#include "engine/core/Aplicacion.h"
-#include "engine/core/Sistemas.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "kit/BucleAplicacion.h"
 

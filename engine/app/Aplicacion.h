@@ -5,6 +5,7 @@
 // interface styles, the fade overlay, the pointer cursors, the background
 // music, and the loading-sign thread that draws while the loop stalls.
 #pragma once
+#include "engine/core/EnlaceAplicacion.h"
 #include "engine/core/Lista.h"
 
 #include <atomic>
@@ -50,39 +51,6 @@ enum {
 
 struct PeticionModo {
     int32_t m_iTipo = PETICION_NINGUNA;
-};
-
-// One interface style: the sprite packages of the two frame layers and of
-// the icon, the focus and press sounds, the five flag words and the two
-// layer colours.
-struct EstiloObjeto {
-    static constexpr int kLongitudNombre = 256;
-
-    void Limpia();
-
-    char m_szCapa1[kLongitudNombre];
-    char m_szCapa2[kLongitudNombre];
-    char m_szIcono[kLongitudNombre];
-    char m_szSonidoFoco[kLongitudNombre];
-    char m_szSonidoPulsar[kLongitudNombre];
-    int32_t m_iFlagsSinFoco;
-    int32_t m_iFlagsConFoco;
-    int32_t m_iFlagsPulsado;
-    int32_t m_iFlagsOculto;
-    int32_t m_iFlagsMarcado;
-    uint8_t m_aColorCapa1[3];
-    uint8_t m_aColorCapa2[3];
-};
-
-// Style flag bits (layer 1; the layer-2 bit is the same shifted by 8).
-enum {
-    ESTILO_DESVANECE = 0x0001,
-    ESTILO_APARECE = 0x0002,
-    ESTILO_FUSION_BLANCA = 0x0004,
-    ESTILO_PARPADEA = 0x0008,
-    ESTILO_COLOR_ESTILO = 0x0010,
-    ESTILO_MEDIO_ALFA = 0x0020,
-    ESTILO_OCULTO = 0x0040,
 };
 
 class CAplicacion {

@@ -1,5 +1,5 @@
 // Reading .FLI files through the command-file reader.
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 #include "kit/ServeisFitxers.h"
 
 #include <gtest/gtest.h>

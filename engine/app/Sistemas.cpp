@@ -1,20 +1,21 @@
-#include "engine/core/Sistemas.h"
+#include "engine/app/Sistemas.h"
 
+#include "engine/app/Aplicacion.h"
 #include "engine/audio/BancoRanuras.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
 #include "engine/core/GestorComandes.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/core/Teclado.h"
 #include "engine/core/Temporizador.h"
-#include "engine/graphics/GestorFLIs.h"
 #include "engine/graphics/GestorSPMs.h"
-#include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/graphics/SistemaCacheEfectos.h"
+#include "engine/sequences/Secuencia.h"
 #include "platform/Window.h"
 
 #include <cstdio>
@@ -24,9 +25,6 @@
 void* g_hVentana = nullptr;
 uint8_t g_bVentana = 1;
 uint8_t g_bCambioModoPermitido = 1;
-CTeclado* g_pTeclado = nullptr;
-CGestorRatones* g_pRatones = nullptr;
-CGestorMandos* g_pMandos = nullptr;
 CAplicacion* g_pAplicacion = nullptr;
 CMenuMaestro* g_pMenuMaestro = nullptr;
 uint8_t g_bLogoDistribuidor = 0;
@@ -113,9 +111,11 @@ bool IniciaSonido(const ParametrosInicio&)
 
 bool IniciaBancoRanuras(const ParametrosInicio& p)
 {
-    // The sequence player takes the same slot bank once it exists.
     g_pBancoRanuras = new (std::nothrow) CBancoRanuras;
-    return g_pBancoRanuras && g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido);
+    if (!g_pBancoRanuras || !g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido)) return false;
+    // The sequence player takes its music slots from the same bank.
+    CSecuencia::PonBancoRanuras(g_pBancoRanuras);
+    return true;
 }
 
 bool IniciaGestorSonido(const ParametrosInicio&)
@@ -262,7 +262,10 @@ void LiberaSistemas()
     if (g_pSistema2D) Borra(g_pSistema2D);
     if (g_pSistemaCacheEfectos) Borra(g_pSistemaCacheEfectos);
     if (g_pGestorSonido) Borra(g_pGestorSonido);
-    if (g_pBancoRanuras) Borra(g_pBancoRanuras);
+    if (g_pBancoRanuras) {
+        CSecuencia::PonBancoRanuras(nullptr);
+        Borra(g_pBancoRanuras);
+    }
     if (g_pSistemaSonido) {
         g_pSistemaSonido->Para();
         Borra(g_pSistemaSonido);

@@ -1,11 +1,12 @@
+#include "engine/audio/BancoRanuras.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/Aplicacion.h"
+#include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
-#include "engine/core/Sistemas.h"
 #include "engine/core/Teclado.h"
-#include "engine/graphics/GestorFLIs.h"
-#include "game/Programa.h"
+#include "engine/sequences/Secuencia.h"
 #include "kit/BucleAplicacion.h"
 #include "kit/Entrada.h"
 #include "kit/ServeisFitxers.h"
@@ -57,7 +58,11 @@ TEST_F(Sistemas, StartUpAndShutdown)
     EXPECT_NE(g_pTeclado, nullptr);
     EXPECT_NE(g_pRatones, nullptr);
     EXPECT_NE(g_pMandos, nullptr);
+    // The sequence player plays its music slots from the same bank.
+    ASSERT_NE(g_pBancoRanuras, nullptr);
+    EXPECT_EQ(CSecuencia::BancoRanuras(), g_pBancoRanuras);
     LiberaSistemas();
+    EXPECT_EQ(CSecuencia::BancoRanuras(), nullptr);
     EXPECT_EQ(g_pSistemaFitxers, nullptr);
     EXPECT_EQ(g_pSistemaFitxersUsuari, nullptr);
     EXPECT_EQ(g_pGestorComandes, nullptr);
@@ -105,62 +110,12 @@ TEST_F(Sistemas, AFailedStepShutsDownWhatExists)
             EXPECT_EQ(g_pSistemaFitxers, nullptr);
             EXPECT_EQ(g_pPreferencias, nullptr);
             EXPECT_EQ(g_pTeclado, nullptr);
+            EXPECT_EQ(CSecuencia::BancoRanuras(), nullptr);
             EXPECT_FALSE(plat::MainWindowExists());
         } else {
             LiberaSistemas();
         }
     }
-}
-
-TEST_F(Sistemas, FailedStartUpExitsNonZeroNamingTheService)
-{
-    FuerzaFalloInicio(5);
-    testing::internal::CaptureStderr();
-    int iEstado = EjecutaPrograma();
-    std::string err = testing::internal::GetCapturedStderr();
-    FuerzaFalloInicio(0);
-    EXPECT_NE(iEstado, 0);
-    EXPECT_EQ(err, "marrowgate: start-up failed: preferences and window\n");
-    EXPECT_EQ(g_pAplicacion, nullptr);
-}
-
-TEST_F(Sistemas, MissingArchiveStopsStartUp)
-{
-    std::filesystem::path vacia = std::filesystem::path(MG_TEST_TMP) / "sin-archivo";
-    std::filesystem::create_directories(vacia);
-    plat::SetDataRoot(vacia.string());
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(EjecutaPrograma(), 1);
-    std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err, "marrowgate: start-up failed: data file system\n");
-    EXPECT_EQ(g_pSistemaFitxers, nullptr);
-}
-
-TEST_F(Sistemas, StartsInEnglishWhateverThePreferencesHold)
-{
-    // Preferences saved in Catalan.
-    ASSERT_TRUE(Inicia());
-    g_pPreferencias->CambiaIdioma(0);
-    ASSERT_TRUE(g_pPreferencias->Guarda());
-    LiberaSistemas();
-    ASSERT_TRUE(IniciaPrograma());
-    EXPECT_EQ(g_pPreferencias->m_iIdioma, 2);
-    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 2);
-    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "EN");
-    EXPECT_EQ(g_bLogoDistribuidor, 1);
-    EXPECT_EQ(g_bSinBotonIdioma, 1);
-    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, "Data\\SPM\\Paneles.spm");
-
-    // Changing the language at run time keeps it in the preferences.
-    g_pAplicacion->CambiaIdioma(1, 'E', 'S');
-    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 1);
-    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "ES");
-    LiberaSistemas();
-    ASSERT_TRUE(Inicia());
-    EXPECT_EQ(g_pPreferencias->m_iIdioma, 1);
-    g_pPreferencias->CambiaIdioma(2);
-    g_pPreferencias->Guarda();
-    LiberaSistemas();
 }
 
 TEST_F(Sistemas, ClosingTheWindowPostsOneQuit)
@@ -305,14 +260,3 @@ TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
     LiberaSistemas();
 }
 
-TEST_F(Sistemas, TheMainLoopRunsAroundItsTopLevelObjectUntilAQuit)
-{
-    ASSERT_TRUE(IniciaPrograma());
-    g_pAplicacion->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
-    EXPECT_TRUE(BuclePrincipal());
-    EXPECT_EQ(g_pAplicacion->Foco(), nullptr);
-    EXPECT_EQ(g_pAplicacion->Objetos().m_iNumElementos, 0);
-    EXPECT_TRUE(g_pAplicacion->HiloTerminado());
-    LiberaSistemas();
-    EXPECT_EQ(g_pAplicacion, nullptr);
-}

@@ -1,5 +1,5 @@
 // Text tables: codes, lookup order, language keys and limits.
-#include "engine/graphics/GestorFLIs.h"
+#include "engine/core/GestorFLIs.h"
 
 #include <gtest/gtest.h>
 
