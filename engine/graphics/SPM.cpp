@@ -1,6 +1,7 @@
 // Sprite packages: reading .SPM files, copies, animation and drawing.
 #include "engine/graphics/SPM.h"
 
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
@@ -194,6 +195,7 @@ bool CSPM::Carga(const char* pszRuta)
     FitxerComandes* f = g_pGestorComandes ? g_pGestorComandes->ObreLectura(szRuta) : nullptr;
     if (!f) {
         m_bFicheroEncontrado = false;
+        AnotaFaltaContenido(TipoFalta::Paquete, szRuta);
     } else {
         RegistroSPM r;
         do {
@@ -349,6 +351,7 @@ Sprite* CSPM::GetSprite(int iSlot)
 {
     Sprite* s = m_apSprites[iSlot & 0xFF];
     if (s) return s;
+    if (m_bFicheroEncontrado) AnotaFaltaContenido(TipoFalta::Sprite, std::string(m_szRuta) + "#" + std::to_string(iSlot & 0xFF));
     return m_bFicheroEncontrado ? Placeholder(&g_placeholders.noExiste, SPM_PLACEHOLDER_SPRITE_NO_EXISTE)
                                 : Placeholder(&g_placeholders.noEncontrado, SPM_PLACEHOLDER_NO_ENCONTRADO);
 }

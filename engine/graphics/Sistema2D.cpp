@@ -1,5 +1,6 @@
 #include "engine/graphics/Sistema2D.h"
 
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
 #include "platform/Platform.h"
@@ -456,6 +457,7 @@ Bitmap* CSistema2D::CreaBitmapFitxerBMP(const char* szFitxer, bool bOpac)
             CalculaMidaBitmap(b);
             AfegeixBitmap(b);
         } else {
+            AnotaFaltaContenido(TipoFalta::Imagen, szFitxer);
             b = Placeholder();
         }
     }

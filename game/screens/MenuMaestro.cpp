@@ -11,7 +11,7 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sistema2D.h"
-#include "engine/sequences/MenuJapSecuencia.h"
+#include "engine/ui/MenuJapSecuencia.h"
 #include "engine/ui/CuadroHint.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/MenuJuegoSoloAtaques.h"
@@ -71,6 +71,7 @@ struct FilaPantalla {
     bool (*pNueva)(CMenuMaestro&);
     bool (*pCrea)(CMenuMaestro&);
     void (*pBorra)(CMenuMaestro&);
+    CMenuObj* (*pLee)(CMenuMaestro&);
 };
 
 template <class M>
@@ -95,7 +96,8 @@ FilaPantalla Fila(const char* szMiembro, Creacion creacion)
             [](CMenuMaestro& m) {
                 delete (m.*pMiembro);
                 m.*pMiembro = nullptr;
-            }};
+            },
+            [](CMenuMaestro& m) -> CMenuObj* { return m.*pMiembro; }};
 }
 
 using M = CMenuMaestro;
@@ -154,6 +156,13 @@ CMenuMaestro::~CMenuMaestro()
 }
 
 void CMenuMaestro::FuerzaFalloPantalla(const char* szMiembro) { g_szPantallaQueFalla = szMiembro; }
+
+CMenuObj* CMenuMaestro::Pantalla(int i)
+{
+    return i >= 0 && i < kNumPantallas ? kPantallas[i].pLee(*this) : nullptr;
+}
+
+const char* CMenuMaestro::MiembroPantalla(int i) { return i >= 0 && i < kNumPantallas ? kPantallas[i].szMiembro : ""; }
 
 void CMenuMaestro::InicializaCampos()
 {

@@ -115,6 +115,11 @@ public:
     };
     static PasoTransicion SiguientePaso(int iEstado, bool bFundidoParado, bool bActualCerrando);
 
+    // Screen i (0..kNumPantallas - 1) in member order, null while it does
+    // not exist, and the name of its member ("m_pMenuOpciones").
+    CMenuObj* Pantalla(int i);
+    static const char* MiembroPantalla(int i);
+
     // Test seam: the screen of that member name ("m_pMenuCreditos") fails
     // its Crea as if it had failed itself; null for none.
     static void FuerzaFalloPantalla(const char* szMiembro);
