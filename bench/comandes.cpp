@@ -1,6 +1,7 @@
 // Reading and parsing command files from disk and from the packed archive.
 // Reports bytes per second of command-file text.
 #include "engine/core/ArxiuEmpaquetat.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/SistemaFitxers.h"
 #include "platform/Paths.h"
@@ -45,11 +46,11 @@ struct Datos {
         mida = text.size();
         std::ofstream(stage / "Data" / "Bench" / "nivel.lvl", std::ios::binary) << text;
         std::ofstream(arrel / "Disc" / "nivel.lvl", std::ios::binary) << text;
-        EmpaquetaCarpeta(stage.string(), (arrel / "CompactData.CMP").string(), (arrel / "CompactData.IND").string(),
+        EmpaquetaCarpeta(stage.string(), (arrel / motor::fichero::ARCHIVO).string(), (arrel / motor::fichero::INDICE_ARCHIVO).string(),
                          nullptr, nullptr);
         plat::SetDataRoot(arrel.string());
         g_pSistemaFitxers = new CSistemaFitxers;
-        g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate");
+        g_pSistemaFitxers->IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate");
         g_pGestorComandes = new CGestorComandes;
         g_pGestorComandes->Inicia();
     }

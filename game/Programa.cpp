@@ -3,6 +3,7 @@
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
@@ -75,13 +76,13 @@ bool BuclePrincipal()
 
 bool IniciaPrograma()
 {
-    PonFont(0, "Data\\Letras\\LaBrit.Set");
-    PonFont(1, "Data\\Letras\\VillageFont.Set");
-    PonFont(2, "Data\\Letras\\LaBritNumerosGrandes.Set");
+    PonFont(0, motor::fuente::LA_BRIT);
+    PonFont(1, motor::fuente::VILLAGE_FONT);
+    PonFont(2, motor::fuente::LA_BRIT_NUMEROS_GRANDES);
 
-    if (!IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                        "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                        "Marrowgate", true, ListaFonts)) {
+    if (!IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                        motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true,
+                        ListaFonts)) {
         const char* szPaso = PasoInicioFallido();
         plat::ReportError("start-up failed: %s", szPaso ? szPaso : "unknown service");
         return false;
@@ -92,9 +93,9 @@ bool IniciaPrograma()
 
     // The program starts in English whatever the preferences file held.
     g_pPreferencias->CambiaIdioma(2);
-    g_GestorFLIs.CargaFichero("Data\\Textos\\Catala.FLI", 0);
-    g_GestorFLIs.CargaFichero("Data\\Textos\\Castellano.FLI", 1);
-    g_GestorFLIs.CargaFichero("Data\\Textos\\English.FLI", 2);
+    g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_CATALA, 0);
+    g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_CASTELLANO, 1);
+    g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_ENGLISH, 2);
     g_GestorFLIs.SeleccionaIdioma(2);
     g_pSistemaFitxers->CambiaIdioma('E', 'N');
     static const char kCodigos[3][2] = {{'C', 'A'}, {'E', 'S'}, {'E', 'N'}};

@@ -4,6 +4,7 @@
 #include "engine/app/Sistemas.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
@@ -23,8 +24,6 @@
 #include <system_error>
 
 namespace {
-
-const char* const kPaqueteVelo = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
 
 // The platform's own graphics link, used until another is installed.
 CEnlaceGraficos g_enlacePlataforma;
@@ -219,7 +218,7 @@ bool CAplicacion::Inicia(const char* szPaqueteCursores)
         p = szPaqueteCursores ? EnlaceGraficos()->CopiaPaquete(szPaqueteCursores) : nullptr;
         if (!p) break;
     }
-    m_pVelo = EnlaceGraficos()->CopiaPaquete(kPaqueteVelo);
+    m_pVelo = EnlaceGraficos()->CopiaPaquete(motor::paquete::CUADRO_BLANCO);
 
     // The loading-sign thread draws with a context of its own. A thread that
     // cannot start counts as ended, so quitting never waits for it.

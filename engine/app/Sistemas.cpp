@@ -4,6 +4,7 @@
 #include "engine/audio/BancoRanuras.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
@@ -337,8 +338,8 @@ void CreaEstilosBase()
     g_pAplicacion->CambiaEstilo(0, e);
 
     e.Limpia();
-    CopiaNombre(e.m_szCapa1, "Data\\SPM\\Lineas.spm");
-    CopiaNombre(e.m_szCapa2, "Data\\SPM\\Lineas.spm");
+    CopiaNombre(e.m_szCapa1, motor::paquete::LINEAS);
+    CopiaNombre(e.m_szCapa2, motor::paquete::LINEAS);
     e.m_iFlagsSinFoco = 0;
     e.m_iFlagsConFoco = 0x4010;
     e.m_iFlagsPulsado = 0x000C;
@@ -349,7 +350,7 @@ void CreaEstilosBase()
     g_pAplicacion->CambiaEstilo(1, e);
 
     e.Limpia();
-    CopiaNombre(e.m_szCapa1, "Data\\SPM\\Paneles.spm");
+    CopiaNombre(e.m_szCapa1, motor::paquete::PANELES);
     e.m_iFlagsSinFoco = 0x4000;
     e.m_iFlagsConFoco = 0;
     e.m_iFlagsPulsado = 0x0C00;

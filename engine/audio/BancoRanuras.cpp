@@ -2,6 +2,7 @@
 
 #include "engine/audio/RanuraMusica.h"
 #include "engine/audio/RanuraSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/FaltasContenido.h"
 #include "engine/core/GestorComandes.h"
 
@@ -33,16 +34,16 @@ void CBancoRanuras::Libera()
 void CBancoRanuras::CreaRanurasPorDefecto()
 {
     auto* m = new CRanuraMusica;
-    m->PonNombre("RANURA_MUSICA_ESTANDAR");
+    m->PonNombre(motor::musica::ESTANDAR);
     m->m_iModo = 0;
-    m->AgregaPieza("QuarnData\\Audio\\Musica\\A.ogg");
-    m->AgregaPieza("QuarnData\\Audio\\Musica\\B.ogg");
-    m->AgregaPieza("QuarnData\\Audio\\Musica\\D.ogg");
+    m->AgregaPieza(motor::pieza::ESTANDAR_A);
+    m->AgregaPieza(motor::pieza::ESTANDAR_B);
+    m->AgregaPieza(motor::pieza::ESTANDAR_D);
     m_pMusica[0] = m;
     m_iNumMusica = 1;
     auto* s = new CRanuraSonido;
-    s->PonNombre("RANURA_SONIDO_ESTANDAR");
-    s->AgregaMuestraBucle("QuarnData\\Audio\\Sonido\\RanuraSonidoNoExiste.wav");
+    s->PonNombre(motor::sonido::ESTANDAR);
+    s->AgregaMuestraBucle(motor::muestra::RANURA_SONIDO_NO_EXISTE);
     m_pSonido[0] = s;
     m_iNumSonido = 1;
 }

@@ -27,6 +27,23 @@ void QuitaNodo(CLista& lista, NodoLista* nodo)
 uint32_t Le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
 uint16_t Le16(const uint8_t* p) { return uint16_t(p[0] | p[1] << 8); }
 
+// The wave format of the link the decoder is in: its channels and rate,
+// decoded to 16 bits.
+plat::AudioFormat FormatoDelEnlace(OggVorbis_File* vf)
+{
+    vorbis_info* info = ov_info(vf, -1);
+    plat::AudioFormat f;
+    f.channels = info ? info->channels : 0;
+    f.bitsPerSample = 16;
+    f.rate = info ? int(std::min<long>(info->rate, 0x7fffffff)) : 0;
+    return f;
+}
+
+bool MismoFormato(const plat::AudioFormat& a, const plat::AudioFormat& b)
+{
+    return a.channels == b.channels && a.rate == b.rate && a.bitsPerSample == b.bitsPerSample;
+}
+
 // Decoder callbacks over the sound files.
 size_t LeeOgg(void* destino, size_t tam, size_t n, void* fuente)
 {
@@ -420,21 +437,11 @@ CFlujoOgg* CSistemaSonido::AbreFlujoInterno(const char* fichero, float volumen, 
         delete s;
         return nullptr;
     }
-    vorbis_info* info = ov_info(s->m_pVorbis, -1);
-    s->m_Formato.channels = info ? info->channels : 0;
-    s->m_Formato.bitsPerSample = 16;
-    s->m_Formato.rate = info ? int(info->rate) : 0;
-    if (!s->m_Formato.Valid()) {
-        LiberaFlujo(s);
-        delete s;
-        return nullptr;
-    }
-    // Each half holds a quarter of a second, in whole frames of the real
-    // format.
-    int cuadros = std::max(1, s->m_Formato.rate / 4);
-    s->m_iTamanoMitad = cuadros * s->m_Formato.BlockAlign();
-    s->m_pBuffer = plat::CreateAudioBuffer(s->m_Formato, uint32_t(2 * s->m_iTamanoMitad));
-    if (!s->m_pBuffer) {
+    // The decoder leaves a chained stream past the first link when that
+    // link's samples fit in one page: the stream starts at its first sample.
+    if (ov_streams(s->m_pVorbis) > 1) ov_pcm_seek(s->m_pVorbis, 0);
+    plat::AudioFormat formato = FormatoDelEnlace(s->m_pVorbis);
+    if (!formato.Valid() || !CreaBufferFlujo(s, formato)) {
         LiberaFlujo(s);
         delete s;
         return nullptr;
@@ -455,6 +462,40 @@ CFlujoOgg* CSistemaSonido::AbreFlujoInterno(const char* fichero, float volumen, 
     s->m_iPrioridad = uint8_t(std::clamp(prioridad, 0, 255));
     s->m_bCuentaPrioridad = 1;
     return s;
+}
+
+bool CSistemaSonido::CreaBufferFlujo(CFlujoOgg* s, const plat::AudioFormat& formato)
+{
+    if (!formato.Valid()) return false;
+    // Each half holds a quarter of a second, in whole frames of the real
+    // format.
+    int mitad = std::max(1, formato.rate / 4) * formato.BlockAlign();
+    plat::AudioBuffer* b = plat::CreateAudioBuffer(formato, uint32_t(2 * mitad));
+    if (!b) return false;
+    if (s->m_pBuffer) {
+        plat::StopAudioBuffer(s->m_pBuffer);
+        plat::ReleaseAudioBuffer(s->m_pBuffer);
+    }
+    s->m_pBuffer = b;
+    s->m_Formato = formato;
+    s->m_iTamanoMitad = mitad;
+    AplicaVolumenFlujo(s);
+    return true;
+}
+
+bool CSistemaSonido::PasaAlSiguienteEnlace(CFlujoOgg* s)
+{
+    if (!CreaBufferFlujo(s, FormatoDelEnlace(s->m_pVorbis))) return false;
+    s->m_iMarcaFin = 0;
+    s->m_iFinDatos = 0;
+    s->m_bEnMitadFin = 0;
+    s->m_bPrimeraRellenada = 1;
+    s->m_bSegundaRellenada = 0;
+    int r = RellenaMitad(s, 0);
+    if (r == RELLENO_PERDIDO) m_bBufferPerdido = 1;
+    if (r != RELLENO_HECHO && r != RELLENO_VACIO) return false;
+    plat::PlayAudioBuffer(s->m_pBuffer, true);
+    return true;
 }
 
 void CSistemaSonido::LiberaFlujo(CFlujoOgg* s)
@@ -495,15 +536,29 @@ int CSistemaSonido::RellenaMitad(CFlujoOgg* s, int mitad)
     if (r != plat::AudioResult::Ok) return RELLENO_BLOQUEO;
     char* destino = static_cast<char*>(p);
     int lleno = 0;
+    // First the samples of this buffer's link decoded before it was made.
+    if (!s->m_PcmSiguiente.empty() && MismoFormato(FormatoDelEnlace(s->m_pVorbis), s->m_Formato)) {
+        int k = int(std::min<size_t>(s->m_PcmSiguiente.size(), size_t(s->m_iTamanoMitad)));
+        std::memcpy(destino, s->m_PcmSiguiente.data(), size_t(k));
+        s->m_PcmSiguiente.erase(s->m_PcmSiguiente.begin(), s->m_PcmSiguiente.begin() + k);
+        lleno = k;
+    }
     bool vueltaVacia = false; // rewound and nothing decoded since
     while (lleno < s->m_iTamanoMitad) {
         int seccion = 0;
         long n = ov_read(s->m_pVorbis, destino + lleno, s->m_iTamanoMitad - lleno, 0, 2, 1, &seccion);
         if (n == OV_HOLE) continue; // a gap in the data: carry on after it
-        if (n <= 0) {
+        // A chained stream's next link in another channel count or rate
+        // (the decoder hands out one link per read): its samples cannot go
+        // into this buffer. They are kept, and this buffer's data end here;
+        // once they have been heard the stream goes on in a buffer made in
+        // the new link's format.
+        bool bOtroFormato = n > 0 && !MismoFormato(FormatoDelEnlace(s->m_pVorbis), s->m_Formato);
+        if (bOtroFormato) s->m_PcmSiguiente.assign(destino + lleno, destino + lleno + n);
+        if (n <= 0 || bOtroFormato) {
             // A looping stream goes on with its beginning in the same half,
             // so no sample of its end is lost; one end counted per loop.
-            if (s->m_bBucle && !vueltaVacia && ov_raw_seek_lap(s->m_pVorbis, 0) == 0) {
+            if (!bOtroFormato && s->m_bBucle && !vueltaVacia && ov_raw_seek_lap(s->m_pVorbis, 0) == 0) {
                 ++s->m_iFinales;
                 vueltaVacia = true;
                 continue;
@@ -536,7 +591,14 @@ void CSistemaSonido::RebobinaFlujo(CFlujoOgg* s)
     s->m_bCuentaPrioridad = 0;
     s->m_bPrimeraRellenada = 1;
     s->m_bSegundaRellenada = 0;
-    if (s->m_pVorbis) ov_raw_seek_lap(s->m_pVorbis, 0);
+    s->m_PcmSiguiente.clear();
+    if (s->m_pVorbis) {
+        ov_raw_seek_lap(s->m_pVorbis, 0);
+        // A chained stream rewound from a later link gets back the first
+        // link's format (the new buffer is stopped at 0 as well).
+        plat::AudioFormat formato = FormatoDelEnlace(s->m_pVorbis);
+        if (!MismoFormato(formato, s->m_Formato)) CreaBufferFlujo(s, formato);
+    }
     void* p = nullptr;
     uint32_t total = plat::AudioBufferSize(s->m_pBuffer);
     if (plat::LockAudioBuffer(s->m_pBuffer, 0, total, &p) == plat::AudioResult::Ok) {
@@ -596,6 +658,8 @@ void CSistemaSonido::ActualizaFlujos()
                 fin = s->m_bEnMitadFin != 0;
             }
             if (fin) {
+                // Not an end when the next link, in another format, goes on.
+                if (!s->m_PcmSiguiente.empty() && PasaAlSiguienteEnlace(s)) continue;
                 RebobinaFlujo(s);
                 ++s->m_iFinales;
             }

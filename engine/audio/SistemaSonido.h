@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 struct FicheroSonido;
 struct OggVorbis_File;
@@ -58,6 +59,10 @@ public:
     float m_fVolumen = 1.0f;
     float m_fFactorPrioridad = 1.0f;
     uint8_t m_bCuentaPrioridad = 0;
+    // A chained stream whose next link is in another format: the samples
+    // already decoded from that link, in its format, kept for the buffer
+    // made for it once this buffer's data have been heard.
+    std::vector<char> m_PcmSiguiente;
 };
 
 // Where a WAV file's samples lie, after checking the RIFF chunks against the
@@ -127,6 +132,12 @@ public:
 
 private:
     CFlujoOgg* AbreFlujoInterno(const char* fichero, float volumen, int prioridad, bool bucle);
+    // Makes the stream's buffer (two halves of a quarter of a second) in the
+    // given format, in place of the one it has; false, keeping the old one,
+    // when it cannot be made.
+    bool CreaBufferFlujo(CFlujoOgg* s, const plat::AudioFormat& formato);
+    // The next link of a chained stream goes on in a buffer of its own format.
+    bool PasaAlSiguienteEnlace(CFlujoOgg* s);
     bool CargaBufferMuestra(CMuestraSonido* muestra);
     void DescargaBufferMuestra(CMuestraSonido* muestra);
     int RellenaMitad(CFlujoOgg* flujo, int mitad);

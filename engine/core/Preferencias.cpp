@@ -1,5 +1,6 @@
 #include "engine/core/Preferencias.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
@@ -112,19 +113,19 @@ const char* AsignacionControl::NombreVisible()
     char codigo[8];
     switch (m_iTipo) {
     case CONTROL_TECLA:
-        std::snprintf(codigo, sizeof codigo, "DK%02X", m_wTecla & 0xFF);
+        std::snprintf(codigo, sizeof codigo, motor::texto::NOMBRE_TECLA, m_wTecla & 0xFF);
         std::snprintf(m_szNombre, sizeof m_szNombre, "%s", g_GestorFLIs.GetTexto(CodigoFLI(codigo)));
         break;
     case CONTROL_RATON:
-        std::snprintf(m_szNombre, sizeof m_szNombre, "%s %d %s", g_GestorFLIs.GetTexto(CodigoFLI("NC01")),
+        std::snprintf(m_szNombre, sizeof m_szNombre, "%s %d %s", g_GestorFLIs.GetTexto(CodigoFLI(motor::texto::BOTON_RATON)),
                       m_cBotonRaton, "");
         break;
     case CONTROL_EJE:
-        std::snprintf(m_szNombre, sizeof m_szNombre, "%s %d %s", g_GestorFLIs.GetTexto(CodigoFLI("NC03")), m_iEje,
+        std::snprintf(m_szNombre, sizeof m_szNombre, "%s %d %s", g_GestorFLIs.GetTexto(CodigoFLI(motor::texto::EJE_MANDO)), m_iEje,
                       m_iDireccion < 0 ? "-" : m_iDireccion > 0 ? "+" : "");
         break;
     case CONTROL_BOTON:
-        std::snprintf(m_szNombre, sizeof m_szNombre, "%s %d %s", g_GestorFLIs.GetTexto(CodigoFLI("NC04")), m_iBoton,
+        std::snprintf(m_szNombre, sizeof m_szNombre, "%s %d %s", g_GestorFLIs.GetTexto(CodigoFLI(motor::texto::BOTON_MANDO)), m_iBoton,
                       "");
         break;
     default:
@@ -149,7 +150,7 @@ std::string CPreferencias::RutaFichero()
     if (!g_pSistemaFitxers) return std::string();
     std::string carpeta = g_pSistemaFitxers->CarpetaUsuari();
     if (carpeta.empty()) return std::string();
-    return carpeta + "\\" + kFichero;
+    return carpeta + "\\" + motor::fichero::PREFERENCIAS;
 }
 
 void CPreferencias::Limpia()

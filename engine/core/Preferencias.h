@@ -68,8 +68,6 @@ struct AsignacionControl {
 
 class CPreferencias {
 public:
-    static constexpr const char* kFichero = "Preferencias.PRF";
-
     CPreferencias();
 
     // Reads Preferencias.PRF from the per-user folder; a missing file gives

@@ -1,5 +1,6 @@
 #include "engine/graphics/GestorFonts.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/Font.h"
 
 CGestorFonts::~CGestorFonts()
@@ -12,7 +13,7 @@ bool CGestorFonts::Inicia()
     Libera();
     Vacia();
     m_pFontDefecto = new CFont;
-    m_pFontDefecto->Carga(FICHERO_FONT_DEFECTO); // the default font exists even when its file is missing
+    m_pFontDefecto->Carga(motor::fuente::FIXED_SYS); // the default font exists even when its file is missing
     m_bCargado = 1;
     return true;
 }

@@ -8,7 +8,6 @@ class CFont;
 
 constexpr int NUM_FONTS = 10;
 constexpr int FONT_DEFECTO = -3;
-#define FICHERO_FONT_DEFECTO "QuarnData\\Fuentes\\FixedSys.Set"
 
 class CGestorFonts {
 public:

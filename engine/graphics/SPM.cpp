@@ -1,6 +1,7 @@
 // Sprite packages: reading .SPM files, copies, animation and drawing.
 #include "engine/graphics/SPM.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/FaltasContenido.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/Temporizador.h"
@@ -352,8 +353,8 @@ Sprite* CSPM::GetSprite(int iSlot)
     Sprite* s = m_apSprites[iSlot & 0xFF];
     if (s) return s;
     if (m_bFicheroEncontrado) AnotaFaltaContenido(TipoFalta::Sprite, std::string(m_szRuta) + "#" + std::to_string(iSlot & 0xFF));
-    return m_bFicheroEncontrado ? Placeholder(&g_placeholders.noExiste, SPM_PLACEHOLDER_SPRITE_NO_EXISTE)
-                                : Placeholder(&g_placeholders.noEncontrado, SPM_PLACEHOLDER_NO_ENCONTRADO);
+    return m_bFicheroEncontrado ? Placeholder(&g_placeholders.noExiste, motor::marcador::SPRITE_NO_EXISTE)
+                                : Placeholder(&g_placeholders.noEncontrado, motor::marcador::SPM_NO_ENCONTRADO);
 }
 
 void CSPM::CalculaTamanoMaximo()

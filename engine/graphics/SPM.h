@@ -12,9 +12,6 @@
 
 class Sprite;
 
-#define SPM_PLACEHOLDER_NO_ENCONTRADO "QuarnData\\Graficos\\PlaceHolders\\SPMNoEncontrado.png"
-#define SPM_PLACEHOLDER_SPRITE_NO_EXISTE "QuarnData\\Graficos\\PlaceHolders\\SpriteNoExisteEnSPM.png"
-
 class CSPM {
 public:
     CSPM();

@@ -1,5 +1,6 @@
 #include "engine/graphics/Sistema2D.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/FaltasContenido.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
@@ -431,7 +432,7 @@ Bitmap* CSistema2D::Placeholder()
 {
     if (m_pPlaceholder) return m_pPlaceholder;
     Bitmap* b = NouBitmap(BITMAP_FITXER);
-    b->m_szFitxer = CopiaText(FITXER_PNG_NO_TROBAT);
+    b->m_szFitxer = CopiaText(motor::marcador::PNG_NO_ENCONTRADO);
     b->m_bOpac = true;
     b->m_iMarcaPlaceholder = 0;
     // Its own reference and use: it never loses its texture.

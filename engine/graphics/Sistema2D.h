@@ -60,9 +60,6 @@ struct Bloqueig {
     const char* szNom = "Ninguno";
 };
 
-// The placeholder images' files.
-#define FITXER_PNG_NO_TROBAT "QuarnData\\Graficos\\PlaceHolders\\PNGNoEncontrado.png"
-
 class CSistema2D {
 public:
     CSistema2D();

@@ -1,6 +1,7 @@
 #include "engine/ui/MenuObj.h"
 
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/EnlaceAplicacion.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
@@ -984,7 +985,7 @@ bool CMenuObj::CreaPaquetes()
             return false;
     }
     // The editor's handle icons; without a package cache there are none.
-    CopiaPaquete(kPaqueteEditor, &m_edicion.m_pIconos);
+    CopiaPaquete(motor::paquete::ICONOS_EDITOR, &m_edicion.m_pIconos);
     return true;
 }
 

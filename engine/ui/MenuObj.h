@@ -102,8 +102,6 @@ public:
     // Steps of the pressed look after a press.
     static constexpr int kPasosPulsado = 5;
     static constexpr int kLongitudNombre = 64;
-    // The editor's handle icons.
-    static constexpr const char* kPaqueteEditor = "Tolvane\\Data\\Graficos\\IcosEditorInGame.SPM";
 
     CMenuObj();
     CMenuObj(const CMenuObj&) = delete;

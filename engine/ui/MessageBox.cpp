@@ -1,5 +1,6 @@
 #include "engine/ui/MessageBox.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GestorSPMs.h"
@@ -219,7 +220,7 @@ bool CMessageBox::Construye(const char* texto, float ancho, float alto, int nBot
 void CMessageBox::CreaVelo(const uint8_t* pColorVelo)
 {
     // A veil that cannot be copied leaves the box without one.
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(kVelo) : nullptr;
+    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(motor::paquete::CUADRO_BLANCO) : nullptr;
     if (!pOrigen) return;
     m_pVelo = new CSPM;
     if (!m_pVelo->Copia(pOrigen)) {

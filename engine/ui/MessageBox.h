@@ -30,7 +30,6 @@ class CMessageBox : public CMenuObj {
 public:
     static constexpr const char* kTipo = "MESSAGE_BOX";
     static constexpr int kMaxBotones = 10;
-    static constexpr const char* kVelo = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
     // Creation flags.
     static constexpr int FLAG_AJUSTA_TEXTO = 1;  // shrink the text until it fits
     static constexpr int FLAG_TEXTO_SIMPLE = 2;  // text flags 64 instead of 73

@@ -1,6 +1,7 @@
 #include "game/profiles/Perfiles.h"
 
 #include "engine/core/SistemaFitxers.h"
+#include "game/CatalogoJuego.h"
 #include "game/profiles/GestorDesbloqueos.h"
 
 #include <cstdio>
@@ -126,7 +127,9 @@ std::string CPerfiles::RutaRanura(int i)
     if (i < 0 || i >= NUM_PERFILES || !sf) return std::string();
     const std::string carpeta = sf->CarpetaUsuari();
     if (carpeta.empty()) return std::string();
-    return carpeta + "/Perfil" + std::to_string(i) + ".SVG";
+    char nombre[32];
+    std::snprintf(nombre, sizeof nombre, juego::fichero::PERFIL, i);
+    return carpeta + "/" + nombre;
 }
 
 bool CPerfiles::CargaRanura(int i)

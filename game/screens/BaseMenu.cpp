@@ -1,12 +1,13 @@
 #include "game/screens/BaseMenu.h"
 
+#include "engine/app/Sistemas.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/core/GestorRatones.h"
-#include "engine/app/Sistemas.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/ui/QuadreGrafic.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 
 #include <algorithm>
@@ -62,11 +63,9 @@ uint8_t Alfa(float f) { return static_cast<uint8_t>(std::clamp(f * 255.0f, 0.0f,
 } // namespace
 
 const char* const CBaseMenu::kFondos[kNumFondos] = {
-    "Data\\Graficos\\Fondos\\FondoPrision.SPM",      "Data\\Graficos\\Fondos\\FondoPasillos.SPM",
-    "Data\\Graficos\\Fondos\\FondoMaida.SPM",        "Data\\Graficos\\Fondos\\FondoLaboratorio.SPM",
-    "Data\\Graficos\\Fondos\\FondoJardin.SPM",       "Data\\Graficos\\Fondos\\FondoIrina.SPM",
-    "Data\\Graficos\\Fondos\\FondoCocinas.SPM",      "Data\\Graficos\\Fondos\\FondoAldunia.SPM",
-    "Data\\Graficos\\Fondos\\FondoAdeletia.SPM",
+    juego::paquete::FONDO_PRISION, juego::paquete::FONDO_PASILLOS, juego::paquete::FONDO_MAIDA,
+    juego::paquete::FONDO_LABORATORIO, juego::paquete::FONDO_JARDIN, juego::paquete::FONDO_IRINA,
+    juego::paquete::FONDO_COCINAS, juego::paquete::FONDO_ALDUNIA, juego::paquete::FONDO_ADELETIA,
 };
 
 CBaseMenu::~CBaseMenu()
@@ -136,7 +135,7 @@ bool CBaseMenu::Crea(const char* szNombre, const char* szSPMTitulo, const void*,
     if (!m_pSPMFondo) return Falla();
 
     // Without its gradient the screen is only lighter.
-    m_pSPMGradiente = tazmo::CopiaSPM(kGradiente);
+    m_pSPMGradiente = tazmo::CopiaSPM(juego::paquete::GRADIENTE_FONDO);
     if (m_pSPMGradiente) {
         m_pSPMGradiente->PonAlfa(255);
         m_pSPMGradiente->PonColor(0, 0, 0);
@@ -147,20 +146,20 @@ bool CBaseMenu::Crea(const char* szNombre, const char* szSPMTitulo, const void*,
 
     m_pBarraSuperior = new CQuadreGrafic;
     if (!m_pBarraSuperior->IniciaImagenMovil(false, 0.0f, kBarraSuperiorFueraY, 0.0f, kBarraSuperiorY, kPasosBarras,
-                                             kBarraSuperior, false))
+                                             juego::imagen::BARRA_SUPERIOR, false))
         return Falla();
     m_pBarraInferior = new CQuadreGrafic;
     if (!m_pBarraInferior->IniciaImagenMovil(false, 0.0f, kBarraInferiorFueraY, 0.0f, kBarraInferiorY, kPasosBarras,
-                                             kBarraInferior, false))
+                                             juego::imagen::BARRA_INFERIOR, false))
         return Falla();
 
-    m_pSPMPiezasTitulo = tazmo::CopiaSPM(kPiezasTitulo);
+    m_pSPMPiezasTitulo = tazmo::CopiaSPM(juego::paquete::PIEZAS_TITULO);
     if (!m_pSPMPiezasTitulo) return Falla();
     if (szSPMIcono && !(m_pSPMIcono = tazmo::CopiaSPM(szSPMIcono))) return Falla();
-    m_pSPMCirculo = tazmo::CopiaSPM(kCirculo);
+    m_pSPMCirculo = tazmo::CopiaSPM(juego::paquete::CIRCULO_CABALISTICO);
     if (!m_pSPMCirculo) return Falla();
     if (szSPMTitulo && !(m_pSPMTitulo = tazmo::CopiaSPM(szSPMTitulo))) return Falla();
-    m_pSPMBarraTitulo = tazmo::CopiaSPM(kBarraTitulo);
+    m_pSPMBarraTitulo = tazmo::CopiaSPM(juego::paquete::BARRA_TITULO);
     if (!m_pSPMBarraTitulo) return Falla();
 
     AnadeHijo(false, m_pBarraSuperior, false, false);

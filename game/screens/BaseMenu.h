@@ -19,13 +19,9 @@ class CQuadreGrafic;
 class CBaseMenu : public CMenuObj {
 public:
     static constexpr int kNumFondos = 9;
+    // The backgrounds in the order of the random pick.
     static const char* const kFondos[kNumFondos];
-    static constexpr const char* kGradiente = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\Menu_GradienteFondo.SPM";
-    static constexpr const char* kBarraSuperior = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\BarraSuperior.png";
-    static constexpr const char* kBarraInferior = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\BarraInferior.png";
-    static constexpr const char* kPiezasTitulo = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\PiezasTitulo.SPM";
-    static constexpr const char* kCirculo = "Data\\Graficos\\Sellos\\SPM\\CirculoCabalistico.SPM";
-    static constexpr const char* kBarraTitulo = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\TituloYPastillaNegra.SPM";
+    // The music channel of the menus.
     static constexpr const char* kCanalMusica = "CANAL_MUSICA_ODL";
     static constexpr int kPasosApertura = 20;
     static constexpr int kPasosGiroCirculo = 900;

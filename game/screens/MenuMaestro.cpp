@@ -1,18 +1,19 @@
 #include "game/screens/MenuMaestro.h"
 
-#include "engine/audio/SistemaSonido.h"
 #include "engine/app/Aplicacion.h"
+#include "engine/app/Sistemas.h"
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/MultiPreferencias.h"
 #include "engine/core/NumerosC.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
-#include "engine/app/Sistemas.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/SPM.h"
-#include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sistema2D.h"
-#include "engine/ui/MenuJapSecuencia.h"
+#include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/ui/CuadroHint.h"
+#include "engine/ui/MenuJapSecuencia.h"
+#include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/MenuJuegoSoloAtaques.h"
 #include "game/play/MenuJuegoSoloConcentrar.h"
@@ -228,7 +229,7 @@ bool CMenuMaestro::Crea()
     }
     bOk = bOk && CreaPantallas();
     if (bOk) {
-        m_pSPMEfectos = tazmo::CopiaSPM(kEfectos);
+        m_pSPMEfectos = tazmo::CopiaSPM(juego::paquete::EFECTOS);
         bOk = m_pSPMEfectos != nullptr;
     }
     bOk = bOk && CargaNiveles();
@@ -334,7 +335,7 @@ std::string CMenuMaestro::RutaPreferencias()
     if (!sf) return std::string();
     const char* szCarpeta = sf->CarpetaUsuari();
     if (!szCarpeta || !szCarpeta[0]) return std::string();
-    return std::string(szCarpeta) + "\\" + kFicheroPreferencias;
+    return std::string(szCarpeta) + "\\" + juego::fichero::MULTI_PREFS;
 }
 
 bool CMenuMaestro::GuardaPreferencias()

@@ -58,8 +58,6 @@ enum EstadoTransicion {
 class CMenuMaestro : public CMenuObj {
 public:
     static constexpr const char* kNombre = "MenuMaestro";
-    static constexpr const char* kEfectos = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\Efectos.SPM";
-    static constexpr const char* kFicheroPreferencias = "MultiPrefs.PRF";
     static constexpr const char* kClaveVolumenSonido = "VOLSONIDO";
     static constexpr const char* kClaveVolumenMusica = "VOLMUSICA";
     static constexpr const char* kClaveVersion = "Version";

@@ -2,6 +2,7 @@
 
 #include "engine/core/GestorFLIs.h"
 #include "engine/ui/CuadreText.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/widgets/MsgBoxDificultad.h"
@@ -9,8 +10,8 @@
 
 namespace {
 
-constexpr const char* kSonidoFoco = "SELECCIONAR_BOTON";
-constexpr const char* kSonidoPulsar = "PULSAR_BOTON_POSITIVO";
+constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
+constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
 
 // The two trial buttons, one under the other, and the answer line.
 struct FilaBoton {
@@ -20,23 +21,24 @@ struct FilaBoton {
     const char* szNombre;
 };
 constexpr FilaBoton kBotones[] = {
-    {CMenuPresentacion::ID_CAJA, 512.0f, 450.0f, "PRO1", "MENUPRESENTACION_BUT_Caja"},
-    {CMenuPresentacion::ID_DIFICULTAD, 512.0f, 540.0f, "PRO2", "MENUPRESENTACION_BUT_Dificultad"},
+    {CMenuPresentacion::ID_CAJA, 512.0f, 450.0f, juego::texto::PRO1, "MENUPRESENTACION_BUT_Caja"},
+    {CMenuPresentacion::ID_DIFICULTAD, 512.0f, 540.0f, juego::texto::PRO2, "MENUPRESENTACION_BUT_Dificultad"},
 };
 constexpr float kRespuestaX = 112.0f, kRespuestaY = 630.0f, kRespuestaAncho = 800.0f, kRespuestaAlto = 56.0f;
 constexpr int kFuenteRespuesta = 0;
 constexpr int kFormatoCentrado = 9;
 
 // The message box: a name to type, accepted or cancelled.
-constexpr const char* kTextoCaja = "PRO4";
-constexpr const char* kEtiquetaRespuesta = "PRO5";
+constexpr const char* kTextoCaja = juego::texto::PRO4;
+constexpr const char* kEtiquetaRespuesta = juego::texto::PRO5;
 const BotonMensaje kBotonesCaja[] = {
-    {CodigoFLI("ACEP"), -1, false, true},
-    {CodigoFLI("CANC"), -1, true, false},
+    {CodigoFLI(juego::texto::ACEP), -1, false, true},
+    {CodigoFLI(juego::texto::CANC), -1, true, false},
 };
 constexpr int kFlagsCaja = CMsgBoxTazmo::AJUSTA_TEXTO | CMsgBoxTazmo::CON_ENTRADA;
 // What the difficulty box's answers read as.
-constexpr const char* kCodigosDificultad[] = {"DIF0", "DIF1", "DIF2", "DIF3", "VOLV"};
+constexpr const char* kCodigosDificultad[] = {juego::texto::DIF0, juego::texto::DIF1, juego::texto::DIF2,
+                                             juego::texto::DIF3, juego::texto::VOLV};
 
 const char* Texto(const char* szCodigo) { return g_GestorFLIs.GetTexto(CodigoFLI(szCodigo), -1); }
 
@@ -90,13 +92,13 @@ void CMenuPresentacion::Libera()
 bool CMenuPresentacion::Crea()
 {
     LiberaPropios();
-    if (!CreaProvisional("MenuPresentacion", "Marrowgate", "PRO3")) return false;
+    if (!CreaProvisional("MenuPresentacion", "Marrowgate", juego::texto::PRO3)) return false;
     CBotonTazmo** apBotones[] = {&m_pBotonCaja, &m_pBotonDificultad};
     bool bOk = true;
     for (size_t i = 0; i < std::size(kBotones) && bOk; ++i) {
         const FilaBoton& f = kBotones[i];
         *apBotones[i] = new CBotonTazmo;
-        bOk = (*apBotones[i])->Inicia(kSonidoFoco, kSonidoPulsar, f.x, f.y, CodigoFLI(f.szTexto), CodigoFLI("BLOQ"),
+        bOk = (*apBotones[i])->Inicia(kSonidoFoco, kSonidoPulsar, f.x, f.y, CodigoFLI(f.szTexto), CodigoFLI(juego::texto::BLOQ),
                                       -1, -1, 0, f.iId, f.szNombre);
         if (bOk) AnadeHijo(false, *apBotones[i], false, false);
     }

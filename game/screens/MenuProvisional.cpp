@@ -2,6 +2,7 @@
 
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuOpcionesTazmo.h"
 #include "game/screens/MenuPerfil.h"
@@ -19,9 +20,9 @@ namespace {
 
 // The back button sits in the bottom-right corner, as on every menu.
 constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
-constexpr const char* kSonidoFoco = "SELECCIONAR_BOTON";
-constexpr const char* kSonidoPulsar = "PULSAR_BOTON_POSITIVO";
-const int32_t kTextoBloqueado = CodigoFLI("BLOQ");
+constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
+constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
+const int32_t kTextoBloqueado = CodigoFLI(juego::texto::BLOQ);
 // The name over the title bar's pill, the note in the middle.
 constexpr int kFuenteTitulo = 1;
 constexpr float kTituloX = 612.0f, kTituloY = 80.0f;
@@ -88,7 +89,7 @@ void CMenuProvisional::Libera()
 bool CMenuProvisional::CreaProvisional(const char* szNombre, const char* szTitulo, const char* szCodigoVolver)
 {
     LiberaPropios();
-    if (!CBaseMenu::Crea(szNombre, nullptr, nullptr, kMusica, nullptr, true, true, true)) return false;
+    if (!CBaseMenu::Crea(szNombre, nullptr, nullptr, juego::musica::RAN_MENUS, nullptr, true, true, true)) return false;
     // Widgets are named after their screen in capitals.
     std::string sBoton = szNombre ? szNombre : "";
     for (char& c : sBoton) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -103,8 +104,13 @@ bool CMenuProvisional::CreaProvisional(const char* szNombre, const char* szTitul
     AnadeHijo(false, m_pBotonVolver, false, false);
     PonCancelar(m_pBotonVolver);
     m_pTitulo = Texto(kFuenteTitulo, szTitulo, -1, kTituloAncho, kTituloAlto);
-    m_pNota = Texto(kFuenteNota, nullptr, CodigoFLI(kNota), kNotaAncho, kNotaAlto);
+    m_pNota = Texto(kFuenteNota, nullptr, CodigoFLI(juego::texto::PROV), kNotaAncho, kNotaAlto);
     return true;
+}
+
+bool CMenuProvisional::CreaProvisional(const char* szNombre, const char* szTitulo)
+{
+    return CreaProvisional(szNombre, szTitulo, juego::texto::MP05);
 }
 
 void CMenuProvisional::Volver()

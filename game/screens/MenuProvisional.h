@@ -14,8 +14,6 @@ class CCuadreText;
 class CMenuProvisional : public CBaseMenu {
 public:
     enum { ID_VOLVER = 0, ID_PRIMERO_PROPIO = 1 };
-    static constexpr const char* kMusica = "RAN_MENUS";
-    static constexpr const char* kNota = "PROV";
 
     enum AccionVolver { VOLVER_NADA, VOLVER_CIERRA, VOLVER_CAMBIA };
     // What the back button does: a screen opened as another's child (or
@@ -40,7 +38,8 @@ protected:
     // The shared look named szNombre (the object name, in capitals for the
     // widgets), with szTitulo as the name the player reads, and the back
     // button (caption iCodigoVolver) in the corner.
-    bool CreaProvisional(const char* szNombre, const char* szTitulo, const char* szCodigoVolver = "MP05");
+    bool CreaProvisional(const char* szNombre, const char* szTitulo, const char* szCodigoVolver);
+    bool CreaProvisional(const char* szNombre, const char* szTitulo);
     // Where back goes while the screen is current (null: nowhere); a screen
     // that needs it made ready (a mode set) does so here.
     virtual CMenuObj* PreparaVolver() { return nullptr; }

@@ -1,5 +1,6 @@
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/Temporizador.h"
 #include "kit/BucleAplicacion.h"
 
@@ -333,8 +334,8 @@ TEST(Aplicacion, BaseStyles)
     EXPECT_STREQ(app.Estilo(0)->m_szCapa1, "");
     EXPECT_EQ(app.Estilo(0)->m_aColorCapa1[0], 255);
     const EstiloObjeto* e1 = app.Estilo(1);
-    EXPECT_STREQ(e1->m_szCapa1, "Data\\SPM\\Lineas.spm");
-    EXPECT_STREQ(e1->m_szCapa2, "Data\\SPM\\Lineas.spm");
+    EXPECT_STREQ(e1->m_szCapa1, motor::paquete::LINEAS);
+    EXPECT_STREQ(e1->m_szCapa2, motor::paquete::LINEAS);
     EXPECT_EQ(e1->m_iFlagsConFoco, 0x4010);
     EXPECT_EQ(e1->m_iFlagsPulsado, 0x000C);
     EXPECT_EQ(e1->m_iFlagsOculto, 0x2020);
@@ -342,7 +343,7 @@ TEST(Aplicacion, BaseStyles)
     EXPECT_EQ(e1->m_aColorCapa1[2], 200);
     EXPECT_EQ(e1->m_aColorCapa2[0], 215);
     const EstiloObjeto* e2 = app.Estilo(2);
-    EXPECT_STREQ(e2->m_szCapa1, "Data\\SPM\\Paneles.spm");
+    EXPECT_STREQ(e2->m_szCapa1, motor::paquete::PANELES);
     EXPECT_STREQ(e2->m_szCapa2, "");
     EXPECT_EQ(e2->m_iFlagsSinFoco, 0x4000);
     EXPECT_EQ(e2->m_iFlagsPulsado, 0x0C00);

@@ -2,13 +2,14 @@
 // context of its own while the main thread stalls creating textures.
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
 #include "kit/BucleAplicacion.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/Paths.h"
-#include "platform/RenderDevice.h"
 #include "platform/Platform.h"
+#include "platform/RenderDevice.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
@@ -186,9 +187,8 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
 {
     mgtest::CarpetaUsuariProva carpeta("hilo-cartel-captura");
     plat::SetDataRoot(MG_TEST_DATA_ROOT);
-    ASSERT_TRUE(IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                               "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                               "Marrowgate", true, ListaFonts));
+    ASSERT_TRUE(IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                               motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true, ListaFonts));
     CAplicacion& app = *g_pAplicacion;
     ASSERT_NE(app.SpriteCaptura(), nullptr);
     CCartelCaptura cartel;

@@ -1,13 +1,14 @@
 // Start-up brings up the effects cache and the package cache at their rows;
 // the application core's pointer cursors and fade overlay draw from their
 // packages; shutdown takes both down.
-#include "kit/ServeisFitxers.h"
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorRatones.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
+#include "kit/ServeisFitxers.h"
 #include "platform/Paths.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
@@ -20,15 +21,14 @@ TEST(SPMArranque, CursoresYVeloDesdeSusPaquetes)
 {
     plat::SetDataRoot(MG_TEST_DATA_ROOT);
     mgtest::CarpetaUsuariProva carpeta("spm-arranque");
-    ASSERT_TRUE(IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                               "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                               "Marrowgate", true, ListaFonts));
+    ASSERT_TRUE(IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                               motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true, ListaFonts));
     ASSERT_NE(g_pSistemaCacheEfectos, nullptr);
     EXPECT_TRUE(g_pSistemaCacheEfectos->EstaIniciado());
     ASSERT_NE(g_pGestorSPMs, nullptr);
     EXPECT_TRUE(g_pGestorSPMs->EstaIniciado());
-    EXPECT_TRUE(g_pGestorSPMs->BuscaNodo("Data\\Graficos\\Ingame\\CursorIngame.SPM"));
-    EXPECT_TRUE(g_pGestorSPMs->BuscaNodo("Data\\Graficos\\Menus\\CuadroBlanco.SPM"));
+    EXPECT_TRUE(g_pGestorSPMs->BuscaNodo(motor::paquete::CURSOR_INGAME));
+    EXPECT_TRUE(g_pGestorSPMs->BuscaNodo(motor::paquete::CUADRO_BLANCO));
 
     std::vector<uint8_t> px;
     auto en = [&](int x, int y) { return &px[(size_t(y) * plat::kFieldWidth + size_t(x)) * 4]; };

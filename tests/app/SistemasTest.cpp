@@ -1,7 +1,8 @@
-#include "engine/audio/BancoRanuras.h"
-#include "engine/audio/SistemaSonido.h"
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/audio/BancoRanuras.h"
+#include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
@@ -16,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <string>
 
@@ -35,9 +37,8 @@ protected:
 
 bool Inicia()
 {
-    return IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                          "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                          "Marrowgate", true, ListaFonts);
+    return IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                          motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true, ListaFonts);
 }
 
 } // namespace
@@ -232,12 +233,14 @@ TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
 {
     ASSERT_TRUE(Inicia());
     CAplicacion& app = *g_pAplicacion;
-    ASSERT_TRUE(app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg"));
+    ASSERT_TRUE(app.CambiaMusica(motor::pieza::ESTANDAR_A));
     CFlujoOgg* pFlujo = app.FlujoMusica();
     ASSERT_NE(pFlujo, nullptr);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
     // The same name in other case: the same stream goes on.
-    app.CambiaMusica("quarndata\\AUDIO\\musica\\a.OGG");
+    std::string minusculas = motor::pieza::ESTANDAR_A;
+    for (char& c : minusculas) c = char(std::tolower(static_cast<unsigned char>(c)));
+    app.CambiaMusica(minusculas.c_str());
     EXPECT_EQ(app.FlujoMusica(), pFlujo);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
     // A name too long for the field leaves the music as it is.
@@ -245,18 +248,18 @@ TEST_F(Sistemas, BackgroundMusicIsNotRestartedWhenAskedAgain)
     EXPECT_FALSE(app.CambiaMusica(largo.c_str()));
     EXPECT_EQ(app.FlujoMusica(), pFlujo);
     // Another track replaces it; a missing one leaves no music and no name.
-    app.CambiaMusica("QuarnData\\Audio\\Musica\\B.ogg");
+    app.CambiaMusica(motor::pieza::ESTANDAR_B);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 1);
-    EXPECT_STREQ(app.NombreMusica(), "QuarnData\\Audio\\Musica\\B.ogg");
+    EXPECT_STREQ(app.NombreMusica(), motor::pieza::ESTANDAR_B);
     app.CambiaMusica("QuarnData\\Audio\\Musica\\NoExiste.ogg");
     EXPECT_EQ(app.FlujoMusica(), nullptr);
     EXPECT_STREQ(app.NombreMusica(), "");
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
-    app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
+    app.CambiaMusica(motor::pieza::ESTANDAR_A);
     app.CambiaMusica(nullptr);
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
     // Shutdown closes a stream left playing.
-    app.CambiaMusica("QuarnData\\Audio\\Musica\\A.ogg");
+    app.CambiaMusica(motor::pieza::ESTANDAR_A);
     LiberaSistemas();
 }
 

@@ -6,6 +6,7 @@
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/RanuraMusica.h"
 #include "engine/audio/RanuraSonido.h"
+#include "engine/core/CatalogoMotor.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +42,7 @@ protected:
                                                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
         ASSERT_TRUE(m_entorno->Correcto());
         EntornoSonido& e = *m_entorno;
-        e.Escribe("QuarnData/Audio/Sonido/RanuraSonidoNoExiste.wav", audiotest::WavConstante(1, 0.1f));
+        e.Escribe(mgtest::RutaDeDades(motor::muestra::RANURA_SONIDO_NO_EXISTE), audiotest::WavConstante(1, 0.1f));
         e.Escribe("Corto.wav", audiotest::WavConstante(1, 0.1f));
         e.Escribe("Largo.wav", audiotest::WavConstante(1, 3.0f));
         const std::string una = audiotest::Tono("UnaMitad.ogg");

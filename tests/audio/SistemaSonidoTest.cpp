@@ -386,6 +386,98 @@ TEST(SistemaSonido, MissingOrUndecodableStreamGivesNull)
     EXPECT_EQ(g_pSistemaSonido->NumFlujos(), 0);
 }
 
+namespace {
+
+// The frequency of a stretch of the left channel of mixed stereo output,
+// from its rising zero crossings.
+double Frecuencia(const std::vector<int16_t>& estereo, size_t desde, size_t cuadros)
+{
+    int cruces = 0;
+    for (size_t i = desde + 1; i < desde + cuadros && 2 * i < estereo.size(); ++i)
+        if (estereo[2 * (i - 1)] < 0 && estereo[2 * i] >= 0) ++cruces;
+    return cruces * double(plat::kMixRate) / double(cuadros);
+}
+
+// Frames of output until the last one that is not silent.
+size_t Sonando(const std::vector<int16_t>& estereo)
+{
+    for (size_t i = estereo.size(); i > 0; --i)
+        if (std::abs(int(estereo[i - 1])) > 200) return (i - 1) / 2 + 1;
+    return 0;
+}
+
+} // namespace
+
+TEST(SistemaSonido, ChainedStreamPlaysEachLinkInItsOwnFormat)
+{
+    EntornoSonido e("sonido_flujo_encadenado");
+    ASSERT_TRUE(e.Correcto());
+    // Two files end to end make a chained stream: 0.75 s of 440 Hz in stereo
+    // at 44100 Hz, then 1 s of 330 Hz in mono at 22051 Hz.
+    e.Escribe("Encadenado.ogg", mgtest::LlegeixFitxer(audiotest::Tono("TresMitades.ogg")) +
+                                    mgtest::LlegeixFitxer(audiotest::Tono("MonoImpar.ogg")));
+    const size_t kSegundo = plat::kMixRate;
+
+    // Played once: each link at its own pitch and length, then one end.
+    CFlujoOgg* s = g_pSistemaSonido->AbreFlujo("Encadenado.ogg", 1.0f, 128);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->m_Formato.channels, 2);
+    EXPECT_EQ(s->m_Formato.rate, 44100);
+    std::vector<int16_t> todo;
+    bool bMono = false;
+    for (int pasos = 0; g_pSistemaSonido->GetFinalesFlujo(s) == 0 && pasos < 100; ++pasos) {
+        std::vector<int16_t> t = e.Mezcla(2205);
+        todo.insert(todo.end(), t.begin(), t.end());
+        g_pSistemaSonido->Actualiza();
+        if (s->m_Formato.channels == 1 && !bMono) {
+            bMono = true;
+            EXPECT_EQ(s->m_Formato.rate, 22051);
+            EXPECT_EQ(s->m_iTamanoMitad, (22051 / 4) * 2);
+            EXPECT_EQ(plat::AudioBufferSize(s->m_pBuffer), uint32_t(2 * s->m_iTamanoMitad));
+            EXPECT_TRUE(plat::AudioBufferPlaying(s->m_pBuffer));
+        }
+    }
+    EXPECT_TRUE(bMono);
+    EXPECT_EQ(g_pSistemaSonido->GetFinalesFlujo(s), 1);
+    // The change of link costs at most one update of silence (50 ms).
+    size_t sonando = Sonando(todo);
+    EXPECT_GE(sonando, kSegundo * 7 / 4 - kSegundo / 100);
+    EXPECT_LE(sonando, kSegundo * 7 / 4 + kSegundo / 10);
+    EXPECT_NEAR(Frecuencia(todo, kSegundo / 10, kSegundo / 2), 440.0, 10.0);
+    EXPECT_NEAR(Frecuencia(todo, kSegundo, kSegundo / 2), 330.0, 10.0);
+    g_pSistemaSonido->CierraFlujo(s);
+
+    // Looping: each loop starts again in the first link's format, and a
+    // rewind from the second link gets it back too.
+    s = g_pSistemaSonido->AbreFlujoEnBucle("Encadenado.ogg", 1.0f, 128);
+    ASSERT_NE(s, nullptr);
+    std::string formatos = "2";
+    todo.clear();
+    for (int pasos = 0; pasos < 50; ++pasos) {
+        std::vector<int16_t> t = e.Mezcla(2205);
+        todo.insert(todo.end(), t.begin(), t.end());
+        g_pSistemaSonido->Actualiza();
+        char c = char('0' + s->m_Formato.channels);
+        if (formatos.back() != c) formatos += c;
+    }
+    EXPECT_EQ(formatos, "212");
+    EXPECT_TRUE(plat::AudioBufferPlaying(s->m_pBuffer));
+    EXPECT_GE(g_pSistemaSonido->GetFinalesFlujo(s), 1);
+    EXPECT_NEAR(Frecuencia(todo, kSegundo * 2, kSegundo / 4), 440.0, 10.0);
+    for (int pasos = 0; s->m_Formato.channels != 1 && pasos < 50; ++pasos) {
+        e.Mezcla(2205);
+        g_pSistemaSonido->Actualiza();
+    }
+    ASSERT_EQ(s->m_Formato.channels, 1);
+    g_pSistemaSonido->RebobinaFlujo(s);
+    EXPECT_EQ(s->m_Formato.channels, 2);
+    EXPECT_EQ(s->m_Formato.rate, 44100);
+    EXPECT_EQ(s->m_iTamanoMitad, 11025 * 4);
+    EXPECT_FALSE(plat::AudioBufferPlaying(s->m_pBuffer));
+    EXPECT_EQ(plat::AudioBufferPosition(s->m_pBuffer), 0u);
+    g_pSistemaSonido->CierraFlujo(s);
+}
+
 TEST(SistemaSonido, PriorityDuckingAndStreamMasterVolume)
 {
     EntornoSonido e("sonido_prioridad");

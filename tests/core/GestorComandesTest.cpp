@@ -1,4 +1,5 @@
 #include "engine/core/ArxiuEmpaquetat.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/SistemaFitxers.h"
 #include "kit/ServeisFitxers.h"
@@ -118,8 +119,8 @@ TEST(GestorComandes, CarriageReturnsInsideQuotes)
     EscriuFitxer(base / "stage" / "Data" / "q.txt", text);
     EscriuFitxer(base / "data" / "Data" / "d.txt", text);
     fs::create_directories(base / "data");
-    ASSERT_TRUE(EmpaquetaCarpeta((base / "stage").string(), (base / "data" / "CompactData.CMP").string(),
-                                 (base / "data" / "CompactData.IND").string(), nullptr, nullptr));
+    ASSERT_TRUE(EmpaquetaCarpeta((base / "stage").string(), (base / "data" / motor::fichero::ARCHIVO).string(),
+                                 (base / "data" / motor::fichero::INDICE_ARCHIVO).string(), nullptr, nullptr));
     mgtest::ServeisFitxers s((base / "data").string());
     ASSERT_TRUE(s.Correcte());
     EXPECT_EQ(LlegeixTotes("Data\\d.txt"), (std::vector<Comanda>{{"A", {"x\ny\rz"}}}));

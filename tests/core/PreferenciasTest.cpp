@@ -1,3 +1,4 @@
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -21,7 +23,7 @@ namespace {
 // Per-user folder of its own, file system and command files started.
 struct Entorn {
     explicit Entorn(const char* nom) : usuari(nom), serveis(mgtest::CarpetaNova(std::string("prefs_root_") + nom).string()) {}
-    fs::path Fitxer() const { return usuari.Carpeta() / "Preferencias.PRF"; }
+    fs::path Fitxer() const { return usuari.Carpeta() / motor::fichero::PREFERENCIAS; }
     mgtest::CarpetaUsuariProva usuari;
     mgtest::ServeisFitxers serveis;
 };
@@ -209,10 +211,12 @@ TEST(Preferencias, VolumeStepsStayInRange)
 TEST(Preferencias, DisplayTexts)
 {
     g_GestorFLIs.Inicia();
-    g_GestorFLIs.AnadeTexto(2, "DKCB", "Left arrow");
-    g_GestorFLIs.AnadeTexto(2, "NC01", "Mouse");
-    g_GestorFLIs.AnadeTexto(2, "NC03", "Axis");
-    g_GestorFLIs.AnadeTexto(2, "NC04", std::string(300, 'B').c_str());
+    char flechaIzquierda[8];
+    std::snprintf(flechaIzquierda, sizeof flechaIzquierda, motor::texto::NOMBRE_TECLA, 203);
+    g_GestorFLIs.AnadeTexto(2, flechaIzquierda, "Left arrow");
+    g_GestorFLIs.AnadeTexto(2, motor::texto::BOTON_RATON, "Mouse");
+    g_GestorFLIs.AnadeTexto(2, motor::texto::EJE_MANDO, "Axis");
+    g_GestorFLIs.AnadeTexto(2, motor::texto::BOTON_MANDO, std::string(300, 'B').c_str());
     g_GestorFLIs.SeleccionaIdioma(2);
     AsignacionControl a = AsignacionControl::Tecla(203);
     EXPECT_STREQ(a.NombreVisible(), "Left arrow");

@@ -1,10 +1,12 @@
 #include "engine/core/ArxiuEmpaquetat.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/SistemaFitxers.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/Paths.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <climits>
 #include <cstring>
 #include <filesystem>
@@ -49,11 +51,11 @@ public:
         for (const auto& [ruta, bytes] : arxivats) EscriuFitxer(stage / ruta, bytes);
         for (const auto& [ruta, bytes] : disc) EscriuFitxer(arrel / ruta, bytes);
         std::string error;
-        empaquetat = EmpaquetaCarpeta(stage.string(), (arrel / "CompactData.CMP").string(),
-                                      (arrel / "CompactData.IND").string(), &solts, &error);
+        empaquetat = EmpaquetaCarpeta(stage.string(), (arrel / motor::fichero::ARCHIVO).string(),
+                                      (arrel / motor::fichero::INDICE_ARCHIVO).string(), &solts, &error);
         anterior = plat::DataRoot();
         plat::SetDataRoot(arrel.string());
-        iniciat = sistema.IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate");
+        iniciat = sistema.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate");
     }
     ~ArrelAmbArxiu() { plat::SetDataRoot(anterior); }
 
@@ -292,19 +294,22 @@ TEST(SistemaFitxers, StartFailsWithoutArchiveOrWithBadIndex)
     std::string anterior = plat::DataRoot();
     plat::SetDataRoot(arrel.string());
     CSistemaFitxers s;
-    EXPECT_FALSE(s.IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
-    EscriuFitxer(arrel / "CompactData.CMP", "");
-    EXPECT_FALSE(s.IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
-    EscriuFitxer(arrel / "CompactData.IND", "D=\\Data\r\nZ\r\n");
-    EXPECT_FALSE(s.IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
+    EXPECT_FALSE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
+    EscriuFitxer(arrel / motor::fichero::ARCHIVO, "");
+    EXPECT_FALSE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
+    EscriuFitxer(arrel / motor::fichero::INDICE_ARCHIVO, "D=\\Data\r\nZ\r\n");
+    EXPECT_FALSE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
     EXPECT_FALSE(s.EstaInicialitzat());
     // An index written with CR LF reads like one with LF; names of either case.
-    EscriuFitxer(arrel / "CompactData.IND", "D=\\Data\r\nF=a.txt 0 256\r\n");
-    EXPECT_TRUE(s.IniciaAmbArxiu("compactdata.cmp", "COMPACTDATA.IND", "Kestrune", "Marrowgate"));
+    EscriuFitxer(arrel / motor::fichero::INDICE_ARCHIVO, "D=\\Data\r\nF=a.txt 0 256\r\n");
+    std::string arxiu = motor::fichero::ARCHIVO, index = motor::fichero::INDICE_ARCHIVO;
+    for (char& c : arxiu) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : index) c = char(std::toupper(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(s.IniciaAmbArxiu(arxiu.c_str(), index.c_str(), "Kestrune", "Marrowgate"));
     ASSERT_EQ(s.Directoris().size(), 1u);
     EXPECT_EQ(s.Directoris()[0].m_sNom, "\\Data");
     EXPECT_NE(s.BuscaAlArxiu("Data\\A.TXT"), nullptr);
-    EXPECT_FALSE(s.IniciaAmbArxiu(std::string(1024, 'a').c_str(), "CompactData.IND", "K", "M"));
+    EXPECT_FALSE(s.IniciaAmbArxiu(std::string(1024, 'a').c_str(), motor::fichero::INDICE_ARCHIVO, "K", "M"));
     plat::SetDataRoot(anterior);
 }
 
@@ -314,12 +319,12 @@ TEST(SistemaFitxers, TruncatedArchiveAdvancesOnlyByWhatWasRead)
     fs::path arrel = CarpetaNova("fitxers_truncated");
     std::string cmp(60, '\0');
     for (size_t i = 10; i < 60; ++i) cmp[i] = static_cast<char>('a' ^ ((i - 10) & 0xFF));
-    EscriuFitxer(arrel / "CompactData.CMP", cmp);
-    EscriuFitxer(arrel / "CompactData.IND", "D=\\Data\nF=a.bin 10 100\n");
+    EscriuFitxer(arrel / motor::fichero::ARCHIVO, cmp);
+    EscriuFitxer(arrel / motor::fichero::INDICE_ARCHIVO, "D=\\Data\nF=a.bin 10 100\n");
     std::string anterior = plat::DataRoot();
     plat::SetDataRoot(arrel.string());
     CSistemaFitxers s;
-    ASSERT_TRUE(s.IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate"));
+    ASSERT_TRUE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
     EntradaFitxer* f = s.Obre("Data\\a.bin", FITXER_LECTURA);
     ASSERT_NE(f, nullptr);
     char buf[100];

@@ -1,6 +1,7 @@
 // The program's start-up over the game's data and its main loop.
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
@@ -28,9 +29,8 @@ protected:
 
 bool Inicia()
 {
-    return IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                          "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                          "Marrowgate", true, ListaFonts);
+    return IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                          motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true, ListaFonts);
 }
 
 } // namespace
@@ -72,7 +72,7 @@ TEST_F(Programa, StartsInEnglishWhateverThePreferencesHold)
     EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "EN");
     EXPECT_EQ(g_bLogoDistribuidor, 1);
     EXPECT_EQ(g_bSinBotonIdioma, 1);
-    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, "Data\\SPM\\Paneles.spm");
+    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, motor::paquete::PANELES);
 
     // Changing the language at run time keeps it in the preferences.
     g_pAplicacion->CambiaIdioma(1, 'E', 'S');

@@ -1,7 +1,5 @@
 #include "Ajudes.h"
 
-#include "platform/Paths.h"
-#include "platform/RenderDevice.h"
 #include "platform/Window.h"
 
 #include <cstdio>
@@ -53,36 +51,20 @@ void ProvaGrafics::SetUp()
 {
     fs::remove_all(CarpetaDades());
     fs::create_directories(CarpetaDades());
-    m_pFitxers = std::make_unique<mgtest::ServeisFitxers>(CarpetaDades());
-    ASSERT_TRUE(plat::CreateMainWindow("test", false));
-    m_pSis = new CSistema2D;
-    g_pSistema2D = m_pSis;
-    ASSERT_TRUE(m_pSis->Inicia(true, true));
+    IniciaVentana(CarpetaDades());
 }
 
 void ProvaGrafics::TearDown()
 {
-    delete m_pSis;
-    g_pSistema2D = nullptr;
-    plat::DestroyMainWindow();
-    m_pFitxers.reset();
+    kit::EntornoVentana::TearDown();
     fs::remove_all(CarpetaDades());
 }
-
-void ProvaGrafics::Reinicia(bool bVentana, bool bTextures32) { ASSERT_TRUE(m_pSis->Inicia(bVentana, bTextures32)); }
-
-void ProvaGrafics::LlegeixPantalla() { ASSERT_TRUE(plat::ReadFrame(&m_aPantalla)); }
 
 Pixel ProvaGrafics::At(int x, int y) const
 {
     size_t i = (static_cast<size_t>(y) * plat::kFieldWidth + x) * 4;
     if (i + 3 >= m_aPantalla.size()) return {-1, -1, -1, -1};
     return {m_aPantalla[i], m_aPantalla[i + 1], m_aPantalla[i + 2], m_aPantalla[i + 3]};
-}
-
-void ProvaGrafics::Fons(uint8_t r, uint8_t g, uint8_t b)
-{
-    m_pSis->DibuixaQuadre(nullptr, 0, 0, 1024, 768, CSistema2D::FesColorARGB(r, g, b, 255), true);
 }
 
 Sprite* ProvaGrafics::SpriteEnUs(const char* szFitxer, bool bOpac)

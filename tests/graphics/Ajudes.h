@@ -1,13 +1,12 @@
-// Shared pieces of the graphics tests: PNG files written on the fly, a
-// fixture with the window and the graphics system, and pixel reading.
+// Shared pieces of the graphics tests: PNG files written on the fly, the
+// window fixture over them, and pixel reading.
 #pragma once
 #include "engine/graphics/Sistema2D.h"
-#include "kit/ServeisFitxers.h"
+#include "kit/EntornoVentana.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,23 +27,18 @@ struct Pixel {
     int r, g, b, a;
 };
 
-class ProvaGrafics : public ::testing::Test {
+// The window fixture over a fresh data folder of this process's own.
+class ProvaGrafics : public kit::EntornoVentana {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Starts the graphics system (again) with these options.
-    void Reinicia(bool bVentana, bool bTextures32);
     // Reads the back buffer after drawing what is queued.
-    void LlegeixPantalla();
+    void LlegeixPantalla() { LeePantalla(); }
     Pixel At(int x, int y) const;
     // Fills the field with an opaque colour.
-    void Fons(uint8_t r, uint8_t g, uint8_t b);
+    void Fons(uint8_t r, uint8_t g, uint8_t b) { Fondo(r, g, b); }
     // A sprite on a file, loaded and in use.
     Sprite* SpriteEnUs(const char* szFitxer, bool bOpac = false);
-
-    std::unique_ptr<mgtest::ServeisFitxers> m_pFitxers;
-    CSistema2D* m_pSis = nullptr;
-    std::vector<uint8_t> m_aPantalla;
 };
 
 // Expects a pixel within 1 per channel of r, g, b.

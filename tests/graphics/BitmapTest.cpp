@@ -2,6 +2,7 @@
 // placeholders, sizes.
 #include "Ajudes.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/SistemaFitxers.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
@@ -291,7 +292,7 @@ TEST_F(ProvaGrafics, MissingImagesShowThePlaceholder)
     EXPECT_EQ(m_pSis->GetPlaceholder()->m_iReferencies, 1);
     // With its file present, the file is shown.
     Reinicia(true, true);
-    EscriuPNGPla("QuarnData/Graficos/PlaceHolders/PNGNoEncontrado.png", 64, 64, 0, 250, 0, 255);
+    EscriuPNGPla(mgtest::RutaDeDades(motor::marcador::PNG_NO_ENCONTRADO), 64, 64, 0, 250, 0, 255);
     Sprite* s = SpriteEnUs("falta.png");
     Fons(0, 0, 0);
     m_pSis->DibuixaSprite(s, 100, 100);

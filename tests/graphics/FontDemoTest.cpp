@@ -1,5 +1,6 @@
 // The demo fonts built from DejaVu: the default font and the game's three
 // fonts load from the data archive and draw readable text.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/ElementoTexto.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GestorFonts.h"
@@ -39,8 +40,8 @@ protected:
 
 TEST_F(FontDemo, GameFontsLoadAndDraw)
 {
-    const char* lista[NUM_FONTS] = {"Data\\Letras\\LaBrit.Set", "Data\\Letras\\VillageFont.Set",
-                                    "Data\\Letras\\LaBritNumerosGrandes.Set"};
+    const char* lista[NUM_FONTS] = {motor::fuente::LA_BRIT, motor::fuente::VILLAGE_FONT,
+                                    motor::fuente::LA_BRIT_NUMEROS_GRANDES};
     ASSERT_TRUE(g_pSistema2D->CarregaFonts(lista));
     CFont* defecto = g_pSistema2D->GetFont(FONT_DEFECTO);
     ASSERT_TRUE(defecto->EstaCargada());

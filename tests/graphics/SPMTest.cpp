@@ -1,6 +1,7 @@
 // Sprite packages and their cache on the real graphics system and the demo
 // data: loading, placeholders, copies sharing bitmaps, animation timing on
 // an injected game clock, and drawing read back from the screen.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -25,11 +27,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kCursor = "Data\\Graficos\\Ingame\\CursorIngame.SPM";
-const char* const kCuadro = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
-const char* const kPaneles = "Data\\SPM\\Paneles.spm";
-const char* const kLineas = "Data\\SPM\\Lineas.spm";
-const char* const kAtlasCursor = "Data\\Graficos\\Ingame\\CursorIngame.png";
+const char* const kCursor = motor::paquete::CURSOR_INGAME;
+const char* const kCuadro = motor::paquete::CUADRO_BLANCO;
+const char* const kPaneles = motor::paquete::PANELES;
+const char* const kLineas = motor::paquete::LINEAS;
+const std::string kAtlasCursor = AtlasDePaquete(kCursor);
 
 struct Pixel {
     int r, g, b, a;
@@ -142,13 +144,13 @@ TEST_F(ProvaSPM, PlaceholdersDePaqueteYSprite)
     ASSERT_TRUE(falta.Carga("Data\\NoExiste\\Nada.SPM"));
     EXPECT_TRUE(falta.EstaCargado());
     EXPECT_FALSE(falta.m_bFicheroEncontrado);
-    EXPECT_EQ(FicheroDe(falta.GetSprite(0)), SPM_PLACEHOLDER_NO_ENCONTRADO);
-    EXPECT_EQ(FicheroDe(falta.GetSprite(200)), SPM_PLACEHOLDER_NO_ENCONTRADO);
+    EXPECT_EQ(FicheroDe(falta.GetSprite(0)), motor::marcador::SPM_NO_ENCONTRADO);
+    EXPECT_EQ(FicheroDe(falta.GetSprite(200)), motor::marcador::SPM_NO_ENCONTRADO);
 
     CSPM cursor;
     ASSERT_TRUE(cursor.Carga(kCursor));
-    EXPECT_EQ(FicheroDe(cursor.GetSprite(100)), SPM_PLACEHOLDER_SPRITE_NO_EXISTE);
-    EXPECT_NE(FicheroDe(cursor.GetSprite(0)), SPM_PLACEHOLDER_SPRITE_NO_EXISTE);
+    EXPECT_EQ(FicheroDe(cursor.GetSprite(100)), motor::marcador::SPRITE_NO_EXISTE);
+    EXPECT_NE(FicheroDe(cursor.GetSprite(0)), motor::marcador::SPRITE_NO_EXISTE);
     // Only the low 8 bits of a slot count.
     EXPECT_EQ(cursor.GetSprite(256), cursor.GetSprite(0));
     // The placeholder images come from the demo data, not the image placeholder.
@@ -298,7 +300,9 @@ TEST_F(ProvaSPM, CacheUnaCargaPorRuta)
     ASSERT_TRUE(cache.Inicia());
     CSPM* a = cache.GetSPM(kCursor);
     ASSERT_NE(a, nullptr);
-    EXPECT_EQ(cache.GetSPM("data\\graficos\\ingame\\cursoringame.spm"), a);
+    std::string minusculas = kCursor;
+    for (char& c : minusculas) c = char(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(cache.GetSPM(minusculas.c_str()), a);
     EXPECT_EQ(cache.NumPaquetes(), 1);
     EXPECT_TRUE(cache.BuscaNodo(kCursor));
     EXPECT_FALSE(cache.BuscaNodo(kCuadro));

@@ -1,5 +1,6 @@
 #include "kit/ServeisFitxers.h"
 
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/SistemaFitxers.h"
 #include "platform/Paths.h"
@@ -58,15 +59,25 @@ std::string LlegeixFitxer(const fs::path& ruta)
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
+std::string RutaDeDades(const char* nom)
+{
+    std::string ruta = nom ? nom : "";
+    for (char& c : ruta)
+        if (c == '\\') c = '/';
+    return ruta;
+}
+
 ServeisFitxers::ServeisFitxers(const std::string& arrel)
 {
     m_sArrelAnterior = plat::DataRoot();
     plat::SetDataRoot(arrel);
     g_pSistemaFitxers = new CSistemaFitxers;
     std::error_code ec;
-    m_bArxiu = fs::exists(fs::path(arrel) / "CompactData.CMP", ec) && fs::exists(fs::path(arrel) / "CompactData.IND", ec);
-    m_bCorrecte = m_bArxiu ? g_pSistemaFitxers->IniciaAmbArxiu("CompactData.CMP", "CompactData.IND", "Kestrune", "Marrowgate")
-                        : g_pSistemaFitxers->Inicia("Kestrune", "Marrowgate");
+    m_bArxiu = fs::exists(fs::path(arrel) / motor::fichero::ARCHIVO, ec) &&
+               fs::exists(fs::path(arrel) / motor::fichero::INDICE_ARCHIVO, ec);
+    m_bCorrecte = m_bArxiu ? g_pSistemaFitxers->IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO,
+                                                               "Kestrune", "Marrowgate")
+                           : g_pSistemaFitxers->Inicia("Kestrune", "Marrowgate");
     g_pGestorComandes = new CGestorComandes;
     m_bCorrecte = g_pGestorComandes->Inicia() && m_bCorrecte;
 }

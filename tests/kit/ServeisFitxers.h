@@ -16,8 +16,11 @@ void EscriuFitxer(const std::filesystem::path& ruta, const std::string& bytes);
 // Every byte of a file on disk ("" when missing).
 std::string LlegeixFitxer(const std::filesystem::path& ruta);
 
-// Starts g_pSistemaFitxers over `arrel` (as the data root; with its
-// CompactData.CMP/.IND when both exist, else disk only) and g_pGestorComandes;
+// A data name ("Data\Graficos\X.png") as a path below a data root on disk.
+std::string RutaDeDades(const char* nom);
+
+// Starts g_pSistemaFitxers over `arrel` (as the data root; with its archive
+// and index when both exist, else disk only) and g_pGestorComandes;
 // the destructor releases both and restores the earlier data root. Maker and
 // product folder names are the game's. AmbArxiu: started over the archive.
 class ServeisFitxers {

@@ -2,6 +2,7 @@
 // passes down, lines between objects, tiled layers whatever their position
 // or scale, nested sequences, and packages that outlive the cache a load
 // empties.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
@@ -18,9 +19,8 @@
 namespace {
 
 // A white 16 x 16 square with its hotspot at its centre, in animations 0 and 1.
-const char* const kBlanco = "SPMVER = 1;\n"
-                            "SPRITE = 0, \"Data\\Graficos\\Menus\\CuadroBlanco.png\", 2, 2, 16, 16, 8, 8, 0;\n"
-                            "ANIMACIO = 0, 0, 10000;\nANIMACIO = 1, 0, 10000;\n";
+const std::string kBlanco = "SPMVER = 1;\nSPRITE = 0, \"" + AtlasDePaquete(motor::paquete::CUADRO_BLANCO) +
+                            "\", 2, 2, 16, 16, 8, 8, 0;\nANIMACIO = 0, 0, 10000;\nANIMACIO = 1, 0, 10000;\n";
 
 class DibujoSecuencia : public uitest::EntornoGrafico {
 protected:

@@ -4,6 +4,7 @@
 // keeps the box it was made with; a captioned button drawn on the screen
 // shows its frame and its caption inside its rectangle.
 #include "audio/EntornoSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/ui/Buto.h"
@@ -153,7 +154,7 @@ TEST_F(ButoSonido, WithoutAGraphicsSystemCaptionsAreStoredOnly)
 
 namespace {
 class ButoTexto : public uitest::EntornoTexto {};
-const int32_t kJugar = CodigoFLI("PN01"); // "OK"
+const int32_t kJugar = CodigoFLI(motor::texto::ACEPTAR); // "OK"
 } // namespace
 
 TEST_F(ButoTexto, CaptionFollowsLiteralAndCode)
@@ -168,7 +169,7 @@ TEST_F(ButoTexto, CaptionFollowsLiteralAndCode)
     // button is shown, and rendered.
     b.PonIdTexto(kJugar);
     ASSERT_NE(b.m_pTexto, nullptr);
-    EXPECT_EQ(uitest::Muestra(b.m_pTexto), "#PN01");
+    EXPECT_EQ(uitest::Muestra(b.m_pTexto), std::string("#") + motor::texto::ACEPTAR);
     EXPECT_TRUE(b.m_pTexto->m_bEnUs);
     EXPECT_NE(b.m_pTexto->m_pBitmap->m_pTextura, nullptr);
     Sprite* pCaption = b.m_pTexto;
@@ -180,7 +181,7 @@ TEST_F(ButoTexto, CaptionFollowsLiteralAndCode)
     EXPECT_EQ(b.m_pTexto, pCaption);
     b.PonIdTexto(kJugar);
     EXPECT_EQ(b.m_szTexto, nullptr);
-    EXPECT_EQ(uitest::Muestra(b.m_pTexto), "#PN01");
+    EXPECT_EQ(uitest::Muestra(b.m_pTexto), std::string("#") + motor::texto::ACEPTAR);
     // No code and no literal: the caption goes.
     b.PonIdTexto(-1);
     EXPECT_EQ(b.m_pTexto, nullptr);

@@ -2,6 +2,7 @@
 // frame layer as a nine-slice panel over the rectangle, a hidden layer, the
 // icon centred, and a partial draw that draws the layers once.
 #include "engine/app/Aplicacion.h"
+#include "engine/core/CatalogoMotor.h"
 #include "kit/ArbolMenus.h"
 #include "ui/EntornoGrafico.h"
 
@@ -15,8 +16,8 @@ using uitest::Pixel;
 namespace {
 
 constexpr int kEstilo = 6;
-const char* const kPanel = "Data\\SPM\\Paneles.spm";
-const char* const kCuadro = "Data\\Graficos\\Menus\\CuadroBlanco.SPM"; // 16 x 16 white, centred
+const char* const kPanel = motor::paquete::PANELES;
+const char* const kCuadro = motor::paquete::CUADRO_BLANCO; // 16 x 16 white, centred
 
 class Dibujo : public uitest::EntornoGrafico {
 protected:

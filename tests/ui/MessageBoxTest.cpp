@@ -2,6 +2,7 @@
 // keeping the height asked), the ring of links, the text shrunk to fit, the
 // answer (-1 until a button answers, cleared by each focus), the input line's
 // answer, the hint line following the focus, the veil, and the failures.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/SPM.h"
 #include "engine/ui/Buto.h"
@@ -17,8 +18,8 @@
 
 namespace {
 
-const int32_t kOk = CodigoFLI("PN01");
-const int32_t kCancelar = CodigoFLI("PN02");
+const int32_t kOk = CodigoFLI(motor::texto::ACEPTAR);
+const int32_t kCancelar = CodigoFLI(motor::texto::CANCELAR);
 
 class MessageBox : public uitest::EntornoTexto {
 protected:
@@ -242,17 +243,17 @@ TEST_F(MessageBox, HintLineFollowsTheFocus)
     EXPECT_FLOAT_EQ(r.y, m_caja.m_fCajaY + m_caja.m_fCajaAlto);
     EXPECT_FLOAT_EQ(r.ancho, 800);
     Muestra();
-    EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), "#PN01");
+    EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), std::string("#") + motor::texto::ACEPTAR);
     m_arbol->Tecla(TECLA_ABAJO); // button 1 has no help
     EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), "");
     m_arbol->Tecla(TECLA_ABAJO);
-    EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), "#PN02");
+    EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), std::string("#") + motor::texto::CANCELAR);
     EXPECT_EQ(m_caja.m_pAyuda->SpriteTexto()->m_pBitmap->m_iFlagsText, 73);
     EXPECT_FLOAT_EQ(m_caja.m_pAyuda->SpriteTexto()->m_pBitmap->m_fEscalaX, 0.8f);
     // The pointer moves the focus, and the hint with it.
     const Rectangulo& b0 = m_caja.m_apBotones[0]->Rect();
     m_arbol->MueveRaton(b0.x + 5, b0.y + 5);
-    EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), "#PN01");
+    EXPECT_EQ(uitest::Muestra(m_caja.m_pAyuda->SpriteTexto()), std::string("#") + motor::texto::ACEPTAR);
 }
 
 TEST_F(MessageBox, LongTextShrinksByTenthsUntilItFits)

@@ -1,6 +1,7 @@
 // The graphic panel on the real graphics system: slide timings in and out,
 // the wait flag holding the parent, pictures that do not slide staying put
 // whatever transition they get, and the picture drawn at its point.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/QuadreGrafic.h"
@@ -17,8 +18,9 @@ using kit::CObjetoArbol;
 
 namespace {
 
-const char* const kImagen = "Data\\Graficos\\Menus\\CuadroBlanco.png"; // 16 x 16 white
-const char* const kPaquete = "Data\\Graficos\\Ingame\\CursorIngame.SPM";
+const std::string kImagenCuadro = AtlasDePaquete(motor::paquete::CUADRO_BLANCO); // 16 x 16 white
+const char* const kImagen = kImagenCuadro.c_str();
+const char* const kPaquete = motor::paquete::CURSOR_INGAME;
 
 class QuadreGrafic : public uitest::EntornoTexto {
 protected:

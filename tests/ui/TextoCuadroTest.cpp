@@ -1,6 +1,7 @@
 // The text box: default names, a literal or a code, a box made with neither,
 // colour and alpha on the sprite's corners, the sprite marked with the
 // resources and drawn at the rectangle's top-left.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/ui/CuadreText.h"
 #include "ui/TextoEntorno.h"
 
@@ -24,13 +25,13 @@ TEST_F(CuadreText, EachInitialiserGivesItsOwnDefaultName)
 {
     CCuadreText a, b;
     ASSERT_TRUE(a.IniciaConTexto(10, 20, 300, 40, -1, 0, "Hello", 73, 1.0f, 0.5f));
-    ASSERT_TRUE(b.IniciaConIdTexto(10, 20, 300, 40, -1, 0, CodigoFLI("PN02"), 1, 0.8f, 0.8f));
+    ASSERT_TRUE(b.IniciaConIdTexto(10, 20, 300, 40, -1, 0, CodigoFLI(motor::texto::CANCELAR), 1, 0.8f, 0.8f));
     EXPECT_STREQ(a.Nombre(), "GEN_QuadreText");
     EXPECT_STREQ(b.Nombre(), "GEN_CuadreText");
     EXPECT_EQ(a.m_iId, -1);
     EXPECT_EQ(b.m_iId, -1);
     EXPECT_EQ(uitest::Muestra(a.SpriteTexto()), "Hello");
-    EXPECT_EQ(uitest::Muestra(b.SpriteTexto()), "#PN02");
+    EXPECT_EQ(uitest::Muestra(b.SpriteTexto()), std::string("#") + motor::texto::CANCELAR);
     const Bitmap* bm = a.SpriteTexto()->m_pBitmap;
     EXPECT_EQ(bm->m_iFlagsText, 73);
     EXPECT_FLOAT_EQ(bm->m_fEscalaY, 0.5f);
@@ -41,13 +42,13 @@ TEST_F(CuadreText, EachInitialiserGivesItsOwnDefaultName)
 TEST_F(CuadreText, LiteralAndCodeTakeTurns)
 {
     CCuadreText t;
-    ASSERT_TRUE(t.IniciaConIdTexto(0, 0, 300, 40, -1, 0, CodigoFLI("PN01"), 0, 1, 1));
+    ASSERT_TRUE(t.IniciaConIdTexto(0, 0, 300, 40, -1, 0, CodigoFLI(motor::texto::ACEPTAR), 0, 1, 1));
     t.PonTexto("Typed", 1, 0.9f, 0.9f);
     EXPECT_EQ(uitest::Muestra(t.SpriteTexto()), "Typed");
     EXPECT_EQ(t.SpriteTexto()->m_pBitmap->m_iFlagsText, 1);
-    t.PonIdTexto(CodigoFLI("PN02"), 8, 1, 1);
+    t.PonIdTexto(CodigoFLI(motor::texto::CANCELAR), 8, 1, 1);
     EXPECT_EQ(t.Literal(), nullptr);
-    EXPECT_EQ(uitest::Muestra(t.SpriteTexto()), "#PN02");
+    EXPECT_EQ(uitest::Muestra(t.SpriteTexto()), std::string("#") + motor::texto::CANCELAR);
     // Null only drops the literal.
     t.PonTexto("x", 0, 1, 1);
     t.PonTexto(nullptr, 0, 1, 1);
@@ -60,10 +61,10 @@ TEST_F(CuadreText, BoxMadeWithNeitherNeverShowsAText)
     ASSERT_TRUE(t.IniciaConTexto(0, 0, 300, 40, -1, 0, nullptr, 0, 1, 1));
     EXPECT_EQ(t.SpriteTexto(), nullptr);
     t.PonTexto("Later", 0, 1, 1);
-    t.PonIdTexto(CodigoFLI("PN01"), 0, 1, 1);
+    t.PonIdTexto(CodigoFLI(motor::texto::ACEPTAR), 0, 1, 1);
     t.PonColor(1, 2, 3);
     EXPECT_EQ(t.SpriteTexto(), nullptr);
-    EXPECT_EQ(t.IdTexto(), CodigoFLI("PN01"));
+    EXPECT_EQ(t.IdTexto(), CodigoFLI(motor::texto::ACEPTAR));
     t.Dibuja(nullptr, nullptr);
     // An empty literal is a text: the box gets its sprite.
     ASSERT_TRUE(t.IniciaConTexto(0, 0, 300, 40, -1, 0, "", 0, 1, 1));

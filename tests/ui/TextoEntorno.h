@@ -7,6 +7,7 @@
 #pragma once
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Bitmap.h"
 #include "engine/graphics/GestorFonts.h"
@@ -32,13 +33,13 @@ protected:
     {
         EntornoGrafico::SetUp();
         if (HasFatalFailure()) return;
-        const char* fuentes[NUM_FONTS] = {"Data\\Letras\\LaBrit.Set", "Data\\Letras\\VillageFont.Set",
-                                          "Data\\Letras\\LaBritNumerosGrandes.Set"};
+        const char* fuentes[NUM_FONTS] = {motor::fuente::LA_BRIT, motor::fuente::VILLAGE_FONT,
+                                          motor::fuente::LA_BRIT_NUMEROS_GRANDES};
         ASSERT_TRUE(g_pSistema2D->CarregaFonts(fuentes));
         g_GestorFLIs.Libera();
-        g_GestorFLIs.CargaFichero("Data\\Textos\\Catala.FLI", 0);
-        g_GestorFLIs.CargaFichero("Data\\Textos\\Castellano.FLI", 1);
-        g_GestorFLIs.CargaFichero("Data\\Textos\\English.FLI", 2);
+        g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_CATALA, 0);
+        g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_CASTELLANO, 1);
+        g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_ENGLISH, 2);
         g_GestorFLIs.SeleccionaIdioma(2);
         CreaEstilosBase();
         // Buttons framed as the game's: the fine double line, lit when focused.

@@ -4,6 +4,7 @@
 // in reverse order.
 #include "engine/app/Aplicacion.h"
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/ui/TransMusica.h"
 #include "engine/ui/TransTiempo.h"
 #include "kit/ArbolMenus.h"
@@ -102,9 +103,9 @@ TEST(TransTiempo, HoldsTheParentForFramesPlusOneUpdates)
 
 namespace {
 
-const char* const kA = "QuarnData\\Audio\\Musica\\A.ogg";
-const char* const kB = "QuarnData\\Audio\\Musica\\B.ogg";
-const char* const kMenus = "Data\\Audio\\Musica\\Menus.ogg";
+const char* const kA = motor::pieza::ESTANDAR_A;
+const char* const kB = motor::pieza::ESTANDAR_B;
+const char* const kMenus = motor::pieza::ESTANDAR_D;
 
 class TransMusica : public ::testing::Test {
 protected:

@@ -1,9 +1,12 @@
 // The art tool's model: pictures drawn by painters, sprite packages made of
-// them, and the registry of the steps that the build runs.
+// them, and the registry of painters by catalogue name.
 //
-// A new package is a description: its .SPM and atlas names, a list of
-// sprites (slot, size, hotspot, painter) and its animations. The tool packs
-// the sprites into one PNG atlas and writes the .SPM that points into it.
+// Every package and picture is a row of a content catalogue
+// (engine/core/CatalogoMotor.def, game/CatalogoJuego.def); the build runs
+// `mg_art <stage> <name>` for each row. A package's painter is a
+// description: a list of sprites (slot, size, hotspot, painter) and its
+// animations. The tool packs the sprites into one PNG atlas beside the .SPM
+// (same name, extension .png) and writes the .SPM that points into it.
 #pragma once
 #include <cairo.h>
 
@@ -35,29 +38,47 @@ struct Animacion {
 };
 
 struct Paquete {
-    std::string spm;   // data name of the package, Windows form
-    std::string atlas; // data name of its picture, Windows form
+    std::string spm;   // data name of the package, Windows form (filled in from its row)
+    std::string atlas; // data name of its picture, Windows form (likewise)
     std::string comment;
     std::vector<Sprite> sprites;
     std::vector<Animacion> animations;
 };
 
-// A lone picture (not a package): the engine's placeholders.
+// A lone picture (not a package), such as the engine's placeholders.
 struct Imagen {
     std::string name; // data name, Windows form
     int w = 0, h = 0;
     Painter paint;
 };
 
-struct Salida {
-    std::vector<Paquete> packages;
-    std::vector<Imagen> images;
+// ---- the registry: one painter per catalogue row ----
+
+// Registers the description of the package `name`, a PAQUETE row's
+// constant; its .SPM and atlas names are filled in from the row.
+struct RegistroPaquete {
+    RegistroPaquete(const char* name, std::function<Paquete()> describe);
 };
 
-// Registers a step under a name; the build runs `mg_art <stage> <name>`.
-struct RegistroPaso {
-    RegistroPaso(const char* name, std::function<Salida()> make);
+// Registers the painter of the lone picture `name`, an IMAGEN or MARCADOR
+// row's constant, drawn at w by h pixels.
+struct RegistroImagen {
+    RegistroImagen(const char* name, int w, int h, Painter paint);
 };
+
+// Draws the catalogue row `name` (Windows or '/' form) into the stage: its
+// registered painter, or a placeholder when it has none yet (the engine's
+// "package not found" or "picture not found" picture, which the content
+// audit reports). False when the name is no package or picture row of a
+// catalogue, or when a file cannot be written.
+bool Dibuja(const std::string& stage, const std::string& name);
+
+// False (with a message) when a painter is registered under a name that is
+// no package or picture row of the catalogues.
+bool CompruebaRegistro();
+
+// Every package and picture row, and whether a painter is registered for it.
+std::vector<std::pair<std::string, bool>> Filas();
 
 // ---- building blocks for descriptions ----
 
@@ -88,8 +109,5 @@ std::string RutaEnStage(const std::string& stage, const std::string& name);
 bool EscribeImagen(const std::string& stage, const Imagen& img);
 bool EscribePaquete(const std::string& stage, const Paquete& p);
 
-// Runs one registered step; the names of all steps.
-bool EjecutaPaso(const std::string& stage, const std::string& name);
-std::vector<std::string> NombresPasos();
 
 } // namespace art

@@ -1,6 +1,8 @@
 // Packing sprites into one atlas picture and writing the .SPM description.
 #include "Arte.h"
 
+#include "tools/CatalogoDatos.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -94,38 +96,132 @@ bool GuardaPNG(cairo_surface_t* s, const std::string& path)
     return true;
 }
 
-std::map<std::string, std::function<Salida()>>& Registro()
+struct PintorImagen {
+    int w = 0, h = 0;
+    Painter paint;
+};
+
+// Painters by catalogue name, '/' form.
+std::map<std::string, std::function<Paquete()>>& Paquetes()
 {
-    static std::map<std::string, std::function<Salida()>> r;
+    static std::map<std::string, std::function<Paquete()>> r;
     return r;
+}
+std::map<std::string, PintorImagen>& Imagenes()
+{
+    static std::map<std::string, PintorImagen> r;
+    return r;
+}
+
+bool EsPaquete(const FilaCatalogo* f) { return f && f->tipo == TipoContenido::Paquete; }
+bool EsImagen(const FilaCatalogo* f)
+{
+    return f && (f->tipo == TipoContenido::Imagen || f->tipo == TipoContenido::Marcador);
+}
+
+// A placeholder in place of a picture without a painter: the engine's own
+// "not found" picture, byte for byte, so that the content audit knows it.
+bool EscribeMarcador(const std::string& stage, const std::string& name, const char* marcador)
+{
+    auto it = Imagenes().find(datos::FormaBarra(marcador));
+    if (it == Imagenes().end()) {
+        std::fprintf(stderr, "mg_art: no painter for the placeholder %s\n", marcador);
+        return false;
+    }
+    return EscribeImagen(stage, {name, it->second.w, it->second.h, it->second.paint});
+}
+
+// A package without a painter: one sprite, the placeholder picture as its
+// atlas.
+bool EscribePaqueteMarcador(const std::string& stage, const std::string& spm)
+{
+    const std::string atlas = AtlasDePaquete(spm);
+    if (!EscribeMarcador(stage, atlas, motor::marcador::SPM_NO_ENCONTRADO)) return false;
+    const PintorImagen& m = Imagenes()[datos::FormaBarra(motor::marcador::SPM_NO_ENCONTRADO)];
+    const std::string path = RutaEnStage(stage, spm);
+    FILE* f = std::fopen(path.c_str(), "w");
+    if (!f) {
+        std::fprintf(stderr, "mg_art: cannot write %s\n", path.c_str());
+        return false;
+    }
+    std::fprintf(f, "// Placeholder: tools/art has no painter for this package yet.\n\nSPMVER = 1;\n\n");
+    std::fprintf(f, "SPRITE = 0, \"%s\", 0, 0, %d, %d, %.1f, %.1f, 0;\n\n", atlas.c_str(), m.w, m.h, m.w / 2.0,
+                 m.h / 2.0);
+    std::fprintf(f, "ANIMACIO = 0, 0, 10000;\n");
+    bool ok = std::fclose(f) == 0;
+    if (!ok) std::fprintf(stderr, "mg_art: cannot write %s\n", path.c_str());
+    return ok;
 }
 
 } // namespace
 
-RegistroPaso::RegistroPaso(const char* name, std::function<Salida()> make)
+RegistroPaquete::RegistroPaquete(const char* name, std::function<Paquete()> describe)
 {
-    Registro()[name] = std::move(make);
+    Paquetes()[datos::FormaBarra(name)] = std::move(describe);
 }
 
-bool EjecutaPaso(const std::string& stage, const std::string& name)
+RegistroImagen::RegistroImagen(const char* name, int w, int h, Painter paint)
 {
-    auto it = Registro().find(name);
-    if (it == Registro().end()) {
-        std::fprintf(stderr, "mg_art: no step named %s\n", name.c_str());
+    Imagenes()[datos::FormaBarra(name)] = {w, h, std::move(paint)};
+}
+
+bool CompruebaRegistro()
+{
+    bool ok = true;
+    for (const auto& [name, f] : Paquetes())
+        if (!EsPaquete(datos::BuscaFila(name))) {
+            std::fprintf(stderr, "mg_art: a painter is registered for %s, which is no package row of the catalogues\n",
+                         name.c_str());
+            ok = false;
+        }
+    for (const auto& [name, p] : Imagenes())
+        if (!EsImagen(datos::BuscaFila(name))) {
+            std::fprintf(stderr, "mg_art: a painter is registered for %s, which is no picture row of the catalogues\n",
+                         name.c_str());
+            ok = false;
+        }
+    return ok;
+}
+
+bool Dibuja(const std::string& stage, const std::string& name)
+{
+    const FilaCatalogo* fila = datos::BuscaFila(name);
+    if (!EsPaquete(fila) && !EsImagen(fila)) {
+        std::fprintf(stderr, "mg_art: %s is no package or picture row of the catalogues\n", name.c_str());
         return false;
     }
-    Salida out = it->second();
-    for (const auto& img : out.images)
-        if (!EscribeImagen(stage, img)) return false;
-    for (const auto& p : out.packages)
-        if (!EscribePaquete(stage, p)) return false;
-    return true;
+    const std::string clave = datos::FormaBarra(fila->nombre);
+    if (EsPaquete(fila)) {
+        auto it = Paquetes().find(clave);
+        if (it == Paquetes().end()) {
+            std::fprintf(stderr, "mg_art: warning: no painter for %s (%s): a placeholder is drawn\n", fila->nombre,
+                         fila->id);
+            return EscribePaqueteMarcador(stage, fila->nombre);
+        }
+        Paquete p = it->second();
+        p.spm = fila->nombre;
+        p.atlas = AtlasDePaquete(fila->nombre);
+        return EscribePaquete(stage, p);
+    }
+    auto it = Imagenes().find(clave);
+    if (it == Imagenes().end()) {
+        std::fprintf(stderr, "mg_art: warning: no painter for %s (%s): a placeholder is drawn\n", fila->nombre,
+                     fila->id);
+        return EscribeMarcador(stage, fila->nombre, motor::marcador::PNG_NO_ENCONTRADO);
+    }
+    return EscribeImagen(stage, {fila->nombre, it->second.w, it->second.h, it->second.paint});
 }
 
-std::vector<std::string> NombresPasos()
+std::vector<std::pair<std::string, bool>> Filas()
 {
-    std::vector<std::string> v;
-    for (const auto& [k, f] : Registro()) v.push_back(k);
+    std::vector<std::pair<std::string, bool>> v;
+    for (std::span<const FilaCatalogo> c : {std::span<const FilaCatalogo>(motor::kCatalogo),
+                                            std::span<const FilaCatalogo>(juego::kCatalogo)})
+        for (const FilaCatalogo& f : c) {
+            const std::string clave = datos::FormaBarra(f.nombre);
+            if (EsPaquete(&f)) v.emplace_back(f.nombre, Paquetes().count(clave) > 0);
+            else if (EsImagen(&f)) v.emplace_back(f.nombre, Imagenes().count(clave) > 0);
+        }
     return v;
 }
 

@@ -1,8 +1,10 @@
 // mg_pack STAGE DATAROOT
-// Packs the folder tree STAGE into DATAROOT/CompactData.CMP and its index
-// DATAROOT/CompactData.IND; files at the top of STAGE are copied loose into
-// DATAROOT. A missing or empty STAGE gives an empty archive.
+// Packs the folder tree STAGE into the archive and its index in DATAROOT
+// (the catalogue's fichero::ARCHIVO and fichero::INDICE_ARCHIVO); files at
+// the top of STAGE are copied loose into DATAROOT. A missing or empty STAGE
+// gives an empty archive.
 #include "engine/core/ArxiuEmpaquetat.h"
+#include "engine/core/CatalogoMotor.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -23,8 +25,10 @@ int main(int argc, char** argv)
     fs::create_directories(arrel, ec);
     // Written beside the final names and renamed once complete, so that a
     // failed run never leaves half an archive behind.
-    fs::path arxiu = arrel / "CompactData.CMP", index = arrel / "CompactData.IND";
-    fs::path arxiuTmp = arrel / "CompactData.CMP.tmp", indexTmp = arrel / "CompactData.IND.tmp";
+    const fs::path arxiu = arrel / motor::fichero::ARCHIVO, index = arrel / motor::fichero::INDICE_ARCHIVO;
+    fs::path arxiuTmp = arxiu, indexTmp = index;
+    arxiuTmp += ".tmp";
+    indexTmp += ".tmp";
     std::vector<std::string> solts;
     std::string error;
     if (!EmpaquetaCarpeta(stage.string(), arxiuTmp.string(), indexTmp.string(), &solts, &error)) {

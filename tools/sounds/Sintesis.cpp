@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 
 namespace sintesis {
 namespace {
@@ -314,8 +315,12 @@ bool EscribeOgg(const std::string& ruta, const Pista& p, int canales, int tasa, 
     vorbis_block vb;
     vorbis_analysis_init(&vd, &vi);
     vorbis_block_init(&vd, &vb);
+    // Each file's stream has a serial number of its own (from its name), so
+    // that files joined end to end make a valid chained stream.
+    uint32_t serie = 2166136261u;
+    for (unsigned char c : std::filesystem::path(ruta).filename().string()) serie = (serie ^ c) * 16777619u;
     ogg_stream_state os;
-    ogg_stream_init(&os, 20260101);
+    ogg_stream_init(&os, int(serie & 0x7fffffff));
     ogg_packet cab, com, cod;
     vorbis_analysis_headerout(&vd, &vc, &cab, &com, &cod);
     ogg_stream_packetin(&os, &cab);

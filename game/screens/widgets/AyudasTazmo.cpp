@@ -1,6 +1,7 @@
 #include "game/screens/widgets/AyudasTazmo.h"
 
 #include "engine/audio/GestorSonido.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
@@ -159,7 +160,7 @@ bool MarcoCaja::Crea(const char* szMarco)
     Libera();
     pMarco = CopiaSPM(szMarco);
     if (!pMarco) return false;
-    pFondo = CopiaSPM(kFondo);
+    pFondo = CopiaSPM(motor::paquete::CUADRO_BLANCO);
     if (pFondo) {
         pFondo->PonAlfa(kAlfaFondo);
         pFondo->PonColor(0, 0, 0);

@@ -84,7 +84,6 @@ namespace tazmo {
 // the backdrop (when on) over the whole field at half the slide's alpha, the
 // frame at the slide's alpha and scale, both centred on the field.
 struct MarcoCaja {
-    static constexpr const char* kFondo = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
     static constexpr uint8_t kAlfaFondo = 200;
     static constexpr float kAnchoFondo = 1100.0f;
     static constexpr float kAltoFondo = 850.0f;

@@ -1,6 +1,7 @@
 #include "game/screens/widgets/BotonIconoTazmo.h"
 
 #include "engine/app/Aplicacion.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/SPM.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 
@@ -92,7 +93,8 @@ bool CBotonIconoTazmo::Inicia(const char* szSPM, int iFrame, const char* szSonid
         bOk = m_pSPM != nullptr;
     }
     if (bOk) {
-        m_pSPMPaneles = tazmo::CopiaSPM(kPaquetePaneles);
+        // The panels' package is kept in use with the button (never drawn).
+        m_pSPMPaneles = tazmo::CopiaSPM(motor::paquete::PANELES);
         bOk = m_pSPMPaneles != nullptr;
     }
     if (!bOk) {

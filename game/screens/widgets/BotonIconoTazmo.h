@@ -13,9 +13,6 @@
 
 class CBotonIconoTazmo : public CButo {
 public:
-    // The panels' package, kept in use with the button (never drawn).
-    static constexpr const char* kPaquetePaneles = "Data\\SPM\\Paneles.spm";
-
     enum {
         PULSACION_CORTA = 0x01, // a press of 5 steps, half a sine
         NUNCA_TOCADO = 0x02,    // never hit

@@ -4,6 +4,7 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
+#include "game/CatalogoJuego.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,7 +105,7 @@ bool CBotonTazmo::Inicia(const char* szSonidoFoco, const char* szSonidoPulsar, f
     m_iSonidoPulsar = tazmo::RanuraSonido(szSonidoPulsar);
     tazmo::Arranca(m_tPulsacion, (iFlags & PULSACION_CORTA) ? kPasosPulsacionCorta : kPasosPulsacion, -1);
     tazmo::Arranca(m_tDesbloqueo, kPasosDesbloqueo, -1);
-    m_pSPM = tazmo::CopiaSPM(kPaquete);
+    m_pSPM = tazmo::CopiaSPM(juego::paquete::BOTONES);
     if (!m_pSPM) {
         CButo::LiberaSiCreado();
         return false;

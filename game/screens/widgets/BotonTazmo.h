@@ -16,8 +16,6 @@
 
 class CBotonTazmo : public CButo {
 public:
-    static constexpr const char* kPaquete = "Data\\Graficos\\Menus\\Botones.SPM";
-
     // Size and look flags.
     enum {
         SIN_MARCO = 0x01,    // caption and glow only

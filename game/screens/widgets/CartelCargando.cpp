@@ -3,6 +3,7 @@
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ bool CCartelCargando::Inicia()
     m_iQuintos.store(0);
     m_fGiro.store(0.0f);
     if (!CCargandoObj::Inicia()) return false;
-    m_pAro = tazmo::CopiaSPM(kPaquete);
+    m_pAro = tazmo::CopiaSPM(juego::paquete::ARO_DE_TEXTO);
     m_bCreado = true;
     return true;
 }

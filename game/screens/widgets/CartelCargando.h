@@ -17,7 +17,6 @@ class CSPM;
 
 class CCartelCargando : public CCargandoObj {
 public:
-    static constexpr const char* kPaquete = "Data\\Graficos\\Ingame\\SeleccionYLineas\\AroDeTextoMaida.SPM";
     // The fade goes by fifths, so that 5 calls take it exactly in or out.
     static constexpr int kQuintos = 5;
     static constexpr float kPasoGiro = 0.016666668f; // 1/60 of a turn

@@ -4,18 +4,19 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/TransTiempo.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/widgets/BotonTazmo.h"
 
 namespace {
 
-constexpr const char* kSonidoFoco = "SELECCIONAR_BOTON";
-constexpr const char* kSonidoPulsar = "PULSAR_BOTON_POSITIVO";
-const int32_t kTextoBloqueado = CodigoFLI("BLOQ");
+constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
+constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
+const int32_t kTextoBloqueado = CodigoFLI(juego::texto::BLOQ);
 constexpr int kFlagsBotones = CBotonTazmo::AYUDA_SIN_FOCO;
 // The difficulty icons sit left of their buttons.
 constexpr float kIconoX = -130.0f;
 // The header: the code in font 0, centred in a band of the field's width.
-constexpr const char* kCabecera = "DIFX";
+constexpr const char* kCabecera = juego::texto::DIFX;
 constexpr int kFuenteCabecera = 0;
 constexpr int kFormatoCabecera = 9;
 constexpr float kCabeceraAncho = 1024.0f, kCabeceraAlto = 64.0f;
@@ -28,11 +29,11 @@ int32_t Codigo(const char* sz) { return sz ? CodigoFLI(sz) : -1; }
 } // namespace
 
 const CMsgBoxDificultad::Fila CMsgBoxDificultad::kFilas[kNumBotones] = {
-    {340.0f, 332.0f, "DIF0", "DIFA", nullptr, false, "BoxDif_0"},
-    {715.0f, 332.0f, "DIF1", "DIFB", nullptr, false, "BoxDif_1"},
-    {340.0f, 450.0f, "DIF2", "DIFC", nullptr, false, "BoxDif_2"},
-    {715.0f, 450.0f, "DIF3", "DIFD", "MP31", false, "BoxDif_3"},
-    {815.0f, 600.0f, "VOLV", nullptr, nullptr, true, ""},
+    {340.0f, 332.0f, juego::texto::DIF0, juego::texto::DIFA, nullptr, false, "BoxDif_0"},
+    {715.0f, 332.0f, juego::texto::DIF1, juego::texto::DIFB, nullptr, false, "BoxDif_1"},
+    {340.0f, 450.0f, juego::texto::DIF2, juego::texto::DIFC, nullptr, false, "BoxDif_2"},
+    {715.0f, 450.0f, juego::texto::DIF3, juego::texto::DIFD, juego::texto::MP31, false, "BoxDif_3"},
+    {815.0f, 600.0f, juego::texto::VOLV, nullptr, nullptr, true, ""},
 };
 
 CMsgBoxDificultad::~CMsgBoxDificultad() { LiberaSiCreado(); }
@@ -97,8 +98,8 @@ bool CMsgBoxDificultad::Construye()
     }
     m_pRetardo = new CTransTiempo;
     if (!m_pRetardo->Inicia(kRetardoEntrada, kRetardoSalida)) return false;
-    if (!m_marco.Crea(kMarco)) return false;
-    m_pIconos = tazmo::CopiaSPM(kIconos);
+    if (!m_marco.Crea(juego::paquete::MSGBOX_GRANDE)) return false;
+    m_pIconos = tazmo::CopiaSPM(juego::paquete::ICONOS_DIFICULTAD);
     if (!m_pIconos || !g_pSistema2D) return false;
     m_pCabecera = g_pSistema2D->CreaSpriteText(kFuenteCabecera, nullptr, CodigoFLI(kCabecera), kFormatoCabecera,
                                                1.0f, 1.0f, kCabeceraAncho, kCabeceraAlto, kCabeceraAncho / 2.0f,

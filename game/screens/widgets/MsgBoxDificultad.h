@@ -16,8 +16,6 @@ class CTransTiempo;
 
 class CMsgBoxDificultad : public CMenuObj {
 public:
-    static constexpr const char* kMarco = "data\\Graficos\\Menus\\MsgBoxGrande.SPM";
-    static constexpr const char* kIconos = "Data\\Graficos\\Menus\\Nuevos\\Menu_IconosDificultad.SPM";
     static constexpr int kNumBotones = 5;
     static constexpr int kRespuestaVolver = 4;
 

@@ -1,13 +1,14 @@
 #include "game/screens/widgets/MsgBoxTazmo.h"
 
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Font.h"
-#include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
 #include "engine/ui/CuadreText.h"
 #include "engine/ui/InputText.h"
 #include "engine/ui/TransTiempo.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/widgets/BotonTazmo.h"
 
 #include <cstdio>
@@ -48,9 +49,9 @@ constexpr int kPeriodoCursor = 20, kCursorVisibleDesde = 11;
 // The closing delay.
 constexpr int kRetardoEntrada = 0, kRetardoSalida = 6;
 // The buttons.
-constexpr const char* kSonidoFoco = "SELECCIONAR_BOTON";
-constexpr const char* kSonidoPulsar = "PULSAR_BOTON_POSITIVO";
-const int32_t kTextoBloqueado = CodigoFLI("BLOQ");
+constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
+constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
+const int32_t kTextoBloqueado = CodigoFLI(juego::texto::BLOQ);
 
 template <class T>
 void Borra(T*& p)
@@ -207,7 +208,7 @@ bool CMsgBoxTazmo::Construye(bool bGrande, const char* szTexto, int nBotones, co
 
     m_pRetardo = new CTransTiempo;
     if (!m_pRetardo->Inicia(kRetardoEntrada, kRetardoSalida)) return false;
-    if (!m_marco.Crea(bGrande ? kMarcoGrande : kMarcoPequeno)) return false;
+    if (!m_marco.Crea(bGrande ? juego::paquete::MSGBOX_GRANDE : juego::paquete::MSGBOX_PEQUENA)) return false;
     AnadeHijo(false, m_pTexto, false, false);
     AnadeHijo(false, m_pRetardo, false, false);
     if (m_pEntrada) AnadeHijo(false, m_pEntrada, false, false);

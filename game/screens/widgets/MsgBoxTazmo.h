@@ -20,8 +20,6 @@ class CTransTiempo;
 
 class CMsgBoxTazmo : public CMenuObj {
 public:
-    static constexpr const char* kMarcoGrande = "data\\Graficos\\Menus\\MsgBoxGrande.SPM";
-    static constexpr const char* kMarcoPequeno = "data\\Graficos\\Menus\\MsgBoxPequenya.SPM";
     static constexpr int kMaxBotones = 10;
     enum {
         AJUSTA_TEXTO = 1,  // shrink the text to fit

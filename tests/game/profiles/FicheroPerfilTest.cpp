@@ -1,9 +1,13 @@
 #include "PerfilPrueba.h"
 
 #include "engine/core/GestorComandes.h"
+#include "engine/core/SistemaFitxers.h"
+#include "game/CatalogoJuego.h"
+#include "game/profiles/Perfiles.h"
 #include "kit/ServeisFitxers.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -108,6 +112,23 @@ protected:
 };
 
 } // namespace
+
+// The four slots' files lie in the per-user folder, one file each.
+TEST_F(FicheroPerfil, SlotFilesLieInTheUserFolder)
+{
+    const std::string usuario = g_pSistemaFitxers->CarpetaUsuari();
+    ASSERT_FALSE(usuario.empty());
+    std::vector<std::string> rutas;
+    for (int i = 0; i < NUM_PERFILES; ++i) {
+        char nombre[32];
+        std::snprintf(nombre, sizeof nombre, juego::fichero::PERFIL, i);
+        rutas.push_back(CPerfiles::RutaRanura(i));
+        EXPECT_EQ(rutas.back(), usuario + "/" + nombre);
+        EXPECT_EQ(std::count(rutas.begin(), rutas.end(), rutas.back()), 1);
+    }
+    EXPECT_EQ(CPerfiles::RutaRanura(-1), "");
+    EXPECT_EQ(CPerfiles::RutaRanura(NUM_PERFILES), "");
+}
 
 TEST_F(FicheroPerfil, MissingFileGivesFreshProfile)
 {

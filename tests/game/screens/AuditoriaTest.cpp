@@ -53,10 +53,7 @@ TEST(Auditoria, EveryBuiltScreenAndDialogFindsAllItsContentInEveryLanguage)
                              return g_pMenuMaestro->m_pCartelCargando;
                          }});
 
-    // The layout editor's handle icons are copied by every object but drawn
-    // only in edit mode, which no built screen enters.
-    const std::vector<std::string> ignorados = {CMenuObj::kPaqueteEditor};
-    const std::vector<std::string> faltas = kit::AuditaPantallas(pantallas, ignorados);
+    const std::vector<std::string> faltas = kit::AuditaPantallas(pantallas, {});
     g_pMenuMaestro->m_pCartelCargando->Desactiva();
     EXPECT_TRUE(faltas.empty()) << UnaPorLinea(faltas);
 }
@@ -73,8 +70,7 @@ TEST(Auditoria, TellsWhatAScreenMisses)
     ASSERT_TRUE(boton.Inicia("SONIDO_QUE_NO_EXISTE", "PULSAR_BOTON_POSITIVO", 512, 400, CodigoFLI("ZZZZ"), -1, -1,
                              -1, 0, 1, "INCOMPLETA_BUT_Nada"));
     pantalla.AnadeHijo(false, &boton, false, false);
-    const std::vector<std::string> faltas = kit::AuditaPantallas({{"Incompleta", [&] { return &pantalla; }}},
-                                                                 {CMenuObj::kPaqueteEditor});
+    const std::vector<std::string> faltas = kit::AuditaPantallas({{"Incompleta", [&] { return &pantalla; }}}, {});
     const std::string informe = UnaPorLinea(faltas);
     for (const char* esperado : {"package Data\\Graficos\\NoHay.SPM", "sound slot SONIDO_QUE_NO_EXISTE",
                                  "music slot RAN_NINGUNA (Incompleta)", "text code ZZZZ@0 (Incompleta)",

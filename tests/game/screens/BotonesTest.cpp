@@ -3,7 +3,8 @@
 // input and shows its locked caption and hint; one press clears a button's
 // news in the profile; an icon's unlock fade plays once, a text button's at
 // every opening; the slide and the icon's hit area.
-#include "game/profiles/RegistroPerfil.h"
+#include "game/CatalogoJuego.h"
+#include "game//profiles/RegistroPerfil.h"
 #include "game/screens/widgets/BotonIconoTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/EntornoPantallas.h"
@@ -28,7 +29,7 @@ protected:
                        int32_t ayudaBloqueado = -1)
     {
         auto* b = Nuevo<CBotonTazmo>();
-        EXPECT_TRUE(b->Inicia("SELECCIONAR_BOTON", "PULSAR_BOTON_POSITIVO", 512, 300, texto, kBloq, ayudaBloqueado,
+        EXPECT_TRUE(b->Inicia(juego::sonido::SELECCIONAR_BOTON, juego::sonido::PULSAR_BOTON_POSITIVO, 512, 300, texto, kBloq, ayudaBloqueado,
                               ayuda, flags, 7, nombre));
         Anade(b);
         m_arbol->Pasos(20);
@@ -37,7 +38,7 @@ protected:
     CBotonIconoTazmo* Icono(const char* nombre)
     {
         auto* b = Nuevo<CBotonIconoTazmo>();
-        EXPECT_TRUE(b->Inicia(CBotonTazmo::kPaquete, 0, "SELECCIONAR_BOTON", "PULSAR_BOTON_POSITIVO", 200, 600, 200,
+        EXPECT_TRUE(b->Inicia(juego::paquete::BOTONES, 0, juego::sonido::SELECCIONAR_BOTON, juego::sonido::PULSAR_BOTON_POSITIVO, 200, 600, 200,
                               200, false, 64, 64, 1.0f, kAcep, 0, 8, nombre));
         Anade(b);
         m_arbol->Pasos(20);

@@ -8,7 +8,8 @@
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/CuadreText.h"
 #include "engine/ui/InputText.h"
-#include "game/screens/EntornoPantallas.h"
+#include "game/CatalogoJuego.h"
+#include "game//screens/EntornoPantallas.h"
 #include "game/screens/widgets/ArrastrableTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/widgets/MsgBoxDificultad.h"
@@ -271,7 +272,7 @@ TEST_F(Cajas, LockedHardestDifficultyShowsItselfLockedAndAnswersNothing)
 TEST_F(Cajas, AKnobWhoseDraggablePartFailsFails)
 {
     CArrastrableTazmo k;
-    ASSERT_TRUE(k.Inicia(100, 200, 400, 200, 32, 32, CBotonTazmo::kPaquete, 0, 3, "Knob"));
+    ASSERT_TRUE(k.Inicia(100, 200, 400, 200, 32, 32, juego::paquete::BOTONES, 0, 3, "Knob"));
     EXPECT_TRUE(k.EstaCreado());
     k.LiberaSiCreado();
     // Without drawing, a style whose frames have sprites cannot be copied,

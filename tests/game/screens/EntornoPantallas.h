@@ -10,7 +10,8 @@
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/ui/CuadroHint.h"
-#include "game/profiles/Marcadores.h"
+#include "game/CatalogoJuego.h"
+#include "game//profiles/Marcadores.h"
 #include "game/profiles/Perfiles.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/widgets/AyudasTazmo.h"
@@ -36,7 +37,7 @@ protected:
         g_pSistemaCacheEfectos = &m_efectos;
         ASSERT_TRUE(m_hint.Inicia(0, nullptr, nullptr));
         g_pAplicacion->AsignaCuadroHint(&m_hint);
-        m_maestro.m_pSPMEfectos = tazmo::CopiaSPM(CMenuMaestro::kEfectos);
+        m_maestro.m_pSPMEfectos = tazmo::CopiaSPM(juego::paquete::EFECTOS);
         ASSERT_NE(m_maestro.m_pSPMEfectos, nullptr);
         g_pMenuMaestro = &m_maestro;
         Raiz()->m_bReenviaEventos = false;

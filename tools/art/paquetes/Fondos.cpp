@@ -5,9 +5,9 @@
 #include "Ornamentos.h"
 #include "Paleta.h"
 #include "Pinceles.h"
+#include "game/CatalogoJuego.h"
 
 #include <cmath>
-#include <string>
 
 namespace art {
 namespace {
@@ -664,11 +664,9 @@ void Adeletia(cairo_t* cr, double, double)
     CalmaCentro(cr, 0.35);
 }
 
-Paquete Fondo(const char* nombre, const char* descripcion, Painter pintor)
+Paquete Fondo(const char* descripcion, Painter pintor)
 {
     Paquete p;
-    p.spm = std::string("Data\\Graficos\\Fondos\\") + nombre + ".SPM";
-    p.atlas = std::string("Data\\Graficos\\Fondos\\") + nombre + ".png";
     p.comment = descripcion;
     Sprite s;
     s.slot = 0;
@@ -683,20 +681,33 @@ Paquete Fondo(const char* nombre, const char* descripcion, Painter pintor)
     return p;
 }
 
-Salida Fondos()
-{
-    return {{Fondo("FondoPrision", "A cell at night: stone, a barred window and its moonbeam, chains", Prision),
-             Fondo("FondoPasillos", "The castle's corridors: arches running away between two torches", Pasillos),
-             Fondo("FondoMaida", "Maida's room: a starry window between curtains, her bed, a candle", Maida),
-             Fondo("FondoLaboratorio", "The laboratory: shelves of glowing flasks, a chalk circle, a lamp", Laboratorio),
-             Fondo("FondoJardin", "The garden at night: trees, the full moon, flowers and fireflies", Jardin),
-             Fondo("FondoIrina", "Irina's study: books, a round window, a glowing crystal ball", Irina),
-             Fondo("FondoCocinas", "The kitchens: the hearth's fire, pots and herbs on a beam, jars", Cocinas),
-             Fondo("FondoAldunia", "Aldunia's hall: columns, red banners, candelabra, a carpet", Aldunia),
-             Fondo("FondoAdeletia", "Adeletia's chamber: a gold damask, an oval mirror, roses", Adeletia)},
-            {}};
-}
-RegistroPaso g_fondos("fondos", Fondos);
+RegistroPaquete g_prision(juego::paquete::FONDO_PRISION, [] {
+    return Fondo("A cell at night: stone, a barred window and its moonbeam, chains", Prision);
+});
+RegistroPaquete g_pasillos(juego::paquete::FONDO_PASILLOS, [] {
+    return Fondo("The castle's corridors: arches running away between two torches", Pasillos);
+});
+RegistroPaquete g_maida(juego::paquete::FONDO_MAIDA, [] {
+    return Fondo("Maida's room: a starry window between curtains, her bed, a candle", Maida);
+});
+RegistroPaquete g_laboratorio(juego::paquete::FONDO_LABORATORIO, [] {
+    return Fondo("The laboratory: shelves of glowing flasks, a chalk circle, a lamp", Laboratorio);
+});
+RegistroPaquete g_jardin(juego::paquete::FONDO_JARDIN, [] {
+    return Fondo("The garden at night: trees, the full moon, flowers and fireflies", Jardin);
+});
+RegistroPaquete g_irina(juego::paquete::FONDO_IRINA, [] {
+    return Fondo("Irina's study: books, a round window, a glowing crystal ball", Irina);
+});
+RegistroPaquete g_cocinas(juego::paquete::FONDO_COCINAS, [] {
+    return Fondo("The kitchens: the hearth's fire, pots and herbs on a beam, jars", Cocinas);
+});
+RegistroPaquete g_aldunia(juego::paquete::FONDO_ALDUNIA, [] {
+    return Fondo("Aldunia's hall: columns, red banners, candelabra, a carpet", Aldunia);
+});
+RegistroPaquete g_adeletia(juego::paquete::FONDO_ADELETIA, [] {
+    return Fondo("Adeletia's chamber: a gold damask, an oval mirror, roses", Adeletia);
+});
 
 } // namespace
 } // namespace art

@@ -7,6 +7,7 @@
 #include "Ornamentos.h"
 #include "Paleta.h"
 #include "Pinceles.h"
+#include "game/CatalogoJuego.h"
 
 #include <cmath>
 
@@ -61,8 +62,6 @@ void BrilloBoton(cairo_t* cr, double w, double h)
 Paquete Botones()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\Botones.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\Botones.png";
     p.comment = "The game's buttons: 0 frame 300x80, 1 its glow, 2 the 150-wide frame, 3 its glow";
     p.sprites.push_back(Centrado(0, 300, 80, MarcoBoton));
     p.sprites.push_back(Centrado(1, 330, 110, BrilloBoton));
@@ -104,11 +103,9 @@ void MarcoCaja(cairo_t* cr, double w, double h)
     }
 }
 
-Paquete CajaMensaje(const char* spm, const char* atlas, const char* comment, int w)
+Paquete CajaMensaje(const char* comment, int w)
 {
     Paquete p;
-    p.spm = spm;
-    p.atlas = atlas;
     p.comment = comment;
     p.sprites.push_back(Centrado(0, w, 450, MarcoCaja));
     p.animations.push_back({0, {{0, 10000}}});
@@ -228,8 +225,6 @@ void IconoHeroico(cairo_t* cr, double w, double h)
 Paquete IconosDificultad()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\Nuevos\\Menu_IconosDificultad.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\Nuevos\\Menu_IconosDificultad.png";
     p.comment = "The four difficulties: 0 a quiet moon, 1 a cut gem, 2 a flame, 3 a crown";
     p.sprites.push_back(Centrado(0, 100, 100, IconoPasatiempos));
     p.sprites.push_back(Centrado(1, 100, 100, IconoPuzzle));
@@ -244,8 +239,6 @@ Paquete IconosDificultad()
 Paquete Efectos()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\Efectos.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\Efectos.png";
     p.comment = "Menu effects: 0 a spark's streak, 1 the pointer's sparkle, 4 a soft mote of light";
     p.sprites.push_back(Centrado(0, 64, 20, [](cairo_t* cr, double w, double h) {
         cairo_save(cr);
@@ -272,8 +265,6 @@ Paquete Efectos()
 Paquete GradienteFondo()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\Menu_GradienteFondo.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\Menu_GradienteFondo.png";
     p.comment = "The darkening over a menu's background: clear in the middle, deep at the edges";
     p.sprites.push_back(Centrado(0, 256, 200, [](cairo_t* cr, double w, double h) {
         cairo_save(cr);
@@ -319,8 +310,6 @@ void PiezaTitulo(cairo_t* cr, double w, double h)
 Paquete PiezasTitulo()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\PiezasTitulo.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\PiezasTitulo.png";
     p.comment = "Title pieces: a gilded arrowhead with scrolls (1), and a smaller one (0)";
     p.sprites.push_back(Centrado(0, 80, 40, PiezaTitulo));
     p.sprites.push_back(Centrado(1, 130, 64, PiezaTitulo));
@@ -360,8 +349,6 @@ void Blason(cairo_t* cr, double w, double h)
 Paquete TituloYPastilla()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\TituloYPastillaNegra.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\TituloYPastillaNegra.png";
     p.comment = "The title bar: 0 the seal's crest, 1 the dark pill behind a screen's title";
     p.sprites.push_back(Centrado(0, 170, 110, Blason));
     p.sprites.push_back(Centrado(1, 256, 96, [](cairo_t* cr, double w, double h) {
@@ -394,17 +381,8 @@ void Barra(cairo_t* cr, double w, double h, bool bArriba)
     for (double x = 64; x < w; x += 128) Tachuela(cr, x, y, 4.5);
 }
 
-Imagen BarraSuperior()
-{
-    return {"Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\BarraSuperior.png", 1024, 96,
-            [](cairo_t* cr, double w, double h) { Barra(cr, w, h, true); }};
-}
-
-Imagen BarraInferior()
-{
-    return {"Data\\Graficos\\Menus\\Nuevos\\BaseMenu\\BarraInferior.png", 1024, 53,
-            [](cairo_t* cr, double w, double h) { Barra(cr, w, h, false); }};
-}
+void BarraSuperior(cairo_t* cr, double w, double h) { Barra(cr, w, h, true); }
+void BarraInferior(cairo_t* cr, double w, double h) { Barra(cr, w, h, false); }
 
 // ---- the cabalistic circle: rings, runes and a star of eight points ----
 
@@ -476,8 +454,6 @@ void CirculoCabalistico(cairo_t* cr, double w, double h)
 Paquete Circulo()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Sellos\\SPM\\CirculoCabalistico.SPM";
-    p.atlas = "Data\\Graficos\\Sellos\\SPM\\CirculoCabalistico.png";
     p.comment = "The cabalistic circle: rings of runes around a star of eight points, faint gold";
     p.sprites.push_back(Centrado(0, 500, 500, CirculoCabalistico));
     p.animations.push_back({0, {{0, 10000}}});
@@ -489,8 +465,6 @@ Paquete Circulo()
 Paquete AroDeTexto()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Ingame\\SeleccionYLineas\\AroDeTextoMaida.SPM";
-    p.atlas = "Data\\Graficos\\Ingame\\SeleccionYLineas\\AroDeTextoMaida.png";
     p.comment = "The loading sign: a glowing ring of runes";
     p.sprites.push_back(Centrado(0, 128, 128, [](cairo_t* cr, double w, double h) {
         const double cx = w / 2, cy = h / 2;
@@ -514,29 +488,21 @@ Paquete AroDeTexto()
     return p;
 }
 
-Salida Menus()
-{
-    Salida s;
-    s.packages = {Botones(),
-                  CajaMensaje("Data\\Graficos\\Menus\\MsgBoxGrande.SPM", "Data\\Graficos\\Menus\\MsgBoxGrande.png",
-                              "The big message box: a gilded frame of 900 by 450", 900),
-                  CajaMensaje("Data\\Graficos\\Menus\\MsgBoxPequenya.SPM", "Data\\Graficos\\Menus\\MsgBoxPequenya.png",
-                              "The small message box: a gilded frame of 400 by 450", 400),
-                  IconosDificultad(),
-                  Efectos(),
-                  GradienteFondo(),
-                  PiezasTitulo(),
-                  TituloYPastilla()};
-    s.images = {BarraSuperior(), BarraInferior()};
-    return s;
-}
-RegistroPaso g_menus("menus", Menus);
+Paquete MsgBoxGrande() { return CajaMensaje("The big message box: a gilded frame of 900 by 450", 900); }
+Paquete MsgBoxPequena() { return CajaMensaje("The small message box: a gilded frame of 400 by 450", 400); }
 
-Salida Sellos() { return {{Circulo()}, {}}; }
-RegistroPaso g_sellos("sellos", Sellos);
-
-Salida Cartel() { return {{AroDeTexto()}, {}}; }
-RegistroPaso g_cartel("cartel", Cartel);
+RegistroPaquete g_botones(juego::paquete::BOTONES, Botones);
+RegistroPaquete g_msgBoxGrande(juego::paquete::MSGBOX_GRANDE, MsgBoxGrande);
+RegistroPaquete g_msgBoxPequena(juego::paquete::MSGBOX_PEQUENA, MsgBoxPequena);
+RegistroPaquete g_iconosDificultad(juego::paquete::ICONOS_DIFICULTAD, IconosDificultad);
+RegistroPaquete g_efectos(juego::paquete::EFECTOS, Efectos);
+RegistroPaquete g_gradiente(juego::paquete::GRADIENTE_FONDO, GradienteFondo);
+RegistroPaquete g_piezasTitulo(juego::paquete::PIEZAS_TITULO, PiezasTitulo);
+RegistroPaquete g_barraTitulo(juego::paquete::BARRA_TITULO, TituloYPastilla);
+RegistroImagen g_barraSuperior(juego::imagen::BARRA_SUPERIOR, 1024, 96, BarraSuperior);
+RegistroImagen g_barraInferior(juego::imagen::BARRA_INFERIOR, 1024, 53, BarraInferior);
+RegistroPaquete g_circulo(juego::paquete::CIRCULO_CABALISTICO, Circulo);
+RegistroPaquete g_aro(juego::paquete::ARO_DE_TEXTO, AroDeTexto);
 
 } // namespace
 } // namespace art

@@ -1,8 +1,10 @@
 // The engine's own art: the placeholders of missing pictures, the pointer
-// cursor, the white square of the fade overlay and the two frame styles of
-// the interface.
+// cursor, the white square of the fade overlay, the two frame styles of the
+// interface and the layout editor's handles.
 #include "Arte.h"
 #include "Pinceles.h"
+
+#include "engine/core/CatalogoMotor.h"
 
 #include <cmath>
 
@@ -43,18 +45,12 @@ Painter Marcador(const char* label, Color a, Color b, Color ink, bool stripes)
     };
 }
 
-Salida Placeholders()
-{
-    Salida s;
-    s.images.push_back({"QuarnData\\Graficos\\PlaceHolders\\SPMNoEncontrado.png", 64, 64,
-                        Marcador("SPM", Hex(0xFF00FF), Hex(0x000000), Hex(0xFFFF00), false)});
-    s.images.push_back({"QuarnData\\Graficos\\PlaceHolders\\SpriteNoExisteEnSPM.png", 64, 64,
-                        Marcador("SPR", Hex(0xFF8000), Hex(0x000000), Hex(0x00FFFF), true)});
-    s.images.push_back({"QuarnData\\Graficos\\PlaceHolders\\PNGNoEncontrado.png", 64, 64,
-                        Marcador("PNG", Hex(0x00E0E0), Hex(0x000000), Hex(0xFF2020), false)});
-    return s;
-}
-RegistroPaso g_placeholders("placeholders", Placeholders);
+RegistroImagen g_spmNoEncontrado(motor::marcador::SPM_NO_ENCONTRADO, 64, 64,
+                                 Marcador("SPM", Hex(0xFF00FF), Hex(0x000000), Hex(0xFFFF00), false));
+RegistroImagen g_spriteNoExiste(motor::marcador::SPRITE_NO_EXISTE, 64, 64,
+                                Marcador("SPR", Hex(0xFF8000), Hex(0x000000), Hex(0x00FFFF), true));
+RegistroImagen g_pngNoEncontrado(motor::marcador::PNG_NO_ENCONTRADO, 64, 64,
+                                 Marcador("PNG", Hex(0x00E0E0), Hex(0x000000), Hex(0xFF2020), false));
 
 // ---- the pointer cursor: a gilded arrow with a glint running down it ----
 
@@ -108,28 +104,24 @@ void Cursor(cairo_t* cr, double w, double h, int frame, int count)
     (void)h;
 }
 
-Salida PaqueteCursor()
+Paquete PaqueteCursor()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Ingame\\CursorIngame.SPM";
-    p.atlas = "Data\\Graficos\\Ingame\\CursorIngame.png";
     p.comment = "Pointer cursor: a gilded arrow; animation 0 rests, then a glint runs down its edge";
     const int frames = 7;
     AnadeFrames(p, 0, frames, 26, 38, 3, 3, Cursor);
     Animacion a{0, {{0, 900}}};
     for (int i = 1; i < frames; ++i) a.frames.push_back({i, 55});
     p.animations.push_back(a);
-    return {{p}, {}};
+    return p;
 }
-RegistroPaso g_cursor("cursor", PaqueteCursor);
+RegistroPaquete g_cursor(motor::paquete::CURSOR_INGAME, PaqueteCursor);
 
 // ---- the white square that the fade overlay stretches over the field ----
 
-Salida PaqueteCuadroBlanco()
+Paquete PaqueteCuadroBlanco()
 {
     Paquete p;
-    p.spm = "Data\\Graficos\\Menus\\CuadroBlanco.SPM";
-    p.atlas = "Data\\Graficos\\Menus\\CuadroBlanco.png";
     p.comment = "A plain white square, centred on its hotspot, for overlays and tinted blocks";
     Sprite s;
     s.slot = 0;
@@ -142,9 +134,9 @@ Salida PaqueteCuadroBlanco()
     };
     p.sprites.push_back(s);
     p.animations.push_back({0, {{0, 10000}}});
-    return {{p}, {}};
+    return p;
 }
-RegistroPaso g_cuadro("cuadroblanco", PaqueteCuadroBlanco);
+RegistroPaquete g_cuadro(motor::paquete::CUADRO_BLANCO, PaqueteCuadroBlanco);
 
 // ---- interface frame styles ----
 
@@ -232,22 +224,107 @@ void PanelDorado(cairo_t* cr, double w, double h)
     }
 }
 
-Salida Estilos()
+Paquete EstiloLineas()
 {
     Paquete lineas;
-    lineas.spm = "Data\\SPM\\Lineas.spm";
-    lineas.atlas = "Data\\SPM\\Lineas.png";
     lineas.comment = "Frame style of lines: a fine glowing double line (nine slices, slots 0-8)";
     AnadeNueveTrozos(lineas, 0, {12, 12, 12, 12, 8}, PanelLineas);
+    return lineas;
+}
+RegistroPaquete g_lineas(motor::paquete::LINEAS, EstiloLineas);
 
+Paquete EstiloPaneles()
+{
     Paquete paneles;
-    paneles.spm = "Data\\SPM\\Paneles.spm";
-    paneles.atlas = "Data\\SPM\\Paneles.png";
     paneles.comment = "Frame style of panels: a gilded rim around a deep blue body (nine slices, slots 0-8)";
     AnadeNueveTrozos(paneles, 0, {20, 20, 20, 21, 8}, PanelDorado);
-    return {{lineas, paneles}, {}};
+    return paneles;
 }
-RegistroPaso g_estilos("estilos", Estilos);
+RegistroPaquete g_paneles(motor::paquete::PANELES, EstiloPaneles);
+
+// ---- the layout editor's handles: 0 moves (top-left), 1 resizes
+// (bottom-right), 2 and 3 only mark the other corners ----
+
+// A gold-rimmed night-blue knob centred in a 28 by 28 cell.
+void Perilla(cairo_t* cr, double w, double h, bool activa)
+{
+    const double cx = w / 2, cy = h / 2, r = activa ? 11.0 : 7.5;
+    cairo_arc(cr, cx + 0.8, cy + 1.2, r, 0, 2 * M_PI);
+    Fuente(cr, Hex(0x000000, 0.4));
+    cairo_fill(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    DegradadoRadial(cr, cx - r * 0.35, cy - r * 0.35, r * 1.3,
+                    {{0, Hex(0x3B4F94)}, {0.6, Hex(0x1A2450)}, {1, Hex(0x0D1230)}});
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1.6);
+    DegradadoV(cr, cy - r, cy + r, {{0, Hex(0xFFE9A8)}, {0.5, Hex(0xD9A441)}, {1, Hex(0x8A5A16)}});
+    cairo_stroke(cr);
+}
+
+// An arrow head at (x, y) pointing along (dx, dy).
+void Punta(cairo_t* cr, double x, double y, double dx, double dy)
+{
+    const double s = 3.2;
+    cairo_move_to(cr, x, y);
+    cairo_line_to(cr, x - dx * s - dy * s, y - dy * s + dx * s);
+    cairo_line_to(cr, x - dx * s + dy * s, y - dy * s - dx * s);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+}
+
+void AsaMover(cairo_t* cr, double w, double h)
+{
+    Perilla(cr, w, h, true);
+    const double cx = w / 2, cy = h / 2, l = 7;
+    Fuente(cr, Hex(0xFFF4C0));
+    cairo_set_line_width(cr, 1.4);
+    cairo_move_to(cr, cx - l + 2, cy);
+    cairo_line_to(cr, cx + l - 2, cy);
+    cairo_move_to(cr, cx, cy - l + 2);
+    cairo_line_to(cr, cx, cy + l - 2);
+    cairo_stroke(cr);
+    Punta(cr, cx + l, cy, 1, 0);
+    Punta(cr, cx - l, cy, -1, 0);
+    Punta(cr, cx, cy + l, 0, 1);
+    Punta(cr, cx, cy - l, 0, -1);
+}
+
+void AsaRedimensionar(cairo_t* cr, double w, double h)
+{
+    Perilla(cr, w, h, true);
+    const double cx = w / 2, cy = h / 2, l = 5.2, d = M_SQRT1_2;
+    Fuente(cr, Hex(0xFFF4C0));
+    cairo_set_line_width(cr, 1.4);
+    cairo_move_to(cr, cx - l + 1.5, cy - l + 1.5);
+    cairo_line_to(cr, cx + l - 1.5, cy + l - 1.5);
+    cairo_stroke(cr);
+    Punta(cr, cx + l, cy + l, d, d);
+    Punta(cr, cx - l, cy - l, -d, -d);
+}
+
+void AsaEsquina(cairo_t* cr, double w, double h)
+{
+    Perilla(cr, w, h, false);
+    Destello(cr, w / 2, h / 2, 3.5, Hex(0xFFF4C0, 0.9));
+}
+
+Paquete IconosEditor()
+{
+    Paquete p;
+    p.comment = "Layout editor: the handles drawn at an object's corners (0 move, 1 resize, 2 and 3 corners)";
+    const Painter asas[4] = {AsaMover, AsaRedimensionar, AsaEsquina, AsaEsquina};
+    for (int i = 0; i < 4; ++i) {
+        Sprite s;
+        s.slot = i;
+        s.w = s.h = 28;
+        s.hx = s.hy = 14;
+        s.paint = asas[i];
+        p.sprites.push_back(s);
+        p.animations.push_back({i, {{i, 10000}}});
+    }
+    return p;
+}
+RegistroPaquete g_iconosEditor(motor::paquete::ICONOS_EDITOR, IconosEditor);
 
 } // namespace
 } // namespace art
