@@ -7,7 +7,6 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sprite.h"
-#include "engine/ui/MenuObj.h"
 #include "game/profiles/Perfiles.h"
 #include "game/profiles/RegistroPerfil.h"
 #include "game/screens/MenuMaestro.h"
@@ -195,17 +194,6 @@ void MarcoCaja::Marca(bool bEnUso)
 {
     MarcaSPM(pMarco, bEnUso);
     MarcaSPM(pFondo, bEnUso);
-}
-
-bool RespuestaDeEvento(int iTipo, int iIdEmisor, int iRespuestaEntrada, int* piRespuesta)
-{
-    if (iTipo == EVENTO_PULSADO)
-        *piRespuesta = iIdEmisor;
-    else if (iTipo == EVENTO_TEXTO_ACEPTADO)
-        *piRespuesta = iRespuestaEntrada;
-    else
-        return false;
-    return true;
 }
 
 } // namespace tazmo

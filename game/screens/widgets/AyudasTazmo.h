@@ -101,9 +101,4 @@ struct MarcoCaja {
     void Marca(bool bEnUso);
 };
 
-// The answer of a dialog to an event of one of its children: the sender's
-// id for a press, the input answer for Enter in the input line; false (no
-// answer) for every other kind.
-bool RespuestaDeEvento(int iTipo, int iIdEmisor, int iRespuestaEntrada, int* piRespuesta);
-
 } // namespace tazmo

@@ -3,6 +3,7 @@
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/ui/MessageBox.h"
 #include "engine/ui/TransTiempo.h"
 #include "game/CatalogoJuego.h"
 #include "game/screens/widgets/BotonTazmo.h"
@@ -112,7 +113,7 @@ bool CMsgBoxDificultad::Construye()
 void CMsgBoxDificultad::EnviaEvento(int iTipo, int, const char*, int iIdEmisor)
 {
     int iRespuesta = -1;
-    if (!tazmo::RespuestaDeEvento(iTipo, iIdEmisor, m_iRespuestaEntrada, &iRespuesta)) return;
+    if (!mensaje::Respuesta(iTipo, iIdEmisor, m_iRespuestaEntrada, &iRespuesta)) return;
     m_iResultado = iRespuesta;
     CMenuObj::EnviaEvento(EVENTO_RESPUESTA_MENSAJE, iRespuesta, nullptr, -1);
 }

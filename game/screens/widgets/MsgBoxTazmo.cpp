@@ -183,22 +183,8 @@ bool CMsgBoxTazmo::Construye(bool bGrande, const char* szTexto, int nBotones, co
         if (pBotones[i].bRespuestaEntrada) m_iRespuestaEntrada = i;
         m_aiAyuda[i] = pBotones[i].idTextoAyuda;
     }
-    // The ring: up to the previous, down to the next, wrapping round; the
-    // input line sits between the last button and the first.
-    for (int i = 0; i < n; ++i) {
-        m_apBotones[i]->PonArriba(m_apBotones[(i + n - 1) % n]);
-        m_apBotones[i]->PonAbajo(m_apBotones[(i + 1) % n]);
-    }
-    if (m_pEntrada) {
-        m_pEntrada->PonAbajo(m_apBotones[0]);
-        m_pEntrada->PonArriba(m_apBotones[n - 1]);
-        m_apBotones[0]->PonArriba(m_pEntrada);
-        m_apBotones[n - 1]->PonAbajo(m_pEntrada);
-    }
-
-    bool bAyuda = false;
-    for (int i = 0; i < n; ++i) bAyuda = bAyuda || m_aiAyuda[i] != -1;
-    if (bAyuda) {
+    mensaje::EnlazaAnillo(m_apBotones, n, m_pEntrada);
+    if (mensaje::TieneAyudas(m_aiAyuda, n)) {
         m_pAyuda = new CCuadreText;
         if (!m_pAyuda->IniciaConTexto(kAyudaX, m_fCajaY + m_fCajaAlto, kAyudaAncho, kAyudaAlto, -1, kFuente, "", 0,
                                       kAyudaEscala, kAyudaEscala))
@@ -220,7 +206,7 @@ const char* CMsgBoxTazmo::TextoEntrada() const { return m_pEntrada ? m_pEntrada-
 void CMsgBoxTazmo::EnviaEvento(int iTipo, int, const char*, int iIdEmisor)
 {
     int iRespuesta = -1;
-    if (!tazmo::RespuestaDeEvento(iTipo, iIdEmisor, m_iRespuestaEntrada, &iRespuesta)) return;
+    if (!mensaje::Respuesta(iTipo, iIdEmisor, m_iRespuestaEntrada, &iRespuesta)) return;
     m_iResultado = iRespuesta;
     CMenuObj::EnviaEvento(EVENTO_RESPUESTA_MENSAJE, iRespuesta, nullptr, -1);
 }
@@ -236,15 +222,9 @@ void CMsgBoxTazmo::PonEnfocado(bool bEnfocado)
 
 void CMsgBoxTazmo::EnfocaHijo(CMenuObj* pHijo)
 {
-    if (m_pAyuda && pHijo) {
-        for (int i = 0; i < kMaxBotones; ++i) {
-            if (pHijo != m_apBotones[i]) continue;
-            if (m_aiAyuda[i] != -1)
-                m_pAyuda->PonIdTexto(m_aiAyuda[i], kFormatoAyuda, kAyudaEscala, kAyudaEscala);
-            else
-                m_pAyuda->PonTexto("", kFormatoAyuda, kAyudaEscala, kAyudaEscala);
-        }
-    }
+    CMenuObj* apBotones[kMaxBotones];
+    for (int i = 0; i < kMaxBotones; ++i) apBotones[i] = m_apBotones[i];
+    mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFormatoAyuda, kAyudaEscala);
     CMenuObj::EnfocaHijo(pHijo);
 }
 
