@@ -441,6 +441,12 @@ void CMenuMaestro::EjecutaTransicion()
     if (g_pAplicacion) g_pAplicacion->FundidoEntrada(kPasosFundido, 0, 0, 0);
 }
 
+CMenuObj* CMenuMaestro::PerfilParaElegir()
+{
+    if (m_pMenuPerfil) m_pMenuPerfil->CambiaModo(CMenuPerfil::MODO_ELECCION);
+    return m_pMenuPerfil;
+}
+
 void CMenuMaestro::EligePrimerMenu()
 {
     if (g_pPreferencias && g_pPreferencias->m_iIdioma == -1 && m_pMenuIdiomas) {
@@ -448,7 +454,7 @@ void CMenuMaestro::EligePrimerMenu()
         CambiaMenu(m_pMenuIdiomas);
         return;
     }
-    if (m_pMenuPerfil) m_pMenuPerfil->CambiaModo(CMenuPerfil::MODO_ELECCION);
+    PerfilParaElegir();
     CambiaMenu(m_pMenuPresentacion);
 }
 

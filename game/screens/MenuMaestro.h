@@ -85,6 +85,9 @@ public:
     // The only way the current screen changes. Null is ignored.
     void CambiaMenu(CMenuObj* pMenu);
     CGestorDesbloqueos* GestorDesbloqueos() { return m_pGestorDesbloqueos; }
+    // The profile screen put in its mode of choosing a profile, as the title
+    // screen and the main menu open it (null without one).
+    CMenuObj* PerfilParaElegir();
 
     // The store's file in the per-user folder ("" without one), and a save
     // of the store there.

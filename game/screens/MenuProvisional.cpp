@@ -5,7 +5,6 @@
 #include "game/CatalogoJuego.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuOpcionesTazmo.h"
-#include "game/screens/MenuPerfil.h"
 #include "game/screens/MenuPresentacion.h"
 #include "game/screens/MenuPrincipal.h"
 #include "game/screens/cofre/MenuCofreTesoro.h"
@@ -137,9 +136,7 @@ CMenuObj* CMenuProvisional::Personajes() { return g_pMenuMaestro ? g_pMenuMaestr
 
 CMenuObj* CMenuProvisional::PerfilEnModoEleccion()
 {
-    CMenuPerfil* pPerfil = g_pMenuMaestro ? g_pMenuMaestro->m_pMenuPerfil : nullptr;
-    if (pPerfil) pPerfil->CambiaModo(CMenuPerfil::MODO_ELECCION);
-    return pPerfil;
+    return g_pMenuMaestro ? g_pMenuMaestro->PerfilParaElegir() : nullptr;
 }
 
 void CMenuProvisional::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor)
