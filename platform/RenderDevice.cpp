@@ -47,6 +47,34 @@ void main()
 }
 )";
 
+// Placed geometry: the caller's matrix, then the clip space of drawing in
+// space (depth 0..w, y up) turned into OpenGL's (depth -w..w), turned over
+// for render targets (their top row is row 0) and moved by half a pixel so
+// that the ends of the range land on pixel centres, as in 2D drawing (with
+// the same nudge up and left).
+const char* const kSpaceVertexShader = R"(#version 330 core
+layout(location = 0) in vec3 aPos;
+layout(location = 1) in vec4 aColour;
+layout(location = 2) in vec2 aUV;
+uniform mat4 uMatrix;
+uniform vec4 uMaterial;
+uniform float uVertexColour;
+uniform vec3 uTarget; // y sign, half a pixel in x and in y (clip units per w)
+out vec4 vColour;
+out vec2 vUV;
+void main()
+{
+    vec4 c = uMatrix * vec4(aPos, 1.0);
+    c.y *= uTarget.x;
+    c.x += c.w * uTarget.y;
+    c.y += c.w * uTarget.z;
+    c.z = c.z * 2.0 - c.w;
+    gl_Position = c;
+    vColour = mix(vec4(1.0), aColour, uVertexColour) * uMaterial;
+    vUV = aUV;
+}
+)";
+
 // One program per colour combination, chosen by the defines below: the
 // rasteriser runs the plainest shader each state allows.
 const char* const kFragmentShader = R"(
@@ -85,6 +113,13 @@ constexpr int kNumPrograms = 10;
 struct Program {
     GLuint id = 0;
     GLint uMap = -1, uTex = -1;
+    // Space programs.
+    GLint uMatrix = -1, uMaterial = -1, uVertexColour = -1, uTarget = -1;
+};
+
+struct MeshBufferData {
+    GLuint vbo = 0, ebo = 0;
+    size_t indices = 0;
 };
 
 int ProgramIndex(const RenderState& s)
@@ -99,6 +134,7 @@ int ProgramIndex(const RenderState& s)
 struct ContextObjects {
     void* context = nullptr;
     GLuint vao = 0;
+    GLuint vaoSpace = 0; // space vertices; buffers bound at each draw
     GLuint fbo = 0; // render-target framebuffer; the target is attached on use
 };
 
@@ -107,7 +143,9 @@ struct Device {
     bool lost = false;
     int failResets = 0;
     Program programs[kNumPrograms];
+    Program spacePrograms[kNumPrograms];
     GLuint vbo = 0, ebo = 0;
+    GLuint vboSpace = 0; // strips given in memory
     GLuint samplers[2] = {0, 0}; // nearest, linear
     std::vector<ContextObjects> contexts;
 
@@ -125,16 +163,45 @@ struct Device {
 Device g_dev;
 std::mutex g_texMutex;
 int g_liveTextures[2] = {0, 0};
+int g_liveMeshBuffers = 0;
 std::atomic<uint64_t> g_drawCalls{0};
 
-GLuint BuildVariant(int index)
+GLuint BuildVariant(int index, bool space)
 {
     int op = index ? (index - 1) / 3 : 0, arg = index ? (index - 1) % 3 : 0;
     std::string fragment = "#version 330 core\n#define UNTEXTURED " + std::to_string(index == 0 ? 1 : 0) +
                            "\n#define COLOUR_OP " + std::to_string(op) + "\n#define ARG1 " + std::to_string(arg) +
                            "\n" + kFragmentShader;
-    std::string vertex = std::string(kQuadVertexInputs) + kVertexShader;
+    std::string vertex = space ? std::string(kSpaceVertexShader) : std::string(kQuadVertexInputs) + kVertexShader;
     return BuildProgram(vertex.c_str(), fragment.c_str());
+}
+
+bool BuildPrograms(Program* programs, bool space)
+{
+    for (int i = 0; i < kNumPrograms; ++i) {
+        Program& p = programs[i];
+        p.id = BuildVariant(i, space);
+        if (!p.id) return false;
+        p.uMap = glGetUniformLocation(p.id, "uMap");
+        p.uTex = glGetUniformLocation(p.id, "uTex");
+        p.uMatrix = glGetUniformLocation(p.id, "uMatrix");
+        p.uMaterial = glGetUniformLocation(p.id, "uMaterial");
+        p.uVertexColour = glGetUniformLocation(p.id, "uVertexColour");
+        p.uTarget = glGetUniformLocation(p.id, "uTarget");
+    }
+    return true;
+}
+
+// Attributes 0 (position), 1 (colour) and 2 (texture coordinates) of the
+// bound vertex array at the SpaceVertex fields of the bound array buffer.
+void SetSpaceVertexLayout()
+{
+    glEnableVertexAttribArray(0);
+    glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(SpaceVertex), reinterpret_cast<void*>(0));
+    glEnableVertexAttribArray(1);
+    glVertexAttribPointer(1, GL_BGRA, GL_UNSIGNED_BYTE, GL_TRUE, sizeof(SpaceVertex), reinterpret_cast<void*>(24));
+    glEnableVertexAttribArray(2);
+    glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(SpaceVertex), reinterpret_cast<void*>(28));
 }
 
 ContextObjects* ContextFor()
@@ -157,6 +224,7 @@ ContextObjects* ContextFor()
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g_dev.ebo);
     SetQuadVertexLayout();
+    glGenVertexArrays(1, &c.vaoSpace);
     glGenFramebuffers(1, &c.fbo);
     g_dev.contexts.push_back(c);
     return &g_dev.contexts.back();
@@ -190,7 +258,8 @@ bool BindTarget(ContextObjects* c)
     return true;
 }
 
-void ApplyState(const RenderState& s)
+// Everything of a state but the program.
+void ApplyFixedState(const RenderState& s)
 {
     if (s.depthTest) {
         glEnable(GL_DEPTH_TEST);
@@ -213,6 +282,14 @@ void ApplyState(const RenderState& s)
     glBlendEquation(s.blendOp == BlendOp::Max ? GL_MAX : s.blendOp == BlendOp::Min ? GL_MIN : GL_FUNC_ADD);
     glBlendFunc(GL_SRC_ALPHA, s.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, s.wireframe ? GL_LINE : GL_FILL);
+    glActiveTexture(GL_TEXTURE0);
+    glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
+    glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
+}
+
+void ApplyState(const RenderState& s)
+{
+    ApplyFixedState(s);
     const Program& p = g_dev.programs[ProgramIndex(s)];
     glUseProgram(p.id);
     glUniform1i(p.uTex, 0);
@@ -222,9 +299,46 @@ void ApplyState(const RenderState& s)
         glUniform4f(p.uMap, sx, sy, -1.0f, -1.0f);
     else
         glUniform4f(p.uMap, sx, -sy, -1.0f, 1.0f);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
-    glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
+}
+
+void Flush();
+
+// Binds the target with the selected viewport as the drawing area, applies
+// the state and the space program for a draw; null when nothing can be
+// drawn.
+ContextObjects* BeginSpaceDraw(const SpaceDraw& d)
+{
+    if (!g_dev.exists) return nullptr;
+    Flush();
+    ContextObjects* c = ContextFor();
+    if (!c || !BindTarget(c)) return nullptr;
+    int w = std::max(1, g_dev.vpW), h = std::max(1, g_dev.vpH);
+    // The back buffer keeps the field's top at its last GL row.
+    int y = g_dev.target ? g_dev.vpY : g_dev.targetH - (g_dev.vpY + h);
+    glViewport(g_dev.vpX, y, w, h);
+    ApplyFixedState(g_dev.state);
+    const Program& p = g_dev.spacePrograms[ProgramIndex(g_dev.state)];
+    glUseProgram(p.id);
+    glUniform1i(p.uTex, 0);
+    glUniformMatrix4fv(p.uMatrix, 1, GL_FALSE, d.matrix);
+    glUniform4fv(p.uMaterial, 1, d.material);
+    glUniform1f(p.uVertexColour, d.vertexColour ? 1.0f : 0.0f);
+    // Half a pixel less the nudge of 2D drawing (kNudge), in clip units.
+    const float kMedio = 1.0f - 2.0f * kNudge;
+    float halfX = kMedio / static_cast<float>(w), halfY = kMedio / static_cast<float>(h);
+    if (g_dev.target)
+        glUniform3f(p.uTarget, -1.0f, halfX, halfY);
+    else
+        glUniform3f(p.uTarget, 1.0f, halfX, -halfY);
+    glBindVertexArray(c->vaoSpace);
+    return c;
+}
+
+// What a space draw changed that quads rely on.
+void EndSpaceDraw()
+{
+    glViewport(0, 0, g_dev.targetW, g_dev.targetH);
+    g_drawCalls.fetch_add(1, std::memory_order_relaxed);
 }
 
 void Flush()
@@ -273,16 +387,11 @@ bool CreateRenderDevice(bool fullscreen)
     if (g_dev.exists) return ResetRenderDevice(fullscreen);
     if (!MainWindowExists() || !SDL_GL_GetCurrentContext()) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
-    for (int i = 0; i < kNumPrograms; ++i) {
-        Program& p = g_dev.programs[i];
-        p.id = BuildVariant(i);
-        if (!p.id) {
-            DestroyRenderDevice();
-            return false;
-        }
-        p.uMap = glGetUniformLocation(p.id, "uMap");
-        p.uTex = glGetUniformLocation(p.id, "uTex");
+    if (!BuildPrograms(g_dev.programs, false) || !BuildPrograms(g_dev.spacePrograms, true)) {
+        DestroyRenderDevice();
+        return false;
     }
+    glGenBuffers(1, &g_dev.vboSpace);
     glGenBuffers(1, &g_dev.vbo);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(kMaxBatchQuads * 4 * sizeof(QuadVertex)), nullptr,
@@ -321,7 +430,7 @@ bool ResetRenderDevice(bool fullscreen)
         --g_dev.failResets;
         return false;
     }
-    if (LiveTextureCount(TextureKind::Target) > 0) return false;
+    if (LiveTextureCount(TextureKind::Target) > 0 || LiveMeshBufferCount() > 0) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
     ForgetSelections();
     g_dev.lost = false;
@@ -337,10 +446,14 @@ void DestroyRenderDevice()
             // Objects of other contexts go with those contexts.
             if (c.context != ctx) continue;
             glDeleteVertexArrays(1, &c.vao);
+            glDeleteVertexArrays(1, &c.vaoSpace);
             glDeleteFramebuffers(1, &c.fbo);
         }
         for (Program& p : g_dev.programs)
             if (p.id) glDeleteProgram(p.id);
+        for (Program& p : g_dev.spacePrograms)
+            if (p.id) glDeleteProgram(p.id);
+        if (g_dev.vboSpace) glDeleteBuffers(1, &g_dev.vboSpace);
         if (g_dev.vbo) glDeleteBuffers(1, &g_dev.vbo);
         if (g_dev.ebo) glDeleteBuffers(1, &g_dev.ebo);
         if (g_dev.samplers[0]) glDeleteSamplers(2, g_dev.samplers);
@@ -607,5 +720,70 @@ bool ReadFrame(std::vector<uint8_t>* rgba)
 }
 
 uint64_t DrawCallCount() { return g_drawCalls.load(std::memory_order_relaxed); }
+
+// ---------------------------------------------------------------------------
+// Drawing in space
+
+struct MeshBuffer : MeshBufferData {};
+
+void DrawSpaceStrip(const SpaceVertex* vertices, int count, const SpaceDraw& draw)
+{
+    if (!vertices || count < 3) return;
+    if (!BeginSpaceDraw(draw)) return;
+    glBindBuffer(GL_ARRAY_BUFFER, g_dev.vboSpace);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(SpaceVertex)), vertices, GL_STREAM_DRAW);
+    SetSpaceVertexLayout();
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, count);
+    EndSpaceDraw();
+}
+
+MeshBuffer* CreateMeshBuffer(const SpaceVertex* vertices, size_t vertexCount, const uint32_t* indices,
+                             size_t indexCount)
+{
+    if (!g_dev.exists || !vertices || !indices || vertexCount == 0 || indexCount == 0) return nullptr;
+    auto* b = new MeshBuffer;
+    b->indices = indexCount;
+    glGenBuffers(1, &b->vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, b->vbo);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertexCount * sizeof(SpaceVertex)), vertices,
+                 GL_STATIC_DRAW);
+    // Filled through the array binding: an element binding would change the
+    // vertex array bound now. Buffers take either role when drawn.
+    glGenBuffers(1, &b->ebo);
+    glBindBuffer(GL_ARRAY_BUFFER, b->ebo);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(indexCount * sizeof(uint32_t)), indices, GL_STATIC_DRAW);
+    if (glGetError() != GL_NO_ERROR) {
+        glDeleteBuffers(1, &b->vbo);
+        glDeleteBuffers(1, &b->ebo);
+        delete b;
+        return nullptr;
+    }
+    ++g_liveMeshBuffers;
+    return b;
+}
+
+void DeleteMeshBuffer(MeshBuffer* buffer)
+{
+    if (!buffer) return;
+    if (buffer->vbo) glDeleteBuffers(1, &buffer->vbo);
+    if (buffer->ebo) glDeleteBuffers(1, &buffer->ebo);
+    --g_liveMeshBuffers;
+    delete buffer;
+}
+
+int LiveMeshBufferCount() { return g_liveMeshBuffers; }
+
+void DrawMeshBuffer(MeshBuffer* buffer, size_t first, size_t count, const SpaceDraw& draw)
+{
+    if (!buffer || count == 0 || first >= buffer->indices) return;
+    count = std::min(count, buffer->indices - first);
+    if (!BeginSpaceDraw(draw)) return;
+    glBindBuffer(GL_ARRAY_BUFFER, buffer->vbo);
+    SetSpaceVertexLayout();
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, buffer->ebo);
+    glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(count), GL_UNSIGNED_INT,
+                   reinterpret_cast<void*>(first * sizeof(uint32_t)));
+    EndSpaceDraw();
+}
 
 } // namespace plat

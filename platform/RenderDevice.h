@@ -14,9 +14,11 @@
 //
 // The device may be "lost" (tests simulate it): presenting then fails, states
 // are not applied, and only a reset brings it back. A reset is refused while
-// render-target textures exist, so their owners must release them first and
-// create them again afterwards; file textures survive.
+// render-target textures (or mesh buffers, see below) exist, so their owners
+// must release them first and create them again afterwards; file textures
+// survive.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -62,7 +64,7 @@ struct RenderState {
 
 // Life cycle. Create needs the main window (its context current). Reset
 // applies a new display mode (full screen or window) and restores a lost
-// device; it fails while any Target texture exists.
+// device; it fails while any Target texture or mesh buffer exists.
 bool CreateRenderDevice(bool fullscreen);
 bool ResetRenderDevice(bool fullscreen);
 void DestroyRenderDevice();
@@ -123,5 +125,48 @@ bool ReadFrame(std::vector<uint8_t>* rgba);
 
 // Draw calls issued since the device was created (tests, benchmarks).
 uint64_t DrawCallCount();
+
+// ---- Drawing in space ----
+//
+// Geometry placed in space goes through one 4x4 matrix (the world, view and
+// projection combined by the caller), 16 floats row after row for row
+// vectors: a point is the row (x, y, z, 1) multiplied on the left, the
+// translation sits in the last row. The product is a clip-space point whose
+// depth runs from 0 (near) to w (far) and whose y points up; x and y from -w
+// to w span the selected viewport (the whole target unless SetViewport
+// narrowed it), the corner at -w being the centre of its first pixel, so a
+// projected point lands on the pixel grid of 2D drawing.
+// Drawing uses the render state, texture and target selected as for quads;
+// each fragment is the state's colour operation on the texture and the
+// vertex colour (or white) times the material colour.
+
+// One corner: position, normal, colour 0xAARRGGBB, texture u, v.
+struct SpaceVertex {
+    float x, y, z;
+    float nx, ny, nz;
+    uint32_t colour;
+    float u, v;
+};
+static_assert(sizeof(SpaceVertex) == 36, "vertex layout");
+
+struct SpaceDraw {
+    float matrix[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    float material[4] = {1, 1, 1, 1}; // r, g, b, a in 0..1
+    bool vertexColour = true;         // false: white instead of the vertex colour
+};
+
+// A triangle strip given in memory (placed sprite quads).
+void DrawSpaceStrip(const SpaceVertex* vertices, int count, const SpaceDraw& draw);
+
+// Vertices and 32-bit indices kept by the device. Like render targets they
+// do not survive a reset: a reset is refused while any exists, so their
+// owners release them first and build them again afterwards.
+struct MeshBuffer; // opaque
+MeshBuffer* CreateMeshBuffer(const SpaceVertex* vertices, size_t vertexCount, const uint32_t* indices,
+                             size_t indexCount);
+void DeleteMeshBuffer(MeshBuffer* buffer);
+int LiveMeshBufferCount();
+// Draws `count` indices from `first` as a triangle list.
+void DrawMeshBuffer(MeshBuffer* buffer, size_t first, size_t count, const SpaceDraw& draw);
 
 } // namespace plat

@@ -5,6 +5,7 @@
 #include "engine/audio/GestorSonido.h"
 #include "engine/audio/SistemaSonido.h"
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/CopiaTexto.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/GestorMandos.h"
 #include "engine/core/GestorRatones.h"
@@ -535,11 +536,7 @@ void CAplicacion::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iI
     e->m_iTipo = iTipo;
     e->m_iValor = iValor;
     e->m_iIdEmisor = iIdEmisor;
-    if (szTexto) {
-        size_t n = std::strlen(szTexto) + 1;
-        e->m_szTexto = new char[n];
-        std::memcpy(e->m_szTexto, szTexto, n);
-    }
+    e->m_szTexto = CopiaTexto(szTexto);
     m_lEventos.InsertaAlFinal(e);
 }
 

@@ -6,6 +6,7 @@
 #include "engine/core/GestorComandes.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/graphics/Sistema3D.h"
 
 #include <algorithm>
 #include <cstring>
@@ -381,27 +382,55 @@ float CSPM::GetAltoMaximo()
 
 // ---- drawing ----
 
+int CSPM::PreparaPasadas(Sprite* pSprite, Pasada aPasadas[2]) const
+{
+    if (!pSprite || !GraficosActivos()) return 0;
+    g_pSistema2D->PosaColorSprite(pSprite, ColorARGB(255, m_ucRojo, m_ucVerde, m_ucAzul));
+    // Without flags the first pass is a plain draw.
+    aPasadas[0] = Pasada{m_iFusion, m_iFusion ? &m_ColorFusion : nullptr, m_ucAlfa};
+    if (!m_iFusion2 || !m_ucAlfaFusion2) return 1;
+    aPasadas[1] = Pasada{m_iFusion2, &m_ColorFusion2, m_ucAlfaFusion2};
+    return 2;
+}
+
 void CSPM::DibujaConEstado(Sprite* pDestino, Sprite* pSprite, bool bEspejo, float x, float y)
 {
-    if (!pSprite || !GraficosActivos()) return;
-    g_pSistema2D->PosaColorSprite(pSprite, ColorARGB(255, m_ucRojo, m_ucVerde, m_ucAzul));
-    if (m_iFusion)
-        g_pSistema2D->DibuixaSpriteEX2(pDestino, pSprite, m_iFusion, &m_ColorFusion, x, y, bEspejo, m_ucAlfa,
-                                       m_fRotacion, m_fEscalaX, m_fEscalaY);
-    else
-        g_pSistema2D->DibuixaSpriteEX(pDestino, pSprite, x, y, bEspejo, m_ucAlfa, m_fRotacion, m_fEscalaX,
-                                      m_fEscalaY);
-    if (m_iFusion2 && m_ucAlfaFusion2)
-        g_pSistema2D->DibuixaSpriteEX2(pDestino, pSprite, m_iFusion2, &m_ColorFusion2, x, y, bEspejo,
-                                       m_ucAlfaFusion2, m_fRotacion, m_fEscalaX, m_fEscalaY);
+    Pasada pasadas[2];
+    const int n = PreparaPasadas(pSprite, pasadas);
+    for (int i = 0; i < n; ++i)
+        g_pSistema2D->DibuixaSpriteEX2(pDestino, pSprite, pasadas[i].iFlags, pasadas[i].pColor, x, y, bEspejo,
+                                       pasadas[i].iAlfa, m_fRotacion, m_fEscalaX, m_fEscalaY);
+}
+
+bool CSPM::FrameActual(Sprite** ppSprite, bool* pbEspejo)
+{
+    ActualizaAnimacion();
+    const int slot = SlotActual();
+    if (slot < 0 || !m_apSprites[slot]) return false;
+    *ppSprite = m_apSprites[slot];
+    *pbEspejo = (m_bEspejo != 0) != (m_abEspejo[slot] != 0);
+    return true;
 }
 
 void CSPM::DibujaEnDestino(Sprite* pDestino, float x, float y)
 {
-    ActualizaAnimacion();
-    const int slot = SlotActual();
-    if (slot < 0) return;
-    DibujaConEstado(pDestino, m_apSprites[slot], (m_bEspejo != 0) != (m_abEspejo[slot] != 0), x, y);
+    Sprite* s = nullptr;
+    bool bEspejo = false;
+    if (FrameActual(&s, &bEspejo)) DibujaConEstado(pDestino, s, bEspejo, x, y);
+}
+
+void CSPM::Dibuja3D(Sprite* pDestino, float x, float y, float z, bool bZMenor, bool bZEscribe)
+{
+    Sprite* s = nullptr;
+    bool bEspejo = false;
+    if (!FrameActual(&s, &bEspejo)) return;
+    CSistema3D* p3D = GraficosActivos() ? g_pSistema2D->Get3D() : nullptr;
+    if (!p3D) return;
+    Pasada pasadas[2];
+    const int n = PreparaPasadas(s, pasadas);
+    for (int i = 0; i < n; ++i)
+        p3D->DibuixaSprite3D(pDestino, s, pasadas[i].iFlags, pasadas[i].pColor, Vector3D{x, y, z}, bEspejo,
+                             pasadas[i].iAlfa, m_fRotacion, m_fEscalaX, m_fEscalaY, bZMenor, bZEscribe);
 }
 
 void CSPM::DibujaSpriteEnDestino(Sprite* pDestino, int iSlot, float x, float y)

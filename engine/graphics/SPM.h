@@ -81,6 +81,9 @@ public:
     void DibujaSprite(int iSlot, float x, float y) { DibujaSpriteEnDestino(nullptr, iSlot, x, y); }
     void DibujaEnDestino(Sprite* pDestino, float x, float y);
     void Dibuja(float x, float y) { DibujaEnDestino(nullptr, x, y); }
+    // The current frame as a quad placed in space facing the camera (the
+    // three-dimensional system's), with the same state as a 2D draw.
+    void Dibuja3D(Sprite* pDestino, float x, float y, float z, bool bZMenor, bool bZEscribe);
 
     // Users of the shared placeholder sprites (tests).
     static int UsuariosPlaceholders();
@@ -116,9 +119,21 @@ public:
     bool m_bEnUso = false;
     bool m_bFicheroEncontrado = true;
 
+    // One pass of a draw: blend flags, their colour, alpha.
+    struct Pasada {
+        int iFlags = 0;
+        const ColorRGB* pColor = nullptr;
+        int iAlfa = 255;
+    };
+    // The passes the draw state asks for (one or two), the package colour
+    // written into the sprite's corners first; 0 without a sprite.
+    int PreparaPasadas(Sprite* pSprite, Pasada aPasadas[2]) const;
+
 private:
     void PonSlot(int iSlot, Sprite* pSprite);
     void AplicaRegistro(const RegistroSPM& r);
     void DibujaConEstado(Sprite* pDestino, Sprite* pSprite, bool bEspejo, float x, float y);
+    // The current frame's sprite and its mirror; false when nothing shows.
+    bool FrameActual(Sprite** ppSprite, bool* pbEspejo);
     void CopiaRuta(const char* szRuta);
 };

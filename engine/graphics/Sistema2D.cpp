@@ -1,9 +1,11 @@
 #include "engine/graphics/Sistema2D.h"
 
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/CopiaTexto.h"
 #include "engine/core/FaltasContenido.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
+#include "engine/graphics/Sistema3D.h"
 #include "platform/Platform.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
@@ -33,15 +35,6 @@ int NumeroDeFil()
     static std::atomic<int> s_iSeguent{1};
     thread_local int t_iNumero = s_iSeguent.fetch_add(1);
     return t_iNumero;
-}
-
-char* CopiaText(const char* sz)
-{
-    if (!sz) return nullptr;
-    size_t n = std::strlen(sz);
-    char* p = new char[n + 1];
-    std::memcpy(p, sz, n + 1);
-    return p;
 }
 
 // Everything a text bitmap is drawn with but the literal itself.
@@ -103,6 +96,8 @@ void CSistema2D::Allibera()
     if (!m_bIniciat) return;
     // The fonts free their glyph sprites while everything else still exists.
     AlliberaFonts();
+    delete m_p3D;
+    m_p3D = nullptr;
     if (m_pPlaceholder) {
         --m_pPlaceholder->m_iReferencies;
         --m_pPlaceholder->m_iEnUs;
@@ -125,6 +120,22 @@ void CSistema2D::Allibera()
     m_lBitmaps.Vacia();
     Neteja();
     m_bIniciat = false;
+}
+
+CSistema3D* CSistema2D::Get3D()
+{
+    if (!m_bIniciat) return nullptr;
+    if (m_p3D) return m_p3D;
+    Bloqueja(BLOQUEIG_DISPOSITIU, "Get3D");
+    auto* p = new CSistema3D;
+    // Set before it starts: its debug cube already draws through it.
+    m_p3D = p;
+    if (!p->Inicia(this)) {
+        m_p3D = nullptr;
+        delete p;
+    }
+    Desbloqueja(BLOQUEIG_DISPOSITIU);
+    return m_p3D;
 }
 
 // ---------------------------------------------------------------------------
@@ -165,8 +176,9 @@ bool CSistema2D::PreparaMode(bool bFullScreen)
         if (intent > 0) plat::Sleep(kEsperaIntentMs);
         if (plat::RenderDeviceExists()) {
             AplicaEstats(0, true);
-            // Render-target textures do not survive a reset.
+            // Render-target textures and mesh buffers do not survive a reset.
             LiberaBitmapsNoManageados();
+            if (m_p3D) m_p3D->AlliberaBuffers();
             bFet = plat::ResetRenderDevice(bFullScreen);
         } else {
             bFet = plat::CreateRenderDevice(bFullScreen);
@@ -432,7 +444,7 @@ Bitmap* CSistema2D::Placeholder()
 {
     if (m_pPlaceholder) return m_pPlaceholder;
     Bitmap* b = NouBitmap(BITMAP_FITXER);
-    b->m_szFitxer = CopiaText(motor::marcador::PNG_NO_ENCONTRADO);
+    b->m_szFitxer = CopiaTexto(motor::marcador::PNG_NO_ENCONTRADO);
     b->m_bOpac = true;
     b->m_iMarcaPlaceholder = 0;
     // Its own reference and use: it never loses its texture.
@@ -452,7 +464,7 @@ Bitmap* CSistema2D::CreaBitmapFitxerBMP(const char* szFitxer, bool bOpac)
     if (!b) {
         if (EsFitxerPNG(szFitxer)) {
             b = NouBitmap(BITMAP_FITXER);
-            b->m_szFitxer = CopiaText(szFitxer);
+            b->m_szFitxer = CopiaTexto(szFitxer);
             b->m_bOpac = bOpac;
             b->m_bIdioma = CSistemaFitxers::TeMarcaIdioma(szFitxer);
             CalculaMidaBitmap(b);
@@ -473,7 +485,7 @@ Bitmap* CSistema2D::CreaBitmapText(int iFont, const char* szText, int iCodi, int
 {
     Bitmap* b = NouBitmap(BITMAP_TEXT);
     b->m_iFont = iFont;
-    b->m_szText = CopiaText(szText);
+    b->m_szText = CopiaTexto(szText);
     PosaFormatText(b, iCodi, iFlags, fEscalaX, fEscalaY, fOffsetX, fOffsetY, fCaixaW, fCaixaH);
     b->m_fAmplada = w;
     b->m_fAlcada = h;
@@ -836,7 +848,7 @@ void CSistema2D::CanviaTextSprite(Sprite* pSprite, const char* szText, int iCodi
     Bitmap* b = pSprite->m_pBitmap;
     if (!b || b->m_iTipus != BITMAP_TEXT) return;
     // Copied before the old text goes: the new one may be the old one.
-    char* szNou = iCodi != -1 ? nullptr : CopiaText(szText);
+    char* szNou = iCodi != -1 ? nullptr : CopiaTexto(szText);
     delete[] b->m_szText;
     b->m_szText = szNou;
     PosaFormatText(b, iCodi, iFlags, fEscalaX, fEscalaY, fOffsetX, fOffsetY, fCaixaW, fCaixaH);
@@ -928,19 +940,20 @@ void CSistema2D::DibuixaSpriteEX(Sprite* pDesti, Sprite* pSprite, float x, float
     DibuixaSpriteEX2(pDesti, pSprite, 0, nullptr, x, y, bMirall, iAlfa, fRotacio, fEscalaX, fEscalaY);
 }
 
-void CSistema2D::DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, const ColorRGB* pColor, float x,
-                                  float y, bool bMirall, int iAlfa, float fRotacio, float fEscalaX, float fEscalaY)
+void CSistema2D::CantonadesSprite(const Sprite* pSprite, bool bMirall, float fRotacio, float fEscalaX,
+                                  float fEscalaY, float* pfCantonades)
 {
-    if (!pSprite) return;
-    float w = pSprite->m_fAmplada, h = pSprite->m_fAlcada;
-    float hx = pSprite->m_fHotspotX, hy = pSprite->m_fHotspotY;
-    float sx = bMirall ? -fEscalaX : fEscalaX;
-    float c[8] = {
+    const float w = pSprite->m_fAmplada, h = pSprite->m_fAlcada;
+    const float hx = pSprite->m_fHotspotX, hy = pSprite->m_fHotspotY;
+    const float sx = bMirall ? -fEscalaX : fEscalaX;
+    float* c = pfCantonades;
+    const float k[8] = {
         -hx * sx,      (h - hy) * fEscalaY, // left-bottom
         -hx * sx,      -hy * fEscalaY,      // left-top
         (w - hx) * sx, (h - hy) * fEscalaY, // right-bottom
         (w - hx) * sx, -hy * fEscalaY,      // right-top
     };
+    std::copy(k, k + 8, c);
     if (fRotacio != 0.0f) {
         float co = std::cos(fRotacio), si = std::sin(fRotacio);
         for (int i = 0; i < 8; i += 2) {
@@ -949,6 +962,34 @@ void CSistema2D::DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, c
             c[i + 1] = px * si + py * co;
         }
     }
+}
+
+void CSistema2D::AparencaSprite(const Sprite* pSprite, int iFlags, const ColorRGB* pColor, bool bMirall, int iAlfa,
+                                float* pfUV, uint32_t* puColors)
+{
+    const Bitmap* b = pSprite->m_pBitmap;
+    float W = static_cast<float>(b->m_iAmpladaTextura), H = static_cast<float>(b->m_iAlcadaTextura);
+    float o = bMirall ? -0.5f : 0.5f;
+    pfUV[0] = (pSprite->m_fX + o) / W;
+    pfUV[1] = (pSprite->m_fX + pSprite->m_fAmplada + o) / W;
+    pfUV[2] = (pSprite->m_fY + 0.5f) / H;
+    pfUV[3] = (pSprite->m_fY + pSprite->m_fAlcada + 0.5f) / H;
+    int a = std::clamp(iAlfa, 0, 255);
+    for (int i = 0; i < 4; ++i) {
+        const ColorARGB& k = pSprite->m_aColors[i];
+        if ((iFlags & SPRITE_COLOR_PLA) && pColor)
+            puColors[i] = FesColorARGB(pColor->r, pColor->g, pColor->b, static_cast<uint8_t>(a));
+        else
+            puColors[i] = FesColorARGB(k.r, k.g, k.b, static_cast<uint8_t>(k.a * a / 255));
+    }
+}
+
+void CSistema2D::DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, const ColorRGB* pColor, float x,
+                                  float y, bool bMirall, int iAlfa, float fRotacio, float fEscalaX, float fEscalaY)
+{
+    if (!pSprite) return;
+    float c[8];
+    CantonadesSprite(pSprite, bMirall, fRotacio, fEscalaX, fEscalaY, c);
     for (int i = 0; i < 8; i += 2) {
         c[i] += x;
         c[i + 1] += y;
@@ -962,19 +1003,10 @@ void CSistema2D::DibuixaSpriteEX3(Sprite* pDesti, Sprite* pSprite, int iFlags, c
     if (!pfCantonades || !PotDibuixar(pSprite, iFlags, pColor)) return;
     if (pDesti && pDesti->m_bEnUs && (!pDesti->m_pBitmap || !pDesti->m_pBitmap->m_pTextura)) return;
     const Bitmap* b = pSprite->m_pBitmap;
-    float W = static_cast<float>(b->m_iAmpladaTextura), H = static_cast<float>(b->m_iAlcadaTextura);
-    float o = bMirall ? -0.5f : 0.5f;
-    float u0 = (pSprite->m_fX + o) / W, u1 = (pSprite->m_fX + pSprite->m_fAmplada + o) / W;
-    float v0 = (pSprite->m_fY + 0.5f) / H, v1 = (pSprite->m_fY + pSprite->m_fAlcada + 0.5f) / H;
-    int a = std::clamp(iAlfa, 0, 255);
+    float uv[4];
     uint32_t colors[4];
-    for (int i = 0; i < 4; ++i) {
-        const ColorARGB& k = pSprite->m_aColors[i];
-        if (iFlags & SPRITE_COLOR_PLA)
-            colors[i] = FesColorARGB(pColor->r, pColor->g, pColor->b, static_cast<uint8_t>(a));
-        else
-            colors[i] = FesColorARGB(k.r, k.g, k.b, static_cast<uint8_t>(k.a * a / 255));
-    }
+    AparencaSprite(pSprite, iFlags, pColor, bMirall, iAlfa, uv, colors);
+    const float u0 = uv[0], u1 = uv[1], v0 = uv[2], v1 = uv[3];
     const float* p = pfCantonades;
     plat::QuadVertex v[4] = {
         {p[0], p[1], 0.0f, 1.0f, colors[0], u0, v1}, // left-bottom

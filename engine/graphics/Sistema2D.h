@@ -18,6 +18,7 @@ struct Texture;
 }
 class CFont;
 class CGestorFonts;
+class CSistema3D;
 
 // Sprite blend flags: the flag word of every sprite draw.
 enum {
@@ -76,6 +77,10 @@ public:
     bool CambiandoModo() const { return m_bCanviantMode.load(); }
     bool RestaurandoBitmaps() const { return m_bRecarregant.load(); }
     CFont* GetFont(int i);
+    // The three-dimensional system, made on the first call (null when it
+    // cannot be) and deleted by Allibera.
+    CSistema3D* Get3D();
+    bool Te3D() const { return m_p3D != nullptr; }
 
     // Display modes and frames.
     bool PreparaMode(bool bFullScreen);
@@ -164,6 +169,16 @@ public:
                          float fEscalaX, float fEscalaY);
     void DibuixaSpriteEX2(Sprite* pDesti, Sprite* pSprite, int iFlags, const ColorRGB* pColor, float x, float y,
                           bool bMirall, int iAlfa, float fRotacio, float fEscalaX, float fEscalaY);
+    // A sprite's corners about its hotspot (y down), mirrored and scaled,
+    // then turned (clockwise as seen): left-bottom, left-top, right-bottom,
+    // right-top, as x, y pairs. Flat and placed drawing both lay them out.
+    static void CantonadesSprite(const Sprite* pSprite, bool bMirall, float fRotacio, float fEscalaX,
+                                 float fEscalaY, float* pfCantonades);
+    // A sprite's texture coordinates (u left, u right, v top, v bottom, half
+    // a texel in) and its four corner colours for a draw with these flags and
+    // alpha.
+    static void AparencaSprite(const Sprite* pSprite, int iFlags, const ColorRGB* pColor, bool bMirall, int iAlfa,
+                               float* pfUV, uint32_t* puColors);
     // Corners: left-bottom, left-top, right-bottom, right-top, as x, y pairs.
     void DibuixaSpriteEX3(Sprite* pDesti, Sprite* pSprite, int iFlags, const ColorRGB* pColor,
                           const float* pfCantonades, bool bMirall, int iAlfa);
@@ -197,6 +212,7 @@ private:
     int m_iEstatsAplicats = 0;
     Bitmap* m_pPlaceholder = nullptr;
     CGestorFonts* m_pGestorFonts = nullptr;
+    CSistema3D* m_p3D = nullptr;
     std::atomic<bool> m_bCanviantMode{false};
     std::atomic<bool> m_bRecarregant{false};
     Bloqueig m_aBloqueigs[NUM_BLOQUEIGS];

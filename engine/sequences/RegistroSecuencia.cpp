@@ -207,6 +207,24 @@ const char* MotivoRechazoSecuencia(const RegistroSecuencia& r)
     return nullptr;
 }
 
+std::string NombreFicheroComparable(const std::string& sNombre)
+{
+    std::string s, parte;
+    const auto cierra = [&] {
+        if (!parte.empty() && parte != ".") s += (s.empty() ? "" : "\\") + parte;
+        parte.clear();
+    };
+    for (char c : sNombre) {
+        if (c == '/' || c == '\\') {
+            cierra();
+            continue;
+        }
+        parte += (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+    }
+    cierra();
+    return s;
+}
+
 std::string EscribeRegistroSecuencia(const RegistroSecuencia& r)
 {
     const DescripcionClave& d = DescribeClave(r.iClave);

@@ -147,6 +147,10 @@ bool LeeRegistroSecuencia(CGestorComandes* pGestor, FitxerComandes* f, RegistroS
 // exists at that point of the file is the loader's to check.
 const char* MotivoRechazoSecuencia(const RegistroSecuencia& r);
 
+// A file name as the file system compares it: without regard to case, to
+// the kind or number of separators, or to "." folders.
+std::string NombreFicheroComparable(const std::string& sNombre);
+
 // The record written back as one command line ("VEPOS = 3, 10, 20, 5, 7;"),
 // reals with enough digits to read back the same value.
 std::string EscribeRegistroSecuencia(const RegistroSecuencia& r);

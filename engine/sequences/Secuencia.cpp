@@ -44,26 +44,6 @@ uint8_t InterpolaAlfa(uint8_t desde, uint8_t hasta, float t)
     return uint8_t(int(float(desde) + t * float(int(hasta) - int(desde))));
 }
 
-// File names compared as the file system finds them: without regard to case,
-// to the kind or number of separators, or to "." folders.
-std::string NombreComparable(const char* sz)
-{
-    std::string s, parte;
-    const auto cierra = [&] {
-        if (!parte.empty() && parte != ".") s += (s.empty() ? "" : "\\") + parte;
-        parte.clear();
-    };
-    for (const char* p = sz ? sz : ""; *p; ++p) {
-        if (*p == '/' || *p == '\\') {
-            cierra();
-            continue;
-        }
-        parte += (*p >= 'A' && *p <= 'Z') ? char(*p - 'A' + 'a') : *p;
-    }
-    cierra();
-    return s;
-}
-
 // The events of a list in frame order: a new event goes after every event of
 // its frame already there.
 template <class Evento>
@@ -199,7 +179,7 @@ bool CSecuencia::CargaEnCadena(const char* szFichero, CadenaCarga& cadena)
     if (!szFichero || !g_pGestorComandes) return false;
     // A file that is being loaded further up (itself, or A -> B -> A) would
     // nest without end; so would a chain deeper than any sequence needs.
-    const std::string nombre = NombreComparable(szFichero);
+    const std::string nombre = NombreFicheroComparable(szFichero);
     if (int(cadena.ficheros.size()) >= kMaxAnidamiento) return false;
     if (std::find(cadena.ficheros.begin(), cadena.ficheros.end(), nombre) != cadena.ficheros.end()) return false;
     FitxerComandes* f = g_pGestorComandes->ObreLectura(szFichero);

@@ -1,5 +1,6 @@
 #include "engine/ui/Buto.h"
 
+#include "engine/core/CopiaTexto.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/ui/CuadreText.h"
 
@@ -54,7 +55,7 @@ bool CButo::IniciaConTexto(float x, float y, float ancho, float alto, int estilo
     if (!IniciaBase(x, y, ancho, alto, estilo, id, nombre)) return false;
     m_fEscala = escala;
     m_iFormato = formato;
-    m_szTexto = texto_widget::Copia(texto);
+    m_szTexto = CopiaTexto(texto);
     m_iFuente = fuente;
     // The caption's own result does not fail the button.
     CreaTextoBoton();
@@ -105,7 +106,7 @@ void CButo::PonTexto(const char* texto)
     delete[] m_szTexto;
     m_szTexto = nullptr;
     if (!texto) return;
-    m_szTexto = texto_widget::Copia(texto);
+    m_szTexto = CopiaTexto(texto);
     CreaTextoBoton();
 }
 
@@ -142,7 +143,7 @@ bool CButo::LeeParametros(FitxerComandes* f)
     std::string sLiteral = szLiteral ? szLiteral : "";
     m_fEscala = g_pGestorComandes->LlegeixReal(f);
     m_iFormato = g_pGestorComandes->LlegeixEnter(f);
-    if (!sLiteral.empty()) m_szTexto = texto_widget::Copia(sLiteral.c_str());
+    if (!sLiteral.empty()) m_szTexto = CopiaTexto(sLiteral.c_str());
     CreaTextoBoton();
     m_bCreado = true;
     return true;

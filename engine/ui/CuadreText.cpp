@@ -1,5 +1,6 @@
 #include "engine/ui/CuadreText.h"
 
+#include "engine/core/CopiaTexto.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
 
@@ -43,15 +44,6 @@ void Dibuja(Sprite* pDestino, Sprite* pSprite, const Rectangulo& r)
 {
     if (!pSprite || !g_pSistema2D) return;
     g_pSistema2D->DibuixaSpriteEX(pDestino, pSprite, r.x, r.y, false, 255, 0.0f, 1.0f, 1.0f);
-}
-
-char* Copia(const char* szTexto)
-{
-    if (!szTexto) return nullptr;
-    size_t n = std::strlen(szTexto);
-    char* p = new char[n + 1];
-    std::memcpy(p, szTexto, n + 1);
-    return p;
 }
 
 void DibujaObjeto(CMenuObj& obj, Sprite* pSprite, CMenuObj* pHastaHijo, Sprite* pDestino)
@@ -122,7 +114,7 @@ bool CCuadreText::IniciaConTexto(float x, float y, float ancho, float alto, int 
                                  const char* texto, int formato, float escalaX, float escalaY)
 {
     if (!IniciaComun(x, y, ancho, alto, estilo, fuente, kNombreTexto, formato, escalaX, escalaY)) return false;
-    m_szTexto = texto_widget::Copia(texto);
+    m_szTexto = CopiaTexto(texto);
     CreaTextura();
     m_bCreado = true;
     return true;
@@ -156,7 +148,7 @@ void CCuadreText::PonTexto(const char* texto, int formato, float escalaX, float 
     delete[] m_szTexto;
     m_szTexto = nullptr;
     if (!texto) return;
-    m_szTexto = texto_widget::Copia(texto);
+    m_szTexto = CopiaTexto(texto);
     m_iFormato = formato;
     m_fEscalaX = escalaX;
     m_fEscalaY = escalaY;

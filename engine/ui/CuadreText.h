@@ -25,8 +25,6 @@ void Muestra(Sprite* pSprite, const char* szLiteral, int iCodigo, int iFlags, fl
 void Marca(Sprite* pSprite, bool bEnUso);
 void Libera(Sprite*& pSprite);
 void Dibuja(Sprite* pDestino, Sprite* pSprite, const Rectangulo& r);
-// An owned copy of a text (null for null).
-char* Copia(const char* szTexto);
 // A widget's own drawing and resource steps around its text sprite: the base
 // object is drawn first and the sprite over it; the sprite is marked in use
 // before the base loads its resources and unmarked before it releases them.

@@ -1,5 +1,6 @@
 #include "game/profiles/RegistroPerfil.h"
 
+#include "engine/core/CopiaTexto.h"
 #include "engine/core/GestorComandes.h"
 #include "game/profiles/Marcadores.h"
 #include "platform/Files.h"
@@ -12,14 +13,6 @@
 #include <strings.h>
 
 namespace {
-
-char* CopiaTexto(const char* texto)
-{
-    const size_t n = std::strlen(texto);
-    char* copia = new char[n + 1];
-    std::memcpy(copia, texto, n + 1);
-    return copia;
-}
 
 void VaciaListaTextos(CLista& lista)
 {

@@ -60,12 +60,7 @@ void ProvaGrafics::TearDown()
     fs::remove_all(CarpetaDades());
 }
 
-Pixel ProvaGrafics::At(int x, int y) const
-{
-    size_t i = (static_cast<size_t>(y) * plat::kFieldWidth + x) * 4;
-    if (i + 3 >= m_aPantalla.size()) return {-1, -1, -1, -1};
-    return {m_aPantalla[i], m_aPantalla[i + 1], m_aPantalla[i + 2], m_aPantalla[i + 3]};
-}
+Pixel ProvaGrafics::At(int x, int y) const { return kit::PixelDe(m_aPantalla, x, y); }
 
 Sprite* ProvaGrafics::SpriteEnUs(const char* szFitxer, bool bOpac)
 {

@@ -3,6 +3,7 @@
 #pragma once
 #include "engine/graphics/Sistema2D.h"
 #include "kit/EntornoVentana.h"
+#include "kit/Pixel.h"
 
 #include <gtest/gtest.h>
 
@@ -23,9 +24,7 @@ void EscriuPNGPla(const std::string& nom, int w, int h, uint8_t r, uint8_t g, ui
 // The folder the tests write their data into (the data root).
 std::string CarpetaDades();
 
-struct Pixel {
-    int r, g, b, a;
-};
+using kit::Pixel;
 
 // The window fixture over a fresh data folder of this process's own.
 class ProvaGrafics : public kit::EntornoVentana {

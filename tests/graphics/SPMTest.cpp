@@ -7,6 +7,7 @@
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
+#include "kit/Pixel.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
 #include "platform/Window.h"
@@ -33,9 +34,7 @@ const char* const kPaneles = motor::paquete::PANELES;
 const char* const kLineas = motor::paquete::LINEAS;
 const std::string kAtlasCursor = AtlasDePaquete(kCursor);
 
-struct Pixel {
-    int r, g, b, a;
-};
+using kit::Pixel;
 
 class ProvaSPM : public ::testing::Test {
 protected:
@@ -79,12 +78,7 @@ protected:
 
     void LeePantalla() { ASSERT_TRUE(plat::ReadFrame(&m_aPantalla)); }
 
-    Pixel En(int x, int y) const
-    {
-        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
-        if (i + 3 >= m_aPantalla.size()) return {-1, -1, -1, -1};
-        return {m_aPantalla[i], m_aPantalla[i + 1], m_aPantalla[i + 2], m_aPantalla[i + 3]};
-    }
+    Pixel En(int x, int y) const { return kit::PixelDe(m_aPantalla, x, y); }
 
     static std::string FicheroDe(Sprite* s)
     {

@@ -3,6 +3,7 @@
 // or scale, nested sequences, and packages that outlive the cache a load
 // empties.
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/CatalogoMotor.h"
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
@@ -18,9 +19,13 @@
 
 namespace {
 
-// A white 16 x 16 square with its hotspot at its centre, in animations 0 and 1.
-const std::string kBlanco = "SPMVER = 1;\nSPRITE = 0, \"" + AtlasDePaquete(motor::paquete::CUADRO_BLANCO) +
-                            "\", 2, 2, 16, 16, 8, 8, 0;\nANIMACIO = 0, 0, 10000;\nANIMACIO = 1, 0, 10000;\n";
+// A white 16 x 16 square with its hotspot at its centre, in animations 0 and
+// 1, cut from the white square's picture.
+std::string Blanco()
+{
+    return "SPMVER = 1;\nSPRITE = 0, \"" + AtlasDePaquete(motor::paquete::CUADRO_BLANCO) +
+           "\", 2, 2, 16, 16, 8, 8, 0;\nANIMACIO = 0, 0, 10000;\nANIMACIO = 1, 0, 10000;\n";
+}
 
 class DibujoSecuencia : public uitest::EntornoGrafico {
 protected:
@@ -28,7 +33,7 @@ protected:
     {
         EntornoGrafico::SetUp();
         m_carpeta = mgtest::CarpetaNova("sec-dibujo-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        m_sBlanco = Escribe("blanco.spm", kBlanco);
+        m_sBlanco = Escribe("blanco.spm", Blanco());
     }
     // A file of the test's folder, by its absolute name.
     std::string Escribe(const std::string& nombre, const std::string& contenido)

@@ -6,6 +6,7 @@
 #include "engine/graphics/Sistema2D.h"
 #include "kit/ArbolMenus.h"
 #include "kit/EntornoVentana.h"
+#include "kit/Pixel.h"
 #include "platform/Window.h"
 
 #include <gtest/gtest.h>
@@ -15,9 +16,7 @@
 
 namespace uitest {
 
-struct Pixel {
-    int r, g, b;
-};
+using kit::Pixel;
 
 // The window fixture over the game's data, with the package cache and a
 // tree of the test kit.
@@ -50,9 +49,7 @@ protected:
     Pixel En(int x, int y)
     {
         if (m_aPantalla.empty()) LeePantalla();
-        size_t i = (size_t(y) * plat::kFieldWidth + size_t(x)) * 4;
-        if (i + 3 >= m_aPantalla.size()) return {-1, -1, -1};
-        return {m_aPantalla[i], m_aPantalla[i + 1], m_aPantalla[i + 2]};
+        return kit::PixelDe(m_aPantalla, x, y);
     }
     void Olvida() { m_aPantalla.clear(); }
 
