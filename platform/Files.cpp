@@ -50,6 +50,18 @@ bool ReplaceFile(const std::string& from, const std::string& to)
     return SyncFolderOf(to);
 }
 
+std::string KeepAside(const std::string& path)
+{
+    if (path.empty()) return std::string();
+    for (int i = 0; i < 10; ++i) {
+        const std::string aside = path + ".bad" + (i ? std::to_string(i) : std::string());
+        struct stat st;
+        if (::lstat(aside.c_str(), &st) == 0 || errno != ENOENT) continue;
+        return ReplaceFile(path, aside) ? aside : std::string();
+    }
+    return std::string();
+}
+
 bool RemoveFile(const std::string& path)
 {
     if (path.empty()) return false;

@@ -22,4 +22,10 @@ bool ReplaceFile(const std::string& from, const std::string& to);
 // Deletes a file; true when it is gone (also when it never existed).
 bool RemoveFile(const std::string& path);
 
+// Keeps a damaged file aside, never over an earlier kept one (which may be
+// the player's real file): renamed to <file>.bad, else .bad1 to .bad9. The
+// name it now has, or "" when it could not be moved (every name taken, or
+// the rename failed).
+std::string KeepAside(const std::string& path);
+
 } // namespace plat
