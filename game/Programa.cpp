@@ -2,12 +2,13 @@
 
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
+#include "engine/audio/SistemaSonido.h"
 #include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/Sistema2D.h"
-#include "engine/ui/MenuObj.h"
+#include "game/screens/MenuMaestro.h"
 #include "platform/Platform.h"
 
 #include <cstdio>
@@ -20,38 +21,31 @@ void PonFont(int i, const char* szNombre)
     std::snprintf(ListaFonts[i], kLongitudNombreFont, "%s", szNombre);
 }
 
-// Until the menu manager exists the top-level object only covers the field,
-// so that each frame starts from a clean background.
-class CFondoVacio : public CMenuObj {
-public:
-    void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override
-    {
-        if (g_pSistema2D) g_pSistema2D->DibuixaQuadre(pDestino, 0.0f, 0.0f, 1024.0f, 768.0f, 0xFF000000u, true);
-        CMenuObj::Dibuja(pHastaHijo, pDestino);
-    }
-};
-
-CMenuObj* g_pObjetoPrincipal = nullptr;
+CMenuMaestro* g_pMaestro = nullptr;
 
 } // namespace
 
 bool CreaBuclePrincipal()
 {
     LiberaBuclePrincipal();
-    // The top-level object: the menu manager once it exists (CMenuMaestro,
-    // with g_pMenuMaestro set while the loop runs; a failed Crea returns
-    // false before the loop); until then an empty object over the field.
-    auto* pRaiz = new (std::nothrow) CFondoVacio;
-    if (!pRaiz) return false;
-    if (!pRaiz->Inicia(-1, "", Rectangulo{0.0f, 0.0f, 1024.0f, 768.0f}, -1)) {
-        delete pRaiz;
+    // The top-level object is the menu manager, reached through
+    // g_pMenuMaestro while it exists. A manager that cannot be built has
+    // released everything it made: no loop runs without it.
+    auto* pMaestro = new (std::nothrow) CMenuMaestro;
+    if (!pMaestro) return false;
+    g_pMenuMaestro = pMaestro;
+    if (!pMaestro->Crea()) {
+        delete pMaestro;
+        g_pMenuMaestro = nullptr;
         return false;
     }
-    g_pAplicacion->AnadeMenu(pRaiz);
-    g_pObjetoPrincipal = pRaiz;
-
-    // Master music and sound volumes from the game's key/value store
-    // (VOLMUSICA, VOLSONIDO / 100) once the menu manager holds the store.
+    g_pAplicacion->AnadeMenu(pMaestro);
+    g_pMaestro = pMaestro;
+    // The master volumes of the game's store, each brought into 0..1.
+    if (g_pSistemaSonido) {
+        g_pSistemaSonido->CambiaVolumenFlujos(pMaestro->VolumenMusica());
+        g_pSistemaSonido->CambiaVolumenMuestras(pMaestro->VolumenSonido());
+    }
     return true;
 }
 
@@ -63,13 +57,14 @@ void EjecutaBuclePrincipal()
 
 void LiberaBuclePrincipal()
 {
-    if (!g_pObjetoPrincipal) return;
-    g_pAplicacion->QuitaMenu(g_pObjetoPrincipal);
-    delete g_pObjetoPrincipal;
-    g_pObjetoPrincipal = nullptr;
+    if (!g_pMaestro) return;
+    g_pAplicacion->QuitaMenu(g_pMaestro);
+    delete g_pMaestro;
+    g_pMaestro = nullptr;
+    g_pMenuMaestro = nullptr;
 }
 
-CMenuObj* ObjetoPrincipal() { return g_pObjetoPrincipal; }
+CMenuObj* ObjetoPrincipal() { return g_pMaestro; }
 
 bool BuclePrincipal()
 {

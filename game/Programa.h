@@ -6,9 +6,10 @@
 class CMenuObj;
 
 // The main loop in three parts, so that a test can run the real program one
-// step at a time: CreaBuclePrincipal makes the top-level object and
-// registers it with the core (false when it could not be made: nothing is
-// registered); EjecutaBuclePrincipal runs the loop until the core asks to
+// step at a time: CreaBuclePrincipal makes the top-level object, the menu
+// manager, registers it with the core and sets the master volumes from the
+// game's store (false when it could not be made or built: nothing is
+// registered and everything it built is released); EjecutaBuclePrincipal runs the loop until the core asks to
 // quit; LiberaBuclePrincipal unregisters and deletes the object (nothing
 // when there is none).
 bool CreaBuclePrincipal();
@@ -18,8 +19,8 @@ void LiberaBuclePrincipal();
 // else null.
 CMenuObj* ObjetoPrincipal();
 
-// The three in turn. False when the object could not be made (the loop did
-// not run).
+// The three in turn. False when the manager could not be made or built
+// (the loop did not run).
 bool BuclePrincipal();
 
 // Start-up with the game's data files, the build switches, the language

@@ -39,9 +39,17 @@ bool FlushToDisk(FILE* stream)
     return true;
 }
 
+bool IsReplaceableFile(const std::string& path)
+{
+    if (path.empty()) return false;
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return errno == ENOENT;
+    return S_ISREG(st.st_mode);
+}
+
 bool ReplaceFile(const std::string& from, const std::string& to)
 {
-    if (from.empty() || to.empty()) return false;
+    if (from.empty() || to.empty() || !IsReplaceableFile(to)) return false;
     if (std::rename(from.c_str(), to.c_str()) != 0) return false;
     return SyncFolderOf(to);
 }

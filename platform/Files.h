@@ -11,8 +11,14 @@ namespace plat {
 // disk; false when either fails or the stream has seen a write error.
 bool FlushToDisk(FILE* stream);
 
+// Whether a file may be written whole at `path` and renamed over it: true
+// when nothing is there or a regular file is (a device, a folder or any
+// other special file is never replaced by a save).
+bool IsReplaceableFile(const std::string& path);
+
 // Renames `from` over `to` in one step (an existing `to` is replaced, never
-// left half-written) and puts the change of the folder on disk.
+// left half-written) and puts the change of the folder on disk. False,
+// renaming nothing, when `to` is not replaceable.
 bool ReplaceFile(const std::string& from, const std::string& to);
 
 // Deletes a file; true when it is gone (also when it never existed).

@@ -3,6 +3,7 @@
 #include "engine/audio/RanuraMusica.h"
 #include "engine/audio/RanuraSonido.h"
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/GestorComandes.h"
 
 #include <algorithm>
@@ -52,6 +53,7 @@ int CBancoRanuras::BuscaRanuraSonido(const char* nombre)
     if (!nombre) return -1;
     for (int i = 1; i < m_iNumSonido; ++i)
         if (m_pSonido[i] && m_pSonido[i]->m_szNombre[0] && strcasecmp(m_pSonido[i]->m_szNombre, nombre) == 0) return i;
+    AnotaFaltaContenido(TipoFalta::RanuraSonido, nombre);
     return 0;
 }
 
@@ -67,6 +69,8 @@ int CBancoRanuras::BuscaRanuraMusica(const char* nombre)
     if (!nombre) return 0;
     for (int i = 1; i < m_iNumMusica; ++i)
         if (m_pMusica[i] && m_pMusica[i]->m_szNombre[0] && strcasecmp(m_pMusica[i]->m_szNombre, nombre) == 0) return i;
+    // Asking for no music at all is no fault.
+    if (nombre[0]) AnotaFaltaContenido(TipoFalta::RanuraMusica, nombre);
     return 0;
 }
 

@@ -2,6 +2,8 @@
 
 #include "engine/core/NumerosC.h"
 #include "engine/core/SistemaFitxers.h"
+#include "platform/Files.h"
+#include "platform/Paths.h"
 
 #include <cfloat>
 #include <cmath>
@@ -344,4 +346,20 @@ bool CGestorComandes::Tanca(FitxerComandes* f)
     if (!f || !m_oberts.m_bIniciada || !m_oberts.Busca(f)) return false;
     m_oberts.BorraActual();
     return Allibera(f);
+}
+
+bool CGestorComandes::EscriuFitxerSegur(const char* ruta, const std::function<bool(FitxerComandes*)>& escriu)
+{
+    // Only a regular file (or none) is replaced: a save never writes beside
+    // a device or over a folder.
+    if (!ruta || !ruta[0] || !plat::IsReplaceableFile(plat::ResolvePath(ruta))) return false;
+    const std::string temporal = std::string(ruta) + ".tmp";
+    FitxerComandes* f = ObreEscriptura(temporal.c_str());
+    if (!f) return false;
+    bool ok = escriu(f);
+    ok = Sincronitza(f) && ok;
+    ok = Tanca(f) && ok;
+    ok = ok && plat::ReplaceFile(plat::ResolvePath(temporal), plat::ResolvePath(ruta));
+    if (!ok) plat::RemoveFile(plat::ResolvePath(temporal));
+    return ok;
 }

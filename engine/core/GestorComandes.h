@@ -6,6 +6,7 @@
 #include "engine/core/Lista.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -91,6 +92,12 @@ public:
     bool Sincronitza(FitxerComandes* f);
     // False when the file was not open here or closing it reported an error.
     bool Tanca(FitxerComandes* f);
+    // Writes a whole file safely: `escriu` fills a temporary file beside
+    // `ruta`, which is put on disk and renamed over it. False, with the old
+    // file untouched and no temporary left, when anything failed (`escriu`
+    // answering false included) or when `ruta` names something other than a
+    // regular file (a device, a folder).
+    bool EscriuFitxerSegur(const char* ruta, const std::function<bool(FitxerComandes*)>& escriu);
 
     // Parses one command from memory (the reader's own state machine):
     // used by the fuzz target and the benchmark.

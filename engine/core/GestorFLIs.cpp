@@ -1,5 +1,6 @@
 #include "engine/core/GestorFLIs.h"
 
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/GestorComandes.h"
 
 #include <strings.h>
@@ -113,6 +114,11 @@ const char* CGestorFLIs::BuscaTexto(int32_t codigo, int indice) const
     const TablaFLI& tabla = m_aTablas[indice];
     for (int i = 0; i < tabla.m_iNumTextos; ++i)
         if (tabla.m_aEntradas[i].m_iCodigo == codigo) return tabla.m_aEntradas[i].m_sTexto.c_str();
+    if (codigo != -1) {
+        std::string sCodigo;
+        for (int k = 3; k >= 0; --k) sCodigo.push_back(static_cast<char>((codigo >> (8 * k)) & 0xFF));
+        AnotaFaltaContenido(TipoFalta::Texto, sCodigo + "@" + std::to_string(tabla.m_iClave));
+    }
     return kTextoDesconocido;
 }
 

@@ -78,17 +78,18 @@ bool CMultiPreferencias::Carga(const char* ruta)
 bool CMultiPreferencias::Guarda(const char* ruta)
 {
     if (!m_bIniciado || !g_pGestorComandes) return false;
-    FitxerComandes* f = g_pGestorComandes->ObreEscriptura(ruta);
-    if (!f) return false;
-    bool ok = true;
-    for (NodoLista* n = m_lista.m_pCabeza; n; n = n->m_pSiguiente) {
-        auto* par = static_cast<ParClaveValor*>(n->m_pItem);
-        g_pGestorComandes->EscriuNomComanda(f, par->m_sClave.c_str());
-        g_pGestorComandes->EscriuText(f, par->m_sValor.c_str());
-        ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    }
-    ok = g_pGestorComandes->Tanca(f) && ok;
-    return ok;
+    // Through a file beside the old one, renamed over it: a cut write keeps
+    // the previous settings.
+    return g_pGestorComandes->EscriuFitxerSegur(ruta, [this](FitxerComandes* f) {
+        bool ok = true;
+        for (NodoLista* n = m_lista.m_pCabeza; n; n = n->m_pSiguiente) {
+            auto* par = static_cast<ParClaveValor*>(n->m_pItem);
+            g_pGestorComandes->EscriuNomComanda(f, par->m_sClave.c_str());
+            g_pGestorComandes->EscriuText(f, par->m_sValor.c_str());
+            ok = g_pGestorComandes->EscriuComanda(f) && ok;
+        }
+        return ok;
+    });
 }
 
 void CMultiPreferencias::Vacia()

@@ -28,7 +28,8 @@ public:
     bool Inicia(int n, const ParDefecto* pares);
     // False when the file is missing or holds no complete command.
     bool Carga(const char* ruta);
-    // False when the file cannot be created or written.
+    // Writes a file beside the old one and renames it over it; false, with
+    // the old file kept, when it cannot be created or written whole.
     bool Guarda(const char* ruta);
 
     // Keys compare ignoring case.

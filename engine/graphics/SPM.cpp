@@ -2,6 +2,7 @@
 #include "engine/graphics/SPM.h"
 
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Sistema2D.h"
@@ -196,6 +197,7 @@ bool CSPM::Carga(const char* pszRuta)
     FitxerComandes* f = g_pGestorComandes ? g_pGestorComandes->ObreLectura(szRuta) : nullptr;
     if (!f) {
         m_bFicheroEncontrado = false;
+        AnotaFaltaContenido(TipoFalta::Paquete, szRuta);
     } else {
         RegistroSPM r;
         do {
@@ -351,6 +353,7 @@ Sprite* CSPM::GetSprite(int iSlot)
 {
     Sprite* s = m_apSprites[iSlot & 0xFF];
     if (s) return s;
+    if (m_bFicheroEncontrado) AnotaFaltaContenido(TipoFalta::Sprite, std::string(m_szRuta) + "#" + std::to_string(iSlot & 0xFF));
     return m_bFicheroEncontrado ? Placeholder(&g_placeholders.noExiste, motor::marcador::SPRITE_NO_EXISTE)
                                 : Placeholder(&g_placeholders.noEncontrado, motor::marcador::SPM_NO_ENCONTRADO);
 }

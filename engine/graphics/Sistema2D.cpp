@@ -2,6 +2,7 @@
 
 #include "engine/core/CatalogoMotor.h"
 #include "engine/core/CopiaTexto.h"
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/LectorPNG.h"
 #include "engine/graphics/Sistema3D.h"
@@ -469,6 +470,7 @@ Bitmap* CSistema2D::CreaBitmapFitxerBMP(const char* szFitxer, bool bOpac)
             CalculaMidaBitmap(b);
             AfegeixBitmap(b);
         } else {
+            AnotaFaltaContenido(TipoFalta::Imagen, szFitxer);
             b = Placeholder();
         }
     }

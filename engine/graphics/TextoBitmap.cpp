@@ -6,6 +6,7 @@
 #include "engine/graphics/Font.h"
 #include "engine/graphics/GestorFonts.h"
 #include "engine/graphics/Sistema2D.h"
+#include "platform/RenderDevice.h"
 
 #include <string>
 
@@ -117,6 +118,12 @@ void CSistema2D::DibuixaBitmapText(Bitmap* pBitmap)
     if (!texto && pBitmap->m_iCodiFLI != -1) texto = g_GestorFLIs.GetTexto(pBitmap->m_iCodiFLI, -1);
     if (propio && font && texto && *texto) DibuixaTextoEnSprite(*this, pBitmap, font, texto);
     PosaFiltratLineal(bilineal);
+    // The letters reach the texture before the device is let go, and the
+    // screen is the target again: a text is rendered outside the frames,
+    // where the loading sign's thread may draw next with a context of its
+    // own, which must find no letters of ours waiting nor our target set.
+    plat::FlushQuads();
+    PassaAPantalla();
     Desbloqueja(BLOQUEIG_DISPOSITIU);
 }
 

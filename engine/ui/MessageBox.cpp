@@ -56,6 +56,41 @@ void Borra(T*& p)
 
 } // namespace
 
+namespace mensaje {
+
+bool TieneAyudas(const int32_t* aiAyuda, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if (aiAyuda[i] != -1) return true;
+    return false;
+}
+
+void SigueAyuda(CCuadreText* pAyuda, CMenuObj* const* apBotones, const int32_t* aiAyuda, int n, CMenuObj* pHijo,
+                int iFormato, float fEscala)
+{
+    if (!pAyuda || !pHijo) return;
+    for (int i = 0; i < n; ++i) {
+        if (pHijo != apBotones[i]) continue;
+        if (aiAyuda[i] != -1)
+            pAyuda->PonIdTexto(aiAyuda[i], iFormato, fEscala, fEscala);
+        else
+            pAyuda->PonTexto("", iFormato, fEscala, fEscala);
+    }
+}
+
+bool Respuesta(int iTipo, int iIdEmisor, int iRespuestaEntrada, int* piRespuesta)
+{
+    if (iTipo == EVENTO_PULSADO)
+        *piRespuesta = iIdEmisor;
+    else if (iTipo == EVENTO_TEXTO_ACEPTADO)
+        *piRespuesta = iRespuestaEntrada;
+    else
+        return false;
+    return true;
+}
+
+} // namespace mensaje
+
 CMessageBox::~CMessageBox() { LiberaSiCreado(); }
 
 void CMessageBox::InicializaCampos()
@@ -193,21 +228,8 @@ bool CMessageBox::Construye(const char* texto, float ancho, float alto, int nBot
         if (pBotones[i].bRespuestaEntrada) m_iRespuestaEntrada = i;
         m_aiAyuda[i] = pBotones[i].idTextoAyuda;
     }
-    // The ring: up to the previous, down to the next, wrapping round.
-    for (int i = 0; i < n; ++i) {
-        m_apBotones[i]->PonArriba(m_apBotones[(i + n - 1) % n]);
-        m_apBotones[i]->PonAbajo(m_apBotones[(i + 1) % n]);
-    }
-    if (m_pEntrada) {
-        m_pEntrada->PonAbajo(m_apBotones[0]);
-        m_pEntrada->PonArriba(m_apBotones[n - 1]);
-        m_apBotones[0]->PonArriba(m_pEntrada);
-        m_apBotones[n - 1]->PonAbajo(m_pEntrada);
-    }
-
-    bool bAyuda = false;
-    for (int i = 0; i < n; ++i) bAyuda = bAyuda || m_aiAyuda[i] != -1;
-    if (bAyuda) {
+    mensaje::EnlazaAnillo(m_apBotones, n, m_pEntrada);
+    if (mensaje::TieneAyudas(m_aiAyuda, n)) {
         m_pAyuda = new CCuadreText;
         if (!m_pAyuda->IniciaConTexto(kAyudaX, m_fCajaY + m_fCajaAlto, kAyudaAncho, kAyudaAlto, -1, fuente, "", 0,
                                       kAyudaEscala, kAyudaEscala))
@@ -260,27 +282,16 @@ void CMessageBox::PonEnfocado(bool bEnfocado)
 
 void CMessageBox::EnfocaHijo(CMenuObj* pHijo)
 {
-    if (m_pAyuda) {
-        for (int i = 0; i < kMaxBotones; ++i) {
-            if (!pHijo || pHijo != m_apBotones[i]) continue;
-            if (m_aiAyuda[i] != -1)
-                m_pAyuda->PonIdTexto(m_aiAyuda[i], kFlagsTexto, kAyudaEscala, kAyudaEscala);
-            else
-                m_pAyuda->PonTexto("", kFlagsTexto, kAyudaEscala, kAyudaEscala);
-        }
-    }
+    CMenuObj* apBotones[kMaxBotones];
+    for (int i = 0; i < kMaxBotones; ++i) apBotones[i] = m_apBotones[i];
+    mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFlagsTexto, kAyudaEscala);
     CMenuObj::EnfocaHijo(pHijo);
 }
 
 void CMessageBox::EnviaEvento(int iTipo, int, const char*, int iIdEmisor)
 {
-    int iRespuesta;
-    if (iTipo == EVENTO_PULSADO)
-        iRespuesta = iIdEmisor;
-    else if (iTipo == EVENTO_TEXTO_ACEPTADO)
-        iRespuesta = m_iRespuestaEntrada;
-    else
-        return;
+    int iRespuesta = -1;
+    if (!mensaje::Respuesta(iTipo, iIdEmisor, m_iRespuestaEntrada, &iRespuesta)) return;
     m_iRespuesta = iRespuesta;
     CMenuObj::EnviaEvento(EVENTO_RESPUESTA_MENSAJE, iRespuesta, nullptr, -1);
 }

@@ -26,6 +26,42 @@ struct BotonMensaje {
     bool bRespuestaEntrada = false; // its index answers Enter typed in the input line
 };
 
+// What the message boxes share, the engine's and the game's own.
+namespace mensaje {
+
+// Links n buttons in a ring, up to the previous and down to the next,
+// wrapping round; an input line, when there is one, sits in the ring
+// between the last button and the first.
+template <class B>
+void EnlazaAnillo(B* const* apBotones, int n, CMenuObj* pEntrada)
+{
+    if (n <= 0) return;
+    for (int i = 0; i < n; ++i) {
+        apBotones[i]->PonArriba(apBotones[(i + n - 1) % n]);
+        apBotones[i]->PonAbajo(apBotones[(i + 1) % n]);
+    }
+    if (!pEntrada) return;
+    pEntrada->PonAbajo(apBotones[0]);
+    pEntrada->PonArriba(apBotones[n - 1]);
+    apBotones[0]->PonArriba(pEntrada);
+    apBotones[n - 1]->PonAbajo(pEntrada);
+}
+
+// Whether any of the n buttons has a hint.
+bool TieneAyudas(const int32_t* aiAyuda, int n);
+
+// The hint line follows the focus: the hint of the button that takes it,
+// or nothing for a button without one (another child leaves it as it is).
+void SigueAyuda(CCuadreText* pAyuda, CMenuObj* const* apBotones, const int32_t* aiAyuda, int n, CMenuObj* pHijo,
+                int iFormato, float fEscala);
+
+// A box's answer to an event of one of its children: the sender's id for a
+// press, the input line's answer for Enter typed in it; false (no answer)
+// for any other kind.
+bool Respuesta(int iTipo, int iIdEmisor, int iRespuestaEntrada, int* piRespuesta);
+
+} // namespace mensaje
+
 class CMessageBox : public CMenuObj {
 public:
     static constexpr const char* kTipo = "MESSAGE_BOX";

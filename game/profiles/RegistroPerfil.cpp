@@ -465,18 +465,8 @@ bool RegistroPerfil::Guarda()
 {
     if (!m_bModificado) return true;
     if (!m_szRuta[0] || !g_pGestorComandes) return false;
-    const std::string destino = plat::ResolvePath(m_szRuta);
-    const std::string temporal = destino + ".tmp";
-    FitxerComandes* f = g_pGestorComandes->ObreEscriptura(temporal.c_str());
-    if (!f) return false;
-    bool ok = EscribeRegistros(f);
-    ok = g_pGestorComandes->Sincronitza(f) && ok;
-    ok = g_pGestorComandes->Tanca(f) && ok;
-    ok = ok && plat::ReplaceFile(temporal, destino);
-    if (!ok) {
-        plat::RemoveFile(temporal);
+    if (!g_pGestorComandes->EscriuFitxerSegur(m_szRuta, [this](FitxerComandes* f) { return EscribeRegistros(f); }))
         return false;
-    }
     m_bModificado = 0;
     return true;
 }

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdio>
 #include <mutex>
 #include <vector>
 
@@ -238,4 +239,64 @@ TEST(HiloCartelGL, CapturesTheScreenAndDrawsThroughTheGraphicsSystem)
     app.AsignaCartelCargando(nullptr);
     app.QuitaMenu(&fondo);
     LiberaSistemas();
+}
+
+TEST(HiloCartelGL, TextsRenderedDuringAStallKeepTheirLetters)
+{
+    mgtest::CarpetaUsuariProva carpeta("hilo-cartel-textos");
+    plat::SetDataRoot(MG_TEST_DATA_ROOT);
+    std::snprintf(ListaFonts[0], kLongitudNombreFont, "%s", motor::fuente::LA_BRIT);
+    ASSERT_TRUE(IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                               motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true,
+                               ListaFonts));
+    CAplicacion& app = *g_pAplicacion;
+    CCartelCaptura cartel;
+    CFondoGrafico fondo;
+    cartel.Inicia();
+    app.AsignaCartelCargando(&cartel);
+    app.AsignaUmbralCarga(kUmbralSinParada);
+    app.AnadeMenu(&fondo);
+    uint32_t inicio = plat::Milliseconds();
+    while (plat::Milliseconds() - inicio < 150) app.Ciclo();
+    app.AsignaUmbralCarga(200.0f);
+
+    // Loading: texts rendered one after another while the sign's thread
+    // draws its frames.
+    std::vector<Sprite*> textos;
+    inicio = plat::Milliseconds();
+    while (plat::Milliseconds() - inicio < 700 ||
+           (cartel.m_iConCaptura.load() < 10 && plat::Milliseconds() - inicio < kPlazoMs)) {
+        Sprite* s = g_pSistema2D->CreaSpriteText(0, "MWMW", -1, 0, 1.0f, 1.0f, 128.0f, 48.0f, 0.0f, 0.0f, 0.0f, 0.0f,
+                                                 -1.0f, -1.0f, true);
+        ASSERT_NE(s, nullptr);
+        g_pSistema2D->MarcaSpriteEnUs(s);
+        textos.push_back(s);
+        plat::Sleep(1);
+    }
+    EXPECT_GE(cartel.m_iConCaptura.load(), 10);
+    {
+        CRelojManualDesdeAhora reloj;
+        app.Ciclo();
+        EXPECT_TRUE(EsperaHasta([&] { return !cartel.m_bActivo.load(); }, static_cast<int>(kPlazoMs)));
+        app.AsignaCartelCargando(nullptr);
+    }
+    app.QuitaMenu(&fondo);
+
+    // Every text has its letters: drawn over black, each lights its box,
+    // the first right after the sign's thread drew its last frame.
+    int iVacios = 0;
+    for (size_t i = 0; i < textos.size(); ++i) {
+        g_pSistema2D->DibuixaQuadre(nullptr, 0, 0, 1024, 768, 0xFF000000u, true);
+        g_pSistema2D->DibuixaSpriteEX(nullptr, textos[i], 100.0f, 100.0f, false, 255, 0.0f, 1.0f, 1.0f);
+        std::vector<uint8_t> px;
+        ASSERT_TRUE(plat::ReadFrame(&px));
+        int n = 0;
+        for (int y = 100; y < 148; ++y)
+            for (int x = 100; x < 228; ++x) n += px[(size_t(y) * 1024 + size_t(x)) * 4] > 128;
+        iVacios += n < 30;
+    }
+    EXPECT_EQ(iVacios, 0) << "of " << textos.size() << " texts";
+    for (Sprite* s : textos) g_pSistema2D->AlliberaSprite(s, true);
+    LiberaSistemas();
+    ListaFonts[0][0] = '\0';
 }

@@ -107,3 +107,40 @@ TEST(MultiPreferencias, SurvivesARestart)
         EXPECT_FALSE(m.Guarda("/dev/full"));
     }
 }
+
+TEST(MultiPreferencias, AFailedSaveKeepsTheOldFile)
+{
+    Entorn e("guarda_segura");
+    const std::string antes = "VOLMUSICA = \"70\";\n";
+    EscriuFitxer(e.ruta, antes);
+    CMultiPreferencias m;
+    ASSERT_TRUE(m.Inicia(2, kDefectos));
+    m.AsignaEntero("VOLMUSICA", 10);
+
+    // The file beside it cannot be made: nothing is written over the old.
+    fs::create_directories(e.ruta + ".tmp");
+    EXPECT_FALSE(m.Guarda(e.ruta.c_str()));
+    EXPECT_EQ(mgtest::LlegeixFitxer(e.ruta), antes);
+
+    // Once it can, the whole new file replaces the old and nothing is left
+    // beside it.
+    fs::remove(e.ruta + ".tmp");
+    EXPECT_TRUE(m.Guarda(e.ruta.c_str()));
+    EXPECT_FALSE(fs::exists(e.ruta + ".tmp"));
+    CMultiPreferencias leida;
+    ASSERT_TRUE(leida.Inicia(0, nullptr));
+    ASSERT_TRUE(leida.Carga(e.ruta.c_str()));
+    EXPECT_EQ(leida.LeeEntero("VOLMUSICA"), 10);
+    EXPECT_EQ(leida.LeeEntero("VOLSONIDO"), 50);
+
+    // Only a regular file is ever replaced: never a folder or a device.
+    const fs::path carpeta = e.carpeta / "carpeta.PRF";
+    fs::create_directories(carpeta);
+    EXPECT_FALSE(m.Guarda(carpeta.string().c_str()));
+    EXPECT_TRUE(fs::is_directory(carpeta));
+    if (fs::exists("/dev/full")) {
+        EXPECT_FALSE(m.Guarda("/dev/full"));
+        EXPECT_TRUE(fs::is_character_file("/dev/full"));
+        EXPECT_FALSE(fs::exists("/dev/full.tmp"));
+    }
+}

@@ -2,6 +2,7 @@
 #include "engine/ui/Buto.h"
 #include "engine/ui/InputText.h"
 #include "engine/ui/MenuObj.h"
+#include "game/screens/MenuMaestro.h"
 #include "kit/game/JuegoPrueba.h"
 #include "platform/Window.h"
 
@@ -34,10 +35,10 @@ public:
 
 } // namespace
 
-// The first frame shows the in-game pointer where the mouse is, over the
-// cleared field, with no fade; closing the window ends the program at the
-// next step.
-TEST(Juego, FirstFrameShowsThePointerOverTheClearedFieldAndACloseEndsIt)
+// The first frame is fully black; the first screen fades in over 10 steps,
+// and then the in-game pointer shows where the mouse is; closing the window
+// ends the program at the next step.
+TEST(Juego, FirstFrameIsBlackThenTheFirstScreenFadesInAndACloseEndsIt)
 {
     kit::CJuegoPrueba juego("primer_fotograma");
     ASSERT_TRUE(juego.Iniciado());
@@ -51,22 +52,29 @@ TEST(Juego, FirstFrameShowsThePointerOverTheClearedFieldAndACloseEndsIt)
     EXPECT_NEAR(x, 600.0f, 1.0f);
     EXPECT_NEAR(y, 300.0f, 1.0f);
     EXPECT_TRUE(juego.DibujaPuntero());
-    EXPECT_FLOAT_EQ(juego.NivelFundido(), 0.0f);
-    EXPECT_EQ(juego.AlfaFundido(), 0);
-
+    EXPECT_EQ(juego.AlfaFundido(), 255);
     std::vector<uint8_t> f = juego.Fotograma();
     ASSERT_EQ(f.size(), size_t(plat::kFieldWidth) * plat::kFieldHeight * 4);
-    // The pointer lies within a box around the mouse; the rest is black.
-    const int x0 = 600 - 64, y0 = 300 - 64, x1 = 600 + 64, y1 = 300 + 64;
-    int iPuntero = Encendidos(f, x0, y0, x1, y1);
-    EXPECT_GT(iPuntero, 20);
-    EXPECT_EQ(Encendidos(f, 0, 0, plat::kFieldWidth, plat::kFieldHeight) - iPuntero, 0);
+    EXPECT_EQ(Encendidos(f, 0, 0, plat::kFieldWidth, plat::kFieldHeight), 0);
 
-    // The pointer follows the mouse.
+    // The fade lifts over 10 steps, never all at once.
+    int iPasos = 0;
+    int iAlfa = juego.AlfaFundido();
+    while (juego.AlfaFundido() > 0 && iPasos < 30) {
+        juego.Pasos(1);
+        ++iPasos;
+        EXPECT_LT(juego.AlfaFundido(), iAlfa);
+        iAlfa = juego.AlfaFundido();
+    }
+    EXPECT_GE(iPasos, 9);
+    EXPECT_LE(iPasos, 11);
+
+    // The pointer follows the mouse over the first screen.
     juego.MueveRaton(200.0f, 500.0f);
+    ASSERT_TRUE(juego.Puntero(&x, &y));
+    EXPECT_NEAR(x, 200.0f, 1.0f);
     f = juego.Fotograma();
-    EXPECT_EQ(Encendidos(f, x0, y0, x1, y1), 0);
-    EXPECT_GT(Encendidos(f, 200 - 64, 500 - 64, 200 + 64, 500 + 64), 20);
+    EXPECT_GT(Encendidos(f, 0, 0, plat::kFieldWidth, plat::kFieldHeight), plat::kFieldWidth * plat::kFieldHeight / 2);
 
     plat::PushWindowEvent(plat::WindowMessage::Close);
     EXPECT_TRUE(juego.Pasos(2));
@@ -87,8 +95,11 @@ TEST(Juego, WidgetsOfTheCurrentScreenArePressedAndTypedIntoByName)
     ASSERT_TRUE(linea.Inicia(100.0f, 300.0f, 400.0f, 50.0f, 16, 2, 0, -1, 8, "PRUEBA_INP_Nombre", 1.0f, 1.0f));
     pantalla.AnadeHijo(false, &boton, false, false);
     pantalla.AnadeHijo(false, &linea, false, false);
-    juego.Raiz()->AnadeHijo(false, &pantalla, false, false);
     juego.Pasos(2);
+    ASSERT_NE(g_pMenuMaestro, nullptr);
+    CMenuObj* pPrimera = juego.Pantalla();
+    g_pMenuMaestro->CambiaMenu(&pantalla);
+    juego.Pasos(50);
 
     EXPECT_EQ(juego.NombrePantalla(), "PRUEBA");
     EXPECT_EQ(juego.Busca("PRUEBA_BUT_Aceptar"), &boton);
@@ -105,7 +116,7 @@ TEST(Juego, WidgetsOfTheCurrentScreenArePressedAndTypedIntoByName)
     boton.PonVisible(false);
     EXPECT_FALSE(juego.Pulsa("PRUEBA_BUT_Aceptar"));
 
-    juego.Raiz()->QuitaHijo(false, &pantalla);
-    juego.Pasos(1);
-    EXPECT_EQ(juego.Pantalla(), juego.Raiz());
+    g_pMenuMaestro->CambiaMenu(pPrimera);
+    juego.Pasos(50);
+    EXPECT_EQ(juego.Pantalla(), pPrimera);
 }

@@ -7,6 +7,7 @@
 #include "engine/core/Temporizador.h"
 #include "engine/ui/MenuObj.h"
 #include "game/Programa.h"
+#include "game/screens/MenuMaestro.h"
 #include "kit/BucleAplicacion.h"
 #include "kit/Entrada.h"
 #include "platform/Input.h"
@@ -77,9 +78,13 @@ CMenuObj* CJuegoPrueba::Raiz() const { return ObjetoPrincipal(); }
 
 CMenuObj* CJuegoPrueba::Pantalla() const
 {
-    // The menu manager's current screen once it exists.
     CMenuObj* pRaiz = Raiz();
     if (!pRaiz) return nullptr;
+    // The menu manager's current screen while it is attached (or closing);
+    // else the top child, or the top-level object itself.
+    CMenuObj* pActual = g_pMenuMaestro ? g_pMenuMaestro->m_pMenuActual : nullptr;
+    for (NodoLista* n = pRaiz->m_lHijos.m_pCabeza; pActual && n; n = n->m_pSiguiente)
+        if (n->m_pItem == pActual) return pActual;
     NodoLista* pArriba = pRaiz->m_lHijos.m_pCabeza;
     return pArriba ? static_cast<CMenuObj*>(pArriba->m_pItem) : pRaiz;
 }

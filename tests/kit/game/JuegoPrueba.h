@@ -59,10 +59,9 @@ public:
     // ---- Screens and widgets ----
     // The top-level object of the program.
     CMenuObj* Raiz() const;
-    // The screen the player sees now: the top-level object's top child, or
-    // the top-level object itself while it has none. (Once the menu manager
-    // is the top-level object, its current screen: this is the one place
-    // that reads it.)
+    // The screen the player sees now: the menu manager's current screen
+    // while it is attached (also while it closes), else the top-level
+    // object's top child, or the top-level object itself while it has none.
     CMenuObj* Pantalla() const;
     std::string NombrePantalla() const;
     // The widget of that name within the current screen (the screen itself

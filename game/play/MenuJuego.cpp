@@ -1,0 +1,3 @@
+#include "game/play/MenuJuego.h"
+
+bool CMenuJuego::Crea() { return CreaProvisional("MenuJuego", "Story"); }

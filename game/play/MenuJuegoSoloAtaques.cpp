@@ -1,0 +1,3 @@
+#include "game/play/MenuJuegoSoloAtaques.h"
+
+bool CMenuJuegoSoloAtaques::Crea() { return CreaProvisional("MenuJuegoSoloAtaques", "Attacks"); }

@@ -1,0 +1,9 @@
+// The attacks play screen: not built yet, a stand-in on the play screen's
+// own until it is.
+#pragma once
+#include "game/play/MenuJuego.h"
+
+class CMenuJuegoSoloAtaques : public CMenuJuego {
+public:
+    bool Crea();
+};

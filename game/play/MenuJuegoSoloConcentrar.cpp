@@ -1,0 +1,3 @@
+#include "game/play/MenuJuegoSoloConcentrar.h"
+
+bool CMenuJuegoSoloConcentrar::Crea() { return CreaProvisional("MenuJuegoSoloConcentrar", "Concentration"); }

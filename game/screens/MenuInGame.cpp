@@ -1,0 +1,8 @@
+#include "game/screens/MenuInGame.h"
+
+bool CMenuInGame::Crea()
+{
+    return CreaProvisional("MenuInGame", "Pause");
+}
+
+CMenuObj* CMenuInGame::PreparaVolver() { return nullptr; }

@@ -1,0 +1,8 @@
+#include "game/screens/cofre/MenuCapitulos.h"
+
+bool CMenuCapitulos::Crea()
+{
+    return CreaProvisional("MenuCapitulos", "Chapters");
+}
+
+CMenuObj* CMenuCapitulos::PreparaVolver() { return Cofre(); }

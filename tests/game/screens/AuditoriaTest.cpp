@@ -1,0 +1,80 @@
+// The content audit of every built screen and dialog: opened in each
+// language over the real data, none shows a placeholder, misses a text code
+// or asks for a sound or music slot that falls back to the default one.
+#include "engine/core/GestorFLIs.h"
+#include "engine/ui/MenuObj.h"
+#include "game/screens/BaseMenu.h"
+#include "game/screens/widgets/BotonTazmo.h"
+#include "game/screens/MenuMaestro.h"
+#include "game/screens/MenuPresentacion.h"
+#include "game/screens/widgets/CartelCargando.h"
+#include "game/screens/widgets/MsgBoxDificultad.h"
+#include "game/screens/widgets/MsgBoxTazmo.h"
+#include "kit/game/AuditoriaPantallas.h"
+#include "kit/game/JuegoPrueba.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string UnaPorLinea(const std::vector<std::string>& v)
+{
+    std::string s;
+    for (const auto& l : v) s += "  " + l + "\n";
+    return s;
+}
+
+} // namespace
+
+TEST(Auditoria, EveryBuiltScreenAndDialogFindsAllItsContentInEveryLanguage)
+{
+    kit::CJuegoPrueba juego("auditoria");
+    ASSERT_TRUE(juego.Iniciado());
+    juego.Pasos(2);
+    std::vector<kit::PantallaAuditada> pantallas;
+    // Every screen the manager builds at start-up; those it only constructs
+    // are built, and audited, by the screens that use them.
+    for (int i = 0; i < CMenuMaestro::kNumPantallas; ++i) {
+        CMenuObj* p = g_pMenuMaestro->Pantalla(i);
+        if (p && p->EstaIniciado()) pantallas.push_back({CMenuMaestro::MiembroPantalla(i), [i] {
+                                                             return g_pMenuMaestro->Pantalla(i);
+                                                         }});
+    }
+    EXPECT_GE(pantallas.size(), 20u);
+    // The dialogs: the title screen's trial boxes (the game's message box
+    // with its input line, and the difficulty box), and the loading sign.
+    pantallas.push_back({"CMsgBoxTazmo", [] { return g_pMenuMaestro->m_pMenuPresentacion->m_pCaja; }});
+    pantallas.push_back({"CMsgBoxDificultad", [] { return g_pMenuMaestro->m_pMenuPresentacion->m_pDificultad; }});
+    pantallas.push_back({"CCartelCargando", [] {
+                             g_pMenuMaestro->m_pCartelCargando->Activa();
+                             return g_pMenuMaestro->m_pCartelCargando;
+                         }});
+
+    const std::vector<std::string> faltas = kit::AuditaPantallas(pantallas, {});
+    g_pMenuMaestro->m_pCartelCargando->Desactiva();
+    EXPECT_TRUE(faltas.empty()) << UnaPorLinea(faltas);
+}
+
+// The audit tells what is missing: a text code, a sound slot, a package.
+TEST(Auditoria, TellsWhatAScreenMisses)
+{
+    kit::CJuegoPrueba juego("auditoria_faltas");
+    ASSERT_TRUE(juego.Iniciado());
+    CBaseMenu pantalla;
+    ASSERT_TRUE(pantalla.Crea("Incompleta", nullptr, nullptr, "RAN_NINGUNA", "Data\\Graficos\\NoHay.SPM", true, true,
+                              true));
+    CBotonTazmo boton;
+    ASSERT_TRUE(boton.Inicia("SONIDO_QUE_NO_EXISTE", "PULSAR_BOTON_POSITIVO", 512, 400, CodigoFLI("ZZZZ"), -1, -1,
+                             -1, 0, 1, "INCOMPLETA_BUT_Nada"));
+    pantalla.AnadeHijo(false, &boton, false, false);
+    const std::vector<std::string> faltas = kit::AuditaPantallas({{"Incompleta", [&] { return &pantalla; }}}, {});
+    const std::string informe = UnaPorLinea(faltas);
+    for (const char* esperado : {"package Data\\Graficos\\NoHay.SPM", "sound slot SONIDO_QUE_NO_EXISTE",
+                                 "music slot RAN_NINGUNA (Incompleta)", "text code ZZZZ@0 (Incompleta)",
+                                 "text code ZZZZ@1 (Incompleta)", "text code ZZZZ@2 (Incompleta)"})
+        EXPECT_NE(informe.find(esperado), std::string::npos) << esperado << " in\n" << informe;
+    pantalla.QuitaHijo(false, &boton);
+}
