@@ -83,8 +83,14 @@ bool IniciaPrograma()
     if (!IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
                         motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true,
                         ListaFonts)) {
+        // Closed while starting: nothing failed.
+        if (CerradoDuranteInicio()) return false;
         const char* szPaso = PasoInicioFallido();
-        plat::ReportError("start-up failed: %s", szPaso ? szPaso : "unknown service");
+        const char* szDetalle = DetalleInicioFallido();
+        if (szDetalle && szDetalle[0])
+            plat::ReportError("start-up failed: %s: %s", szPaso ? szPaso : "unknown service", szDetalle);
+        else
+            plat::ReportError("start-up failed: %s", szPaso ? szPaso : "unknown service");
         return false;
     }
 
@@ -93,9 +99,17 @@ bool IniciaPrograma()
 
     // The program starts in English whatever the preferences file held.
     g_pPreferencias->CambiaIdioma(2);
-    g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_CATALA, 0);
-    g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_CASTELLANO, 1);
-    g_GestorFLIs.CargaFichero(motor::fichero::TEXTOS_ENGLISH, 2);
+    // The three text tables are needed: without one the game would show
+    // missing texts.
+    static const char* const kTablas[3] = {motor::fichero::TEXTOS_CATALA, motor::fichero::TEXTOS_CASTELLANO,
+                                           motor::fichero::TEXTOS_ENGLISH};
+    for (int i = 0; i < 3; ++i) {
+        if (!g_GestorFLIs.CargaFichero(kTablas[i], i)) {
+            plat::ReportError("start-up failed: text table %s cannot be read", kTablas[i]);
+            LiberaSistemas();
+            return false;
+        }
+    }
     g_GestorFLIs.SeleccionaIdioma(2);
     g_pSistemaFitxers->CambiaIdioma('E', 'N');
     static const char kCodigos[3][2] = {{'C', 'A'}, {'E', 'S'}, {'E', 'N'}};
@@ -109,7 +123,8 @@ bool IniciaPrograma()
 
 int EjecutaPrograma()
 {
-    if (!IniciaPrograma()) return 1;
+    // A close while starting ends the program as a close always does.
+    if (!IniciaPrograma()) return CerradoDuranteInicio() ? 0 : 1;
     bool bBien = BuclePrincipal();
     if (!bBien) plat::ReportError("start-up failed: menu manager");
     LiberaSistemas();

@@ -25,10 +25,12 @@ bool BuclePrincipal();
 
 // Start-up with the game's data files, the build switches, the language
 // (English whatever the preferences held) and the base styles. False when a
-// needed service failed: one line on standard error names it, and whatever
-// had started has been shut down again.
+// needed service or file failed (one line on standard error names it) or
+// the window was closed meanwhile (CerradoDuranteInicio): whatever had
+// started has been shut down again.
 bool IniciaPrograma();
 
-// Everything from start-up to shutdown. The exit status: 0, or 1 when
-// start-up failed (one line on standard error names the failed service).
+// Everything from start-up to shutdown. The exit status: 0 (also when the
+// window was closed while the program started), or 1 when start-up failed
+// (one line on standard error names the failed service or file).
 int EjecutaPrograma();

@@ -3,8 +3,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
+#include <system_error>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace plat {
 
@@ -50,10 +54,68 @@ bool ReplaceFile(const std::string& from, const std::string& to)
     return SyncFolderOf(to);
 }
 
+std::string KeepAside(const std::string& path)
+{
+    if (path.empty()) return std::string();
+    for (int i = 0; i < 10; ++i) {
+        const std::string aside = path + ".bad" + (i ? std::to_string(i) : std::string());
+        struct stat st;
+        if (::lstat(aside.c_str(), &st) == 0 || errno != ENOENT) continue;
+        return ReplaceFile(path, aside) ? aside : std::string();
+    }
+    return std::string();
+}
+
 bool RemoveFile(const std::string& path)
 {
     if (path.empty()) return false;
     return ::unlink(path.c_str()) == 0 || errno == ENOENT;
+}
+
+bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries)
+{
+    if (!entries) return false;
+    entries->clear();
+    std::error_code ec;
+    fs::directory_iterator it(path.empty() ? fs::path(".") : fs::path(path), ec);
+    if (ec) return false;
+    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
+        if (ec) return false;
+        std::error_code e2;
+        FolderEntry e;
+        e.name = it->path().filename().string();
+        e.folder = it->is_directory(e2);
+        entries->push_back(std::move(e));
+    }
+    return !ec;
+}
+
+bool IsFolder(const std::string& path)
+{
+    std::error_code ec;
+    return !path.empty() && fs::is_directory(path, ec);
+}
+
+std::string WorkingFolder()
+{
+    std::error_code ec;
+    fs::path p = fs::current_path(ec);
+    return ec ? std::string() : p.string();
+}
+
+std::string AbsolutePath(const std::string& path, const std::string& base)
+{
+    fs::path p(path);
+    if (!p.is_absolute()) p = fs::path(base.empty() ? WorkingFolder() : base) / p;
+    std::string clean = p.lexically_normal().string();
+    while (clean.size() > 1 && clean.back() == '/') clean.pop_back();
+    return clean;
+}
+
+bool IsWithinFolder(const std::string& path, const std::string& folder)
+{
+    if (folder.empty() || path.size() < folder.size() || path.compare(0, folder.size(), folder) != 0) return false;
+    return path.size() == folder.size() || folder == "/" || path[folder.size()] == '/';
 }
 
 } // namespace plat

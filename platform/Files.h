@@ -1,7 +1,9 @@
-// Durable file operations: what a safe save needs beyond the C streams.
+// Durable file operations: what a safe save needs beyond the C streams; and
+// folders read by path (the process's working folder is never changed).
 #pragma once
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace plat {
 
@@ -21,5 +23,31 @@ bool ReplaceFile(const std::string& from, const std::string& to);
 
 // Deletes a file; true when it is gone (also when it never existed).
 bool RemoveFile(const std::string& path);
+
+// Keeps a damaged file aside, never over an earlier kept one (which may be
+// the player's real file): renamed to <file>.bad, else .bad1 to .bad9. The
+// name it now has, or "" when it could not be moved (every name taken, or
+// the rename failed).
+std::string KeepAside(const std::string& path);
+
+// ---- folders ----
+
+struct FolderEntry {
+    std::string name;
+    bool folder = false;
+};
+// The entries of a folder (without "." and ".."), in the order the system
+// gives them; false when it cannot be read.
+bool ListFolder(const std::string& path, std::vector<FolderEntry>* entries);
+bool IsFolder(const std::string& path);
+// The process's working folder, absolute ("" when unknown).
+std::string WorkingFolder();
+// `path` made absolute against `base` (the working folder when empty) and
+// cleaned of ".", ".." and doubled separators, without looking at the disk;
+// '/' between components, no trailing separator (but for the root).
+std::string AbsolutePath(const std::string& path, const std::string& base = std::string());
+// Whether `path` is `folder` or lies below it (both absolute and clean),
+// component by component.
+bool IsWithinFolder(const std::string& path, const std::string& folder);
 
 } // namespace plat

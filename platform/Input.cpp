@@ -1,6 +1,7 @@
 #include "platform/Input.h"
 
 #include "platform/EventHooks.h"
+#include "platform/NativeWindow.h"
 #include "platform/Platform.h"
 #include "platform/Window.h"
 
@@ -157,7 +158,8 @@ void QueueKeyChange(uint8_t key, bool down)
         g_in.overflow = true;
         return;
     }
-    g_in.queue[(g_in.queueHead + g_in.queueCount) % kKeyQueueSize] = {key, down};
+    const bool leftAlt = (g_in.keys[kKeyLeftAlt] & 0x80) != 0;
+    g_in.queue[(g_in.queueHead + g_in.queueCount) % kKeyQueueSize] = {key, down, leftAlt};
     ++g_in.queueCount;
 }
 
@@ -407,6 +409,25 @@ bool MainFieldToWindow(float fieldX, float fieldY, int* x, int* y)
     const Viewport v = LetterboxViewport(w, h);
     if (x) *x = v.x + static_cast<int>(fieldX * static_cast<float>(v.w) / kFieldWidth);
     if (y) *y = v.y + static_cast<int>(fieldY * static_cast<float>(v.h) / kFieldHeight);
+    return true;
+}
+
+bool ReadPointerPosition(int* x, int* y)
+{
+    SDL_Window* window = MainSdlWindow();
+    if (!window) return false;
+    int px = 0, py = 0;
+    if (!NativePointer(window, &px, &py)) {
+        int wx = 0, wy = 0;
+        SDL_GetGlobalMouseState(&px, &py);
+        SDL_GetWindowPosition(window, &wx, &wy);
+        px -= wx;
+        py -= wy;
+    }
+    g_in.cursorX = px;
+    g_in.cursorY = py;
+    if (x) *x = px;
+    if (y) *y = py;
     return true;
 }
 

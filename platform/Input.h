@@ -37,6 +37,9 @@ constexpr int kKeyQueueSize = 30;
 struct KeyChange {
     uint8_t key = 0;
     bool down = false;
+    // Left Alt was held when the change came (read from the events as they
+    // arrived: a quick chord released before the next read still counts).
+    bool leftAlt = false;
 };
 
 enum class KeyRead {
@@ -100,6 +103,11 @@ bool MainWindowToField(int x, int y, float* fieldX, float* fieldY);
 bool MainFieldToWindow(float fieldX, float fieldY, int* x, int* y);
 // The last pointer position seen in the events, in window pixels.
 void CursorPosition(int* x, int* y);
+// Asks where the system pointer really is over the main window (window
+// pixels) and takes that as the last position seen: before any move has
+// come, and after the window changed mode, the events say nothing of it.
+// False (nothing changed) without a window.
+bool ReadPointerPosition(int* x, int* y);
 // Moves the system pointer to a point of the field (no effect without a
 // window or while it has no area).
 void WarpCursorToField(float fieldX, float fieldY);

@@ -72,6 +72,29 @@ bool NativeResizeEvent(const SDL_Event& event, SDL_Window* window, int* width, i
     return true;
 }
 
+bool NativePointer(SDL_Window* window, int* x, int* y)
+{
+    Display* display = nullptr;
+    ::Window handle = 0;
+    if (!X11Handles(window, &display, &handle)) return false;
+    ::Window root = 0, child = 0;
+    int rootX = 0, rootY = 0, winX = 0, winY = 0;
+    unsigned mask = 0;
+    if (!XQueryPointer(display, handle, &root, &child, &rootX, &rootY, &winX, &winY, &mask)) return false;
+    *x = winX;
+    *y = winY;
+    return true;
+}
+
+void SetNativeBackgroundBlack(SDL_Window* window)
+{
+    Display* display = nullptr;
+    ::Window handle = 0;
+    if (!X11Handles(window, &display, &handle)) return;
+    XSetWindowBackground(display, handle, BlackPixel(display, DefaultScreen(display)));
+    XFlush(display);
+}
+
 void NativeMoveResize(SDL_Window* window, int x, int y, int width, int height)
 {
     Display* display = nullptr;
@@ -88,6 +111,8 @@ bool NativeWindowSize(SDL_Window*, int*, int*) { return false; }
 bool NativeWindowManaged(SDL_Window*) { return true; }
 void ListenToNativeEvents() {}
 bool NativeResizeEvent(const SDL_Event&, SDL_Window*, int*, int*) { return false; }
+bool NativePointer(SDL_Window*, int*, int*) { return false; }
+void SetNativeBackgroundBlack(SDL_Window*) {}
 void NativeMoveResize(SDL_Window*, int, int, int, int) {}
 
 #endif

@@ -24,6 +24,14 @@ void ListenToNativeEvents();
 // the given size (whoever changed it).
 bool NativeResizeEvent(const SDL_Event& event, SDL_Window* window, int* width, int* height);
 
+// Where the pointer is, in the window's pixels (it may lie outside). False
+// when the window system cannot be asked.
+bool NativePointer(SDL_Window* window, int* x, int* y);
+
+// Makes the window system paint the window black where nothing was drawn
+// (before the first frame, while it is resized).
+void SetNativeBackgroundBlack(SDL_Window* window);
+
 // Moves and resizes the window directly (no window manager to ask) and waits
 // until the window system has done it.
 void NativeMoveResize(SDL_Window* window, int x, int y, int width, int height);

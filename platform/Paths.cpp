@@ -49,6 +49,21 @@ std::string DataRoot()
     return g_dataRoot;
 }
 
+std::vector<std::string> DataRootCandidates()
+{
+    std::vector<std::string> out;
+    const std::string exeDir = ExecutableDir();
+    std::error_code ec;
+    const std::string beside = exeDir.empty() ? std::string() : (fs::path(exeDir) / "data").string();
+    const std::string current = fs::current_path(ec).string();
+    // A root set elsewhere is the only place looked in.
+    const std::string root = DataRoot();
+    if (root != beside && root != current) return {root};
+    if (!beside.empty()) out.push_back(beside);
+    if (current != beside) out.push_back(current);
+    return out;
+}
+
 void SetDataRoot(const std::string& folder)
 {
     std::lock_guard<std::mutex> lock(g_rootMutex);

@@ -13,6 +13,10 @@ std::string ExecutableDir();
 // else the current folder. SetDataRoot overrides it (tests, tools).
 std::string DataRoot();
 void SetDataRoot(const std::string& folder);
+// The folders DataRoot chooses between, for telling where data was looked
+// for: "data" beside the executable, then the current folder (only the one
+// set, once SetDataRoot was called).
+std::vector<std::string> DataRootCandidates();
 
 // Splits a name on '\' and '/', dropping empty components ("a\\b//c" ->
 // a, b, c). A leading separator marks an absolute path.

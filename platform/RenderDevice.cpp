@@ -7,6 +7,7 @@
 #include <SDL.h>
 #include <algorithm>
 #include <atomic>
+#include <cmath>
 #include <epoxy/gl.h>
 #include <mutex>
 #include <string>
@@ -158,6 +159,12 @@ struct Device {
 
     // The queued quads (4 vertices each), all with the selections above.
     std::vector<QuadVertex> pending;
+
+    // The back buffer's depth holds one value everywhere (no draw has
+    // written depth there since it was last cleared whole): clearing it to
+    // that value again is skipped.
+    bool backDepthUniform = false;
+    float backDepth = 1.0f;
 };
 
 Device g_dev;
@@ -258,8 +265,20 @@ bool BindTarget(ContextObjects* c)
     return true;
 }
 
-// Everything of a state but the program.
-void ApplyFixedState(const RenderState& s)
+// Whether blending the queued quads would give their own colour: plain
+// alpha blending of untextured quads whose every corner is opaque. Drawn
+// without blending, the rasteriser fills them as it clears.
+bool PendingOpaque(const RenderState& s)
+{
+    if (!s.untextured || s.additive || s.blendOp != BlendOp::Add) return false;
+    for (const QuadVertex& v : g_dev.pending)
+        if ((v.colour >> 24) != 0xFF) return false;
+    return true;
+}
+
+// Everything of a state but the program; `opaque` draws without blending
+// what blending would leave as it is.
+void ApplyFixedState(const RenderState& s, bool opaque = false)
 {
     if (s.depthTest) {
         glEnable(GL_DEPTH_TEST);
@@ -278,7 +297,10 @@ void ApplyFixedState(const RenderState& s)
     } else {
         glDisable(GL_CULL_FACE);
     }
-    glEnable(GL_BLEND);
+    if (opaque)
+        glDisable(GL_BLEND);
+    else
+        glEnable(GL_BLEND);
     glBlendEquation(s.blendOp == BlendOp::Max ? GL_MAX : s.blendOp == BlendOp::Min ? GL_MIN : GL_FUNC_ADD);
     glBlendFunc(GL_SRC_ALPHA, s.additive ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, s.wireframe ? GL_LINE : GL_FILL);
@@ -287,9 +309,9 @@ void ApplyFixedState(const RenderState& s)
     glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
 }
 
-void ApplyState(const RenderState& s)
+void ApplyState(const RenderState& s, bool opaque = false)
 {
-    ApplyFixedState(s);
+    ApplyFixedState(s, opaque);
     const Program& p = g_dev.programs[ProgramIndex(s)];
     glUseProgram(p.id);
     glUniform1i(p.uTex, 0);
@@ -317,6 +339,7 @@ ContextObjects* BeginSpaceDraw(const SpaceDraw& d)
     int y = g_dev.target ? g_dev.vpY : g_dev.targetH - (g_dev.vpY + h);
     glViewport(g_dev.vpX, y, w, h);
     ApplyFixedState(g_dev.state);
+    if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
     const Program& p = g_dev.spacePrograms[ProgramIndex(g_dev.state)];
     glUseProgram(p.id);
     glUniform1i(p.uTex, 0);
@@ -349,7 +372,8 @@ void Flush()
         g_dev.pending.clear();
         return;
     }
-    ApplyState(g_dev.state);
+    ApplyState(g_dev.state, PendingOpaque(g_dev.state));
+    if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
     glBindVertexArray(c->vao);
     glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
     size_t bytes = g_dev.pending.size() * sizeof(QuadVertex);
@@ -433,6 +457,7 @@ bool ResetRenderDevice(bool fullscreen)
     if (LiveTextureCount(TextureKind::Target) > 0 || LiveMeshBufferCount() > 0) return false;
     if (IsFullscreen() != fullscreen && !SetFullscreen(fullscreen)) return false;
     ForgetSelections();
+    g_dev.backDepthUniform = false;
     g_dev.lost = false;
     return true;
 }
@@ -470,7 +495,41 @@ void SimulateLostDevice()
 }
 void FailNextResets(int count) { g_dev.failResets = std::max(0, count); }
 
-Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth)
+// Draws what is queued when it uses this texture (as source or target).
+static void FlushIfUses(const Texture* texture)
+{
+    if (texture && (texture == g_dev.texture || texture == g_dev.target)) Flush();
+}
+
+// Clears a rectangle of a texture (texture rows, top first) to transparent
+// black through this context's target framebuffer; the current target is
+// bound again afterwards.
+static bool ClearTexture(Texture* t, int x, int y, int width, int height)
+{
+    ContextObjects* c = ContextFor();
+    if (!c) return false;
+    glBindFramebuffer(GL_FRAMEBUFFER, c->fbo);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, t->id, 0);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, 0);
+    bool ok = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    if (ok) {
+        const bool whole = x == 0 && y == 0 && width == t->width && height == t->height;
+        if (whole) {
+            glDisable(GL_SCISSOR_TEST);
+        } else {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(x, y, width, height);
+        }
+        glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+        glClearColor(0, 0, 0, 0);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    // Back to the selected target (which may be this texture's own binding).
+    if (!BindTarget(c)) glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
+    return ok;
+}
+
+Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth, bool zeroed)
 {
     if (!g_dev.exists || width < 1 || height < 1 || width > kMaxTextureSide || height > kMaxTextureSide) return nullptr;
     if (kind == TextureKind::Target) format = TextureFormat::ARGB8888;
@@ -485,18 +544,19 @@ Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind 
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAX_LEVEL, 0);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-    std::vector<uint32_t> zeros(static_cast<size_t>(width) * height, 0u);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    // Storage alone; zeroed by the rasteriser's clear, not from a buffer of
+    // zeros built and copied here.
     glTexImage2D(GL_TEXTURE_2D, 0, format == TextureFormat::ARGB8888 ? GL_RGBA8 : GL_RGB5_A1, width, height, 0,
-                 GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, zeros.data());
+                 GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
     if (depth && kind == TextureKind::Target) {
         glGenRenderbuffers(1, &t->depth);
         glBindRenderbuffer(GL_RENDERBUFFER, t->depth);
         glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT16, width, height);
     }
     glBindTexture(GL_TEXTURE_2D, g_dev.texture ? g_dev.texture->id : 0);
-    if (glGetError() != GL_NO_ERROR) {
+    if (glGetError() != GL_NO_ERROR || (zeroed && !ClearTexture(t, 0, 0, width, height))) {
         if (t->depth) glDeleteRenderbuffers(1, &t->depth);
         glDeleteTextures(1, &t->id);
         delete t;
@@ -506,11 +566,16 @@ Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind 
     return t;
 }
 
-// Draws what is queued when it uses this texture (as source or target).
-static void FlushIfUses(const Texture* texture)
+bool ZeroTexels(Texture* texture, int x, int y, int width, int height)
 {
-    if (texture && (texture == g_dev.texture || texture == g_dev.target)) Flush();
+    if (!texture || x < 0 || y < 0 || width <= 0 || height <= 0) return texture != nullptr;
+    width = std::min(width, texture->width - x);
+    height = std::min(height, texture->height - y);
+    if (width <= 0 || height <= 0) return true;
+    FlushIfUses(texture);
+    return ClearTexture(texture, x, y, width, height);
 }
+
 
 void DeleteTexture(Texture* texture)
 {
@@ -604,8 +669,20 @@ void ClearTarget(bool colour, uint32_t argb, bool depth, float z)
 {
     if (!g_dev.exists || (!colour && !depth)) return;
     Flush();
+    const bool whole = g_dev.vpX <= 0 && g_dev.vpY <= 0 && g_dev.vpX + g_dev.vpW >= g_dev.targetW &&
+                       g_dev.vpY + g_dev.vpH >= g_dev.targetH;
+    if (depth && !g_dev.target && g_dev.backDepthUniform && g_dev.backDepth == z) {
+        // A frame that drew no depth leaves nothing to clear (a whole 1024x768
+        // depth clear every frame is the largest fill of an idle frame).
+        depth = false;
+        if (!colour) return;
+    }
     ContextObjects* c = ContextFor();
     if (!c || !BindTarget(c)) return;
+    if (depth && !g_dev.target) {
+        g_dev.backDepthUniform = whole;
+        g_dev.backDepth = z;
+    }
     GLbitfield mask = 0;
     if (colour) {
         glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
@@ -636,9 +713,60 @@ void SetTexture(Texture* texture)
     g_dev.texture = texture;
 }
 
+namespace {
+
+// An opaque plain-coloured rectangle lying along the axes, drawn with
+// states under which it only replaces what it covers, is cleared instead of
+// shaded: the rasteriser fills whole tiles at memory speed (a background
+// covering the field every frame is most of an idle frame's cost).
+bool ClearsAsRectangle(const QuadVertex q[4])
+{
+    const RenderState& s = g_dev.state;
+    if (!s.untextured || s.wireframe || s.depthTest || s.cullCcw || s.additive || s.blendOp != BlendOp::Add)
+        return false;
+    if ((q[0].colour >> 24) != 0xFF) return false;
+    for (int i = 1; i < 4; ++i)
+        if (q[i].colour != q[0].colour) return false;
+    const float x0 = std::min({q[0].x, q[1].x, q[2].x, q[3].x}), x1 = std::max({q[0].x, q[1].x, q[2].x, q[3].x});
+    const float y0 = std::min({q[0].y, q[1].y, q[2].y, q[3].y}), y1 = std::max({q[0].y, q[1].y, q[2].y, q[3].y});
+    for (int i = 0; i < 4; ++i)
+        if ((q[i].x != x0 && q[i].x != x1) || (q[i].y != y0 && q[i].y != y1)) return false;
+    // A strip of a rectangle: its first and last corners are opposite, and so
+    // are the middle two.
+    if (q[0].x == q[3].x || q[0].y == q[3].y || q[1].x == q[2].x || q[1].y == q[2].y) return false;
+    // The pixels whose centres lie in [x0, x1) x [y0, y1), within the
+    // viewport and the target.
+    const double limX0 = std::max(0, g_dev.vpX), limY0 = std::max(0, g_dev.vpY);
+    const double limX1 = std::min(g_dev.targetW, g_dev.vpX + g_dev.vpW);
+    const double limY1 = std::min(g_dev.targetH, g_dev.vpY + g_dev.vpH);
+    const double px0 = std::clamp(std::ceil(static_cast<double>(x0)), limX0, limX1);
+    const double px1 = std::clamp(std::ceil(static_cast<double>(x1)), limX0, limX1);
+    const double py0 = std::clamp(std::ceil(static_cast<double>(y0)), limY0, limY1);
+    const double py1 = std::clamp(std::ceil(static_cast<double>(y1)), limY0, limY1);
+    if (!(px0 < px1 && py0 < py1)) return true; // covers no pixel
+    Flush();
+    ContextObjects* c = ContextFor();
+    if (!c || !BindTarget(c)) return true;
+    const int x = static_cast<int>(px0), w = static_cast<int>(px1 - px0);
+    const int y = static_cast<int>(py0), h = static_cast<int>(py1 - py0);
+    glEnable(GL_SCISSOR_TEST);
+    // The back buffer keeps the field's top at its last GL row.
+    glScissor(x, g_dev.target ? y : g_dev.targetH - (y + h), w, h);
+    const uint32_t argb = q[0].colour;
+    glClearColor(static_cast<float>((argb >> 16) & 0xFF) / 255.0f, static_cast<float>((argb >> 8) & 0xFF) / 255.0f,
+                 static_cast<float>(argb & 0xFF) / 255.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    // The next draw binds the target and its scissor again.
+    BindTarget(c);
+    return true;
+}
+
+} // namespace
+
 void DrawQuad(const QuadVertex corners[4])
 {
     if (!g_dev.exists) return;
+    if (ClearsAsRectangle(corners)) return;
     if (g_dev.pending.size() >= static_cast<size_t>(kMaxBatchQuads) * 4) Flush();
     size_t at = g_dev.pending.size();
     g_dev.pending.insert(g_dev.pending.end(), corners, corners + 4);

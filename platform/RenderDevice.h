@@ -76,8 +76,11 @@ void SimulateLostDevice();
 // Test hook: the next N resets fail (as a device that cannot yet be reset).
 void FailNextResets(int count);
 
-// Textures: sides from 1 to 4096, created zero-filled (transparent black).
-Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth);
+// Textures: sides from 1 to 4096, created zero-filled (transparent black),
+// or left unset when `zeroed` is false (the caller writes every texel it
+// will sample, as a file image and its margins).
+Texture* CreateTexture(int width, int height, TextureFormat format, TextureKind kind, bool depth,
+                       bool zeroed = true);
 void DeleteTexture(Texture* texture);
 int TextureWidth(const Texture* texture);
 int TextureHeight(const Texture* texture);
@@ -91,6 +94,8 @@ int LiveTextureCount(TextureKind kind);
 // uint32_t ARGB words for ARGB8888 textures, uint16_t A1R5G5B5 words for
 // ARGB1555; `pitch` is the distance between rows in texels.
 bool UploadTexels(Texture* texture, const void* texels, int width, int rows, int pitch);
+// Sets a rectangle of a texture (top-left x, y) to transparent black.
+bool ZeroTexels(Texture* texture, int x, int y, int width, int height);
 // Reads a texture back as ARGB words (tests).
 bool ReadTexels(Texture* texture, std::vector<uint32_t>* argb);
 

@@ -35,6 +35,9 @@ struct GLContextRecord {
 
 struct WindowState {
     SDL_Window* window = nullptr;
+    // Every context may keep the window bound at once (GLX): no context needs
+    // a hidden window to rest on, and none rebinds the window per frame.
+    bool windowShared = false;
     SDL_GLContext context = nullptr;
     bool fullscreen = false;
     // Full screen without a window manager: the window was made to cover the
@@ -49,6 +52,9 @@ struct WindowState {
     GLContextRecord main;
     int sharedContexts = 0;
     bool closePosted = false;
+    // Windowed and placed before the window manager said how wide its frame
+    // is: placed again once it has.
+    bool placePending = false;
     WindowMessageHandler handler = nullptr;
     void* handlerUser = nullptr;
     std::vector<Hook> hooks;
@@ -60,6 +66,14 @@ std::recursive_mutex g_hookMutex;
 thread_local GLContextRecord* t_context = nullptr;
 
 GLContextRecord* CurrentRecord() { return t_context ? t_context : &g_win.main; }
+
+// Under GLX a window may be current in several contexts at once; under EGL
+// (and so with the offscreen driver) only in one.
+bool ContextsShareWindow()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "x11") == 0 && !SDL_GetHintBoolean(SDL_HINT_VIDEO_X11_FORCE_EGL, SDL_FALSE);
+}
 
 SDL_Window* CreateParkWindow()
 {
@@ -87,7 +101,9 @@ bool CreateBackBuffer()
     glGenFramebuffers(1, &g_win.fbo);
     glGenTextures(1, &g_win.colour);
     glBindTexture(GL_TEXTURE_2D, g_win.colour);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kFieldWidth, kFieldHeight, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+    // Stored in the order of the window's own pixels where the driver can choose:
+    // a copy of the same size into the window is then a plain copy of memory.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kFieldWidth, kFieldHeight, 0, GL_BGRA, GL_UNSIGNED_INT_8_8_8_8_REV, nullptr);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glGenRenderbuffers(1, &g_win.depth);
@@ -182,12 +198,45 @@ void CoverDisplayIfUnmanaged()
     g_win.coveringDisplay = true;
 }
 
+// Where the windowed client area goes on the window's display now.
+Viewport WindowedPlaceNow()
+{
+    SDL_Rect u{0, 0, kFieldWidth, kFieldHeight};
+    const int display = g_win.window ? SDL_GetWindowDisplayIndex(g_win.window) : 0;
+    if (SDL_GetDisplayUsableBounds(display < 0 ? 0 : display, &u) != 0) SDL_GetDisplayBounds(0, &u);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (g_win.window && !(SDL_GetWindowFlags(g_win.window) & SDL_WINDOW_FULLSCREEN) &&
+        SDL_GetWindowBordersSize(g_win.window, &top, &left, &bottom, &right) != 0)
+        top = left = bottom = right = 0;
+    return WindowedPlace(u.x, u.y, u.w, u.h, top, left, bottom, right);
+}
+
+// Whether the frame the window manager puts around the window is known
+// (none without a manager).
+bool FrameKnown()
+{
+    if (!NativeWindowManaged(g_win.window)) return true;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    return SDL_GetWindowBordersSize(g_win.window, &top, &left, &bottom, &right) == 0 &&
+           (top > 0 || left > 0 || bottom > 0 || right > 0);
+}
+
+void PlaceWindowed()
+{
+    g_win.placePending = !FrameKnown();
+    const Viewport p = WindowedPlaceNow();
+    int w = 0, h = 0, x = 0, y = 0;
+    SDL_GetWindowSize(g_win.window, &w, &h);
+    SDL_GetWindowPosition(g_win.window, &x, &y);
+    if (w != p.w || h != p.h) SDL_SetWindowSize(g_win.window, p.w, p.h);
+    if (x != p.x || y != p.y) SDL_SetWindowPosition(g_win.window, p.x, p.y);
+}
+
 void UncoverDisplay()
 {
     if (!g_win.coveringDisplay) return;
-    const SDL_Rect b = DisplayBounds();
-    NativeMoveResize(g_win.window, b.x + (b.w - kFieldWidth) / 2, b.y + (b.h - kFieldHeight) / 2,
-                     kFieldWidth, kFieldHeight);
+    const Viewport p = WindowedPlaceNow();
+    NativeMoveResize(g_win.window, p.x, p.y, p.w, p.h);
     g_win.coveringDisplay = false;
 }
 
@@ -221,6 +270,26 @@ Viewport LetterboxViewport(int windowWidth, int windowHeight)
     return v;
 }
 
+Viewport WindowedPlace(int usableX, int usableY, int usableW, int usableH, int borderTop, int borderLeft,
+                       int borderBottom, int borderRight)
+{
+    const int availW = usableW - std::max(0, borderLeft) - std::max(0, borderRight);
+    const int availH = usableH - std::max(0, borderTop) - std::max(0, borderBottom);
+    Viewport p;
+    if (availW >= kFieldWidth && availH >= kFieldHeight) {
+        p.w = kFieldWidth;
+        p.h = kFieldHeight;
+    } else {
+        // Never less than a quarter of the field, however small the screen.
+        const Viewport v = LetterboxViewport(std::max(availW, kFieldWidth / 4), std::max(availH, kFieldHeight / 4));
+        p.w = v.w;
+        p.h = v.h;
+    }
+    p.x = usableX + std::max(0, borderLeft) + std::max(0, (availW - p.w) / 2);
+    p.y = usableY + std::max(0, borderTop) + std::max(0, (availH - p.h) / 2);
+    return p;
+}
+
 bool CreateMainWindow(const char* caption, bool fullscreen)
 {
     if (g_win.window) return true;
@@ -229,11 +298,19 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // The window only receives the back buffer's copy: it needs no depth,
+    // stencil or samples of its own (the back buffer has its own depth).
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
     SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI;
+    // Made hidden, in its final mode and place, and shown once: no frame of
+    // another size or mode shows first.
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_HIDDEN;
     if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-    g_win.window = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                    kFieldWidth, kFieldHeight, flags);
+    const Viewport place = WindowedPlaceNow();
+    g_win.window = SDL_CreateWindow(caption, place.x, place.y, place.w, place.h, flags);
     if (!g_win.window) {
         ReportError("cannot create the window: %s", SDL_GetError());
         Shutdown();
@@ -253,8 +330,15 @@ bool CreateMainWindow(const char* caption, bool fullscreen)
         return false;
     }
     g_win.fullscreen = fullscreen;
+    g_win.windowShared = ContextsShareWindow();
     ListenToNativeEvents();
+    // Black wherever nothing was presented yet.
+    SetNativeBackgroundBlack(g_win.window);
     if (fullscreen) CoverDisplayIfUnmanaged();
+    SDL_ShowWindow(g_win.window);
+    // Shown, the window's frame is known: placed again with it, so that the
+    // title bar and its close box are on the screen too.
+    if (!fullscreen) PlaceWindowed();
     RefreshWindowSize();
     g_win.main = GLContextRecord{g_win.context, nullptr, g_win.fbo};
     t_context = &g_win.main;
@@ -279,6 +363,7 @@ void DestroyMainWindow()
     SDL_DestroyWindow(g_win.window);
     g_win.window = nullptr;
     g_win.coveringDisplay = false;
+    g_win.placePending = false;
     g_win.measured = false;
     StoreWindowSize(0, 0);
     SDL_EnableScreenSaver();
@@ -295,11 +380,13 @@ bool SetFullscreen(bool fullscreen)
 {
     if (!g_win.window) return false;
     if (SDL_SetWindowFullscreen(g_win.window, fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0) != 0) return false;
+    g_win.placePending = false;
     if (fullscreen) {
         CoverDisplayIfUnmanaged();
-    } else {
-        SDL_SetWindowSize(g_win.window, kFieldWidth, kFieldHeight);
+    } else if (g_win.coveringDisplay) {
         UncoverDisplay();
+    } else {
+        PlaceWindowed();
     }
     g_win.fullscreen = fullscreen;
     RefreshWindowSize();
@@ -349,6 +436,7 @@ void PumpMessages()
     SDL_Event e;
     g_win.closePosted = false;
     while (SDL_PollEvent(&e)) {
+        if (g_win.placePending && !g_win.fullscreen && g_win.window && FrameKnown()) PlaceWindowed();
         int w = 0, h = 0;
         if (NativeResizeEvent(e, g_win.window, &w, &h)) {
             if (!Minimised()) StoreWindowSize(w, h);
@@ -411,9 +499,35 @@ void ReleaseCurrentContext()
     t_context = nullptr;
 }
 
+namespace {
+
+// A shared context that keeps the window bound like the main one.
+void* CreateContextOnWindow()
+{
+    if (!MakeMainContextCurrent()) return nullptr;
+    auto* r = new GLContextRecord;
+    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 1);
+    r->context = SDL_GL_CreateContext(g_win.window);
+    SDL_GL_SetAttribute(SDL_GL_SHARE_WITH_CURRENT_CONTEXT, 0);
+    if (r->context) {
+        r->fbo = MakeContextFramebuffer();
+        glFinish();
+    }
+    MakeMainContextCurrent();
+    if (!r->context) {
+        delete r;
+        return nullptr;
+    }
+    ++g_win.sharedContexts;
+    return r;
+}
+
+} // namespace
+
 void* CreateSharedContext()
 {
     if (!g_win.window || !g_win.context) return nullptr;
+    if (g_win.windowShared) return CreateContextOnWindow();
     // From now on no context keeps the main window bound between frames.
     if (!g_win.main.park) {
         g_win.main.park = CreateParkWindow();
@@ -450,7 +564,7 @@ bool MakeContextCurrent(void* context)
 {
     auto* r = static_cast<GLContextRecord*>(context);
     if (!g_win.window || !r || !r->context) return false;
-    if (SDL_GL_MakeCurrent(r->park, r->context) != 0) return false;
+    if (SDL_GL_MakeCurrent(RestingSurface(r), r->context) != 0) return false;
     t_context = r;
     glBindFramebuffer(GL_FRAMEBUFFER, r->fbo);
     glViewport(0, 0, kFieldWidth, kFieldHeight);
@@ -462,9 +576,9 @@ void DeleteSharedContext(void* context)
     auto* r = static_cast<GLContextRecord*>(context);
     if (!r) return;
     GLContextRecord* previous = t_context;
-    if (r->context && SDL_GL_MakeCurrent(r->park, r->context) == 0) {
+    if (r->context && SDL_GL_MakeCurrent(RestingSurface(r), r->context) == 0) {
         if (r->fbo) glDeleteFramebuffers(1, &r->fbo);
-        SDL_GL_MakeCurrent(r->park, nullptr);
+        SDL_GL_MakeCurrent(RestingSurface(r), nullptr);
     }
     if (r->context) SDL_GL_DeleteContext(r->context);
     if (r->park) SDL_DestroyWindow(r->park);
@@ -495,6 +609,38 @@ void ClearBackBuffer(float r, float g, float b, float a)
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
 }
 
+namespace {
+
+// Clears the parts of the window outside the viewport to black.
+void ClearBars(int w, int h, const Viewport& v)
+{
+    if (v.x <= 0 && v.y <= 0 && v.w >= w && v.h >= h) {
+        glDisable(GL_SCISSOR_TEST);
+        return;
+    }
+    glClearColor(0, 0, 0, 1);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    if (v.w <= 0 || v.h <= 0) {
+        glDisable(GL_SCISSOR_TEST);
+        glClear(GL_COLOR_BUFFER_BIT);
+        return;
+    }
+    glEnable(GL_SCISSOR_TEST);
+    // Window rectangles, y up: below and above the viewport, then left and
+    // right of it.
+    const int top = h - v.y, bottom = h - (v.y + v.h);
+    const int rects[4][4] = {
+        {0, 0, w, bottom}, {0, top, w, h - top}, {0, bottom, v.x, v.h}, {v.x + v.w, bottom, w - (v.x + v.w), v.h}};
+    for (const auto& r : rects) {
+        if (r[2] <= 0 || r[3] <= 0) continue;
+        glScissor(r[0], r[1], r[2], r[3]);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glDisable(GL_SCISSOR_TEST);
+}
+
+} // namespace
+
 bool PresentBackBuffer()
 {
     GLContextRecord* r = CurrentRecord();
@@ -507,25 +653,23 @@ bool PresentBackBuffer()
     Viewport v = LetterboxViewport(w, h);
     glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
     glViewport(0, 0, w, h);
-    glDisable(GL_SCISSOR_TEST);
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
+    // Only the bars are cleared: the copy covers the rest.
+    ClearBars(w, h, v);
     if (v.w > 0 && v.h > 0) {
         glBindFramebuffer(GL_READ_FRAMEBUFFER, r->fbo);
         // Field row 0 is GL row 767 in both framebuffers: a straight copy keeps
         // it at the top. The window's y runs up, the viewport's down.
         int y0 = h - (v.y + v.h);
-        glBlitFramebuffer(0, 0, kFieldWidth, kFieldHeight, v.x, y0, v.x + v.w, y0 + v.h,
-                          GL_COLOR_BUFFER_BIT, GL_LINEAR);
+        const bool same = v.w == kFieldWidth && v.h == kFieldHeight;
+        glBlitFramebuffer(0, 0, kFieldWidth, kFieldHeight, v.x, y0, v.x + v.w, y0 + v.h, GL_COLOR_BUFFER_BIT,
+                          same ? GL_NEAREST : GL_LINEAR);
     }
     SDL_GL_SwapWindow(g_win.window);
-    if (r->park) {
-        // Another context may draw next: the frame's commands must be complete
-        // before the caller lets it (shared objects are only coherent across
-        // contexts once finished).
-        glFinish();
-        SDL_GL_MakeCurrent(r->park, r->context);
-    }
+    // Another context may draw next: the frame's commands must be complete
+    // before the caller lets it (shared objects are only coherent across
+    // contexts once finished).
+    if (g_win.sharedContexts > 0) glFinish();
+    if (r->park) SDL_GL_MakeCurrent(r->park, r->context);
     BindBackBuffer();
     return true;
 }

@@ -22,8 +22,16 @@ struct Viewport {
 // the given size (bars left/right or top/bottom). Window coordinates, y down.
 Viewport LetterboxViewport(int windowWidth, int windowHeight);
 
-// Creates the window (1024x768 client area, or a desktop-sized full-screen
-// window) with its GL context and back buffer. Shows it unless hidden.
+// Where the windowed client area goes on a screen whose usable part (less
+// panels and docks) is the given rectangle, for a frame with the given
+// borders: 1024x768 when it fits, else the largest 4:3 size that does,
+// centred in the usable part (screen coordinates).
+Viewport WindowedPlace(int usableX, int usableY, int usableW, int usableH, int borderTop, int borderLeft,
+                       int borderBottom, int borderRight);
+
+// Creates the window (a client area placed by WindowedPlace, or a
+// desktop-sized full-screen window) with its GL context and back buffer,
+// black until the first frame is presented.
 bool CreateMainWindow(const char* caption, bool fullscreen);
 void DestroyMainWindow();
 bool MainWindowExists();

@@ -282,6 +282,16 @@ void CAplicacion::LiberaSiIniciada()
     if (m_bIniciada) Libera();
 }
 
+// Until the next step is due: the pass sleeps the rest of the step at once
+// rather than waking every millisecond to pump messages that only the next
+// step reads. (On the manual clock, which sleeping never moves, 1 ms.)
+void CAplicacion::EsperaPaso(float fAhora) const
+{
+    float fResta = kPaso - (fAhora - m_fBaseReloj.load());
+    int iMs = RelojManual() || !(fResta > 1.0f) ? 1 : static_cast<int>(fResta) + 1;
+    Espera(iMs > static_cast<int>(kPaso) + 1 ? static_cast<int>(kPaso) + 1 : iMs);
+}
+
 void CAplicacion::AvanzaReloj(bool bUltimoFrame)
 {
     float fNueva = m_fBaseReloj.fetch_add(kPaso) + kPaso;
@@ -329,7 +339,7 @@ bool CAplicacion::Ciclo()
             }
             if (m_pCuadroHint) m_pCuadroHint->Actualiza();
         } else {
-            Espera(1);
+            EsperaPaso(fAhora);
         }
     } else {
         m_bActivaEnCiclo.store(false);
@@ -338,7 +348,7 @@ bool CAplicacion::Ciclo()
             ProcesaPeticionesModo();
             Pinta();
         } else {
-            Espera(1);
+            EsperaPaso(fAhora);
         }
     }
     return false;
@@ -654,6 +664,9 @@ void CAplicacion::ProcesaPeticionesModo()
             }
             g_bCambioModoPermitido = 1;
             VaciaTecladoSiExiste();
+            // The window moved under a pointer that did not: no move says where
+            // it now lies over the field.
+            if (g_pRatones) g_pRatones->LeePunteroReal();
         }
         delete p;
     }

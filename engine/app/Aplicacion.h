@@ -182,6 +182,7 @@ private:
     void VaciaPeticiones();
     void PideModo(int iTipo);
     void PararHilo();
+    void EsperaPaso(float fAhora) const;
 
     uint8_t m_bIniciada = 0;
     CLista m_lObjetos;

@@ -14,6 +14,7 @@
 #include "engine/core/Teclado.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/GestorSPMs.h"
+#include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/sequences/Secuencia.h"
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <string>
 
 void* g_hVentana = nullptr;
 uint8_t g_bVentana = 1;
@@ -64,7 +66,13 @@ struct PasoInicio {
 bool g_bAjustesGuardados = false;
 bool g_bCerrarActivo = true;
 const char* g_szPasoFallido = nullptr;
+std::string g_sDetalleFallo;
 int g_iPasoQueFalla = 0;
+int g_iPasoCierre = 0;
+// A close request that came before the application core existed: start-up
+// stops at its next step.
+bool g_bCierrePendiente = false;
+bool g_bCerradoEnInicio = false;
 
 bool IniciaReloj_(const ParametrosInicio&)
 {
@@ -84,9 +92,13 @@ bool IniciaFicherosDatos(const ParametrosInicio& p)
 {
     g_pSistemaFitxers = new (std::nothrow) CSistemaFitxers;
     if (!g_pSistemaFitxers) return false;
-    if (p.szArchivo && p.szIndiceArchivo)
-        return g_pSistemaFitxers->IniciaAmbArxiu(p.szArchivo, p.szIndiceArchivo, p.szCarpetaFabricante,
-                                                 p.szCarpetaProducto);
+    if (p.szArchivo && p.szIndiceArchivo) {
+        if (g_pSistemaFitxers->IniciaAmbArxiu(p.szArchivo, p.szIndiceArchivo, p.szCarpetaFabricante,
+                                              p.szCarpetaProducto))
+            return true;
+        g_sDetalleFallo = g_pSistemaFitxers->Error();
+        return false;
+    }
     return g_pSistemaFitxers->Inicia(p.szCarpetaFabricante, p.szCarpetaProducto);
 }
 
@@ -171,7 +183,14 @@ bool IniciaGestorSPMs(const ParametrosInicio&)
 bool IniciaAplicacion(const ParametrosInicio& p)
 {
     g_pAplicacion = new (std::nothrow) CAplicacion;
-    return g_pAplicacion && g_pAplicacion->Inicia(p.szPaqueteCursores);
+    if (!g_pAplicacion || !g_pAplicacion->Inicia(p.szPaqueteCursores)) return false;
+    // The pointer is needed from the first frame on.
+    const CSPM* pCursores = p.szPaqueteCursores && g_pGestorSPMs ? g_pGestorSPMs->GetSPM(p.szPaqueteCursores) : nullptr;
+    if (p.szPaqueteCursores && g_pGestorSPMs && !(pCursores && pCursores->EstaCargado())) {
+        g_sDetalleFallo = std::string(p.szPaqueteCursores) + " cannot be read";
+        return false;
+    }
+    return true;
 }
 
 const PasoInicio kPasos[] = {
@@ -204,9 +223,12 @@ void ProcedimientoVentana(plat::WindowMessage mensaje, void*)
 {
     switch (mensaje) {
     case plat::WindowMessage::Close:
-        // Never while a display-mode switch runs, never once the core is gone.
+        // Never while a display-mode switch runs. Before the core exists the
+        // request is kept: start-up stops at its next step.
         if (g_pAplicacion && !g_pAplicacion->CambioModoEnCurso())
             g_pAplicacion->EnviaEvento(EVENTO_SALIR, 0, nullptr, -1);
+        else if (!g_pAplicacion && g_hVentana)
+            g_bCierrePendiente = true;
         break;
     case plat::WindowMessage::Activate:
     case plat::WindowMessage::Deactivate:
@@ -233,6 +255,9 @@ bool IniciaSistemas(const char* szPaqueteCursores, const char* szConfigMusica, c
     const ParametrosInicio p{szPaqueteCursores, szConfigMusica,      szConfigSonido,    szArchivo, szIndiceArchivo,
                              szCarpetaFabricante, szCarpetaProducto, bTexturas32,       aFonts};
     g_szPasoFallido = nullptr;
+    g_sDetalleFallo.clear();
+    g_bCierrePendiente = false;
+    g_bCerradoEnInicio = false;
     int iPaso = 0;
     for (const PasoInicio& paso : kPasos) {
         ++iPaso;
@@ -242,7 +267,16 @@ bool IniciaSistemas(const char* szPaqueteCursores, const char* szConfigMusica, c
             LiberaSistemas();
             return false;
         }
-        if (paso.bAtiendeMensajes) AtiendeMensajes();
+        if (iPaso == g_iPasoCierre) plat::PushWindowEvent(plat::WindowMessage::Close);
+        if (paso.bAtiendeMensajes || iPaso == g_iPasoCierre) AtiendeMensajes();
+        // Closed meanwhile: what started is released, in order, and the
+        // program ends as a close ends it.
+        if (g_bCierrePendiente) {
+            g_bCierrePendiente = false;
+            LiberaSistemas();
+            g_bCerradoEnInicio = true;
+            return false;
+        }
     }
     return true;
 }
@@ -281,7 +315,13 @@ void LiberaSistemas()
 
 const char* PasoInicioFallido() { return g_szPasoFallido; }
 
+const char* DetalleInicioFallido() { return g_sDetalleFallo.c_str(); }
+
+bool CerradoDuranteInicio() { return g_bCerradoEnInicio; }
+
 void FuerzaFalloInicio(int iPaso) { g_iPasoQueFalla = iPaso; }
+
+void FuerzaCierreInicio(int iPaso) { g_iPasoCierre = iPaso; }
 
 bool CreaVentana(const char* szTitulo, int /*iIcono*/, void** phVentana)
 {

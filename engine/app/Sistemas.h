@@ -58,8 +58,18 @@ bool IniciaSistemas(const char* szPaqueteCursores, const char* szConfigMusica, c
 void LiberaSistemas();
 // The name of the start-up step that failed last (null when none did).
 const char* PasoInicioFallido();
+// What that step could say of its failure, for the player ("" when nothing):
+// the file that could not be read, the folders the data was looked for in.
+const char* DetalleInicioFallido();
+// True when the last start-up stopped because the window was closed while
+// it ran (IniciaSistemas returned false, nothing failed, everything started
+// has been released).
+bool CerradoDuranteInicio();
 // Test seam: makes start-up step n (1..15) fail; 0 for none.
 void FuerzaFalloInicio(int iPaso);
+// Test seam: the window is closed (as by its close box) right after step n
+// (1..15); 0 for none.
+void FuerzaCierreInicio(int iPaso);
 
 // The main window. CreaVentana makes it windowed or full screen after
 // g_bVentana and stores its handle.

@@ -62,6 +62,8 @@ bool ParsejaComanda(Font& font, FitxerComandes* f)
     for (;;) {
         int c = font();
         if (c < 0) {
+            f->m_bFinalIncomplet = !nom.empty() || enParametres || cometes || barra || !parametre.empty() ||
+                                   !f->m_aParametres.empty();
             f->m_aParametres.clear();
             return false;
         }

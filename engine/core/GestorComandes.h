@@ -40,6 +40,9 @@ struct FitxerComandes {
     int m_iBufferMida = 0;
     int m_iBufferPos = 0;
     bool m_bFiDades = false;
+    // The file ended inside a command (cut short, or not a command file):
+    // what came after the last complete command was dropped.
+    bool m_bFinalIncomplet = false;
 };
 
 class CGestorComandes {

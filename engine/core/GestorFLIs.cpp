@@ -31,16 +31,17 @@ bool CGestorFLIs::Inicia()
     return true;
 }
 
-void CGestorFLIs::CargaFichero(const char* fichero, int clave)
+bool CGestorFLIs::CargaFichero(const char* fichero, int clave)
 {
-    if (!g_pGestorComandes) return;
+    if (!g_pGestorComandes) return false;
     FitxerComandes* f = g_pGestorComandes->ObreLectura(fichero);
-    if (!f) return;
+    if (!f) return false;
     do {
         const char* nom = g_pGestorComandes->NomComanda(f);
         if (nom && strcasecmp(nom, "FLI") == 0 && !AnadeTexto(clave, f)) break;
     } while (g_pGestorComandes->LlegeixComanda(f));
     g_pGestorComandes->Tanca(f);
+    return true;
 }
 
 bool CGestorFLIs::AnadeTexto(int clave, FitxerComandes* registro)

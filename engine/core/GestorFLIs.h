@@ -44,9 +44,9 @@ public:
     bool EstaIniciado() const { return m_bIniciado != 0; }
 
     // Adds the texts of one .FLI file to the table of `clave`; stops at the
-    // end of the file or at the first text refused. A missing file adds
-    // nothing.
-    void CargaFichero(const char* fichero, int clave);
+    // end of the file or at the first text refused. False when the file
+    // cannot be opened and read (nothing is added).
+    bool CargaFichero(const char* fichero, int clave);
 
     // Adds the text of one FLI record (code, text). A record without a text
     // or without a code is skipped (true). False when the text is refused:

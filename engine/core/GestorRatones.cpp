@@ -157,7 +157,19 @@ bool CGestorRatones::Inicia()
     m_RatonSistema.Inicia(0, 0, false);
     plat::AddInputMessageHandler(HookMensajes, this);
     m_bIniciado = 1;
+    LeePunteroReal();
     return true;
+}
+
+void CGestorRatones::LeePunteroReal()
+{
+    int x = 0, y = 0;
+    float fx = 0.0f, fy = 0.0f;
+    if (!m_bIniciado || !plat::ReadPointerPosition(&x, &y) || !plat::MainWindowToField(x, y, &fx, &fy)) return;
+    m_RatonSistema.m_iCursorX = x;
+    m_RatonSistema.m_iCursorY = y;
+    m_RatonSistema.m_fX = fx;
+    m_RatonSistema.m_fY = fy;
 }
 
 void CGestorRatones::Libera()

@@ -74,6 +74,9 @@ public:
     bool MensajeVentana(const plat::InputMessage& mensaje);
     // Once per pass of the main loop: raw mice hand over their input.
     void Actualiza();
+    // The system mouse takes the pointer's real place over the window (at
+    // start and after a display-mode switch, when no move has told it).
+    void LeePunteroReal();
 
     // System mode: the system mouse for 0, else null. Raw mode: the i-th raw
     // mouse for i up to 3.

@@ -8,6 +8,7 @@
 #include "engine/core/SistemaFitxers.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
+#include "platform/Platform.h"
 
 #include <cmath>
 #include <cstdio>
@@ -37,11 +38,42 @@ int ValorHex(char c)
     return -1;
 }
 
-float VolumenLeido(float v)
+// A whole integer (sign and digits, nothing else); false leaves *v as it was.
+bool EnteroLeido(const char* texto, int* v)
 {
-    if (std::isnan(v)) return 1.0f;
-    return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v;
+    if (!texto) return false;
+    const char* p = texto;
+    if (*p == '+' || *p == '-') ++p;
+    if (!*p) return false;
+    for (const char* q = p; *q; ++q)
+        if (*q < '0' || *q > '9') return false;
+    *v = EnteroDeTexto(texto);
+    return true;
 }
+
+// A whole finite number; false leaves *v as it was.
+bool RealLeido(const char* texto, float* v)
+{
+    if (!texto || !*texto) return false;
+    int digits = 0, points = 0;
+    const char* p = texto;
+    if (*p == '+' || *p == '-') ++p;
+    for (; *p; ++p) {
+        if (*p >= '0' && *p <= '9')
+            ++digits;
+        else if (*p == '.')
+            ++points;
+        else
+            return false;
+    }
+    if (!digits || points > 1) return false;
+    const double d = RealDeTexto(texto);
+    if (!std::isfinite(d)) return false;
+    *v = static_cast<float>(d);
+    return true;
+}
+
+float VolumenLeido(float v) { return v < 0.0f ? 0.0f : v > 1.0f ? 1.0f : v; }
 
 float CambiaVolumen(float v, float delta)
 {
@@ -171,46 +203,85 @@ void CPreferencias::ValoresPorDefecto()
     m_cLuminosidad = 255;
 }
 
+// Every value starts at its default and keeps it unless the file holds a
+// readable one. A file that is there but does not read whole as this file
+// (garbage, cut short, unknown records or unreadable values) is kept aside
+// as <file>.bad before anything can be saved over it.
 bool CPreferencias::Carga()
 {
     m_bCargado = 0;
-    Limpia();
-    // A file without the volumes leaves them at full.
-    m_fVolMusica = 1.0f;
-    m_fVolSonido = 1.0f;
-    std::string ruta = RutaFichero();
-    FitxerComandes* f = (g_pGestorComandes && !ruta.empty()) ? g_pGestorComandes->ObreLectura(ruta.c_str()) : nullptr;
-    if (!f) {
-        ValoresPorDefecto();
+    m_bGuardable = 1;
+    ValoresPorDefecto();
+    const std::string ruta = RutaFichero();
+    if (!g_pGestorComandes || ruta.empty()) {
         m_bCargado = 1;
         return true;
     }
-    int control = 0;
-    do {
-        const char* nom = g_pGestorComandes->NomComanda(f);
-        if (!nom) continue;
-        if (strcasecmp(nom, "CONTROL") == 0) {
-            if (control < kNumControles) {
-                // A binding that cannot be used keeps the slot's default.
-                if (!LeeControl(f, &m_aControles[control])) m_aControles[control] = ControlPorDefecto(control);
-                ++control;
-            }
-        } else if (strcasecmp(nom, "IDIOMA") == 0) {
-            LeeIdioma(f);
-        } else if (strcasecmp(nom, "FLAGS") == 0) {
-            m_iFlags = g_pGestorComandes->LlegeixEnter(f);
-        } else if (strcasecmp(nom, "LUMINOSIDAD") == 0) {
-            int v = g_pGestorComandes->LlegeixEnter(f);
-            m_cLuminosidad = static_cast<uint8_t>(v < 0 ? 0 : v > 255 ? 255 : v);
-        } else if (strcasecmp(nom, "VOLMUSICA") == 0) {
-            m_fVolMusica = VolumenLeido(g_pGestorComandes->LlegeixReal(f));
-        } else if (strcasecmp(nom, "VOLSONIDO") == 0) {
-            m_fVolSonido = VolumenLeido(g_pGestorComandes->LlegeixReal(f));
-        }
-    } while (g_pGestorComandes->LlegeixComanda(f));
-    g_pGestorComandes->Tanca(f);
+    std::string real;
+    const bool bExiste = plat::ResolveExisting(ruta, &real);
+    FitxerComandes* f = bExiste ? g_pGestorComandes->ObreLectura(ruta.c_str()) : nullptr;
+    bool bSencer = f != nullptr;
+    if (f) {
+        int control = 0;
+        do {
+            bSencer = LeeRegistro(f, &control) && bSencer;
+        } while (g_pGestorComandes->LlegeixComanda(f));
+        if (f->m_bFinalIncomplet) bSencer = false;
+        g_pGestorComandes->Tanca(f);
+    }
+    if (bExiste && !bSencer) ApartaDanado(real);
     m_bCargado = 1;
     return true;
+}
+
+bool CPreferencias::LeeRegistro(FitxerComandes* f, int* control)
+{
+    const char* nom = g_pGestorComandes->NomComanda(f);
+    if (!nom) return false;
+    int entero = 0;
+    if (strcasecmp(nom, "CONTROL") == 0) {
+        if (*control >= kNumControles) return false;
+        // A binding that cannot be used keeps the slot's default.
+        return LeeControl(f, &m_aControles[(*control)++]);
+    }
+    if (strcasecmp(nom, "IDIOMA") == 0) {
+        if (!EnteroLeido(g_pGestorComandes->LlegeixText(f), &entero)) return false;
+        m_iIdioma = entero;
+        g_GestorFLIs.SeleccionaIdioma(m_iIdioma);
+        return true;
+    }
+    if (strcasecmp(nom, "FLAGS") == 0) {
+        if (!EnteroLeido(g_pGestorComandes->LlegeixText(f), &entero)) return false;
+        m_iFlags = entero;
+        return true;
+    }
+    if (strcasecmp(nom, "LUMINOSIDAD") == 0) {
+        if (!EnteroLeido(g_pGestorComandes->LlegeixText(f), &entero)) return false;
+        m_cLuminosidad = static_cast<uint8_t>(entero < 0 ? 0 : entero > 255 ? 255 : entero);
+        return true;
+    }
+    float* volumen = strcasecmp(nom, "VOLMUSICA") == 0   ? &m_fVolMusica
+                     : strcasecmp(nom, "VOLSONIDO") == 0 ? &m_fVolSonido
+                                                         : nullptr;
+    if (!volumen) return false;
+    float v = 0.0f;
+    if (!RealLeido(g_pGestorComandes->LlegeixText(f), &v)) return false;
+    *volumen = VolumenLeido(v);
+    return true;
+}
+
+void CPreferencias::ApartaDanado(const std::string& real)
+{
+    const std::string aparte = plat::KeepAside(real);
+    if (aparte.empty()) {
+        // Never saved over: the player's file stays as it is.
+        m_bGuardable = 0;
+        plat::ReportError("preferences %s cannot be read and cannot be moved aside; they will not be saved",
+                          real.c_str());
+        return;
+    }
+    plat::ReportError("preferences %s cannot be read whole; kept as %s, unreadable settings start at their defaults",
+                      real.c_str(), aparte.c_str());
 }
 
 // The settings are written whole to a file beside the old one, put on disk
@@ -218,8 +289,16 @@ bool CPreferencias::Carga()
 // settings, never a cut file whose missing bindings would load empty.
 bool CPreferencias::Guarda()
 {
+    const bool ok = Escribe();
+    if (!ok) plat::ReportError("the preferences could not be saved (%s); the previous file stays",
+                               RutaFichero().empty() ? "no per-user folder" : RutaFichero().c_str());
+    return ok;
+}
+
+bool CPreferencias::Escribe()
+{
     std::string ruta = RutaFichero();
-    if (!g_pGestorComandes || ruta.empty()) return false;
+    if (!g_pGestorComandes || ruta.empty() || !m_bGuardable) return false;
     const std::string temporal = ruta + ".tmp";
     FitxerComandes* f = g_pGestorComandes->ObreEscriptura(temporal.c_str());
     if (!f) return false;
@@ -273,34 +352,44 @@ bool CPreferencias::LeeControl(FitxerComandes* f, AsignacionControl* asignacion)
 {
     if (!f || !asignacion || !g_pGestorComandes) return false;
     AsignacionControl a;
-    a.m_iTipo = g_pGestorComandes->LlegeixEnter(f);
+    // Every number must be there and read whole.
+    bool leido = true;
+    auto entero = [&](int32_t* v) {
+        int n = 0;
+        leido = EnteroLeido(g_pGestorComandes->LlegeixText(f), &n) && leido;
+        *v = n;
+    };
+    entero(&a.m_iTipo);
     bool guidOk = true;
     switch (a.m_iTipo) {
     case CONTROL_RATON: {
-        a.m_iRaton = g_pGestorComandes->LlegeixEnter(f);
-        int boton = g_pGestorComandes->LlegeixEnter(f);
+        entero(&a.m_iRaton);
+        int32_t boton = 0;
+        entero(&boton);
         if (boton < 0 || boton > AsignacionControl::kMaxBotonRaton) return false;
         a.m_cBotonRaton = static_cast<uint8_t>(boton);
         break;
     }
     case CONTROL_TECLA: {
-        int tecla = g_pGestorComandes->LlegeixEnter(f);
+        int32_t tecla = 0;
+        entero(&tecla);
         if (tecla < 0 || tecla >= AsignacionControl::kNumTeclas) return false;
         a.m_wTecla = static_cast<uint16_t>(tecla);
         break;
     }
     case CONTROL_EJE:
-        a.m_iEje = g_pGestorComandes->LlegeixEnter(f);
-        a.m_iDireccion = g_pGestorComandes->LlegeixEnter(f);
+        entero(&a.m_iEje);
+        entero(&a.m_iDireccion);
         guidOk = a.LeeGuid(g_pGestorComandes->LlegeixText(f));
         break;
     case CONTROL_BOTON:
-        a.m_iBoton = g_pGestorComandes->LlegeixEnter(f);
+        entero(&a.m_iBoton);
         guidOk = a.LeeGuid(g_pGestorComandes->LlegeixText(f));
         break;
     default:
         return false;
     }
+    if (!leido) return false;
     if (!guidOk || !a.EsValida()) return false;
     *asignacion = a;
     return true;

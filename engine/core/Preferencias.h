@@ -71,9 +71,12 @@ public:
     CPreferencias();
 
     // Reads Preferencias.PRF from the per-user folder; a missing file gives
-    // the defaults (not written). Always true.
+    // the defaults (not written), a missing or unreadable value its default.
+    // A file that does not read whole is kept aside (<file>.bad, .bad1..):
+    // when it cannot be moved, nothing is saved over it. Always true.
     bool Carga();
-    // Writes the file; false when it cannot be created or written.
+    // Writes the file; false (and one line on standard error) when it cannot
+    // be created or written: the previous file then stays.
     bool Guarda();
     void Limpia();
     void ValoresPorDefecto();
@@ -99,12 +102,21 @@ public:
     static std::string RutaFichero();
 
     uint8_t m_bCargado = 0;
+    // Cleared when a damaged file could not be moved aside.
+    uint8_t m_bGuardable = 1;
     AsignacionControl m_aControles[kNumControles];
     int32_t m_iIdioma = -1;
     int32_t m_iFlags = 0;
     float m_fVolMusica = 1.0f;
     float m_fVolSonido = 1.0f;
     uint8_t m_cLuminosidad = 255;
+
+private:
+    // One record of the file; false when it is not one this file holds, or
+    // its values cannot be read whole.
+    bool LeeRegistro(FitxerComandes* f, int* control);
+    void ApartaDanado(const std::string& real);
+    bool Escribe();
 };
 
 extern CPreferencias* g_pPreferencias;

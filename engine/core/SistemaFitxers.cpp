@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <cstring>
 #include <strings.h>
+#include <sys/stat.h>
+#include <algorithm>
 
 CSistemaFitxers* g_pSistemaFitxers = nullptr;
 CSistemaFitxers* g_pSistemaFitxersUsuari = nullptr;
@@ -90,26 +92,45 @@ bool CSistemaFitxers::IniciaAmbArxiu(const char* arxiu, const char* index, const
                                      const char* producte)
 {
     std::lock_guard<std::recursive_mutex> lock(m_mutex);
+    m_sError.clear();
     if (!IniciaComu(fabricant, producte)) return false;
     m_bInicialitzat = 1;
-    if (!arxiu || !index || std::strlen(arxiu) >= kMidaNom || std::strlen(index) >= kMidaNom) {
-        Allibera();
-        return false;
-    }
+    if (!arxiu || !index || std::strlen(arxiu) >= kMidaNom || std::strlen(index) >= kMidaNom)
+        return Falla("no archive name");
     m_sRutaArxiu = arxiu;
     m_sRutaIndex = index;
+    std::string real;
+    const bool bArxiu = plat::ResolveExisting(arxiu, &real), bIndex = plat::ResolveExisting(index, &real);
+    if (!bArxiu || !bIndex) {
+        std::string on;
+        for (const std::string& carpeta : plat::DataRootCandidates()) on += (on.empty() ? "" : ", ") + carpeta;
+        std::string falta = !bArxiu && !bIndex ? std::string(arxiu) + " and " + index : !bArxiu ? arxiu : index;
+        return Falla(falta + " not found; looked in " + on);
+    }
     m_pArxiu = std::fopen(plat::ResolvePath(arxiu).c_str(), "rb");
+    if (!m_pArxiu) return Falla(std::string(arxiu) + " cannot be opened");
     std::string text;
-    if (!m_pArxiu || !LlegeixFitxerSencer(plat::ResolvePath(index), &text)) {
-        Allibera();
-        return false;
-    }
+    if (!LlegeixFitxerSencer(plat::ResolvePath(index), &text)) return Falla(std::string(index) + " cannot be read");
     TreuRetornsDeLinia(&text);
-    if (!LlegeixIndex(text.data(), text.size())) {
-        Allibera();
-        return false;
-    }
+    if (!LlegeixIndex(text.data(), text.size())) return Falla(std::string(index) + " is not an archive index");
+    // Every entry must lie inside the archive as it is: a cut or damaged copy
+    // is refused here, not found out file by file later.
+    struct stat st;
+    if (fstat(fileno(m_pArxiu), &st) != 0) return Falla(std::string(arxiu) + " cannot be measured");
+    int64_t iNecessari = 0;
+    for (const DirectoriArxiu& d : m_aDirectoris)
+        for (const EntradaFitxer& e : d.m_aFitxers) iNecessari = std::max(iNecessari, e.m_iOffset + e.m_iMida);
+    if (iNecessari > static_cast<int64_t>(st.st_size))
+        return Falla(std::string(arxiu) + " is damaged: " + std::to_string(st.st_size) + " bytes, its index needs " +
+                     std::to_string(iNecessari));
     return true;
+}
+
+bool CSistemaFitxers::Falla(const std::string& error)
+{
+    Allibera();
+    m_sError = error;
+    return false;
 }
 
 void CSistemaFitxers::Allibera()
@@ -364,6 +385,8 @@ int CSistemaFitxers::Llegeix(void* buffer, int midaElement, int nombre, EntradaF
     uint8_t clau = static_cast<uint8_t>(f->m_iPosicio & 0xFF);
     for (size_t i = 0; i < llegits; ++i) bytes[i] ^= static_cast<uint8_t>(clau + i);
     f->m_iPosicio += static_cast<int64_t>(llegits);
+    // The entry holds these bytes: fewer is a failure, never an end.
+    if (llegits < demanats) return -1;
     return static_cast<int>(llegits / static_cast<size_t>(midaElement));
 }
 

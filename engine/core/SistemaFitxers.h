@@ -69,7 +69,8 @@ public:
     // Writes a disk file's buffered data and puts it on disk; false on any
     // failure and for archived files.
     bool Sincronitza(EntradaFitxer* f);
-    // Elements read; -1 for a null buffer or file.
+    // Elements read; -1 for a null buffer or file, and for an archived file
+    // whose bytes the archive does not hold (a short or failed read).
     int Llegeix(void* buffer, int midaElement, int nombre, EntradaFitxer* f);
     // Next byte 0..255, or -1 at the end.
     int LlegeixCaracter(EntradaFitxer* f);
@@ -94,15 +95,21 @@ public:
     bool LlegeixIndex(const char* text, size_t mida);
     const std::vector<DirectoriArxiu>& Directoris() const { return m_aDirectoris; }
     bool TeArxiu() const { return m_pArxiu != nullptr; }
+    // Why the last IniciaAmbArxiu failed, in words for the player ("" when it
+    // did not): the archive or index not found (with the folders looked in),
+    // unreadable, or shorter than its index says.
+    const std::string& Error() const { return m_sError; }
 
 private:
     void Neteja();
     bool IniciaComu(const char* fabricant, const char* producte);
+    bool Falla(const std::string& error);
     std::string NomAmbIdioma(const char* nom) const;
     EntradaFitxer* ObreDeDisc(const std::string& nom, int flags);
     int LlegeixByteDisc(EntradaFitxer* f);
 
     uint8_t m_bInicialitzat = 0;
+    std::string m_sError;
     std::string m_sRutaArxiu;
     std::string m_sRutaIndex;
     CLista m_oberts; // EntradaFitxer*

@@ -62,7 +62,9 @@ void CTeclado::Actualiza()
         const plat::KeyRead r = plat::ReadKeyChange(&cambio);
         if (r != plat::KeyRead::Ok && r != plat::KeyRead::Overflow) break;
         if (!cambio.down) continue;
-        if (cambio.key == plat::kKeyEnter && Abajo(m_Estado, plat::kKeyLeftAlt))
+        // The chord as the keys came, not as they are now: Alt may be up
+        // already when a quick Alt+Enter is read.
+        if (cambio.key == plat::kKeyEnter && cambio.leftAlt)
             receptor->AlternaPantallaCompleta();
         else
             receptor->ProcesaTecla(cambio.key);

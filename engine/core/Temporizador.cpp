@@ -39,6 +39,8 @@ void FijaRelojManual(bool manual, int startMs)
     g_bRelojManual.store(manual, std::memory_order_release);
 }
 
+bool RelojManual() { return g_bRelojManual.load(std::memory_order_acquire); }
+
 void AvanzaRelojManual(int ms) { g_iRelojManual.fetch_add(ms, std::memory_order_acq_rel); }
 void ReiniciaFrames(int frame) { g_iFrame.store(frame, std::memory_order_relaxed); }
 

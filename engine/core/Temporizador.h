@@ -21,6 +21,7 @@ void AvanzaFrame();
 // manual value, which only AvanzaRelojManual moves. Also resets the frame
 // count when asked.
 void FijaRelojManual(bool manual, int startMs = 0);
+bool RelojManual();
 void AvanzaRelojManual(int ms);
 void ReiniciaFrames(int frame = 0);
 

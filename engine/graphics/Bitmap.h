@@ -46,6 +46,9 @@ public:
     // kept apart so that whole-image sprites never cover the padding.
     float m_fAmplada = -1.0f, m_fAlcada = -1.0f;
     int m_iAmpladaTextura = 0, m_iAlcadaTextura = 0;
+    // The part of a file image's texture written since it was made (its
+    // margins are zeroed after the upload, not the whole texture before).
+    int m_iAmpladaCarregada = 0, m_iAlcadaCarregada = 0;
     int m_iReferencies = 0; // sprites on the bitmap
     int m_iEnUs = 0;        // sprites on it marked in use
     bool m_bIdioma = false; // the file name holds the language marker

@@ -3,6 +3,8 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 // Reads up to n bytes into dst; returns how many were read (0 at the end).
@@ -14,11 +16,34 @@ constexpr int kMidaMaximaPNG = 4096;
 // The first four bytes of every PNG file.
 bool EsSignaturaPNG(const uint8_t* pBytes, size_t n);
 
+// An allocator that leaves new elements unset: the decoder writes every
+// texel, so zeroing them first would only fill memory twice.
+template <class T>
+struct SenseInicialitzar : std::allocator<T> {
+    template <class U>
+    struct rebind {
+        using other = SenseInicialitzar<U>;
+    };
+    SenseInicialitzar() = default;
+    template <class U>
+    SenseInicialitzar(const SenseInicialitzar<U>&) noexcept
+    {
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args)
+    {
+        if constexpr (sizeof...(Args) == 0)
+            ::new (static_cast<void*>(p)) U;
+        else
+            ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
+
 struct ImatgePNG {
     int iAmplada = 0, iAlcada = 0;
     // Row by row, top first, 0xAARRGGBB; empty when the image's form is not
     // one that is converted (other bit depths, grey without palette).
-    std::vector<uint32_t> aTexels;
+    std::vector<uint32_t, SenseInicialitzar<uint32_t>> aTexels;
 };
 
 // Both read from a source whose first four bytes (the signature) have

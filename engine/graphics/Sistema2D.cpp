@@ -652,15 +652,19 @@ bool CSistema2D::CarregaBitmap(Bitmap* pBitmap)
             bFitxer && !m_bTextures32 ? plat::TextureFormat::ARGB1555 : plat::TextureFormat::ARGB8888;
         plat::TextureKind tipus = bFitxer ? plat::TextureKind::Kept : plat::TextureKind::Target;
         bool bProfunditat = pBitmap->m_iTipus == BITMAP_DESTI && pBitmap->m_bVolProfunditat;
+        // A file image's texture is written by its upload: only what the
+        // image does not cover is zeroed, after it.
         Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaBitmap");
-        pBitmap->m_pTextura = plat::CreateTexture(w, h, format, tipus, bProfunditat);
+        pBitmap->m_pTextura = plat::CreateTexture(w, h, format, tipus, bProfunditat, !bFitxer);
         Desbloqueja(BLOQUEIG_DISPOSITIU);
         if (!pBitmap->m_pTextura) return false;
         pBitmap->m_iAmpladaTextura = w;
         pBitmap->m_iAlcadaTextura = h;
+        pBitmap->m_iAmpladaCarregada = pBitmap->m_iAlcadaCarregada = 0;
     }
     if (pBitmap->m_iTipus == BITMAP_FITXER) {
         if (!CarregaPNG(pBitmap, false) && pBitmap == m_pPlaceholder) OmpleImatgeSubstituta(pBitmap);
+        ZeroFora(pBitmap);
     } else if (pBitmap->m_iTipus == BITMAP_TEXT) {
         DibuixaBitmapText(pBitmap);
     }
@@ -687,11 +691,33 @@ bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera)
     return PujaTexels(pBitmap, imatge.aTexels.data(), imatge.iAmplada, imatge.iAlcada, imatge.iAmplada);
 }
 
+// Zeroes what the last upload left unset: right of and below the image (all
+// of it when nothing was uploaded).
+void CSistema2D::ZeroFora(Bitmap* pBitmap)
+{
+    if (!pBitmap->m_pTextura) return;
+    const int W = pBitmap->m_iAmpladaTextura, H = pBitmap->m_iAlcadaTextura;
+    const int w = std::min(pBitmap->m_iAmpladaCarregada, W), h = std::min(pBitmap->m_iAlcadaCarregada, H);
+    Bloqueja(BLOQUEIG_DISPOSITIU, "ZeroFora");
+    if (w > 0 && h > 0) {
+        plat::ZeroTexels(pBitmap->m_pTextura, w, 0, W - w, h);
+        plat::ZeroTexels(pBitmap->m_pTextura, 0, h, W, H - h);
+    } else {
+        plat::ZeroTexels(pBitmap->m_pTextura, 0, 0, W, H);
+    }
+    Desbloqueja(BLOQUEIG_DISPOSITIU);
+    // Whatever comes next starts from a whole texture.
+    pBitmap->m_iAmpladaCarregada = W;
+    pBitmap->m_iAlcadaCarregada = H;
+}
+
 bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas)
 {
     if (!pBitmap->m_pTextura) return false;
     w = std::min(w, pBitmap->m_iAmpladaTextura);
     h = std::min(h, pBitmap->m_iAlcadaTextura);
+    pBitmap->m_iAmpladaCarregada = std::max(pBitmap->m_iAmpladaCarregada, w);
+    pBitmap->m_iAlcadaCarregada = std::max(pBitmap->m_iAlcadaCarregada, h);
     bool bFet = false;
     Bloqueja(BLOQUEIG_DISPOSITIU, "CarregaPNG");
     if (m_bTextures32) {

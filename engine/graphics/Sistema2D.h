@@ -197,6 +197,7 @@ private:
     void OmpleImatgeSubstituta(Bitmap* pBitmap);
     // Writes ARGB texels at the texture's top-left, in its format.
     bool PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int w, int h, int iPas);
+    void ZeroFora(Bitmap* pBitmap);
     bool PassaAMode(bool bFullScreen, const char* szNom);
     bool PassaABitmapSenseBloqueig(Bitmap* pBitmap, int iAmplada, int iAlcada);
 

@@ -8,7 +8,9 @@
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/ui/TiposMenuObj.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -743,8 +745,56 @@ bool CMenuObj::OfreceAHijosEditor(F f)
     return false;
 }
 
+void CMenuObj::CalculaAsas()
+{
+    EstadoEdicion& e = m_edicion;
+    const Rectangulo& r = m_rect;
+    float xIzq = r.x, xDer = r.x + r.ancho;
+    if (!(r.ancho >= 2.0f * kRadioAsa)) {
+        xIzq = r.x + r.ancho / 2.0f - kRadioAsa;
+        xDer = r.x + r.ancho / 2.0f + kRadioAsa;
+    }
+    float yArr = r.y, yAba = r.y + r.alto;
+    if (!(r.alto >= 2.0f * kRadioAsa)) {
+        yArr = r.y + r.alto / 2.0f - kRadioAsa;
+        yAba = r.y + r.alto / 2.0f + kRadioAsa;
+    }
+    const float xs[4] = {xIzq, xDer, xDer, xIzq}, ys[4] = {yArr, yAba, yArr, yAba};
+    for (int i = 0; i < 4; ++i) {
+        e.m_afAsaX[i] = xs[i];
+        e.m_afAsaY[i] = ys[i];
+    }
+}
+
+int CMenuObj::AsaEnPunto(float x, float y)
+{
+    CalculaAsas();
+    for (int i = 0; i < 4; ++i) {
+        const float dx = x - m_edicion.m_afAsaX[i], dy = y - m_edicion.m_afAsaY[i];
+        if (dx * dx + dy * dy < kRadioAsa * kRadioAsa) return i;
+    }
+    return EstadoEdicion::kNingunaAsa;
+}
+
 bool CMenuObj::TrataBotonRatonEditor(int iRaton, int iEvento, float x, float y)
 {
+    if (m_edicion.m_bEdicion && EsEditable()) {
+        if (iEvento == BOTON_IZQUIERDO_ABAJO) {
+            const int asa = AsaEnPunto(x, y);
+            // The move and resize handles take the press; the other two
+            // corners take it without effect. A handle the object does not
+            // allow is not there.
+            if ((asa == 0 || asa == 1) && PermiteAsa(asa)) {
+                m_edicion.m_iAsa = asa;
+                return true;
+            }
+            if ((asa == 2 || asa == 3) && PermiteAsa(asa)) return true;
+        } else if (iEvento == BOTON_IZQUIERDO_ARRIBA) {
+            m_edicion.m_iAsa = EstadoEdicion::kNingunaAsa;
+        } else {
+            return true;
+        }
+    }
     return OfreceAHijosEditor([&](CMenuObj* p) { return p->TrataBotonRatonEditor(iRaton, iEvento, x, y); });
 }
 
@@ -755,6 +805,17 @@ bool CMenuObj::TrataTeclaEditor(int iTecla)
 
 bool CMenuObj::TrataMovimientoRatonEditor(int iRaton, float x, float y, bool bPorPulsacion)
 {
+    if (m_edicion.m_bEdicion && EsEditable()) {
+        if (m_edicion.m_iAsa == 0) {
+            PonRect(x, y, m_rect.ancho, m_rect.alto);
+            return true;
+        }
+        if (m_edicion.m_iAsa == 1) {
+            // Never narrower or lower than one point.
+            PonRect(m_rect.x, m_rect.y, std::max(x - m_rect.x, 1.0f), std::max(y - m_rect.y, 1.0f));
+            return true;
+        }
+    }
     return OfreceAHijosEditor(
         [&](CMenuObj* p) { return p->TrataMovimientoRatonEditor(iRaton, x, y, bPorPulsacion); });
 }
@@ -784,6 +845,12 @@ void CMenuObj::ActualizaEditor()
 
 void CMenuObj::DibujaEditor(CMenuObj*, Sprite* pDestino)
 {
+    if (m_edicion.m_bEdicion && m_edicion.m_pIconos) {
+        CalculaAsas();
+        // The handles always show on the screen.
+        for (int i = 0; i < 4; ++i)
+            if (PermiteAsa(i)) m_edicion.m_pIconos->DibujaSprite(i, m_edicion.m_afAsaX[i], m_edicion.m_afAsaY[i]);
+    }
     std::vector<CMenuObj*> hijos = Copia(m_lHijos);
     for (size_t i = hijos.size(); i > 0; --i)
         if (EnLista(m_lHijos, hijos[i - 1])) hijos[i - 1]->DibujaEditor(nullptr, pDestino);
@@ -892,6 +959,11 @@ void CMenuObj::EscribeClase(FitxerComandes* f, const char* szTipo)
     g_pGestorComandes->EscriuNomComanda(f, "PARAMS");
     EscribeParametros(f);
     g_pGestorComandes->EscriuComanda(f);
+    // The children from the bottom up: read back, each goes on top of the
+    // ones before it, as they stand now.
+    std::vector<CMenuObj*> hijos = Copia(m_lHijos);
+    for (size_t i = hijos.size(); i > 0; --i)
+        if (const char* szTipoHijo = TipoMenuObj(hijos[i - 1])) hijos[i - 1]->EscribeClase(f, szTipoHijo);
     g_pGestorComandes->EscriuNomComanda(f, "FINCLASE");
     g_pGestorComandes->EscriuEnter(f, 1);
     g_pGestorComandes->EscriuComanda(f);

@@ -193,8 +193,24 @@ public:
     void PonColorPropio(bool bCapa1, uint8_t r, uint8_t g, uint8_t b);
     static bool EsSoltarBoton(int iEvento);
 
-    // Writes this object (without its children) as one object-file entry.
+    // Writes this object as one object-file entry of that kind, with its
+    // children nested in it (each as a whole entry of its own kind; children
+    // of no kind an object file knows are left out), so that it reads back
+    // whole.
     void EscribeClase(FitxerComandes* f, const char* szTipo);
+
+    // ---- Layout editor ----
+    // Handles: 0 top-left (moves), 1 bottom-right (resizes), 2 top-right,
+    // 3 bottom-left; at the rectangle's corners, or 14 points either side of
+    // its centre along a side shorter than 28.
+    static constexpr float kRadioAsa = 14.0f;
+    void CalculaAsas();
+    float AsaX(int i) const { return (i >= 0 && i < 4) ? m_edicion.m_afAsaX[i] : 0.0f; }
+    float AsaY(int i) const { return (i >= 0 && i < 4) ? m_edicion.m_afAsaY[i] : 0.0f; }
+    // The first handle within 14 points of the point, 5 for none.
+    int AsaEnPunto(float x, float y);
+    bool EnEdicion() const { return m_edicion.m_bEdicion; }
+    int AsaElegida() const { return m_edicion.m_iAsa; }
     // A derived level's parameters follow the base's, opened by its own
     // version text. Reading: the base part and that text; false when either is
     // missing or the version is another. Writing: both; false when nothing

@@ -322,19 +322,6 @@ void RecorreJugadas(int capitulo, F f)
     for (int p = 0; p < NUM_PARTES_JUGADA; ++p) f(BloqueDificultad::IndiceJugada(capitulo, p));
 }
 
-// A name beside the file to keep it aside under that holds no earlier kept
-// file (which may be the player's real profile): <file>.bad, then .bad1 to
-// .bad9; empty when every one is taken.
-std::string NombreAparte(const std::string& real)
-{
-    for (int i = 0; i < 10; ++i) {
-        std::string nombre = real + ".bad" + (i ? std::to_string(i) : std::string());
-        std::string existente;
-        if (!plat::ResolveExisting(nombre, &existente)) return nombre;
-    }
-    return std::string();
-}
-
 } // namespace
 
 // Reads the records in file order; false at the first one that is missing or
@@ -458,8 +445,8 @@ bool RegistroPerfil::Carga(const char* ruta, bool reset)
     std::strcpy(m_szRuta, ruta);
     SiembraListas();
     if (danado) {
-        const std::string aparte = NombreAparte(real);
-        if (aparte.empty() || !plat::ReplaceFile(real, aparte)) {
+        const std::string aparte = plat::KeepAside(real);
+        if (aparte.empty()) {
             plat::ReportError("profile %s cannot be read and cannot be moved aside; it is left untouched", ruta);
             m_szRuta[0] = '\0';
             return false;

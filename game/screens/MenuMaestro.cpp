@@ -3,6 +3,7 @@
 #include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/GestorComandes.h"
 #include "engine/core/MultiPreferencias.h"
 #include "engine/core/NumerosC.h"
 #include "engine/core/Preferencias.h"
@@ -373,33 +374,22 @@ float CMenuMaestro::VolumenSonido()
 }
 
 // ---------------------------------------------------------------------------
-// The level table: every slot at its defaults until the level files are read.
+// The level table
 
 void CMenuMaestro::ReiniciaTablaNiveles()
 {
-    for (auto& dificultad : m_TablaNiveles)
-        for (auto& grupo : dificultad)
-            for (EntradaNivel& e : grupo) e.Inicializa();
+    m_TablaNiveles.Reinicia();
     m_NivelActual.Inicializa();
 }
 
 bool CMenuMaestro::CargaNiveles()
 {
-    for (auto& dificultad : m_TablaNiveles)
-        for (int g = 0; g < NUM_GRUPOS_TABLA; ++g)
-            for (int p = 0; p < MAX_PARTES_TABLA; ++p) {
-                dificultad[g][p].m_Registro.m_iGrupo = g;
-                dificultad[g][p].m_Registro.m_iParte = p;
-            }
-    return true;
+    return g_pGestorComandes && m_TablaNiveles.CargaNiveles(*g_pGestorComandes);
 }
 
 void CMenuMaestro::EligeNivel(int iGrupo, int iParte, int iDificultad)
 {
-    if (iDificultad < 0 || iDificultad >= NUM_DIFICULTADES_TABLA || iGrupo < 0 || iGrupo >= NUM_GRUPOS_TABLA ||
-        iParte < 0 || iParte >= MAX_PARTES_TABLA)
-        return;
-    m_NivelActual = m_TablaNiveles[iDificultad][iGrupo][iParte].m_Registro;
+    m_TablaNiveles.EligeNivel(iGrupo, iParte, iDificultad, m_NivelActual);
 }
 
 // ---------------------------------------------------------------------------

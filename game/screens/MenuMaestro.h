@@ -11,6 +11,7 @@
 #pragma once
 #include "engine/ui/MenuObj.h"
 #include "game/play/RegistroNivel.h"
+#include "game/play/TablaNiveles.h"
 
 #include <string>
 
@@ -103,13 +104,14 @@ public:
     float VolumenMusica();
     float VolumenSonido();
 
-    // The level table.
+    // The level table: every slot to its defaults; every level file of the
+    // catalogue read (false at the first that cannot be opened).
     void ReiniciaTablaNiveles();
     bool CargaNiveles();
-    // Copies the slot of (group, part, difficulty) into m_NivelActual;
-    // nothing for a slot outside the table.
+    // Copies the slot of (group, part, difficulty) into m_NivelActual; a
+    // slot outside the catalogue gives the defaults.
     void EligeNivel(int iGrupo, int iParte, int iDificultad);
-    static int NumeroNivelesPorDificultad() { return 69; }
+    static int NumeroNivelesPorDificultad() { return NIVELES_POR_DIFICULTAD; }
 
     // One step of the screen-change state machine (pure): the next state,
     // and whether the waiting screen is attached now.
@@ -167,7 +169,7 @@ public:
     int m_iEstadoTransicion = TRANSICION_NINGUNA;
     CMenuObj* m_pMenuSiguiente = nullptr;
     CMenuObj* m_pMenuActual = nullptr;
-    EntradaNivel m_TablaNiveles[NUM_DIFICULTADES_TABLA][NUM_GRUPOS_TABLA][MAX_PARTES_TABLA];
+    CTablaNiveles m_TablaNiveles;
     CMultiPreferencias* m_pMultiPreferencias = nullptr;
 
 private:

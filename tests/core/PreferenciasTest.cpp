@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -159,8 +160,8 @@ TEST(Preferencias, BindingRecordsAreCheckedOnReading)
         bool defecto = a.m_iTipo == CONTROL_TECLA && a.m_wTecla == 203;
         EXPECT_EQ(!defecto, c.aceptado) << c.registro;
         EXPECT_TRUE(a.EsValida()) << c.registro;
-        // The slots without a record keep the all-zero binding.
-        EXPECT_EQ(p.m_aControles[1].m_iTipo, CONTROL_RATON) << c.registro;
+        // The slots without a record keep their default key.
+        EXPECT_TRUE(Iguals(p.m_aControles[1], CPreferencias::ControlPorDefecto(1))) << c.registro;
     }
 }
 
@@ -288,9 +289,79 @@ TEST(Preferencias, SaveFailsWithoutAPerUserFolder)
     // A file where the folder should be: the folder cannot be made.
     EscriuFitxer(usuari.Carpeta().parent_path(), "not a folder");
     CPreferencias p;
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(p.Guarda());
+    const std::string dicho = testing::internal::GetCapturedStderr();
+    EXPECT_NE(dicho.find("preferences could not be saved"), std::string::npos) << dicho;
+    EXPECT_EQ(std::count(dicho.begin(), dicho.end(), '\n'), 1) << dicho;
     EXPECT_TRUE(p.Carga());
     EsperaDefectes(p);
+}
+
+// A damaged file (garbage, cut short, values that do not read) starts every
+// setting it cannot give at its default, full screen and the ten default
+// keys included; it is kept aside before anything is saved, and the next
+// save writes the defaults, never empty bindings.
+TEST(Preferencias, ADamagedFileKeepsTheDefaultsAndIsKeptAside)
+{
+    Entorn e("damaged");
+    const std::string completo = "IDIOMA = 1;\nFLAGS = 1;\nVOLMUSICA = 0.500;\nVOLSONIDO = 0.250;\n"
+                                 "LUMINOSIDAD = 200;\nCONTROL = 1,57;\nCONTROL = 1,28;\n";
+    struct Cas {
+        std::string texto;
+        bool pantallaCompleta;
+        int teclaControl0; // 203: the default
+    } casos[] = {
+        {std::string("\x01\xff\x7fgarbage;;=\x00\x02;", 14), true, 203},
+        {"PK\x03\x04 not a settings file", true, 203},
+        {completo.substr(0, 25), false, 203},  // cut inside VOLMUSICA
+        {completo.substr(0, completo.size() - 6), false, 57}, // cut inside the last binding
+        {"FLAGS = windowed;\nCONTROL = 1, forty;\nVOLMUSICA = loud;", true, 203},
+        {"FLAGS = 1;\nSOMETHING = 3;\n", false, 203},
+        {"", true, 203},
+    };
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(testing::PrintToString(c.texto));
+        fs::remove(e.Fitxer().string() + ".bad");
+        EscriuFitxer(e.Fitxer(), c.texto);
+        testing::internal::CaptureStderr();
+        CPreferencias p;
+        ASSERT_TRUE(p.Carga());
+        const std::string dicho = testing::internal::GetCapturedStderr();
+        EXPECT_NE(dicho.find(".bad"), std::string::npos) << dicho;
+        EXPECT_EQ(p.PantallaCompleta(), c.pantallaCompleta);
+        EXPECT_EQ(p.m_aControles[0].m_wTecla, c.teclaControl0);
+        for (int i = 2; i < kNumControles; ++i) EXPECT_TRUE(Iguals(p.m_aControles[i], CPreferencias::ControlPorDefecto(i))) << i;
+        EXPECT_FALSE(fs::exists(e.Fitxer()));
+        EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer().string() + ".bad"), c.texto);
+
+        ASSERT_TRUE(p.Guarda());
+        CPreferencias q;
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(q.Carga());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the saved file reads whole";
+        EXPECT_EQ(q.PantallaCompleta(), c.pantallaCompleta);
+        for (int i = 0; i < kNumControles; ++i) EXPECT_TRUE(Iguals(q.m_aControles[i], p.m_aControles[i])) << i;
+        EXPECT_EQ(q.m_aControles[9].m_wTecla, 17);
+    }
+}
+
+// A damaged file that cannot be moved aside (every kept name taken) is never
+// saved over.
+TEST(Preferencias, ADamagedFileThatCannotBeKeptAsideIsNotSavedOver)
+{
+    Entorn e("aside");
+    for (int i = 0; i < 10; ++i)
+        EscriuFitxer(e.Fitxer().string() + ".bad" + (i ? std::to_string(i) : std::string()), "earlier");
+    EscriuFitxer(e.Fitxer(), "FLAGS = 0;\nVOLMU");
+    testing::internal::CaptureStderr();
+    CPreferencias p;
+    ASSERT_TRUE(p.Carga());
+    EXPECT_FALSE(p.PantallaCompleta());
+    EXPECT_FALSE(p.Guarda());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer()), "FLAGS = 0;\nVOLMU");
+    EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer().string() + ".bad9"), "earlier");
 }
 
 TEST(Preferencias, ASaveCutShortKeepsThePreviousFile)

@@ -302,6 +302,10 @@ TEST(SistemaFitxers, StartFailsWithoutArchiveOrWithBadIndex)
     EXPECT_FALSE(s.EstaInicialitzat());
     // An index written with CR LF reads like one with LF; names of either case.
     EscriuFitxer(arrel / motor::fichero::INDICE_ARCHIVO, "D=\\Data\r\nF=a.txt 0 256\r\n");
+    // The archive must hold what its index says.
+    EXPECT_FALSE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
+    EXPECT_EQ(s.Error(), std::string(motor::fichero::ARCHIVO) + " is damaged: 0 bytes, its index needs 256");
+    EscriuFitxer(arrel / motor::fichero::ARCHIVO, std::string(256, 'x'));
     std::string arxiu = motor::fichero::ARCHIVO, index = motor::fichero::INDICE_ARCHIVO;
     for (char& c : arxiu) c = char(std::tolower(static_cast<unsigned char>(c)));
     for (char& c : index) c = char(std::toupper(static_cast<unsigned char>(c)));
@@ -313,29 +317,40 @@ TEST(SistemaFitxers, StartFailsWithoutArchiveOrWithBadIndex)
     plat::SetDataRoot(anterior);
 }
 
-TEST(SistemaFitxers, TruncatedArchiveAdvancesOnlyByWhatWasRead)
+TEST(SistemaFitxers, TruncatedArchiveIsRefusedAndShortReadsFail)
 {
     // The index promises 100 bytes at offset 10 but the archive ends after 60.
     fs::path arrel = CarpetaNova("fitxers_truncated");
-    std::string cmp(60, '\0');
-    for (size_t i = 10; i < 60; ++i) cmp[i] = static_cast<char>('a' ^ ((i - 10) & 0xFF));
-    EscriuFitxer(arrel / motor::fichero::ARCHIVO, cmp);
+    std::string cmp(110, '\0');
+    for (size_t i = 10; i < 110; ++i) cmp[i] = static_cast<char>('a' ^ ((i - 10) & 0xFF));
+    EscriuFitxer(arrel / motor::fichero::ARCHIVO, cmp.substr(0, 60));
     EscriuFitxer(arrel / motor::fichero::INDICE_ARCHIVO, "D=\\Data\nF=a.bin 10 100\n");
     std::string anterior = plat::DataRoot();
     plat::SetDataRoot(arrel.string());
     CSistemaFitxers s;
+    EXPECT_FALSE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
+    EXPECT_EQ(s.Error(), std::string(motor::fichero::ARCHIVO) + " is damaged: 60 bytes, its index needs 110");
+    EXPECT_FALSE(s.EstaInicialitzat());
+
+    // Whole at start-up, cut while in use: a read that comes short fails, and
+    // the position moves only by what was read.
+    EscriuFitxer(arrel / motor::fichero::ARCHIVO, cmp);
     ASSERT_TRUE(s.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate"));
+    EXPECT_EQ(s.Error(), "");
     EntradaFitxer* f = s.Obre("Data\\a.bin", FITXER_LECTURA);
     ASSERT_NE(f, nullptr);
+    fs::resize_file(arrel / motor::fichero::ARCHIVO, 60);
     char buf[100];
-    EXPECT_EQ(s.Llegeix(buf, 1, 100, f), 50);
+    EXPECT_EQ(s.Llegeix(buf, 1, 100, f), -1);
     EXPECT_EQ(std::string(buf, 50), std::string(50, 'a'));
     EXPECT_EQ(s.Posicio(f), 50);
     EXPECT_EQ(s.LlegeixCaracter(f), -1);
     EXPECT_EQ(s.Posicio(f), 50);
     ASSERT_EQ(s.Situa(f, 45, 0), 0);
-    EXPECT_EQ(s.Llegeix(buf, 4, 10, f), 1); // 5 bytes there: one whole element
+    EXPECT_EQ(s.Llegeix(buf, 4, 10, f), -1); // 5 of 40 bytes there
     EXPECT_EQ(s.Posicio(f), 50);
+    ASSERT_EQ(s.Situa(f, 100, 0), 0);
+    EXPECT_EQ(s.Llegeix(buf, 1, 10, f), 0); // the entry's end: nothing more, no failure
     s.Tanca(f);
     plat::SetDataRoot(anterior);
 }

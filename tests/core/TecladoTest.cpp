@@ -103,6 +103,34 @@ TEST_F(Teclado, LeftAltEnterSwitchesTheDisplayRightAltEnterIsEnter)
     EXPECT_EQ(Teclas(), (std::vector<int>{plat::kKeyLeftAlt, plat::kKeyNumpadEnter}));
 }
 
+// Alt down, Enter down and up, Alt up, all before one step reads them: the
+// chord is taken from the order the keys came in, every time; Enter after
+// Alt was let go is plain Enter.
+TEST_F(Teclado, AQuickAltEnterBetweenTwoStepsSwitchesOnce)
+{
+    for (int vez = 0; vez < 7; ++vez) {
+        SCOPED_TRACE(vez);
+        receptor.llamadas.clear();
+        plat::inject::Key(plat::kKeyLeftAlt, true);
+        plat::inject::Key(plat::kKeyEnter, true);
+        plat::inject::Key(plat::kKeyEnter, false);
+        plat::inject::Key(plat::kKeyLeftAlt, false);
+        kit::Bombea();
+        teclado.Actualiza();
+        EXPECT_EQ(receptor.De(LlamadaEntrada::AlternaPantalla).size(), 1u) << receptor.Resumen();
+        EXPECT_EQ(Teclas(), std::vector<int>{plat::kKeyLeftAlt}) << receptor.Resumen();
+    }
+    receptor.llamadas.clear();
+    plat::inject::Key(plat::kKeyLeftAlt, true);
+    plat::inject::Key(plat::kKeyLeftAlt, false);
+    plat::inject::Key(plat::kKeyEnter, true);
+    plat::inject::Key(plat::kKeyEnter, false);
+    kit::Bombea();
+    teclado.Actualiza();
+    EXPECT_TRUE(receptor.De(LlamadaEntrada::AlternaPantalla).empty());
+    EXPECT_EQ(Teclas(), (std::vector<int>{plat::kKeyLeftAlt, plat::kKeyEnter}));
+}
+
 TEST_F(Teclado, QueueKeepsThirtyChangesAndTheStateStaysTrue)
 {
     // 20 keys pressed and released in one step: 40 changes, 30 kept.

@@ -7,10 +7,13 @@
 #include "engine/core/SistemaFitxers.h"
 #include "game/Programa.h"
 #include "kit/ServeisFitxers.h"
+#include "engine/graphics/Sistema2D.h"
 #include "platform/Paths.h"
+#include "platform/Window.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -21,7 +24,11 @@ namespace {
 class Programa : public testing::Test {
 protected:
     void SetUp() override { plat::SetDataRoot(MG_TEST_DATA_ROOT); }
-    void TearDown() override { FuerzaFalloInicio(0); }
+    void TearDown() override
+    {
+        FuerzaFalloInicio(0);
+        FuerzaCierreInicio(0);
+    }
     // Each test runs as a process of its own, in parallel with the others.
     mgtest::CarpetaUsuariProva m_carpeta{std::string("programa-") +
                                          testing::UnitTest::GetInstance()->current_test_info()->name()};
@@ -55,8 +62,78 @@ TEST_F(Programa, MissingArchiveStopsStartUp)
     testing::internal::CaptureStderr();
     EXPECT_EQ(EjecutaPrograma(), 1);
     std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(err, "marrowgate: start-up failed: data file system\n");
+    // The line says where the data was looked for.
+    EXPECT_EQ(err, std::string("marrowgate: start-up failed: data file system: ") + motor::fichero::ARCHIVO + " and " +
+                       motor::fichero::INDICE_ARCHIVO + " not found; looked in " + vacia.string() + "\n");
     EXPECT_EQ(g_pSistemaFitxers, nullptr);
+}
+
+// Copies of the built archive cut at several lengths: each start runs whole
+// (and ends at the close) or fails with status 1 and one line naming the
+// archive; never a start that runs with files missing.
+TEST_F(Programa, ACutArchiveRunsWholeOrFailsNamingIt)
+{
+    namespace fs = std::filesystem;
+    const fs::path origen(MG_TEST_DATA_ROOT);
+    const auto mida = static_cast<long long>(fs::file_size(origen / motor::fichero::ARCHIVO));
+    ASSERT_GT(mida, 1000000);
+    struct Cas {
+        long long llargada;
+        bool sencer;
+    } casos[] = {{0, false}, {400, false}, {1000000, false}, {mida / 2, false}, {mida - 1, false}, {mida, true}};
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.llargada);
+        const fs::path carpeta = fs::path(MG_TEST_TMP) / ("archivo-cortado-" + std::to_string(c.llargada));
+        fs::remove_all(carpeta);
+        fs::create_directories(carpeta);
+        fs::copy_file(origen / motor::fichero::INDICE_ARCHIVO, carpeta / motor::fichero::INDICE_ARCHIVO);
+        fs::copy_file(origen / motor::fichero::ARCHIVO, carpeta / motor::fichero::ARCHIVO);
+        fs::resize_file(carpeta / motor::fichero::ARCHIVO, static_cast<uintmax_t>(c.llargada));
+        plat::SetDataRoot(carpeta.string());
+        // The window is closed as soon as the core exists: a start that
+        // runs ends there.
+        FuerzaCierreInicio(15);
+        testing::internal::CaptureStderr();
+        const int iEstado = EjecutaPrograma();
+        const std::string err = testing::internal::GetCapturedStderr();
+        FuerzaCierreInicio(0);
+        if (c.sencer) {
+            EXPECT_EQ(iEstado, 0);
+            EXPECT_EQ(err.find("start-up failed"), std::string::npos) << err;
+        } else {
+            EXPECT_EQ(iEstado, 1);
+            const std::string linea =
+                std::string("marrowgate: start-up failed: data file system: ") + motor::fichero::ARCHIVO + " is damaged";
+            EXPECT_EQ(err.rfind(linea, 0), 0u) << err;
+            EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        }
+        EXPECT_EQ(g_pAplicacion, nullptr);
+        EXPECT_EQ(g_pSistemaFitxers, nullptr);
+        fs::remove_all(carpeta);
+    }
+}
+
+// A close of the window at any moment of start-up ends the program with
+// status 0 as soon as start-up can stop, releasing what had started; a
+// close once the core exists ends the first pass of the loop.
+TEST_F(Programa, AWindowClosedDuringStartUpEndsTheProgram)
+{
+    // From the step that makes the window to the application core.
+    for (int iPaso = 5; iPaso <= 15; ++iPaso) {
+        SCOPED_TRACE(iPaso);
+        FuerzaCierreInicio(iPaso);
+        testing::internal::CaptureStderr();
+        const int iEstado = EjecutaPrograma();
+        const std::string err = testing::internal::GetCapturedStderr();
+        FuerzaCierreInicio(0);
+        EXPECT_EQ(iEstado, 0);
+        EXPECT_EQ(err.find("start-up failed"), std::string::npos) << err;
+        EXPECT_EQ(CerradoDuranteInicio(), iPaso < 15);
+        EXPECT_EQ(g_pAplicacion, nullptr);
+        EXPECT_EQ(g_pPreferencias, nullptr);
+        EXPECT_EQ(g_pSistema2D, nullptr);
+        EXPECT_FALSE(plat::MainWindowExists());
+    }
 }
 
 TEST_F(Programa, StartsInEnglishWhateverThePreferencesHold)

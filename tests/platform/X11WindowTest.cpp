@@ -23,6 +23,7 @@
 #include <unistd.h>
 
 void ProbeUnderOwnServer();
+void ProbeSmallScreen();
 
 namespace {
 
@@ -67,14 +68,14 @@ private:
     pid_t m_pid = -1;
 };
 
-// Runs the probe in a child process under the display; its exit status.
-int RunProbe(const std::string& display)
+// Runs a probe in a child process under the display; its exit status.
+int RunProbe(const std::string& display, void (*probe)() = ProbeUnderOwnServer)
 {
     const pid_t pid = fork();
     if (pid == 0) {
         setenv("DISPLAY", display.c_str(), 1);
         setenv("SDL_VIDEODRIVER", "x11", 1);
-        ProbeUnderOwnServer();
+        probe();
         std::fflush(nullptr);
         _exit(::testing::Test::HasFailure() ? 1 : 0);
     }
@@ -155,6 +156,27 @@ std::string CheckPicture(Display* display, ::Window window, int w, int h)
     return wrong;
 }
 
+// The pointer put at a point of the screen: the window reads it there at
+// once, with no move event, in its own pixels and on the field.
+void CheckPointer(Display* display, const Geometry& g, int screenX, int screenY)
+{
+    XWarpPointer(display, None, DefaultRootWindow(display), 0, 0, 0, 0, screenX, screenY);
+    XSync(display, False);
+    int x = -1, y = -1;
+    ASSERT_TRUE(plat::ReadPointerPosition(&x, &y));
+    EXPECT_EQ(x, screenX - g.x);
+    EXPECT_EQ(y, screenY - g.y);
+    int cx = -1, cy = -1;
+    plat::CursorPosition(&cx, &cy);
+    EXPECT_EQ(cx, x);
+    EXPECT_EQ(cy, y);
+    const plat::Viewport v = plat::LetterboxViewport(g.w, g.h);
+    float fx = -1, fy = -1;
+    ASSERT_TRUE(plat::MainWindowToField(x, y, &fx, &fy));
+    EXPECT_NEAR(fx, (x - v.x) * float(plat::kFieldWidth) / float(v.w), 1.0f);
+    EXPECT_NEAR(fy, (y - v.y) * float(plat::kFieldHeight) / float(v.h), 1.0f);
+}
+
 } // namespace
 
 TEST(X11Window, FullScreenWithoutWindowManagerCoversTheDisplay)
@@ -206,6 +228,9 @@ void ProbeUnderOwnServer()
         EXPECT_EQ(w, g.w);
         EXPECT_EQ(h, g.h);
 
+        // The real pointer, read after each switch.
+        CheckPointer(display, g, g.x + g.w / 3, g.y + g.h / 4);
+
         // The pointer at the viewport's corners and centre.
         const plat::Viewport v = plat::LetterboxViewport(g.w, g.h);
         float fx = -1, fy = -1;
@@ -230,6 +255,86 @@ void ProbeUnderOwnServer()
         EXPECT_EQ(wrong, "");
     }
     plat::DeleteSharedContext(shared);
+    plat::DestroyMainWindow();
+    XCloseDisplay(display);
+}
+
+// Where the place for each screen comes from: 1024x768 where it fits, else
+// the largest 4:3 size that does, centred in the usable part, borders
+// included.
+TEST(WindowPlace, FitsTheUsableScreenKeepingTheShape)
+{
+    struct Case {
+        int ux, uy, uw, uh, top, left, bottom, right;
+        plat::Viewport expected;
+    } cases[] = {
+        {0, 0, 1280, 1024, 0, 0, 0, 0, {128, 128, 1024, 768}},
+        {0, 0, 1024, 768, 0, 0, 0, 0, {0, 0, 1024, 768}},
+        {0, 0, 800, 600, 0, 0, 0, 0, {0, 0, 800, 600}},
+        {0, 0, 800, 600, 24, 2, 2, 2, {17, 24, 765, 574}},
+        {0, 28, 1024, 740, 30, 0, 0, 0, {39, 58, 946, 710}},
+        {100, 0, 1366, 768, 0, 0, 0, 0, {100 + 171, 0, 1024, 768}},
+        {0, 0, 100, 50, 0, 0, 0, 0, {0, 0, 256, 192}},
+    };
+    for (const Case& c : cases) {
+        const plat::Viewport p = plat::WindowedPlace(c.ux, c.uy, c.uw, c.uh, c.top, c.left, c.bottom, c.right);
+        SCOPED_TRACE(std::to_string(c.uw) + "x" + std::to_string(c.uh));
+        EXPECT_EQ(p.x, c.expected.x);
+        EXPECT_EQ(p.y, c.expected.y);
+        EXPECT_EQ(p.w, c.expected.w);
+        EXPECT_EQ(p.h, c.expected.h);
+    }
+}
+
+TEST(X11Window, OnASmallScreenTheWindowFitsAndKeepsItsShape)
+{
+    PrivateXServer server;
+    const std::string display = server.Start("800x600x24");
+    if (display.empty()) GTEST_SKIP() << "no Xvfb to run an X server";
+    EXPECT_EQ(RunProbe(display, ProbeSmallScreen), 0);
+}
+
+// On an 800x600 screen the windowed window is scaled down to the screen,
+// keeps 4:3 and lies on it, from the start and after switches; its picture
+// is the whole field in that size; the pointer is read where it is.
+void ProbeSmallScreen()
+{
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const int screenW = DisplayWidth(display, DefaultScreen(display));
+    const int screenH = DisplayHeight(display, DefaultScreen(display));
+    ASSERT_TRUE(plat::CreateMainWindow(kCaption, false));
+    const ::Window window = FindWindow(display, kCaption);
+    ASSERT_NE(window, 0u);
+    for (bool fullscreen : {false, true, false}) {
+        SCOPED_TRACE(fullscreen ? "full screen" : "windowed");
+        if (fullscreen != plat::IsFullscreen()) {
+            ASSERT_TRUE(plat::SetFullscreen(fullscreen));
+        }
+        const Geometry g = WindowGeometry(display, window);
+        EXPECT_GE(g.x, 0);
+        EXPECT_GE(g.y, 0);
+        EXPECT_LE(g.x + g.w, screenW);
+        EXPECT_LE(g.y + g.h, screenH);
+        if (fullscreen) {
+            EXPECT_EQ(g.w, screenW);
+            EXPECT_EQ(g.h, screenH);
+        } else {
+            EXPECT_EQ(g.w * 3, g.h * 4) << g.w << "x" << g.h;
+            EXPECT_GE(g.w, screenW - 4);
+        }
+        CheckPointer(display, g, g.x + g.w / 2, g.y + g.h / 2);
+        std::string wrong = "nothing presented";
+        for (int attempt = 0; attempt < 400 && !wrong.empty(); ++attempt) {
+            plat::PumpMessages();
+            plat::ClearBackBuffer(1.0f, 0.0f, 0.0f, 1.0f);
+            ASSERT_TRUE(plat::PresentBackBuffer());
+            XSync(display, False);
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            wrong = CheckPicture(display, window, g.w, g.h);
+        }
+        EXPECT_EQ(wrong, "");
+    }
     plat::DestroyMainWindow();
     XCloseDisplay(display);
 }
