@@ -1,10 +1,11 @@
 #include "game/play/AltoContraste.h"
 
-bool g_bAltoContrastePiezas = false;
+#include "game/play/BolaTablero.h"
+
 bool g_bAltoContrasteMaldiciones = false;
 
 void PonAltoContraste(bool bActivo)
 {
-    g_bAltoContrastePiezas = bActivo;
+    CBolaTablero::s_bAltoContraste = bActivo;
     g_bAltoContrasteMaldiciones = bActivo;
 }

@@ -4,6 +4,7 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sprite.h"
 #include "game/CatalogoJuego.h"
+#include "game/Personajes.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
@@ -29,14 +30,6 @@ const Lugar kLugares[CMenuSeleccionAvatar::kNumPersonajes] = {
 };
 constexpr float kRetratoSobreBoton = 128.0f;
 
-// The character number of each value of the level files' character keys,
-// which is also the order of the portraits.
-constexpr int kPersonajeDeClave[CMenuSeleccionAvatar::kNumPersonajes] = {0, 3, 6, 1, 5, 2, 7, 4, 8};
-// The name of the character of each key.
-const char* const kNombres[CMenuSeleccionAvatar::kNumPersonajes] = {
-    juego::texto::MAID, juego::texto::ALDU, juego::texto::IRIN, juego::texto::ADEL, juego::texto::ALFT,
-    juego::texto::FRAN, juego::texto::STOC, juego::texto::ASES, juego::texto::TERE,
-};
 
 constexpr float kVolverX = 840.0f, kVolverY = 700.0f;
 
@@ -55,9 +48,16 @@ int CMenuSeleccionAvatar::LimitaElecciones(int n) { return std::clamp(n, 1, kNum
 
 void CMenuSeleccionAvatar::PonEleccionesPedidas(int n) { m_iEleccionesPedidas = LimitaElecciones(n); }
 
-int CMenuSeleccionAvatar::PersonajeDeBoton(int i) { return i >= 0 && i < kNumPersonajes ? kPersonajeDeClave[i] : -1; }
+int CMenuSeleccionAvatar::PersonajeDeBoton(int i)
+{
+    return i >= 0 && i < kNumPersonajes ? TablaIdPerso[static_cast<size_t>(i)] : -1;
+}
 
-const char* CMenuSeleccionAvatar::CodigoNombre(int i) { return i >= 0 && i < kNumPersonajes ? kNombres[i] : nullptr; }
+int CMenuSeleccionAvatar::CodigoNombre(int i)
+{
+    const Personaje* p = i >= 0 && i < kNumPersonajes ? PersonajePorClaveNivel(i) : nullptr;
+    return p ? p->m_iCodigoNombre : -1;
+}
 
 CMenuSeleccionAvatar::~CMenuSeleccionAvatar()
 {
@@ -129,7 +129,7 @@ bool CMenuSeleccionAvatar::Construye()
         std::snprintf(szNombre, sizeof szNombre, "MENUSELAVATAR_BUT_Perso%d", i);
         m_apBotones[i] = new (std::nothrow) CBotonTazmo;
         if (!m_apBotones[i] ||
-            !m_apBotones[i]->Inicia(kSonidoFoco, kSonidoPulsar, kLugares[i].x, kLugares[i].y, CodigoFLI(kNombres[i]),
+            !m_apBotones[i]->Inicia(kSonidoFoco, kSonidoPulsar, kLugares[i].x, kLugares[i].y, CodigoNombre(i),
                                     iBloqueado, -1, -1, kFlagsPersonaje, ID_PRIMER_PERSONAJE + i, szNombre))
             return false;
     }

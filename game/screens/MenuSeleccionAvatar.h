@@ -45,11 +45,11 @@ public:
     void PonEleccionesPedidas(int n);
     static int LimitaElecciones(int n);
 
-    // Button i shows portrait i of the portraits package and writes the
-    // character of the level files' key i; its caption names that
-    // character.
+    // Button i shows portrait i of the portraits package (laid out in the
+    // order of the level files' character keys), writes the character of key
+    // i and is captioned with that character's name: -1 outside 0..8.
     static int PersonajeDeBoton(int i);
-    static const char* CodigoNombre(int i);
+    static int CodigoNombre(int i);
 
     bool m_bCreado = false;
     CSPM* m_pSPMFondo = nullptr;

@@ -3,6 +3,7 @@
 // of picks sends one event of kind 21 and closes the panel; a reopened
 // panel offers all nine again; back closes it without a pick; the required
 // count stays within 1..9.
+#include "engine/core/GestorFLIs.h"
 #include "game/screens/EntornoPantallas.h"
 #include "game/screens/MenuSeleccionAvatar.h"
 #include "game/screens/widgets/BotonTazmo.h"
@@ -57,9 +58,10 @@ TEST(AvatarTabla, EachButtonShowsWritesAndNamesTheSameCharacter)
     };
     for (int i = 0; i < CMenuSeleccionAvatar::kNumPersonajes; ++i) {
         EXPECT_EQ(CMenuSeleccionAvatar::PersonajeDeBoton(i), esperado[i].personaje) << i;
-        EXPECT_STREQ(CMenuSeleccionAvatar::CodigoNombre(i), esperado[i].nombre) << i;
+        EXPECT_EQ(CMenuSeleccionAvatar::CodigoNombre(i), CodigoFLI(esperado[i].nombre)) << i;
     }
     EXPECT_EQ(CMenuSeleccionAvatar::PersonajeDeBoton(9), -1);
+    EXPECT_EQ(CMenuSeleccionAvatar::CodigoNombre(-1), -1);
     for (const auto& c : {std::pair{0, 1}, std::pair{-4, 1}, std::pair{1, 1}, std::pair{5, 5}, std::pair{9, 9},
                           std::pair{12, 9}})
         EXPECT_EQ(CMenuSeleccionAvatar::LimitaElecciones(c.first), c.second) << c.first;

@@ -11,6 +11,7 @@
 #include "engine/core/MultiPreferencias.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/play/AltoContraste.h"
+#include "game/play/BolaTablero.h"
 #include "game/screens/MenuInGame.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuOpcionesTazmo.h"
@@ -162,11 +163,11 @@ TEST(Opciones, HighContrastSwitchesTheStoreTheBoardAndTheRing)
     Pulsa(juego, "MENUOPCIONESTAZMO_BUT_Daltonismo");
     EXPECT_EQ(Almacen("ALTOCONTRASTE"), "1");
     EXPECT_TRUE(CMenuOpcionesTazmo::AltoContraste());
-    EXPECT_TRUE(g_bAltoContrastePiezas);
+    EXPECT_TRUE(CBolaTablero::s_bAltoContraste);
     EXPECT_TRUE(g_bAltoContrasteMaldiciones);
     Pulsa(juego, "MENUOPCIONESTAZMO_BUT_Daltonismo");
     EXPECT_EQ(Almacen("ALTOCONTRASTE"), "0");
-    EXPECT_FALSE(g_bAltoContrastePiezas);
+    EXPECT_FALSE(CBolaTablero::s_bAltoContraste);
     EXPECT_FALSE(g_bAltoContrasteMaldiciones);
 }
 
