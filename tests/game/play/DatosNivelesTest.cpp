@@ -178,6 +178,54 @@ TEST_F(DatosNiveles, FiguresAreSoundBoards)
     }
 }
 
+// The 47 built-in figures over the built data: the boards of 0..32 hold the
+// count their names end with and keep the plain transform; 33..46 as built.
+TEST_F(DatosNiveles, BuiltInFigures)
+{
+    RegistroNivel nivel;
+    nivel.NUMCOLORES = 5;
+    for (int n = 0; n < NUM_FIGURAS_TRAZADO; ++n) {
+        SCOPED_TRACE(n);
+        auto f = Tapiz(n, nivel);
+        ASSERT_TRUE(f->cargada);
+        const auto piezas = Piezas(f->lista);
+        if (n < NUM_TAPICES_TRAZAR) {
+            const std::string nombre = NombresFigurasTrazado[n];
+            EXPECT_EQ(std::to_string(piezas.size()), nombre.substr(6, 2));
+            EXPECT_EQ(f->transformacion, TransformacionFigura{});
+        } else {
+            EXPECT_EQ(f->transformacion.m_fEscala, 1.0f);
+        }
+        for (CBolaTablero* b : piezas) {
+            EXPECT_GE(b->Color(), 0);
+            EXPECT_LT(b->Color(), n < NUM_TAPICES_TRAZAR ? 1 : 5);
+        }
+    }
+}
+
+// The tutorial's lessons on laying lines: four, five and six diamonds whose
+// listed order is the best line, scoring 1, 3 and 6 however the hand lands.
+TEST_F(DatosNiveles, OptimisingFiguresListTheirBestLine)
+{
+    const struct {
+        const char* figura;
+        size_t piezas;
+        int cruces;
+    } casos[] = {{juego::fichero::TUTOS_OPTIMIZAR3LINEAS, 4, 1},
+                 {juego::fichero::TUTOS_OPTIMIZAR4LINEAS, 5, 3},
+                 {juego::fichero::TUTOS_OPTIMIZAR5LINEAS, 6, 6}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.figura);
+        auto f = Carga(std::string(c.figura).substr(strlen(CARPETA_TAPICES)));
+        const std::vector<Punt2D> camino = f->Posiciones();
+        ASSERT_EQ(camino.size(), c.piezas);
+        EXPECT_EQ(CrucesCamino(camino, HOLGURA_TOQUE), c.cruces);
+        std::vector<int> todas(camino.size());
+        for (size_t i = 0; i < todas.size(); ++i) todas[i] = static_cast<int>(i);
+        EXPECT_EQ(MejorLinea(camino, todas, 6).m_iCruces, c.cruces);
+    }
+}
+
 TEST_F(DatosNiveles, WaveFilesHoldFiftyGrowingWaves)
 {
     for (int d = 0; d < 4; ++d) {
