@@ -14,7 +14,7 @@ class Sprite;
 class CMenuCreditos : public CBaseMenu {
 public:
     // How the screen was opened: as the story map's child, or from the menu.
-    enum { MODO_HIJO = 0, MODO_MENU = 1 };
+    enum { MODO_HIJO = 0, MODO_DESDE_MENU = 1 };
     static constexpr int kNumBloques = 10;
     static constexpr int kNumIlustraciones = 11;
     static constexpr int kNumHuecos = 2;
@@ -71,7 +71,7 @@ public:
     float m_afAlfa[kNumHuecos] = {};
     // The picture each slot holds, -1 for none.
     int m_aiIlustracion[kNumHuecos] = {-1, -1};
-    int m_iModo = MODO_MENU;
+    int m_iModo = MODO_DESDE_MENU;
     // -1 while the credits run as the story map's child; 0 once a left
     // click has left them (the story map reads it).
     int m_iCodigoFin = 0;

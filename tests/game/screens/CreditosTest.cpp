@@ -171,7 +171,7 @@ TEST(CreditosJuego, OnlyALeftReleaseLeavesToTheMainMenuOrClosingWithTheFinishCod
     ASSERT_TRUE(juego.Iniciado());
     juego.Pasos(30);
     CMenuCreditos* c = g_pMenuMaestro->m_pMenuCreditos;
-    c->m_iModo = CMenuCreditos::MODO_MENU;
+    c->m_iModo = CMenuCreditos::MODO_DESDE_MENU;
     g_pMenuMaestro->CambiaMenu(c);
     juego.Pasos(60);
     ASSERT_EQ(juego.Pantalla(), c);
