@@ -417,8 +417,9 @@ TEST_F(DatosNiveles, EveryGallerySealCanBeWon)
     }
 }
 
-// The player model plays every story stage, the quick game and the ten
-// concentration levels on 64 seeds and must finish each in its time.
+// The player model plays every story stage (the rush seals included), the
+// quick game and the ten concentration levels on 64 seeds and must finish
+// each in its time.
 TEST_F(DatosNiveles, ThePlayerModelWinsEveryLevelInItsTime)
 {
     const int toques[4] = {45, 36, 30, 24};
@@ -446,6 +447,25 @@ TEST_F(DatosNiveles, ThePlayerModelWinsEveryLevelInItsTime)
                 etapa(Nivel(d, g, p), LineaMaximaAlLlegar(g, p), d, quien.c_str());
             }
         etapa(Nivel(d, GRUPO_RAPIDA, 0), 8, d, "quick game");
+
+        // The last chapter's multi seals, traced colour run after colour run
+        // (the clock stands still between runs).
+        for (int p = 1; p < PartesPorGrupo[NUM_CAPITULOS_HISTORIA - 1]; ++p) {
+            SCOPED_TRACE(testing::Message() << "difficulty " << d << " rush stage " << p);
+            const RegistroNivel& n = Nivel(d, NUM_CAPITULOS_HISTORIA - 1, p);
+            ASSERT_TRUE(n.RUSHDESELLOS);
+            const auto sello = Carga(n.FIGURA, n);
+            std::vector<int> tramos;
+            for (CBolaTablero* b : Piezas(sello->lista)) {
+                const size_t c = static_cast<size_t>(b->Color());
+                if (c >= tramos.size()) tramos.resize(c + 1, 0);
+                ++tramos[c];
+            }
+            ASSERT_GE(tramos.size(), 3u);
+            ModeloJugador j;
+            j.m_iPasosPorToque = toques[d];
+            EXPECT_LE(SimulaTrazadoRush(tramos, j), n.TIEMPOLIMITE);
+        }
 
         // Ten concentration levels: targets add up, the time used gets each
         // level's extra time back as it starts, colours change as the screen

@@ -1,6 +1,7 @@
 // The cast in small: the avatar chooser's eleven portraits (in the order of
-// the level files' character keys) and the credits' eleven illustrations of
-// the story's moments. Every character is painted from one model (skin,
+// the level files' character keys) and the credits' illustrations of the
+// story's moments (but Stokinnen and Maida at play, which the story scenes
+// paint with their own figures). Every character is painted from one model (skin,
 // hair and its cut, clothes, what it wears on its head, its eyes), so a
 // portrait and the same character in an illustration match.
 #include "Arte.h"
@@ -805,35 +806,6 @@ void AsesinoIrinaVeneno(cairo_t* cr, double w, double h)
     Marco(cr, w, h);
 }
 
-void TableroEntreDos(cairo_t* cr, double x, double y)
-{
-    RectRedondeado(cr, x - 70, y - 12, 140, 24, 4);
-    DegradadoV(cr, y - 12, y + 12, {{0, Hex(0x8A5A2A)}, {1, Hex(0x4A2A10)}});
-    cairo_fill(cr);
-    const Color piezas[4] = {pl::Rubi, pl::Esmeralda, Hex(0x3A7AE0), pl::Ambar};
-    for (int i = 0; i < 8; ++i) {
-        const double px = x - 56 + i * 16, py = y - 20 - (i % 2) * 6;
-        cairo_move_to(cr, px, py - 7);
-        cairo_line_to(cr, px + 6, py);
-        cairo_line_to(cr, px, py + 7);
-        cairo_line_to(cr, px - 6, py);
-        cairo_close_path(cr);
-        Fuente(cr, piezas[i % 4]);
-        cairo_fill_preserve(cr);
-        Contorno(cr, 1);
-    }
-}
-
-void StokinnenMaidaJuegan(cairo_t* cr, double w, double h)
-{
-    Sala(cr, w, h, w * 0.5, false);
-    Resplandor(cr, w * 0.5, h * 0.6, 140, Hex(0xFFD27A, 0.2));
-    Figura(cr, M(STOKINNEN), w * 0.22, h * 0.99, 17, ALEGRE, {true, w * 0.4, h * 0.66});
-    Figura(cr, M(MAIDA), w * 0.78, h * 0.99, 14, ALEGRE, {true, w * 0.6, h * 0.68});
-    TableroEntreDos(cr, w * 0.5, h * 0.72);
-    Marco(cr, w, h);
-}
-
 void AlduniaVeneno(cairo_t* cr, double w, double h)
 {
     Sala(cr, w, h, -1, false);
@@ -1012,9 +984,6 @@ RegistroPaquete g_ilus0(juego::paquete::ILUS_STOKINNEN_CAMBIA_NINYAS, [] {
 });
 RegistroPaquete g_ilus1(juego::paquete::ILUS_ASESINO_IRINA_VENENO, [] {
     return Ilustracion("The hooded one pours poison into a goblet; Irina sees", AsesinoIrinaVeneno);
-});
-RegistroPaquete g_ilus2(juego::paquete::ILUS_STOKINNEN_MAIDA_JUEGAN, [] {
-    return Ilustracion("Stokinnen and Maida play over a board of diamonds", StokinnenMaidaJuegan);
 });
 RegistroPaquete g_ilus3(juego::paquete::ILUS_ALDUNIA_VENENO, [] {
     return Ilustracion("Aldunia holds up the poison among her jars", AlduniaVeneno);
