@@ -9,6 +9,7 @@
 #include <atomic>
 #include <cmath>
 #include <epoxy/gl.h>
+#include <limits>
 #include <mutex>
 #include <string>
 
@@ -113,6 +114,8 @@ constexpr int kNumPrograms = 10;
 
 struct Program {
     GLuint id = 0;
+    // The context that last wrote the uniforms.
+    void* context = nullptr;
     GLint uMap = -1, uTex = -1;
     // Space programs.
     GLint uMatrix = -1, uMaterial = -1, uVertexColour = -1, uTarget = -1;
@@ -137,6 +140,11 @@ struct ContextObjects {
     GLuint vao = 0;
     GLuint vaoSpace = 0; // space vertices; buffers bound at each draw
     GLuint fbo = 0; // render-target framebuffer; the target is attached on use
+    // The vertices given at each draw. Buffers could be shared, but a buffer
+    // whose storage another context replaced may still be read from its old
+    // storage here: each context fills buffers of its own.
+    GLuint vbo = 0;
+    GLuint vboSpace = 0; // strips given in memory
 };
 
 struct Device {
@@ -145,8 +153,7 @@ struct Device {
     int failResets = 0;
     Program programs[kNumPrograms];
     Program spacePrograms[kNumPrograms];
-    GLuint vbo = 0, ebo = 0;
-    GLuint vboSpace = 0; // strips given in memory
+    GLuint ebo = 0; // the quads' indices, written once
     GLuint samplers[2] = {0, 0}; // nearest, linear
     std::vector<ContextObjects> contexts;
 
@@ -226,9 +233,11 @@ ContextObjects* ContextFor()
     }
     ContextObjects c;
     c.context = ctx;
+    glGenBuffers(1, &c.vbo);
+    glGenBuffers(1, &c.vboSpace);
     glGenVertexArrays(1, &c.vao);
     glBindVertexArray(c.vao);
-    glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, c.vbo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g_dev.ebo);
     SetQuadVertexLayout();
     glGenVertexArrays(1, &c.vaoSpace);
@@ -309,11 +318,32 @@ void ApplyFixedState(const RenderState& s, bool opaque = false)
     glBindSampler(0, g_dev.samplers[s.linearFilter ? 1 : 0]);
 }
 
+// Makes a program current. Its uniforms are shared by every context, but each
+// context keeps its own copy of what it last handed to the driver and
+// renews it only when a write changes a stored value: a value another
+// context has already stored would leave this one drawing with its old copy.
+// The first time in a context after another, each uniform is written a value
+// never stored (NaN) before the real one, so the real write counts.
+void UseProgram(Program& p)
+{
+    glUseProgram(p.id);
+    void* ctx = SDL_GL_GetCurrentContext();
+    if (p.context == ctx) return;
+    p.context = ctx;
+    const float n = std::numeric_limits<float>::quiet_NaN();
+    const float m[16] = {n, n, n, n, n, n, n, n, n, n, n, n, n, n, n, n};
+    if (p.uMap >= 0) glUniform4fv(p.uMap, 1, m);
+    if (p.uMatrix >= 0) glUniformMatrix4fv(p.uMatrix, 1, GL_FALSE, m);
+    if (p.uMaterial >= 0) glUniform4fv(p.uMaterial, 1, m);
+    if (p.uVertexColour >= 0) glUniform1f(p.uVertexColour, n);
+    if (p.uTarget >= 0) glUniform3fv(p.uTarget, 1, m);
+}
+
 void ApplyState(const RenderState& s, bool opaque = false)
 {
     ApplyFixedState(s, opaque);
-    const Program& p = g_dev.programs[ProgramIndex(s)];
-    glUseProgram(p.id);
+    Program& p = g_dev.programs[ProgramIndex(s)];
+    UseProgram(p);
     glUniform1i(p.uTex, 0);
     float sx = 2.0f / static_cast<float>(g_dev.targetW), sy = 2.0f / static_cast<float>(g_dev.targetH);
     // Textures keep the field's top at row 0, the back buffer at its last row.
@@ -340,8 +370,8 @@ ContextObjects* BeginSpaceDraw(const SpaceDraw& d)
     glViewport(g_dev.vpX, y, w, h);
     ApplyFixedState(g_dev.state);
     if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
-    const Program& p = g_dev.spacePrograms[ProgramIndex(g_dev.state)];
-    glUseProgram(p.id);
+    Program& p = g_dev.spacePrograms[ProgramIndex(g_dev.state)];
+    UseProgram(p);
     glUniform1i(p.uTex, 0);
     glUniformMatrix4fv(p.uMatrix, 1, GL_FALSE, d.matrix);
     glUniform4fv(p.uMaterial, 1, d.material);
@@ -375,7 +405,7 @@ void Flush()
     ApplyState(g_dev.state, PendingOpaque(g_dev.state));
     if (!g_dev.target && g_dev.state.depthTest && g_dev.state.depthWrite) g_dev.backDepthUniform = false;
     glBindVertexArray(c->vao);
-    glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
+    glBindBuffer(GL_ARRAY_BUFFER, c->vbo);
     size_t bytes = g_dev.pending.size() * sizeof(QuadVertex);
     // Fresh storage each time, so the driver need not wait for the last draw.
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(bytes), g_dev.pending.data(), GL_STREAM_DRAW);
@@ -415,11 +445,6 @@ bool CreateRenderDevice(bool fullscreen)
         DestroyRenderDevice();
         return false;
     }
-    glGenBuffers(1, &g_dev.vboSpace);
-    glGenBuffers(1, &g_dev.vbo);
-    glBindBuffer(GL_ARRAY_BUFFER, g_dev.vbo);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(kMaxBatchQuads * 4 * sizeof(QuadVertex)), nullptr,
-                 GL_STREAM_DRAW);
     std::vector<uint32_t> idx = QuadIndices(kMaxBatchQuads);
     glGenBuffers(1, &g_dev.ebo);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, g_dev.ebo);
@@ -468,7 +493,10 @@ void DestroyRenderDevice()
     void* ctx = SDL_GL_GetCurrentContext();
     if (ctx) {
         for (ContextObjects& c : g_dev.contexts) {
-            // Objects of other contexts go with those contexts.
+            // Buffers belong to every context; the rest of other contexts'
+            // objects go with those contexts.
+            if (c.vbo) glDeleteBuffers(1, &c.vbo);
+            if (c.vboSpace) glDeleteBuffers(1, &c.vboSpace);
             if (c.context != ctx) continue;
             glDeleteVertexArrays(1, &c.vao);
             glDeleteVertexArrays(1, &c.vaoSpace);
@@ -478,8 +506,6 @@ void DestroyRenderDevice()
             if (p.id) glDeleteProgram(p.id);
         for (Program& p : g_dev.spacePrograms)
             if (p.id) glDeleteProgram(p.id);
-        if (g_dev.vboSpace) glDeleteBuffers(1, &g_dev.vboSpace);
-        if (g_dev.vbo) glDeleteBuffers(1, &g_dev.vbo);
         if (g_dev.ebo) glDeleteBuffers(1, &g_dev.ebo);
         if (g_dev.samplers[0]) glDeleteSamplers(2, g_dev.samplers);
         glBindFramebuffer(GL_FRAMEBUFFER, BackBufferFramebuffer());
@@ -857,8 +883,9 @@ struct MeshBuffer : MeshBufferData {};
 void DrawSpaceStrip(const SpaceVertex* vertices, int count, const SpaceDraw& draw)
 {
     if (!vertices || count < 3) return;
-    if (!BeginSpaceDraw(draw)) return;
-    glBindBuffer(GL_ARRAY_BUFFER, g_dev.vboSpace);
+    ContextObjects* c = BeginSpaceDraw(draw);
+    if (!c) return;
+    glBindBuffer(GL_ARRAY_BUFFER, c->vboSpace);
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(count * sizeof(SpaceVertex)), vertices, GL_STREAM_DRAW);
     SetSpaceVertexLayout();
     glDrawArrays(GL_TRIANGLE_STRIP, 0, count);

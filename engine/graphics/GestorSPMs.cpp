@@ -84,3 +84,13 @@ int CGestorSPMs::NumPaquetes() const
     for (NodoSPM* n = m_pPrimero; n; n = n->m_pSiguiente) ++c;
     return c;
 }
+
+std::unique_ptr<CSPM> CopiaPaqueteCache(const char* szRuta)
+{
+    if (!g_pGestorSPMs || !szRuta || !szRuta[0]) return nullptr;
+    CSPM* pCache = g_pGestorSPMs->GetSPM(szRuta);
+    if (!pCache) return nullptr;
+    auto p = std::make_unique<CSPM>();
+    if (!p->Copia(pCache)) return nullptr;
+    return p;
+}

@@ -4,6 +4,8 @@
 #pragma once
 #include "engine/graphics/SPM.h"
 
+#include <memory>
+
 struct NodoSPM {
     bool m_bValido = false;
     char m_szRuta[kLongitudRutaSPM] = {};
@@ -45,3 +47,8 @@ private:
 };
 
 extern CGestorSPMs* g_pGestorSPMs;
+
+// A package of one's own: a copy of the cached package of a path (loaded into
+// the cache on a miss). Null without a cache, for a null or empty path, or
+// when the copy cannot be made.
+std::unique_ptr<CSPM> CopiaPaqueteCache(const char* szRuta);

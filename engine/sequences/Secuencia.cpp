@@ -539,14 +539,7 @@ void CSecuencia::EjecutaEventoSubSecuencia(SubSecuencia& s, const EventoSubSecue
         s.bVisible = e.iValor != 0;
         if (s.bVisible) {
             s.pSecuencia->CargaRecursos();
-            if (g_pSistema2D && g_pSistema2D->EstaIniciat()) {
-                g_pSistema2D->DescarregaBitmapsSenseUs();
-                g_pSistema2D->CarregaBitmapsEnUs();
-            }
-            if (g_pSistemaSonido) {
-                g_pSistemaSonido->DescargaMuestrasSinUso();
-                g_pSistemaSonido->CargaMuestrasEnUso();
-            }
+            CargaEnUso();
         } else {
             s.pSecuencia->DescargaRecursos();
         }
@@ -999,6 +992,18 @@ void CSecuencia::DibujaObjeto(ObjetoSecuencia& o, Sprite* pDestino)
 
 // ---------------------------------------------------------------------------
 // Resources
+
+void CSecuencia::CargaEnUso()
+{
+    if (g_pSistema2D && g_pSistema2D->EstaIniciat()) {
+        g_pSistema2D->DescarregaBitmapsSenseUs();
+        g_pSistema2D->CarregaBitmapsEnUs();
+    }
+    if (g_pSistemaSonido) {
+        g_pSistemaSonido->DescargaMuestrasSinUso();
+        g_pSistemaSonido->CargaMuestrasEnUso();
+    }
+}
 
 void CSecuencia::CargaRecursos()
 {

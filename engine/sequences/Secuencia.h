@@ -238,6 +238,9 @@ public:
     void CargaRecursos();
     void DescargaRecursos();
     bool RecursosCargados() const { return m_bRecursosCargados; }
+    // After a sequence took or dropped its resources: the graphics and sound
+    // systems load what is in use and let go of what is not.
+    static void CargaEnUso();
 
     const BotonSecuencia& GetBotonPasar() const { return m_BotonPasar; }
     const BotonSecuencia& GetBotonPausa() const { return m_BotonPausa; }

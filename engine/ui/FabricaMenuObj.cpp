@@ -14,6 +14,8 @@
 #include "engine/ui/ListaNavegacion.h"
 #include "engine/ui/LlistaText.h"
 #include "engine/ui/MenuDesplegable.h"
+#include "engine/ui/MenuJapSecuencia.h"
+#include "engine/ui/MenuSecuenciable.h"
 #include "engine/ui/MessageBox.h"
 #include "engine/ui/PanelNavegacion.h"
 #include "engine/ui/QuadreGrafic.h"
@@ -42,12 +44,12 @@ bool Es(const CMenuObj* p, bool bExacto)
 
 struct Fila {
     const char* szTipo;
-    CreadorMenuObj pCrea;
-    bool (*pEs)(const CMenuObj*, bool); // null: written by no object of this library
+    CMenuObj* (*pCrea)();
+    bool (*pEs)(const CMenuObj*, bool);
 };
 
 // In the order kinds are looked up.
-Fila g_aFilas[] = {
+const Fila g_aFilas[] = {
     {"ARRASTRABLE", Crea<CArrastrable>, Es<CArrastrable>},
     {"ARRAY_BUTTONS", Crea<CArrayButtons>, Es<CArrayButtons>},
     {"BUTO_MULTI_OPCION", Crea<CButoMultiOpcion>, Es<CButoMultiOpcion>},
@@ -63,9 +65,8 @@ Fila g_aFilas[] = {
     {"CIRCULO_SPRITES", Crea<CCirculoSprites>, Es<CCirculoSprites>},
     {"IMAGEN_3D_ROTABLE", Crea<CImagen3DRotable>, Es<CImagen3DRotable>},
     {"IMAGEN_SCROLLABLE", Crea<CImagenScrollable>, Es<CImagenScrollable>},
-    // The sequence hosts: their library gives their makers.
-    {"MENU_JAPSECUENCIA", nullptr, nullptr},
-    {"MENU_SECUENCIABLE", nullptr, nullptr},
+    {"MENU_JAPSECUENCIA", Crea<CMenuJapSecuencia>, Es<CMenuJapSecuencia>},
+    {"MENU_SECUENCIABLE", Crea<CMenuSecuenciable>, Es<CMenuSecuenciable>},
     {"MESSAGE_BOX", Crea<CMessageBox>, Es<CMessageBox>},
 };
 
@@ -75,22 +76,12 @@ void SaltaObjeto(CGestorComandes* g, FitxerComandes* f);
 
 } // namespace
 
-bool PonCreadorMenuObj(const char* szTipo, CreadorMenuObj pCreador)
-{
-    for (Fila& f : g_aFilas)
-        if (szTipo && std::strcmp(f.szTipo, szTipo) == 0 && !f.pEs) {
-            f.pCrea = pCreador;
-            return true;
-        }
-    return false;
-}
-
 const char* TipoMenuObj(const CMenuObj* pObj)
 {
     if (!pObj) return nullptr;
     for (bool bExacto : {true, false})
         for (const Fila& f : g_aFilas)
-            if (f.pEs && f.pEs(pObj, bExacto)) return f.szTipo;
+            if (f.pEs(pObj, bExacto)) return f.szTipo;
     return nullptr;
 }
 

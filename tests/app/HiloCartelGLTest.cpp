@@ -240,10 +240,10 @@ TEST(HiloCartelGL, TextsRenderedDuringAStallKeepTheirLetters)
 {
     mgtest::CarpetaUsuariProva carpeta("hilo-cartel-textos");
     plat::SetDataRoot(MG_TEST_DATA_ROOT);
-    std::snprintf(ListaFonts[0], kLongitudNombreFont, "%s", "Data\\Letras\\LaBrit.Set");
-    ASSERT_TRUE(IniciaSistemas("Data\\Graficos\\Ingame\\CursorIngame.SPM", "Data\\Audio\\ConfigMusica.CRM",
-                               "Data\\Audio\\ConfigSonido.CRS", "CompactData.CMP", "CompactData.IND", "Kestrune",
-                               "Marrowgate", true, ListaFonts));
+    std::snprintf(ListaFonts[0], kLongitudNombreFont, "%s", motor::fuente::LA_BRIT);
+    ASSERT_TRUE(IniciaSistemas(motor::paquete::CURSOR_INGAME, motor::fichero::CONFIG_MUSICA, motor::fichero::CONFIG_SONIDO,
+                               motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune", "Marrowgate", true,
+                               ListaFonts));
     CAplicacion& app = *g_pAplicacion;
     CCartelCaptura cartel;
     CFondoGrafico fondo;
@@ -277,7 +277,8 @@ TEST(HiloCartelGL, TextsRenderedDuringAStallKeepTheirLetters)
     }
     app.QuitaMenu(&fondo);
 
-    // Every text has its letters: drawn over black, each lights its box.
+    // Every text has its letters: drawn over black, each lights its box,
+    // the first right after the sign's thread drew its last frame.
     int iVacios = 0;
     for (size_t i = 0; i < textos.size(); ++i) {
         g_pSistema2D->DibuixaQuadre(nullptr, 0, 0, 1024, 768, 0xFF000000u, true);

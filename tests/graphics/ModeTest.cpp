@@ -267,3 +267,39 @@ TEST_F(ProvaGrafics, AnotherThreadDrawsWithItsOwnContext)
     LlegeixPantalla();
     EXPECT_RGB(At(302, 302), 0, 200, 0);
 }
+
+// Contexts taking turns with the same program and as many vertices: the
+// main thread's first draw after the other thread's frame lands where it is
+// given, though its last draw went to a target with a mapping of its own.
+TEST_F(ProvaGrafics, ContextsTakingTurnsKeepTheirOwnVerticesAndMappings)
+{
+    EscriuPNGPla("torn.png", 8, 8, 0, 200, 0, 255);
+    Sprite* s = SpriteEnUs("torn.png");
+    Sprite* desti = m_pSis->CreaSpriteDestino(false, 64, 32, 0, 0, true);
+    Fons(0, 0, 0);
+    m_pSis->Flipa(true);
+    // The main context's last draws: two quads into a target.
+    m_pSis->DibuixaSpriteEX(desti, s, 0, 0, false, 255, 0, 1, 1);
+    m_pSis->DibuixaSpriteEX(desti, s, 20, 0, false, 255, 0, 1, 1);
+    m_pSis->PassaAPantalla();
+    void* ctx = plat::CreateSharedContext();
+    ASSERT_NE(ctx, nullptr);
+    plat::ReleaseCurrentContext();
+    bool bFet = false;
+    std::thread altre([&] {
+        if (!plat::MakeContextCurrent(ctx)) return;
+        m_pSis->DibuixaSprite(s, 600, 600);
+        m_pSis->Flipa(false);
+        plat::ReleaseCurrentContext();
+        bFet = true;
+    });
+    altre.join();
+    ASSERT_TRUE(bFet);
+    ASSERT_TRUE(plat::MakeMainContextCurrent());
+    Fons(0, 0, 0);
+    m_pSis->DibuixaSprite(s, 300, 300);
+    LlegeixPantalla();
+    EXPECT_RGB(At(302, 302), 0, 200, 0);
+    EXPECT_RGB(At(602, 602), 0, 0, 0);
+    plat::DeleteSharedContext(ctx);
+}

@@ -17,6 +17,8 @@
 #include "engine/ui/ListaNavegacion.h"
 #include "engine/ui/LlistaText.h"
 #include "engine/ui/MenuDesplegable.h"
+#include "engine/ui/MenuJapSecuencia.h"
+#include "engine/ui/MenuSecuenciable.h"
 #include "engine/ui/MessageBox.h"
 #include "engine/ui/PanelNavegacion.h"
 #include "engine/ui/QuadreGrafic.h"
@@ -108,8 +110,8 @@ TEST(Fabrica, KindsInTheirOrder)
         {"CIRCULO_SPRITES", &typeid(CCirculoSprites)},
         {"IMAGEN_3D_ROTABLE", &typeid(CImagen3DRotable)},
         {"IMAGEN_SCROLLABLE", &typeid(CImagenScrollable)},
-        {"MENU_JAPSECUENCIA", nullptr},
-        {"MENU_SECUENCIABLE", nullptr},
+        {"MENU_JAPSECUENCIA", &typeid(CMenuJapSecuencia)},
+        {"MENU_SECUENCIABLE", &typeid(CMenuSecuenciable)},
         {"MESSAGE_BOX", &typeid(CMessageBox)},
         {"buto", nullptr},
         {"SCROLL_BAR", nullptr},
@@ -129,7 +131,6 @@ TEST(Fabrica, KindsInTheirOrder)
         EXPECT_STREQ(TipoMenuObj(p.get()), c.tipo);
     }
     EXPECT_EQ(CFabricaMenuObj::CreaMenuObjPorTipo(nullptr), nullptr);
-    EXPECT_FALSE(PonCreadorMenuObj("BUTO", nullptr)); // only the rows that wait
     fabrica.Libera();
     EXPECT_FALSE(fabrica.EstaIniciado());
 }

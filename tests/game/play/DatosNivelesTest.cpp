@@ -178,6 +178,54 @@ TEST_F(DatosNiveles, FiguresAreSoundBoards)
     }
 }
 
+// The 47 built-in figures over the built data: the boards of 0..32 hold the
+// count their names end with and keep the plain transform; 33..46 as built.
+TEST_F(DatosNiveles, BuiltInFigures)
+{
+    RegistroNivel nivel;
+    nivel.NUMCOLORES = 5;
+    for (int n = 0; n < NUM_FIGURAS_TRAZADO; ++n) {
+        SCOPED_TRACE(n);
+        auto f = Tapiz(n, nivel);
+        ASSERT_TRUE(f->cargada);
+        const auto piezas = Piezas(f->lista);
+        if (n < NUM_TAPICES_TRAZAR) {
+            const std::string nombre = NombresFigurasTrazado[n];
+            EXPECT_EQ(std::to_string(piezas.size()), nombre.substr(6, 2));
+            EXPECT_EQ(f->transformacion, TransformacionFigura{});
+        } else {
+            EXPECT_EQ(f->transformacion.m_fEscala, 1.0f);
+        }
+        for (CBolaTablero* b : piezas) {
+            EXPECT_GE(b->Color(), 0);
+            EXPECT_LT(b->Color(), n < NUM_TAPICES_TRAZAR ? 1 : 5);
+        }
+    }
+}
+
+// The tutorial's lessons on laying lines: four, five and six diamonds whose
+// listed order is the best line, scoring 1, 3 and 6 however the hand lands.
+TEST_F(DatosNiveles, OptimisingFiguresListTheirBestLine)
+{
+    const struct {
+        const char* figura;
+        size_t piezas;
+        int cruces;
+    } casos[] = {{juego::fichero::TUTOS_OPTIMIZAR3LINEAS, 4, 1},
+                 {juego::fichero::TUTOS_OPTIMIZAR4LINEAS, 5, 3},
+                 {juego::fichero::TUTOS_OPTIMIZAR5LINEAS, 6, 6}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.figura);
+        auto f = Carga(std::string(c.figura).substr(strlen(CARPETA_TAPICES)));
+        const std::vector<Punt2D> camino = f->Posiciones();
+        ASSERT_EQ(camino.size(), c.piezas);
+        EXPECT_EQ(CrucesCamino(camino, HOLGURA_TOQUE), c.cruces);
+        std::vector<int> todas(camino.size());
+        for (size_t i = 0; i < todas.size(); ++i) todas[i] = static_cast<int>(i);
+        EXPECT_EQ(MejorLinea(camino, todas, 6).m_iCruces, c.cruces);
+    }
+}
+
 TEST_F(DatosNiveles, WaveFilesHoldFiftyGrowingWaves)
 {
     for (int d = 0; d < 4; ++d) {
@@ -369,8 +417,9 @@ TEST_F(DatosNiveles, EveryGallerySealCanBeWon)
     }
 }
 
-// The player model plays every story stage, the quick game and the ten
-// concentration levels on 64 seeds and must finish each in its time.
+// The player model plays every story stage (the rush seals included), the
+// quick game and the ten concentration levels on 64 seeds and must finish
+// each in its time.
 TEST_F(DatosNiveles, ThePlayerModelWinsEveryLevelInItsTime)
 {
     const int toques[4] = {45, 36, 30, 24};
@@ -398,6 +447,25 @@ TEST_F(DatosNiveles, ThePlayerModelWinsEveryLevelInItsTime)
                 etapa(Nivel(d, g, p), LineaMaximaAlLlegar(g, p), d, quien.c_str());
             }
         etapa(Nivel(d, GRUPO_RAPIDA, 0), 8, d, "quick game");
+
+        // The last chapter's multi seals, traced colour run after colour run
+        // (the clock stands still between runs).
+        for (int p = 1; p < PartesPorGrupo[NUM_CAPITULOS_HISTORIA - 1]; ++p) {
+            SCOPED_TRACE(testing::Message() << "difficulty " << d << " rush stage " << p);
+            const RegistroNivel& n = Nivel(d, NUM_CAPITULOS_HISTORIA - 1, p);
+            ASSERT_TRUE(n.RUSHDESELLOS);
+            const auto sello = Carga(n.FIGURA, n);
+            std::vector<int> tramos;
+            for (CBolaTablero* b : Piezas(sello->lista)) {
+                const size_t c = static_cast<size_t>(b->Color());
+                if (c >= tramos.size()) tramos.resize(c + 1, 0);
+                ++tramos[c];
+            }
+            ASSERT_GE(tramos.size(), 3u);
+            ModeloJugador j;
+            j.m_iPasosPorToque = toques[d];
+            EXPECT_LE(SimulaTrazadoRush(tramos, j), n.TIEMPOLIMITE);
+        }
 
         // Ten concentration levels: targets add up, the time used gets each
         // level's extra time back as it starts, colours change as the screen
