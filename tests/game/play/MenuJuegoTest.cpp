@@ -4,12 +4,15 @@
 // pause, restart and abandon.
 #include "engine/audio/GestorSonido.h"
 #include "engine/core/GestorFLIs.h"
+#include "engine/core/GestorRatones.h"
 #include "engine/core/Temporizador.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/BolaTablero.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/Figuras.h"
 #include "game/play/MenuJuego.h"
+#include "game/play/Solucionador.h"
+#include "game/play/herramientas/HerramientaBonuses.h"
 #include "game/play/herramientas/HerramientaEfectos.h"
 #include "game/profiles/Marcadores.h"
 #include "game/screens/MenuInGame.h"
@@ -22,6 +25,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <vector>
@@ -93,7 +97,9 @@ TEST(MenuJuego, AStageIsWonFromTheMapAndTheProgressIsSaved)
     ASSERT_TRUE(p.Continua()) << p.JuegoPrueba().Widgets();
     ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
 
-    // Lines traced by the pointer raise the score by their crossings.
+    // Lines traced by the pointer raise the score by their crossings (a
+    // nearer target keeps the scenario short).
+    j->m_iObjetivo = std::min(j->m_iObjetivo, 3);
     int iPuntos = j->Puntuacion();
     const int iLineas = JuegaDiamantes(p, 40);
     EXPECT_GT(iLineas, 0);
@@ -137,6 +143,7 @@ TEST(MenuJuego, ASealIsTracedInOrderAfterTheDiamonds)
     CMenuJuego* j = p.Juego();
     ASSERT_TRUE(p.Continua());
     ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
+    j->m_iObjetivo = std::min(j->m_iObjetivo, 2);
     JuegaDiamantes(p, 40);
     ASSERT_TRUE(p.EsperaFase(FASE_TRAZADO, 400)) << "phase " << j->Fase();
     EXPECT_EQ(j->NumJugadas(), 0);
@@ -370,7 +377,7 @@ TEST(MenuJuego, TwoRunsGiveTheSameTrace)
         std::vector<int> t;
         CPartidaPrueba p(nombre);
         if (!p.EmpiezaEtapa(0, 1) || !p.Continua() || !p.EsperaFase(FASE_DIAMANTES, 60)) return t;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 2; ++i) {
             p.JuegaLinea();
             t.push_back(p.Juego()->Puntuacion());
             t.push_back(p.Juego()->TiempoUsado());
@@ -382,4 +389,85 @@ TEST(MenuJuego, TwoRunsGiveTheSameTrace)
     const std::vector<int> a = traza("traza_a");
     ASSERT_FALSE(a.empty());
     EXPECT_EQ(a, traza("traza_b"));
+}
+
+// A small board of six diamonds of one colour on a ring, pressed in zigzag
+// order: every move from the fourth crosses what it can, a multiplier of 2
+// doubles the points and undo takes them back with the line's crossings,
+// and a line with every crossing of six moves earns the first crossing
+// trophy, once per profile.
+TEST(MenuJuego, ChainsOnASmallRing)
+{
+    CPartidaPrueba p("anillo");
+    ASSERT_TRUE(p.Iniciado());
+    CMenuJuego& j = *p.Juego();
+    RegistroNivel n;
+    n.m_iGrupo = 0;
+    n.m_iParte = 1;
+    n.NUMCOLORES = 1;
+    n.FONDO = juego::imagen::FONDO_PRISION;
+    ASSERT_TRUE(j.IniciaNivel(n, false, false));
+    constexpr float kRadio = 200.0f;
+    for (int k = 0; k < 6; ++k) {
+        const float a = static_cast<float>(k) * static_cast<float>(M_PI) / 3.0f;
+        CreaPieza(k, j.m_ListaDiamantes, kRadio * std::cos(a), kRadio * std::sin(a), 1);
+    }
+    j.m_pListaActual = &j.m_ListaDiamantes;
+    const auto paso = [&] {
+        j.Actualiza();
+        p.JuegoPrueba().Paso();
+    };
+    paso();
+    ASSERT_EQ(j.Fase(), FASE_RESUMEN_INICIAL);
+    j.EnviaEvento(EVENTO_PULSADO, 0, nullptr, CHerramientaResumen::kIdContinuar);
+    ASSERT_EQ(j.Fase(), FASE_DIAMANTES);
+    for (int i = 0; i < 40; ++i) paso();
+    j.m_iMaximoLinea = 6;
+    j.m_pBonuses->m_iMultiplicador = 2;
+
+    const std::vector<CBolaTablero*> piezas = p.Piezas();
+    ASSERT_EQ(piezas.size(), 6u);
+    for (const CBolaTablero* b : piezas) ASSERT_TRUE(b->PuedeCogerse());
+    const auto pulsa = [&](int k) {
+        const CBolaTablero* b = piezas[static_cast<size_t>(OrdenZigzag(6)[static_cast<size_t>(k)])];
+        CRaton* r = g_pRatones->Raton(0);
+        r->CambiaX(b->PosicionX());
+        r->CambiaY(b->PosicionY());
+        j.TrataBotonRaton(0, BOTON_IZQUIERDO_ABAJO, b->PosicionX(), b->PosicionY());
+    };
+    const char* szTrofeo = NombreMarcador(MARCADOR_PRIMER_TROFEO);
+    const struct {
+        int puntos, cruces;
+    } tras[] = {{0, 0}, {0, 0}, {0, 0}, {2, 1}, {6, 3}};
+    for (int k = 0; k < 5; ++k) {
+        pulsa(k);
+        EXPECT_EQ(j.NumJugadas(), k + 1);
+        EXPECT_EQ(j.Puntuacion(), tras[k].puntos) << "move " << k + 1;
+        EXPECT_EQ(j.m_iCrucesLinea, tras[k].cruces) << "move " << k + 1;
+    }
+    // Undo takes back the newest move's 4 points and 2 crossings.
+    j.DeshaceLinea();
+    EXPECT_EQ(j.Puntuacion(), 2);
+    EXPECT_EQ(j.m_iCrucesLinea, 1);
+    for (int i = 0; i < 35; ++i) paso();
+    pulsa(4);
+    EXPECT_FALSE(p.Perfil().EstaDesbloqueado(szTrofeo));
+    pulsa(5);
+    EXPECT_EQ(j.m_iCrucesLinea, TablaMaximoCruces(6));
+    EXPECT_EQ(j.Puntuacion(), 2 * TablaMaximoCruces(6));
+    EXPECT_TRUE(p.Perfil().EstaDesbloqueado(szTrofeo));
+    EXPECT_TRUE(p.Perfil().EsRecienDesbloqueado(szTrofeo));
+    p.Perfil().QuitaRecienDesbloqueado(szTrofeo);
+
+    // The line settles, finishes and goes; the ring comes back, and the
+    // same line again leaves the trophy as it was.
+    for (int i = 0; i < 120 && j.NumJugadas() > 0; ++i) paso();
+    EXPECT_EQ(j.NumJugadas(), 0);
+    EXPECT_EQ(j.LineasUsadas(), 1);
+    for (int i = 0; i < 60; ++i) paso();
+    for (const CBolaTablero* b : piezas) ASSERT_TRUE(b->PuedeCogerse());
+    for (int k = 0; k < 6; ++k) pulsa(k);
+    EXPECT_EQ(j.m_iCrucesLinea, TablaMaximoCruces(6));
+    EXPECT_FALSE(p.Perfil().EsRecienDesbloqueado(szTrofeo));
+    j.LiberaNivel();
 }
