@@ -3,6 +3,8 @@
 #include "game/play/BolaTablero.h"
 #include "game/play/Solucionador.h"
 
+#include <algorithm>
+
 Punt2D JugadaTrazada::Centro() const
 {
     Punt2D c;
@@ -20,6 +22,29 @@ Punt2D JugadaTrazada::Centro() const
     return c;
 }
 
+namespace {
+
+bool DentroCajaAmpliada(const Punt2D& p, const Punt2D& a, const Punt2D& b)
+{
+    return p.x >= std::min(a.x, b.x) - 1.0f && p.x <= std::max(a.x, b.x) + 1.0f && p.y >= std::min(a.y, b.y) - 1.0f &&
+           p.y <= std::max(a.y, b.y) + 1.0f;
+}
+
+} // namespace
+
+bool SeCruzanJugadas(const Punt2D& a, const Punt2D& b, const Punt2D& c, const Punt2D& d)
+{
+    // Where the two lines meet, then whether that point lies in both
+    // segments' boxes widened by a point: a crossing on a level or upright
+    // segment is not lost to rounding.
+    const float den = (c.y - d.y) * (a.x - b.x) - (c.x - d.x) * (a.y - b.y);
+    if (den == 0.0f) return false;
+    const float p = a.x * b.y - b.x * a.y;
+    const float q = d.y * c.x - c.y * d.x;
+    const Punt2D r{((c.x - d.x) * p - (a.x - b.x) * q) / den, ((c.y - d.y) * p - q * (a.y - b.y)) / den};
+    return DentroCajaAmpliada(r, a, b) && DentroCajaAmpliada(r, c, d);
+}
+
 int TablaMaximoCruces(int n) { return n < 0 ? 0 : MaximoCruces(n); }
 
 int CrucesNuevaJugada(const std::vector<Punt2D>& centros, const Punt2D& puntero)
@@ -30,7 +55,8 @@ int CrucesNuevaJugada(const std::vector<Punt2D>& centros, const Punt2D& puntero)
     int cruces = 0;
     // Segments c0-c1 .. c(n-4)-c(n-3).
     for (int i = 0; i + 1 <= n - 3; ++i)
-        if (SeCruzan(centros[static_cast<size_t>(i)], centros[static_cast<size_t>(i + 1)], origen, puntero)) ++cruces;
+        if (SeCruzanJugadas(centros[static_cast<size_t>(i)], centros[static_cast<size_t>(i + 1)], origen, puntero))
+            ++cruces;
     return cruces;
 }
 

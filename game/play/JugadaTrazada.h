@@ -34,6 +34,10 @@ struct JugadaTrazada {
 // pieces, follow the same rule).
 int TablaMaximoCruces(int n);
 
+// Whether segment cd crosses segment ab as a move scores it: the two lines
+// meet at a point inside both segments' boxes widened by one point.
+bool SeCruzanJugadas(const Punt2D& a, const Punt2D& b, const Punt2D& c, const Punt2D& d);
+
 // The crossings a new move scores: `centros` are the centres of the moves
 // of the line, the newest last; the new segment runs from the centre of the
 // move before the newest to the pointer, and is tested against every

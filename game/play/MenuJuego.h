@@ -289,6 +289,7 @@ public:
     int m_iEsperaMaxima = 0;
     int m_iPasosDesdeEsquirla = 0;
     CBolaTablero* m_pSobrevolada = nullptr;
+    Punt2D m_Pulsacion;              // where the pointer pressed last
     bool m_bJugadaNueva = false;
     bool m_bLineaCompleta = false;
     bool m_bLineaCompletaAntes = false;

@@ -113,6 +113,7 @@ void CMenuJuego::RecogePiezasCercanas(float x, float y, float fCota, ModoBusca m
         for (const Cercana& c : cercanas) AnyadePiezaALinea(c.pieza, BUSCA_SOBREVUELO, nullptr);
         return;
     }
+    m_Pulsacion = Punt2D{x, y};
     for (const Cercana& c : cercanas) {
         auto* j = new JugadaTrazada;
         j->m_Piezas.Inicia();
@@ -191,8 +192,9 @@ bool CMenuJuego::AnyadePiezaALinea(CBolaTablero* pPieza, ModoBusca modo, JugadaT
 int CMenuJuego::PuntuaCruces()
 {
     if (m_Jugadas.m_iNumElementos < 4) return 0;
-    const float px = m_pEstadosCursor ? m_pEstadosCursor->PunteroX() : 0.0f;
-    const float py = m_pEstadosCursor ? m_pEstadosCursor->PunteroY() : 0.0f;
+    // The pointer where it pressed.
+    const float px = m_Pulsacion.x;
+    const float py = m_Pulsacion.y;
     const int c = CrucesNuevaJugada(CentrosJugadas(), Punt2D{px, py});
     const int iMultiplicador = m_pBonuses ? m_pBonuses->Multiplicador() : 1;
     if (c > 0 && m_pEfectos)

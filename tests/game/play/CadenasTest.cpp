@@ -39,6 +39,9 @@ TEST(Cadenas, CrossingsOfANewMove)
         // The segment next to the new one is never tested.
         {"along the adjacent segment", {{0, 0}, {50, 0}, {100, 100}, {100, 0}}, {100, 200}, 0},
         {"a fifth leading away", {{0, 0}, {100, 100}, {100, 0}, {0, 100}, {-100, 50}}, {-100, 50}, 0},
+        // A level segment crossed exactly at its middle, its far end a
+        // rounding away from level.
+        {"across a level segment", {{712, 384}, {312, 383.99997f}, {612, 557.2f}, {412, 210.8f}}, {412, 210.8f}, 1},
         {"a fifth back across both", {{0, 0}, {100, 100}, {100, 0}, {0, 100}, {150, 50}}, {150, 50}, 2},
     };
     for (const auto& c : casos) EXPECT_EQ(CrucesNuevaJugada(c.centros, c.puntero), c.cruces) << c.caso;

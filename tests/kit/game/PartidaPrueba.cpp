@@ -6,6 +6,7 @@
 #include "game/play/MenuJuego.h"
 #include "game/screens/widgets/MsgBoxTazmo.h"
 #include "game/play/Solucionador.h"
+#include "game/profiles/Marcadores.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuModoHistoria.h"
 
@@ -44,10 +45,10 @@ bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
     RegistroPerfil& p = Perfil();
     while (p.ProgresoHistoria(m_iDificultad) < iEtapa) p.AvanzaHistoria();
     if (g_pMenuMaestro->m_pMenuActual != g_pMenuMaestro->m_pMenuModoHistoria) {
-        m_juego.Pasos(30);
+        m_juego.Pasos(2);
         g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuModoHistoria);
         for (int i = 0; i < 300 && m_juego.NombrePantalla() != "MenuModoHistoria"; ++i) m_juego.Paso();
-        m_juego.Pasos(40);
+        m_juego.Pasos(25);
     }
     ReiniciaAleatorio();
     if (!m_juego.Pulsa(CMenuModoHistoria::NombreBoton(iEtapa))) return false;
@@ -98,6 +99,30 @@ bool CPartidaPrueba::EsperaFase(int iFase, int iPasosMaximos)
     CMenuJuego* j = Juego();
     return j && j->EstaCreado() && j->Fase() == iFase;
 }
+
+bool CPartidaPrueba::EsperaFaseAbreviada(int iFase, int iPasosMaximos)
+{
+    for (int i = 0; i < iPasosMaximos; ++i) {
+        CMenuJuego* j = Juego();
+        if (!j || !j->EstaCreado()) return false;
+        if (JuegoAbierto() && j->Fase() == iFase) return true;
+        int iUmbral = 0;
+        switch (j->Fase()) {
+        case FASE_ESPERA_FIN:
+        case FASE_ESPERA_RUSH: iUmbral = 120; break;
+        case FASE_VICTORIA:
+        case FASE_TIEMPO_AGOTADO:
+        case FASE_DERROTA: iUmbral = CMenuJuego::kPasosFinal; break;
+        default: break;
+        }
+        if (iUmbral > 0 && j->m_iPasosFase < iUmbral - 3) j->m_iPasosFase = iUmbral - 3;
+        m_juego.Paso();
+    }
+    CMenuJuego* j = Juego();
+    return j && j->EstaCreado() && j->Fase() == iFase;
+}
+
+void CPartidaPrueba::SinAvisos() { Perfil().MarcaDesbloqueado(NombreMarcador(MARCADOR_PRIMER_AVISO + 3)); }
 
 std::vector<CBolaTablero*> CPartidaPrueba::Piezas() const
 {

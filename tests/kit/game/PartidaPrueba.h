@@ -54,6 +54,13 @@ public:
     void PulsaEn(float x, float y);
     // Steps until the phase is reached (true) or the steps run out.
     bool EsperaFase(int iFase, int iPasosMaximos);
+    // The same, cutting the long fixed waits short (the seal shown, the
+    // victory, the time-out and the defeat run their last few steps only):
+    // for scenarios that are not about those steps.
+    bool EsperaFaseAbreviada(int iFase, int iPasosMaximos);
+    // Marks the first undo as done in the profile, so that the start shows
+    // no hint to answer.
+    void SinAvisos();
     // Steps until no piece is appearing, being taken or released, or
     // leaving, and no line blocks presses.
     bool EsperaTableroQuieto(int iPasosMaximos);
