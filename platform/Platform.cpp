@@ -11,6 +11,7 @@ namespace plat {
 namespace {
 std::mutex g_initMutex;
 int g_initCount = 0;
+bool g_closeOnSignals = false;
 const auto g_clockBase = std::chrono::steady_clock::now();
 } // namespace
 
@@ -18,7 +19,9 @@ bool Init()
 {
     std::lock_guard<std::mutex> lock(g_initMutex);
     if (g_initCount == 0) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        // SDL's handlers turn the signals into a quit event, which the
+        // window's pump takes as a close.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, g_closeOnSignals ? "0" : "1");
         SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "0");
         if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
             ReportError("cannot start SDL: %s", SDL_GetError());
@@ -27,6 +30,12 @@ bool Init()
     }
     ++g_initCount;
     return true;
+}
+
+void CloseOnTerminationSignals(bool on)
+{
+    std::lock_guard<std::mutex> lock(g_initMutex);
+    g_closeOnSignals = on;
 }
 
 void Shutdown()

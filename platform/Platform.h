@@ -11,6 +11,13 @@ bool Init();
 void Shutdown();
 bool IsInitialised();
 
+// A termination signal (SIGTERM, SIGINT: a logout, a shutdown, Ctrl+C in a
+// terminal) closes the program as its window's close button does, so it
+// ends through its normal release and saves what it saves at the end. Off
+// by default (tests are killed as any process is); the program turns it on
+// before Init.
+void CloseOnTerminationSignals(bool on);
+
 // Monotonic millisecond clock (wraps after ~49 days like a 32-bit tick count).
 uint32_t Milliseconds();
 void Sleep(uint32_t ms);

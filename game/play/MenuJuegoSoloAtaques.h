@@ -1,9 +1,6 @@
-// The attacks play screen: not built yet, a stand-in on the play screen's
-// own until it is.
+// The attacks play screen: not built yet. Until it is, it plays as the
+// play screen it derives from.
 #pragma once
 #include "game/play/MenuJuego.h"
 
-class CMenuJuegoSoloAtaques : public CMenuJuego {
-public:
-    bool Crea();
-};
+class CMenuJuegoSoloAtaques : public CMenuJuego {};

@@ -1,9 +1,6 @@
-// The concentration play screen: not built yet, a stand-in on the play screen's
-// own until it is.
+// The concentration play screen: not built yet. Until it is, it plays as the
+// play screen it derives from.
 #pragma once
 #include "game/play/MenuJuego.h"
 
-class CMenuJuegoSoloConcentrar : public CMenuJuego {
-public:
-    bool Crea();
-};
+class CMenuJuegoSoloConcentrar : public CMenuJuego {};

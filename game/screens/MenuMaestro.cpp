@@ -49,6 +49,7 @@
 #include "game/screens/widgets/CartelCargando.h"
 
 #include <cctype>
+#include <cmath>
 #include <cstring>
 #include <new>
 #include <string>
@@ -351,6 +352,13 @@ float CMenuMaestro::VolumenDeAlmacen(const char* szValor, int iDefecto)
     if (v < 0) v = 0;
     if (v > 100) v = 100;
     return static_cast<float>(v) / 100.0f;
+}
+
+int CMenuMaestro::VolumenParaAlmacen(float fVolumen)
+{
+    if (!(fVolumen > 0.0f)) return 0;
+    if (fVolumen >= 1.0f) return 100;
+    return static_cast<int>(std::lround(fVolumen * 100.0f));
 }
 
 float CMenuMaestro::VolumenMusica()

@@ -97,6 +97,9 @@ public:
     // A store value in 0..100 as a master volume in 0..1: clamped, and the
     // key's default when the value is not a number.
     static float VolumenDeAlmacen(const char* szValor, int iDefecto);
+    // A volume in 0..1 as the store keeps it, 0..100: rounded to the nearest
+    // (0.7 is 70, never 69) and clamped.
+    static int VolumenParaAlmacen(float fVolumen);
     // The master volumes of the store, each in 0..1.
     float VolumenMusica();
     float VolumenSonido();

@@ -102,3 +102,15 @@ struct MarcoCaja {
 };
 
 } // namespace tazmo
+
+namespace tazmo {
+
+// Deletes what the pointer holds (a widget, a box...) and clears it.
+template <class T>
+void Borra(T*& p)
+{
+    delete p;
+    p = nullptr;
+}
+
+} // namespace tazmo

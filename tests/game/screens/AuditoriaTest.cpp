@@ -5,6 +5,8 @@
 #include "engine/ui/MenuObj.h"
 #include "game/screens/BaseMenu.h"
 #include "game/screens/widgets/BotonTazmo.h"
+#include "game/screens/MenuControles.h"
+#include "game/screens/MenuIdiomas.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuPresentacion.h"
 #include "game/screens/widgets/CartelCargando.h"
@@ -48,6 +50,16 @@ TEST(Auditoria, EveryBuiltScreenAndDialogFindsAllItsContentInEveryLanguage)
     // with its input line, and the difficulty box), and the loading sign.
     pantallas.push_back({"CMsgBoxTazmo", [] { return g_pMenuMaestro->m_pMenuPresentacion->m_pCaja; }});
     pantallas.push_back({"CMsgBoxDificultad", [] { return g_pMenuMaestro->m_pMenuPresentacion->m_pDificultad; }});
+    // The language screen's message, and the controls screen while it
+    // captures (its panel and prompt).
+    pantallas.push_back({"CMenuIdiomas message", [] {
+                             CMenuIdiomas* p = g_pMenuMaestro->m_pMenuIdiomas;
+                             return p->PreparaAviso() ? static_cast<CMenuObj*>(p->m_pMsgBox) : nullptr;
+                         }});
+    pantallas.push_back({"CMenuControles capturing", [] {
+                             g_pMenuMaestro->m_pMenuControles->m_iCaptura = 0;
+                             return g_pMenuMaestro->m_pMenuControles;
+                         }});
     pantallas.push_back({"CCartelCargando", [] {
                              g_pMenuMaestro->m_pCartelCargando->Activa();
                              return g_pMenuMaestro->m_pCartelCargando;
@@ -55,6 +67,7 @@ TEST(Auditoria, EveryBuiltScreenAndDialogFindsAllItsContentInEveryLanguage)
 
     const std::vector<std::string> faltas = kit::AuditaPantallas(pantallas, {});
     g_pMenuMaestro->m_pCartelCargando->Desactiva();
+    g_pMenuMaestro->m_pMenuControles->m_iCaptura = CMenuControles::kNingunaCaptura;
     EXPECT_TRUE(faltas.empty()) << UnaPorLinea(faltas);
 }
 

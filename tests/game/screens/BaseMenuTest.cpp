@@ -9,6 +9,7 @@
 #include "game/screens/BaseMenu.h"
 #include "game/screens/MenuCreditos.h"
 #include "game/screens/EntornoPantallas.h"
+#include "game/screens/cofre/MenuTrofeos.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +144,7 @@ TEST_F(BaseMenu, AScreenThatDoesNotDrawItselfDrawsOnlyWhatComesBefore)
 
 TEST_F(BaseMenu, AStandInShowsItsNameAndItsNote)
 {
-    auto* p = Nuevo<CMenuCreditos>();
+    auto* p = Nuevo<CMenuTrofeos>();
     ASSERT_TRUE(p->Crea());
     Anade(p);
     m_arbol->Pasos(25);

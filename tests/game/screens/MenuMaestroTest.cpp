@@ -28,6 +28,8 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -210,6 +212,28 @@ TEST(MenuMaestro, FirstRunWritesTheStoreAndQuittingWritesItAgain)
         EXPECT_NE(texto.find("VOLMUSICA = \"25\";"), std::string::npos) << texto;
         std::filesystem::remove(fichero);
         juego.Pasos(3);
+    }
+    EXPECT_NE(mgtest::LlegeixFitxer(fichero).find("Version = \"0.0001a\";"), std::string::npos);
+}
+
+// A logout or Ctrl+C in a terminal ends the game as the window's close does:
+// the next step quits and the release writes the store again.
+TEST(MenuMaestro, ATerminationSignalClosesTheGameAndSavesTheStore)
+{
+    struct Senales {
+        Senales() { plat::CloseOnTerminationSignals(true); }
+        ~Senales() { plat::CloseOnTerminationSignals(false); }
+    } senales;
+    std::filesystem::path fichero;
+    {
+        kit::CJuegoPrueba juego("maestro_senal");
+        ASSERT_TRUE(juego.Iniciado());
+        fichero = juego.CarpetaUsuario() / "MultiPrefs.PRF";
+        std::filesystem::remove(fichero);
+        juego.Pasos(2);
+        ASSERT_FALSE(juego.Terminado());
+        std::raise(SIGTERM);
+        EXPECT_TRUE(juego.Pasos(3));
     }
     EXPECT_NE(mgtest::LlegeixFitxer(fichero).find("Version = \"0.0001a\";"), std::string::npos);
 }

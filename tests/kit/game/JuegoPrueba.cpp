@@ -61,6 +61,18 @@ CJuegoPrueba::~CJuegoPrueba()
     plat::SetDataRoot(m_sRaizAnterior);
 }
 
+bool CJuegoPrueba::Reinicia()
+{
+    LiberaBuclePrincipal();
+    if (m_bSistemas) LiberaSistemas();
+    m_bTerminado = false;
+    ReiniciaFrames();
+    ReiniciaAleatorio();
+    m_bSistemas = IniciaPrograma();
+    m_bIniciado = m_bSistemas && CreaBuclePrincipal();
+    return m_bIniciado;
+}
+
 bool CJuegoPrueba::Paso()
 {
     if (!m_bIniciado || m_bTerminado) return m_bTerminado;

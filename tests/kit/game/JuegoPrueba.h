@@ -46,6 +46,10 @@ public:
 
     // Start-up and the top-level object both succeeded.
     bool Iniciado() const { return m_bIniciado; }
+    // Ends the program as quitting does (the manager's release writes its
+    // files) and starts it again over the same per-user folder, as a player
+    // starting the game a second time; true when it started.
+    bool Reinicia();
 
     // ---- Steps ----
     // One logic step of the main loop (input taken, every object updated,

@@ -709,5 +709,80 @@ RegistroPaquete g_adeletia(juego::paquete::FONDO_ADELETIA, [] {
     return Fondo("Adeletia's chamber: a gold damask, an oval mirror, roses", Adeletia);
 });
 
+// ---- the backgrounds of play: the nine places as pictures, and five
+// variants in other lights; the middle is calmed a little more, so that
+// the board reads over it ----
+
+// A wash of light over the whole picture, stronger at the top.
+void Luz(cairo_t* cr, const Color& arriba, const Color& abajo)
+{
+    DegradadoV(cr, 0, kAlto, {{0, arriba}, {1, abajo}});
+    cairo_paint(cr);
+}
+
+Painter DeJuego(Painter lugar)
+{
+    return [lugar](cairo_t* cr, double w, double h) {
+        lugar(cr, w, h);
+        CalmaCentro(cr, 0.3);
+    };
+}
+
+Painter Dia(Painter lugar)
+{
+    return [lugar](cairo_t* cr, double w, double h) {
+        lugar(cr, w, h);
+        Luz(cr, Hex(0xFFE9A8, 0.38), Hex(0xF3E6C4, 0.18));
+        CalmaCentro(cr, 0.25);
+    };
+}
+
+Painter Tarde(Painter lugar)
+{
+    return [lugar](cairo_t* cr, double w, double h) {
+        lugar(cr, w, h);
+        Luz(cr, Hex(0xF2A93B, 0.32), Hex(0xE0572A, 0.12));
+        CalmaCentro(cr, 0.3);
+    };
+}
+
+Painter Noche(Painter lugar)
+{
+    return [lugar](cairo_t* cr, double w, double h) {
+        lugar(cr, w, h);
+        Luz(cr, Hex(0x07061A, 0.45), Hex(0x1A2450, 0.35));
+        CalmaCentro(cr, 0.2);
+    };
+}
+
+// A pale room of parchment and gold: the lightest of the backgrounds.
+void Blanco(cairo_t* cr, double w, double h)
+{
+    Irina(cr, w, h);
+    Luz(cr, Hex(0xF3E6C4, 0.72), Hex(0xC9B386, 0.6));
+    cairo_save(cr);
+    cairo_translate(cr, 512, 400);
+    cairo_scale(cr, 420, 300);
+    DegradadoRadial(cr, 0, 0, 1, {{0, Hex(0x2E1B05, 0.28)}, {1, Hex(0x2E1B05, 0)}});
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+RegistroImagen g_juegoAdeletia(juego::imagen::FONDO_ADELETIA, kAncho, kAlto, DeJuego(Adeletia));
+RegistroImagen g_juegoAdeletiaDia(juego::imagen::FONDO_ADELETIA_DIA, kAncho, kAlto, Dia(Adeletia));
+RegistroImagen g_juegoAldunia(juego::imagen::FONDO_ALDUNIA, kAncho, kAlto, DeJuego(Aldunia));
+RegistroImagen g_juegoBlanco(juego::imagen::FONDO_BLANCO, kAncho, kAlto, Blanco);
+RegistroImagen g_juegoCocinas(juego::imagen::FONDO_COCINAS, kAncho, kAlto, DeJuego(Cocinas));
+RegistroImagen g_juegoIrina(juego::imagen::FONDO_IRINA, kAncho, kAlto, DeJuego(Irina));
+RegistroImagen g_juegoJardin(juego::imagen::FONDO_JARDIN, kAncho, kAlto, DeJuego(Jardin));
+RegistroImagen g_juegoJardinTarde(juego::imagen::FONDO_JARDIN_TARDE, kAncho, kAlto, Tarde(Jardin));
+RegistroImagen g_juegoLaboratorio(juego::imagen::FONDO_LABORATORIO, kAncho, kAlto, DeJuego(Laboratorio));
+RegistroImagen g_juegoMaida(juego::imagen::FONDO_MAIDA, kAncho, kAlto, DeJuego(Maida));
+RegistroImagen g_juegoMaidaNoche(juego::imagen::FONDO_MAIDA_NOCHE, kAncho, kAlto, Noche(Maida));
+RegistroImagen g_juegoPasillos(juego::imagen::FONDO_PASILLOS, kAncho, kAlto, DeJuego(Pasillos));
+RegistroImagen g_juegoPasillosDia(juego::imagen::FONDO_PASILLOS_DIA, kAncho, kAlto, Dia(Pasillos));
+RegistroImagen g_juegoPrision(juego::imagen::FONDO_PRISION, kAncho, kAlto, DeJuego(Prision));
+
 } // namespace
 } // namespace art

@@ -1,3 +1,0 @@
-#include "game/play/MenuJuegoSoloAtaques.h"
-
-bool CMenuJuegoSoloAtaques::Crea() { return CreaProvisional("MenuJuegoSoloAtaques", "Attacks"); }

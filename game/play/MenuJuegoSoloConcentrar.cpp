@@ -1,3 +1,0 @@
-#include "game/play/MenuJuegoSoloConcentrar.h"
-
-bool CMenuJuegoSoloConcentrar::Crea() { return CreaProvisional("MenuJuegoSoloConcentrar", "Concentration"); }

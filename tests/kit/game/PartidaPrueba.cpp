@@ -1,0 +1,209 @@
+#include "kit/game/PartidaPrueba.h"
+
+#include "engine/core/Temporizador.h"
+#include "game/play/BolaTablero.h"
+#include "game/play/CatalogoNiveles.h"
+#include "game/play/MenuJuego.h"
+#include "game/screens/widgets/MsgBoxTazmo.h"
+#include "game/play/Solucionador.h"
+#include "game/profiles/Marcadores.h"
+#include "game/screens/MenuMaestro.h"
+#include "game/screens/MenuModoHistoria.h"
+
+#include <algorithm>
+
+namespace kit {
+
+CPartidaPrueba::CPartidaPrueba(const std::string& nombre, int iDificultad)
+    : m_juego("partida_" + nombre), m_iDificultad(iDificultad)
+{
+    m_perfiles.m_iPerfilActual = 0;
+    m_perfiles.CargaRanura(0);
+    m_perfiles.m_aPerfiles[0].FijaDificultad(iDificultad);
+    RegistraPerfilesJuego(&m_perfiles);
+}
+
+CPartidaPrueba::~CPartidaPrueba()
+{
+    // The game goes first: nothing of it may reach the profiles afterwards.
+    RegistraPerfilesJuego(nullptr);
+}
+
+CMenuJuego* CPartidaPrueba::Juego() const { return g_pMenuMaestro ? g_pMenuMaestro->m_pMenuJuego : nullptr; }
+
+bool CPartidaPrueba::JuegoAbierto() const
+{
+    CMenuJuego* j = Juego();
+    return j && g_pMenuMaestro && j->Padre() == g_pMenuMaestro->m_pMenuModoHistoria;
+}
+
+bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
+{
+    if (!Iniciado() || !g_pMenuMaestro || !g_pMenuMaestro->m_pMenuModoHistoria) return false;
+    const int iEtapa = EtapaHistoria(iGrupo, iParte);
+    if (iEtapa < 0) return false;
+    RegistroPerfil& p = Perfil();
+    while (p.ProgresoHistoria(m_iDificultad) < iEtapa) p.AvanzaHistoria();
+    if (g_pMenuMaestro->m_pMenuActual != g_pMenuMaestro->m_pMenuModoHistoria) {
+        m_juego.Pasos(2);
+        g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuModoHistoria);
+        for (int i = 0; i < 300 && m_juego.NombrePantalla() != "MenuModoHistoria"; ++i) m_juego.Paso();
+        m_juego.Pasos(25);
+    }
+    ReiniciaAleatorio();
+    if (!m_juego.Pulsa(CMenuModoHistoria::NombreBoton(iEtapa))) return false;
+    return EsperaFase(FASE_RESUMEN_INICIAL, 200);
+}
+
+bool CPartidaPrueba::Pulsa(const std::string& nombre)
+{
+    CMenuJuego* j = Juego();
+    for (int i = 0; i < 120 && j && j->EnTransicion(); ++i) m_juego.Paso();
+    return m_juego.Pulsa(nombre);
+}
+
+bool CPartidaPrueba::CierraAviso()
+{
+    CMenuJuego* j = Juego();
+    CMenuObj* pCaja = j ? static_cast<CMenuObj*>(j->Mensaje()) : nullptr;
+    if (!pCaja || pCaja->Padre() != j) return false;
+    // The box opens before it takes a press.
+    for (int i = 0; i < 60 && pCaja->EnTransicion(); ++i) m_juego.Paso();
+    m_juego.Pasos(5);
+    m_juego.Pulsa("MSGBOXTAZMO_Boton0");
+    for (int i = 0; i < 90 && pCaja->Padre() == j; ++i) m_juego.Paso();
+    m_juego.Pasos(10);
+    return true;
+}
+
+bool CPartidaPrueba::Continua()
+{
+    CierraAviso();
+    CMenuJuego* j = Juego();
+    if (!j) return false;
+    const int iFase = j->Fase();
+    const int iResultado = j->Resultado();
+    if (!Pulsa("m_pBotonContinuar")) return false;
+    // The button's press plays out before it answers.
+    for (int i = 0; i < 60 && j->Fase() == iFase && j->Resultado() == iResultado; ++i) m_juego.Paso();
+    return j->Fase() != iFase || j->Resultado() != iResultado;
+}
+
+bool CPartidaPrueba::EsperaFase(int iFase, int iPasosMaximos)
+{
+    for (int i = 0; i < iPasosMaximos; ++i) {
+        CMenuJuego* j = Juego();
+        if (j && j->EstaCreado() && JuegoAbierto() && j->Fase() == iFase) return true;
+        m_juego.Paso();
+    }
+    CMenuJuego* j = Juego();
+    return j && j->EstaCreado() && j->Fase() == iFase;
+}
+
+bool CPartidaPrueba::EsperaFaseAbreviada(int iFase, int iPasosMaximos)
+{
+    for (int i = 0; i < iPasosMaximos; ++i) {
+        CMenuJuego* j = Juego();
+        if (!j || !j->EstaCreado()) return false;
+        if (JuegoAbierto() && j->Fase() == iFase) return true;
+        int iUmbral = 0;
+        switch (j->Fase()) {
+        case FASE_ESPERA_FIN:
+        case FASE_ESPERA_RUSH: iUmbral = 120; break;
+        case FASE_VICTORIA:
+        case FASE_TIEMPO_AGOTADO:
+        case FASE_DERROTA: iUmbral = CMenuJuego::kPasosFinal; break;
+        default: break;
+        }
+        if (iUmbral > 0 && j->m_iPasosFase < iUmbral - 3) j->m_iPasosFase = iUmbral - 3;
+        m_juego.Paso();
+    }
+    CMenuJuego* j = Juego();
+    return j && j->EstaCreado() && j->Fase() == iFase;
+}
+
+void CPartidaPrueba::SinAvisos() { Perfil().MarcaDesbloqueado(NombreMarcador(MARCADOR_PRIMER_AVISO + 3)); }
+
+std::vector<CBolaTablero*> CPartidaPrueba::Piezas() const
+{
+    std::vector<CBolaTablero*> v;
+    CMenuJuego* j = Juego();
+    if (!j || !j->ListaActual()) return v;
+    for (NodoLista* n = j->ListaActual()->m_pCabeza; n; n = n->m_pSiguiente)
+        v.push_back(static_cast<CBolaTablero*>(n->m_pItem));
+    return v;
+}
+
+bool CPartidaPrueba::EsperaTableroQuieto(int iPasosMaximos)
+{
+    for (int i = 0; i < iPasosMaximos; ++i) {
+        CMenuJuego* j = Juego();
+        if (!j) return false;
+        bool bQuieto = !j->m_bLineaCompleta && !j->m_bPiezaSaliendo;
+        for (CBolaTablero* b : Piezas()) {
+            const int e = b->Estado();
+            if (e == BOLA_APARECIENDO || e == BOLA_COGIENDO || e == BOLA_SOLTANDO || b->EstaSaliendo()) bQuieto = false;
+        }
+        if (bQuieto) return true;
+        m_juego.Paso();
+    }
+    return false;
+}
+
+void CPartidaPrueba::PulsaEn(float x, float y)
+{
+    m_juego.MueveRaton(x, y);
+    m_juego.BotonRaton(true);
+    m_juego.BotonRaton(false);
+}
+
+void CPartidaPrueba::PulsaPieza(const CBolaTablero* pPieza)
+{
+    if (pPieza) PulsaEn(pPieza->PosicionX(), pPieza->PosicionY());
+}
+
+int CPartidaPrueba::JuegaLinea()
+{
+    CMenuJuego* j = Juego();
+    if (!j || j->Fase() != FASE_DIAMANTES) return -1;
+    if (!EsperaTableroQuieto(300)) return -1;
+    const std::vector<CBolaTablero*> piezas = Piezas();
+    std::vector<Punt2D> puntos;
+    for (const CBolaTablero* b : piezas) puntos.push_back({b->PosicionX(), b->PosicionY()});
+    PlanLinea mejor;
+    bool bHay = false;
+    for (int c = 0; c < 8; ++c) {
+        std::vector<int> candidatos;
+        for (size_t i = 0; i < piezas.size(); ++i)
+            if (piezas[i]->PuedeCogerse() && piezas[i]->Color() == c) candidatos.push_back(static_cast<int>(i));
+        if (candidatos.empty()) continue;
+        PlanLinea plan = MejorLinea(puntos, candidatos, j->m_iMaximoLinea);
+        plan.m_iColor = c;
+        if (!bHay || plan.m_iCruces > mejor.m_iCruces ||
+            (plan.m_iCruces == mejor.m_iCruces && plan.m_aPiezas.size() > mejor.m_aPiezas.size())) {
+            mejor = plan;
+            bHay = true;
+        }
+    }
+    if (!bHay) return -1;
+    for (int i : mejor.m_aPiezas) {
+        if (j->Fase() != FASE_DIAMANTES) break;
+        PulsaPieza(piezas[static_cast<size_t>(i)]);
+    }
+    return mejor.m_iCruces;
+}
+
+void CPartidaPrueba::TrazaSello()
+{
+    CMenuJuego* j = Juego();
+    if (!j || j->Fase() != FASE_TRAZADO) return;
+    EsperaTableroQuieto(300);
+    std::vector<CBolaTablero*> piezas = Piezas();
+    std::sort(piezas.begin(), piezas.end(), [](const CBolaTablero* a, const CBolaTablero* b) { return a->Orden() < b->Orden(); });
+    for (CBolaTablero* b : piezas) {
+        if (j->Fase() != FASE_TRAZADO) break;
+        PulsaPieza(b);
+    }
+}
+
+} // namespace kit
