@@ -21,3 +21,10 @@ const Personaje* PersonajePorClaveNivel(int clave)
     if (clave < 0 || clave >= NUM_PERSONAJES) return nullptr;
     return PersonajePorNumero(TablaIdPerso[static_cast<size_t>(clave)]);
 }
+
+const Personaje* PersonajePorVisor(int visor)
+{
+    for (const Personaje& p : RegistroPersonajes)
+        if (p.m_iVisor == visor) return &p;
+    return nullptr;
+}

@@ -6,6 +6,7 @@
 // is. Tables hand each other characters by name (or registry entry), never a
 // raw index taken from another table.
 #pragma once
+#include "game/CatalogoJuego.h"
 #include "game/profiles/Marcadores.h"
 
 #include <array>
@@ -19,6 +20,41 @@ struct Personaje {
     int m_iMarcador;              // n of the chest marker "MPerso_n"
     int m_iCodigoNombre;          // caption text code
     int m_iRetratoMapa;           // picture of the story map (0..8), -1 for none
+    int m_iVisor;                 // character of the chest's viewer (0..10)
+    int m_iCodigoHistoria;        // text code of its story in the viewer
+    // The whole figure (Completo.SPM in its folder), painted whole and cut
+    // into pieces that every screen draws from one anchor: the point of the
+    // figure, from its top-left corner, that the screen places (the art
+    // stands the figure centred on it, feet 100 points below). Null for a
+    // character without one.
+    const char* m_pszFigura;
+    float m_fAnclaX, m_fAnclaY;
+    int m_iCorteFigura;           // how the figure is cut (FIGURA_*)
+};
+
+// How a whole figure is cut into the slots of its package (all pieces with
+// their hotspot at their top-left corner).
+enum {
+    FIGURA_ENTERA = 0,     // slot 0 alone
+    FIGURA_LADO = 1,       // slot 0, and slot 1 to its right at (256, 0)
+    FIGURA_APILADA = 2,    // slot 0, and slot 1 under it at (0, 512)
+    FIGURA_TRES = 3,       // slot 1 on top, slot 0 at (0, 71), slot 2 at (256, 348)
+};
+inline constexpr int NUM_CORTES_FIGURA = 4;
+// Where a piece of a cut starts from the figure's top-left corner.
+struct PiezaFigura {
+    int slot;
+    int x, y;
+};
+struct CorteFigura {
+    int n;
+    PiezaFigura piezas[3];
+};
+inline constexpr CorteFigura CortesFigura[NUM_CORTES_FIGURA] = {
+    {1, {{0, 0, 0}}},
+    {2, {{0, 0, 0}, {1, 256, 0}}},
+    {2, {{0, 0, 0}, {1, 0, 512}}},
+    {3, {{1, 0, 0}, {0, 0, 71}, {2, 256, 348}}},
 };
 
 constexpr int CodigoTexto(const char (&c)[5])
@@ -29,17 +65,28 @@ constexpr int CodigoTexto(const char (&c)[5])
 
 // In character-number order (entry i has number i).
 inline constexpr std::array<Personaje, NUM_PERSONAJES> RegistroPersonajes = {{
-    {"Maida", "Maida", "MAIDA", 0, 0, 0, CodigoTexto("MAID"), 6},
-    {"Adeletia", "Adeletia", "ADELETIA", 1, 3, 1, CodigoTexto("ADEL"), 0},
-    {"Franz", "Franz", "FRANZ", 2, 5, 2, CodigoTexto("FRAN"), 4},
-    {"Aldunia", "Aldunia", "ALDUNIA", 3, 1, 3, CodigoTexto("ALDU"), 1},
-    {"Asesino", "Asesino", "ASESINO", 4, 7, 4, CodigoTexto("ASES"), 3},
-    {"Alfatima", "Alfatima", "ALFATIMA", 5, 4, 5, CodigoTexto("ALFT"), 2},
-    {"Irina", "Irina", "IRINA", 6, 2, 6, CodigoTexto("IRIN"), 5},
-    {"Stokinnen", "Stokinnen", "STOKINNEN", 7, 6, 7, CodigoTexto("STOC"), 7},
-    {"Teresia", "Teresia", "TERESIA", 8, 8, 8, CodigoTexto("TERE"), 8},
-    {"Soldado", "Soldado", "SOLDADO", 9, 9, 9, CodigoTexto("SOLD"), -1},
-    {"TeresiaViva", "TeresiaSalvada", "TERESIAVIVA", 10, 10, 10, CodigoTexto("TERV"), -1},
+    {"Maida", "Maida", "MAIDA", 0, 0, 0, CodigoTexto("MAID"), 6,
+     5, CodigoTexto("HIS5"), juego::paquete::FIGURA_MAIDA, 125.0f, 402.0f, FIGURA_ENTERA},
+    {"Adeletia", "Adeletia", "ADELETIA", 1, 3, 1, CodigoTexto("ADEL"), 0,
+     2, CodigoTexto("HIS2"), juego::paquete::FIGURA_ADELETIA, 140.0f, 402.0f, FIGURA_LADO},
+    {"Franz", "Franz", "FRANZ", 2, 5, 2, CodigoTexto("FRAN"), 4,
+     4, CodigoTexto("HIS4"), juego::paquete::FIGURA_FRANZ, 130.0f, 402.0f, FIGURA_ENTERA},
+    {"Aldunia", "Aldunia", "ALDUNIA", 3, 1, 3, CodigoTexto("ALDU"), 1,
+     6, CodigoTexto("HIS6"), juego::paquete::FIGURA_ALDUNIA, 135.0f, 402.0f, FIGURA_ENTERA},
+    {"Asesino", "Asesino", "ASESINO", 4, 7, 4, CodigoTexto("ASES"), 3,
+     3, CodigoTexto("HIS3"), juego::paquete::FIGURA_ASESINO, 142.0f, 402.0f, FIGURA_ENTERA},
+    {"Alfatima", "Alfatima", "ALFATIMA", 5, 4, 5, CodigoTexto("ALFT"), 2,
+     1, CodigoTexto("HIS1"), juego::paquete::FIGURA_ALFATIMA, 150.0f, 435.0f, FIGURA_APILADA},
+    {"Irina", "Irina", "IRINA", 6, 2, 6, CodigoTexto("IRIN"), 5,
+     7, CodigoTexto("HIS7"), juego::paquete::FIGURA_IRINA, 130.0f, 402.0f, FIGURA_ENTERA},
+    {"Stokinnen", "Stokinnen", "STOKINNEN", 7, 6, 7, CodigoTexto("STOC"), 7,
+     0, CodigoTexto("HIS0"), juego::paquete::FIGURA_STOKINNEN, 128.0f, 402.0f, FIGURA_TRES},
+    {"Teresia", "Teresia", "TERESIA", 8, 8, 8, CodigoTexto("TERE"), 8,
+     8, CodigoTexto("HIS8"), juego::paquete::FIGURA_TERESIA, 118.0f, 402.0f, FIGURA_ENTERA},
+    {"Soldado", "Soldado", "SOLDADO", 9, 9, 9, CodigoTexto("SOLD"), -1,
+     10, CodigoTexto("HISA"), nullptr, 0.0f, 0.0f, FIGURA_ENTERA},
+    {"TeresiaViva", "TeresiaSalvada", "TERESIAVIVA", 10, 10, 10, CodigoTexto("TERV"), -1,
+     9, CodigoTexto("HIS9"), nullptr, 0.0f, 0.0f, FIGURA_ENTERA},
 }};
 
 namespace detalle_personajes {
@@ -62,3 +109,5 @@ const Personaje* BuscaPersonaje(const char* nombre);
 const Personaje* PersonajePorNumero(int numero);
 // The entry of a level-file key value, null outside 0..10.
 const Personaje* PersonajePorClaveNivel(int clave);
+// The entry of a character of the chest's viewer, null outside 0..10.
+const Personaje* PersonajePorVisor(int visor);

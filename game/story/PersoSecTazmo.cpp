@@ -18,30 +18,19 @@ namespace {
 
 namespace pj = juego::paquete;
 
-// The packages of the characters whose pictures are not made yet are named
-// here until they are.
-#define MG_PERSONAJE(carpeta) \
-    {"Data\\Personajes\\" carpeta "\\Alegre.SPM", "Data\\Personajes\\" carpeta "\\Normal.SPM", \
-     "Data\\Personajes\\" carpeta "\\Triste.SPM"}
-#define MG_PERSONAJE_UN_HUMOR(carpeta)                                                                     \
-    {"Data\\Personajes\\" carpeta "\\Normal.SPM", "Data\\Personajes\\" carpeta "\\Normal.SPM", \
-     "Data\\Personajes\\" carpeta "\\Normal.SPM"}
-
 const FilaPersonajeEscena kPersonajes[NUM_PERSONAJES_ESCENA] = {
-    {"Adeletia", MG_PERSONAJE("Adeletia")},
-    {"Aldunia", MG_PERSONAJE("Aldunia")},
+    {"Adeletia", {pj::ADELETIA_ALEGRE, pj::ADELETIA_NORMAL, pj::ADELETIA_TRISTE}},
+    {"Aldunia", {pj::ALDUNIA_ALEGRE, pj::ALDUNIA_NORMAL, pj::ALDUNIA_TRISTE}},
     {"Maida", {pj::MAIDA_ALEGRE, pj::MAIDA_NORMAL, pj::MAIDA_TRISTE}},
-    {"Franz", MG_PERSONAJE("Franz")},
-    {"Soldado", MG_PERSONAJE_UN_HUMOR("Soldado")},
+    {"Franz", {pj::FRANZ_ALEGRE, pj::FRANZ_NORMAL, pj::FRANZ_TRISTE}},
+    {"Soldado", {pj::SOLDADO_NORMAL, pj::SOLDADO_NORMAL, pj::SOLDADO_NORMAL}},
     {"Stokinnen", {pj::STOKINNEN_ALEGRE, pj::STOKINNEN_NORMAL, pj::STOKINNEN_TRISTE}},
-    {"Alfatima", MG_PERSONAJE("Alfatima")},
-    {"Irina", MG_PERSONAJE("Irina")},
-    {"Asesino", MG_PERSONAJE("Asesino")},
-    {"Teresia", MG_PERSONAJE("Teresia")},
-    {"TeresiaViva", MG_PERSONAJE_UN_HUMOR("TeresiaSalvada")},
+    {"Alfatima", {pj::ALFATIMA_ALEGRE, pj::ALFATIMA_NORMAL, pj::ALFATIMA_TRISTE}},
+    {"Irina", {pj::IRINA_ALEGRE, pj::IRINA_NORMAL, pj::IRINA_TRISTE}},
+    {"Asesino", {pj::ASESINO_ALEGRE, pj::ASESINO_NORMAL, pj::ASESINO_TRISTE}},
+    {"Teresia", {pj::TERESIA_ALEGRE, pj::TERESIA_NORMAL, pj::TERESIA_TRISTE}},
+    {"TeresiaViva", {pj::TERESIA_VIVA_NORMAL, pj::TERESIA_VIVA_NORMAL, pj::TERESIA_VIVA_NORMAL}},
 };
-#undef MG_PERSONAJE
-#undef MG_PERSONAJE_UN_HUMOR
 
 // The position of a word in its list (without regard to case), -1 for none.
 template <size_t N>

@@ -73,6 +73,11 @@ struct RegistroImagen {
 // catalogue, or when a file cannot be written.
 bool Dibuja(const std::string& stage, const std::string& name);
 
+// The description registered for the package `name` (Windows or '/'
+// form), for a painter that shows another package (a thumbnail of a
+// picture); false when none is registered yet.
+bool DescripcionRegistrada(const std::string& name, Paquete* out);
+
 // False (with a message) when a painter is registered under a name that is
 // no package or picture row of the catalogues.
 bool CompruebaRegistro();

@@ -165,6 +165,14 @@ RegistroImagen::RegistroImagen(const char* name, int w, int h, Painter paint)
     Imagenes()[datos::FormaBarra(name)] = {w, h, std::move(paint)};
 }
 
+bool DescripcionRegistrada(const std::string& name, Paquete* out)
+{
+    auto it = Paquetes().find(datos::FormaBarra(name.c_str()));
+    if (it == Paquetes().end()) return false;
+    if (out) *out = it->second();
+    return true;
+}
+
 bool CompruebaRegistro()
 {
     bool ok = true;

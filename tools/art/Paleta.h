@@ -37,4 +37,17 @@ inline const Color Rubi = Hex(0xD0203A);
 inline const Color Esmeralda = Hex(0x2FB58A);
 inline const Color Hoja = Hex(0x1E3B34);
 
+// The eight piece colours, clear and kept apart for colour-blind players;
+// every piece set paints its colour i with colour i.
+inline constexpr unsigned ColoresPieza[8] = {
+    0xD7263D, // 0 ruby
+    0x2E6FD8, // 1 sapphire
+    0x1FA37A, // 2 emerald
+    0xF2C230, // 3 topaz
+    0x9B4DCA, // 4 amethyst
+    0xF07F22, // 5 amber
+    0x5CC8F0, // 6 aquamarine
+    0xDCE6FF, // 7 the shard's moonlit crystal
+};
+
 } // namespace art::paleta

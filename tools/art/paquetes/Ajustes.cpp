@@ -7,6 +7,7 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 #include "game/CatalogoJuego.h"
 
@@ -18,72 +19,11 @@ namespace {
 
 using namespace paleta;
 
-Sprite Centrado(int slot, int w, int h, Painter p)
-{
-    Sprite s;
-    s.slot = slot;
-    s.w = w;
-    s.h = h;
-    s.hx = w / 2.0;
-    s.hy = h / 2.0;
-    s.paint = std::move(p);
-    return s;
-}
-
-Paquete UnSprite(const char* comentario, Sprite s)
-{
-    Paquete p;
-    p.comment = comentario;
-    p.sprites.push_back(std::move(s));
-    p.animations.push_back({0, {{s.slot, 10000}}});
-    return p;
-}
-
 void Contorno(cairo_t* cr, double ancho)
 {
     Fuente(cr, Tinta);
     cairo_set_line_width(cr, ancho);
     cairo_stroke(cr);
-}
-
-// Gold from light to shadow down a span, as the frames' metal.
-void OroV(cairo_t* cr, double y0, double y1)
-{
-    DegradadoV(cr, y0, y1, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
-}
-
-// ---- the icons' medallion: a gilded ring round a night-blue disc with a
-// soft light behind whatever it holds ----
-
-void Medallon(cairo_t* cr, double cx, double cy, double r)
-{
-    Resplandor(cr, cx, cy, r * 1.18, Hex(0xF2A93B, 0.22));
-    cairo_arc(cr, cx, cy + 3, r, 0, 2 * M_PI);
-    Fuente(cr, Hex(0x000000, 0.5));
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    OroV(cr, cy - r, cy + r);
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r - r * 0.1, 0, 2 * M_PI);
-    DegradadoRadial(cr, cx, cy - r * 0.35, r, {{0, Azul}, {0.55, NocheAzul}, {1, Noche}});
-    cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
-    // a fine light line inside the ring, and eight studs on it
-    cairo_arc(cr, cx, cy, r - r * 0.14, 0, 2 * M_PI);
-    Fuente(cr, Hex(0xFFE9A8, 0.3));
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
-    for (int i = 0; i < 8; ++i) {
-        const double a = i * M_PI / 4 + M_PI / 8;
-        Tachuela(cr, cx + std::cos(a) * r * 0.95, cy + std::sin(a) * r * 0.95, r * 0.045 + 1.5);
-    }
-    // the sheen of the disc's upper half
-    cairo_save(cr);
-    cairo_arc(cr, cx, cy, r * 0.86, 0, 2 * M_PI);
-    cairo_clip(cr);
-    DegradadoV(cr, cy - r, cy, {{0, Hex(0xFFFFFF, 0.12)}, {1, Hex(0xFFFFFF, 0)}});
-    cairo_paint(cr);
-    cairo_restore(cr);
 }
 
 // ---- the harp ----
@@ -593,40 +533,7 @@ void Rueda(cairo_t* cr, double w, double h)
     cairo_fill(cr);
 }
 
-// ---- the wordless titles: a cartouche of gold scrolls round an emblem, to
-// sit on the title bar's dark pill ----
-
-void Cartela(cairo_t* cr, double w, double h, const std::function<void(double, double)>& emblema)
-{
-    const double cx = w / 2, cy = h / 2;
-    // a thin gold rule each side ending in scrolls, with studs
-    for (int lado : {-1, 1}) {
-        cairo_move_to(cr, cx + lado * 34, cy);
-        cairo_line_to(cr, cx + lado * (w / 2 - 40), cy);
-        Fuente(cr, Hex(0x000000, 0.4));
-        cairo_set_line_width(cr, 5);
-        cairo_stroke_preserve(cr);
-        DegradadoH(cr, cx, cx + lado * (w / 2), {{0, OroClaro}, {1, OroOscuro}});
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-        Voluta(cr, cx + lado * (w / 2 - 42), cy, 34, lado > 0 ? 0 : M_PI, lado, 2.2);
-        Voluta(cr, cx + lado * (w / 2 - 42), cy, 34, lado > 0 ? 0 : M_PI, -lado, 2.2);
-        for (int k = 1; k <= 3; ++k) Tachuela(cr, cx + lado * (34 + k * (w / 2 - 80) / 4.0), cy, 3.5);
-    }
-    emblema(cx, cy);
-}
-
-void Escudo(cairo_t* cr, double cx, double cy, double r)
-{
-    Resplandor(cr, cx, cy, r * 1.6, Hex(0xF2A93B, 0.35));
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    OroV(cr, cy - r, cy + r);
-    cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
-    cairo_arc(cr, cx, cy, r - 3, 0, 2 * M_PI);
-    DegradadoRadial(cr, cx, cy - 4, r, {{0, Azul}, {1, Noche}});
-    cairo_fill(cr);
-}
+// ---- the wordless titles (the cartouche is shared, Piezas.h) ----
 
 void TituloOpciones(cairo_t* cr, double w, double h)
 {
@@ -715,7 +622,6 @@ void TituloControles(cairo_t* cr, double w, double h)
     });
 }
 
-constexpr int kAnchoTitulo = 380, kAltoTitulo = 48;
 
 // ---- the prompt's panel: nine pieces of a night-blue plate in gold ----
 

@@ -4,6 +4,7 @@
 // piece reads by its shape as well as by its hue; the high-contrast set
 // paints the cuts flat and bright inside a heavy dark outline.
 #include "Arte.h"
+#include "Paleta.h"
 #include "Pinceles.h"
 #include "game/CatalogoJuego.h"
 
@@ -19,17 +20,6 @@ struct Punto {
     double x, y;
 };
 
-// Clear piece colours that stay apart for colour-blind players.
-const unsigned kColores[8] = {
-    0xD7263D,  // 0 ruby
-    0x2E6FD8,  // 1 sapphire
-    0x1FA37A,  // 2 emerald
-    0xF2C230,  // 3 topaz
-    0x9B4DCA,  // 4 amethyst
-    0xF07F22,  // 5 amber
-    0x5CC8F0,  // 6 aquamarine
-    0xDCE6FF,  // 7 the shard's moonlit crystal
-};
 
 std::vector<Punto> Regular(int lados, double giro, double rx, double ry)
 {
@@ -79,7 +69,7 @@ Painter Gema(int color, bool contraste)
 {
     return [color, contraste](cairo_t* cr, double w, double h) {
         const double cx = w / 2, cy = h / 2, r = w * 0.40;
-        const Color base = Hex(kColores[color]);
+        const Color base = Hex(paleta::ColoresPieza[color]);
         const std::vector<Punto> talla = Talla(color);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         if (contraste) {

@@ -177,10 +177,15 @@ void Ojo(cairo_t* cr, const Modelo& m, double x, double y, double r, Gesto g)
     cairo_fill(cr);
 }
 
+// While set, faces are painted without their eyes and mouth (pictures whose
+// eyes and mouth are sprites of their own).
+bool g_bSinOjosNiBoca = false;
+
 void Cara(cairo_t* cr, const Modelo& m, double cx, double cy, double r, Gesto g)
 {
     const double ey = cy + r * 0.08;
-    for (int lado : {-1, 1}) Ojo(cr, m, cx + lado * r * 0.36, ey, r, g);
+    if (!g_bSinOjosNiBoca)
+        for (int lado : {-1, 1}) Ojo(cr, m, cx + lado * r * 0.36, ey, r, g);
     if (m.tocado == CAPUCHA) return;
     // brows: raised when happy or afraid, slanting in when sad
     for (int lado : {-1, 1}) {
@@ -218,7 +223,8 @@ void Cara(cairo_t* cr, const Modelo& m, double cx, double cy, double r, Gesto g)
     cairo_stroke(cr);
     // the mouth
     const double my = cy + r * 0.55;
-    if (g == ASUSTADO) {
+    if (g_bSinOjosNiBoca) {
+    } else if (g == ASUSTADO) {
         Elipse(cr, cx, my, r * 0.07, r * 0.09);
         Fuente(cr, Hex(0x5A1A1A));
         cairo_fill(cr);
@@ -470,18 +476,20 @@ struct Mano {
     double x = 0, y = 0;
 };
 
-void Figura(cairo_t* cr, const Modelo& m, double cx, double pies, double r, Gesto g, Mano mano = {})
+void Figura(cairo_t* cr, const Modelo& m, double cx, double pies, double r, Gesto g, Mano mano = {},
+            double vuelo = 1.5)
 {
     const double cy = pies - r * 6.2;
     const double hombro = cy + r * 1.4;
     const double a = m.ancho * r;
-    // the robe, wider at the hem
+    // the robe, wider at the hem (`vuelo` times the shoulders)
+    const double v = vuelo, vm = 1.05 + (vuelo - 1.05) * 0.78;
     cairo_move_to(cr, cx - a * 0.95, hombro);
-    cairo_curve_to(cr, cx - a * 1.05, pies - r * 2, cx - a * 1.4, pies - r * 0.5, cx - a * 1.5, pies);
-    cairo_curve_to(cr, cx - a * 0.5, pies + r * 0.25, cx + a * 0.5, pies + r * 0.25, cx + a * 1.5, pies);
-    cairo_curve_to(cr, cx + a * 1.4, pies - r * 0.5, cx + a * 1.05, pies - r * 2, cx + a * 0.95, hombro);
+    cairo_curve_to(cr, cx - a * 1.05, pies - r * 2, cx - a * vm, pies - r * 0.5, cx - a * v, pies);
+    cairo_curve_to(cr, cx - a * 0.5, pies + r * 0.25, cx + a * 0.5, pies + r * 0.25, cx + a * v, pies);
+    cairo_curve_to(cr, cx + a * vm, pies - r * 0.5, cx + a * 1.05, pies - r * 2, cx + a * 0.95, hombro);
     cairo_close_path(cr);
-    DegradadoH(cr, cx - a * 1.5, cx + a * 1.5, {{0, m.ropaOscura}, {0.4, m.ropa}, {0.6, m.ropa}, {1, m.ropaOscura}});
+    DegradadoH(cr, cx - a * v, cx + a * v, {{0, m.ropaOscura}, {0.4, m.ropa}, {0.6, m.ropa}, {1, m.ropaOscura}});
     cairo_fill_preserve(cr);
     Contorno(cr, r * 0.06);
     // a belt
@@ -1011,4 +1019,38 @@ RegistroPaquete g_ilus10(juego::paquete::ILUS_TUMBA_REINA, [] {
 });
 
 } // namespace
+
+// ---- the models for the other painters (Modelos.h) ----
+
+namespace {
+Gesto GestoDe(int gesto) { return gesto == 1 ? ALEGRE : gesto == 2 ? TRISTE : NORMAL; }
+const Modelo& ModeloSeguro(int modelo) { return kModelos[modelo >= 0 && modelo < NUM_MODELOS ? modelo : 0]; }
+} // namespace
+
+int NumModelos() { return NUM_MODELOS; }
+double AnchoModelo(int modelo) { return ModeloSeguro(modelo).ancho; }
+bool ModeloEncapuchado(int modelo) { return ModeloSeguro(modelo).tocado == CAPUCHA; }
+Color IrisModelo(int modelo) { return ModeloSeguro(modelo).iris; }
+
+void FiguraModelo(cairo_t* cr, int modelo, double cx, double pies, double r, int gesto, double vuelo, bool bSinOjosNiBoca)
+{
+    g_bSinOjosNiBoca = bSinOjosNiBoca;
+    Figura(cr, ModeloSeguro(modelo), cx, pies, r, GestoDe(gesto), {}, vuelo);
+    g_bSinOjosNiBoca = false;
+}
+
+void OjoModelo(cairo_t* cr, int modelo, double x, double y, double r, double abierto)
+{
+    const Modelo& m = ModeloSeguro(modelo);
+    if (abierto <= 0.01) {
+        Ojo(cr, m, x, y, r, DORMIDO);
+        return;
+    }
+    cairo_save(cr);
+    cairo_translate(cr, x, y);
+    cairo_scale(cr, 1.0, abierto);
+    Ojo(cr, m, 0, 0, r, NORMAL);
+    cairo_restore(cr);
+}
+
 } // namespace art
