@@ -17,6 +17,9 @@ double AnchoModelo(int modelo);
 // The hooded assassin: eyes that glow out of the shadow.
 bool ModeloEncapuchado(int modelo);
 Color IrisModelo(int modelo);
+// A standing figure's height from its feet to the top of its head (or hat),
+// in head radii.
+double AltoFiguraModelo(int modelo);
 
 // A standing figure, feet at `pies`, head radius r, centred on cx; its head
 // centre is 6.2 r above the feet and its eyes 0.36 r each side of cx and

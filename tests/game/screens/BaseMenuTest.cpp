@@ -9,7 +9,7 @@
 #include "game/screens/BaseMenu.h"
 #include "game/screens/MenuCreditos.h"
 #include "game/screens/EntornoPantallas.h"
-#include "game/screens/cofre/MenuTrofeos.h"
+#include "game/screens/MenuProvisional.h"
 
 #include <gtest/gtest.h>
 
@@ -142,9 +142,15 @@ TEST_F(BaseMenu, AScreenThatDoesNotDrawItselfDrawsOnlyWhatComesBefore)
     EXPECT_EQ(Distintos(300, 300, 700, 500, {0, 0, 255}), 0);
 }
 
+// A screen not built yet, on the shared stand-in.
+class CPantallaProvisional : public CMenuProvisional {
+public:
+    bool Crea() { return CreaProvisional("MenuProvisionalPrueba", "Trial"); }
+};
+
 TEST_F(BaseMenu, AStandInShowsItsNameAndItsNote)
 {
-    auto* p = Nuevo<CMenuTrofeos>();
+    auto* p = Nuevo<CPantallaProvisional>();
     ASSERT_TRUE(p->Crea());
     Anade(p);
     m_arbol->Pasos(25);

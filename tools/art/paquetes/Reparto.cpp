@@ -141,7 +141,7 @@ Lienzo LienzoDe(const Personaje& p)
     l.cx = p.m_fAnclaX;
     l.pies = p.m_fAnclaY + 100.0;
     // the head's top, hat included, stays 10 points inside the top
-    l.r = (l.pies - 10.0) / 8.2;
+    l.r = (l.pies - 10.0) / AltoFiguraModelo(p.m_iClaveNivel);
     l.w = static_cast<int>(2 * p.m_fAnclaX) + (p.m_iCorteFigura == FIGURA_TRES ? 34 : 0);
     l.h = static_cast<int>(l.pies) + 12;
     return l;

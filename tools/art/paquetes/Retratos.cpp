@@ -1031,6 +1031,7 @@ int NumModelos() { return NUM_MODELOS; }
 double AnchoModelo(int modelo) { return ModeloSeguro(modelo).ancho; }
 bool ModeloEncapuchado(int modelo) { return ModeloSeguro(modelo).tocado == CAPUCHA; }
 Color IrisModelo(int modelo) { return ModeloSeguro(modelo).iris; }
+double AltoFiguraModelo(int modelo) { return ModeloSeguro(modelo).tocado == GORRO_MAGO ? 9.8 : 8.2; }
 
 void FiguraModelo(cairo_t* cr, int modelo, double cx, double pies, double r, int gesto, double vuelo, bool bSinOjosNiBoca)
 {

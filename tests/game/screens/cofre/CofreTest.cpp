@@ -237,7 +237,7 @@ TEST(Cofre, CharactersOpenTheViewerWhichKeepsItsPicturesAndStory)
     JuegoConPerfil j("cofre_visor");
     ASSERT_TRUE(j.m_juego.Iniciado());
     j.m_juego.Pasos(2);
-    j.Desbloquea({"MPerso_0", "MPerso_9", "MPerso_10"});
+    j.Desbloquea({"MPerso_0"});
     CMenuPersonajes* pLista = M()->m_pMenuPersonajes;
     CVisorPersonaje* pVisor = M()->m_pVisorPersonaje;
     ASSERT_TRUE(j.Abre(pLista));
@@ -274,8 +274,18 @@ TEST(Cofre, CharactersOpenTheViewerWhichKeepsItsPicturesAndStory)
     EXPECT_FALSE(pVisor->CajaAbierta());
     EXPECT_EQ(M()->m_pMenuActual, pVisor);
     ASSERT_TRUE(j.PulsaYEspera("VISOR_PERSONAJE_BUT_Volver", pLista));
+}
 
-    // The soldier and Teresia saved: one picture that left and right keep.
+// The soldier and Teresia saved: one picture that left and right keep.
+TEST(Cofre, CharactersWithOnePictureKeepItBothWays)
+{
+    JuegoConPerfil j("cofre_visor_uno");
+    ASSERT_TRUE(j.m_juego.Iniciado());
+    j.m_juego.Pasos(2);
+    j.Desbloquea({"MPerso_9", "MPerso_10"});
+    CMenuPersonajes* pLista = M()->m_pMenuPersonajes;
+    CVisorPersonaje* pVisor = M()->m_pVisorPersonaje;
+    ASSERT_TRUE(j.Abre(pLista));
     for (const char* szBoton : {"MPerso_9", "MPerso_10"}) {
         ASSERT_TRUE(j.PulsaYEspera(szBoton, pVisor)) << szBoton;
         EXPECT_EQ(pVisor->NumImagenesCargadas(), 1) << szBoton;
