@@ -186,7 +186,7 @@ TEST_P(MapaHistoria, TheStoryMovesOnlyAsThePartSays)
     c.prueba(*this);
 }
 
-INSTANTIATE_TEST_SUITE_P(Casos, MapaHistoria, ::testing::Range(0, 13));
+INSTANTIATE_TEST_SUITE_P(Casos, MapaHistoria, ::testing::Range(0, static_cast<int>(Casos().size())));
 
 std::vector<Caso> Casos()
 {
@@ -277,6 +277,7 @@ std::vector<Caso> Casos()
          [](MapaHistoria& t) {
              t.Abre(5, 4);
              ASSERT_TRUE(t.m_juego.Pulsa(M::NombreBoton(9)));
+             ASSERT_TRUE(kit::SigueCadena(t.m_juego, true, 200));
              std::vector<std::string> contados;
              kit::EsperaMapaQuieto(t.m_juego, 600, &contados);
              EXPECT_EQ(contados, std::vector<std::string>{"MH10"});

@@ -77,11 +77,17 @@ bool SigueCadena(CJuegoPrueba& juego, bool bJugarEnCarta, int iPasosMaximos)
     CMenuModoHistoria* m = Mapa();
     CMenuMaestro* mm = g_pMenuMaestro;
     if (!m || !mm) return false;
+    // A press plays its animation before the map hears of it: the idle map
+    // ends the chain only once something has started.
+    bool bEmpezada = false;
     for (int i = 0; i < iPasosMaximos && !juego.Terminado(); ++i) {
         CMenuJuego* j = mm->m_pMenuJuego;
         if (Unido(j, m) && j->EstaCreado() && !j->EnTransicion()) return true;
-        if (m->Estado() == CMenuModoHistoria::ESTADO_INACTIVO || m->Estado() == CMenuModoHistoria::ESTADO_CREDITOS ||
-            m->Estado() == CMenuModoHistoria::ESTADO_REVELA || m->Estado() == CMenuModoHistoria::ESTADO_OLA)
+        const int e = m->Estado();
+        if (e != CMenuModoHistoria::ESTADO_INACTIVO) bEmpezada = true;
+        if ((e == CMenuModoHistoria::ESTADO_INACTIVO && (bEmpezada || i > 90)) ||
+            e == CMenuModoHistoria::ESTADO_CREDITOS || e == CMenuModoHistoria::ESTADO_REVELA ||
+            e == CMenuModoHistoria::ESTADO_OLA || e == CMenuModoHistoria::ESTADO_MENSAJES)
             return true;
         CMenuPresentacionCapitulo* carta = mm->m_pMenuPresentacionCapitulo;
         if (Unido(carta, m) && !carta->EnTransicion()) {

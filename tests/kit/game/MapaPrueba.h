@@ -24,7 +24,8 @@ bool EsperaMapaQuieto(CJuegoPrueba& juego, int iPasosMaximos, std::vector<std::s
 // Steps through what the map attaches after a stage was chosen: the card is
 // answered with play (or skip) once its buttons have come, scenes are
 // clicked through. Stops when the play screen is attached and open (true),
-// or when the map is idle again or the credits run (true as well), or the
+// or when the map is idle again, tells a message or the credits run (true
+// as well), or the
 // steps run out (false).
 bool SigueCadena(CJuegoPrueba& juego, bool bJugarEnCarta, int iPasosMaximos);
 
