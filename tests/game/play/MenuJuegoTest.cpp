@@ -165,7 +165,11 @@ TEST(MenuJuego, ASealIsTracedInOrderAfterTheDiamonds)
     EXPECT_EQ(j->NumJugadas(), 1);
     for (size_t i = 1; i < esquirlas.size() && j->Fase() == FASE_TRAZADO; ++i) p.PulsaPieza(esquirlas[i]);
     ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_VICTORIA, 200)) << "phase " << j->Fase();
-    ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_RESUMEN_FINAL, 20));
+    // Won while it is the next stage, a stage that lengthens the lines first
+    // tells so in a message.
+    ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_MENSAJE_FINAL, 20));
+    ASSERT_TRUE(p.CierraAviso());
+    ASSERT_TRUE(p.EsperaFase(FASE_RESUMEN_FINAL, 60));
     ASSERT_TRUE(p.Continua());
     p.JuegoPrueba().Pasos(5);
     EXPECT_EQ(j->Resultado(), RESULTADO_VICTORIA);
