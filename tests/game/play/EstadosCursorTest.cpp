@@ -2,6 +2,7 @@
 // movement, the chase scene run through a story stage, what each state
 // allows, and the curses' kinds.
 #include "engine/core/GestorRatones.h"
+#include "engine/graphics/Sprite.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "kit/ServidorX.h"
@@ -237,6 +238,20 @@ TEST(EstadosCursor, ChaseAndFrozenPointerInAStage)
     ASSERT_TRUE(juego.Puntero(&x, &y));
     EXPECT_NEAR(x, 400, 1.0f);
     EXPECT_NEAR(y, 420, 1.0f);
+
+    // The chase's flash shows the background the play screen shows, also
+    // for a level whose background is drawn by chance.
+    ASSERT_NE(c->m_pFondo, nullptr);
+    ASSERT_NE(j->m_pFondo, nullptr);
+    EXPECT_EQ(c->m_pFondo->m_pBitmap, j->m_pFondo->m_pBitmap);
+    RegistroNivel alAzar = j->Nivel();
+    alAzar.FONDO = "alazar";
+    for (int i = 0; i < 5; ++i) {
+        CHerramientaEstadosCursor otra;
+        ASSERT_TRUE(otra.Carga(j, &alAzar));
+        ASSERT_NE(otra.m_pFondo, nullptr);
+        EXPECT_EQ(otra.m_pFondo->m_pBitmap, j->m_pFondo->m_pBitmap);
+    }
 
     // Frozen: the pointer stays put whatever the mouse does, and thaws after
     // its 60 steps.
