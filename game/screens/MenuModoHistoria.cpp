@@ -355,7 +355,7 @@ bool CMenuModoHistoria::Crea()
     const FilaIcono iconos[] = {
         {&m_pBotonAyuda, juego::paquete::ICO_CAPITULOS, kAyudaX, kRadioIcono, kEscalaIcono, juego::texto::MH04,
          ID_AYUDA, "MENUMODOHISTORIA_BUT_Ayuda"},
-        {&m_pBotonCofre, juego::paquete::ICONO_PPAL_COFRE, kCofreX, kRadioCofre, kEscalaCofre, juego::texto::MP04,
+        {&m_pBotonCofre, juego::paquete::ICONO_COFRE, kCofreX, kRadioCofre, kEscalaCofre, juego::texto::MP04,
          ID_COFRE, "MPrin_BotonCofreTesoro"},
         {&m_pBotonLeyenda, juego::paquete::ICO_LEYENDA, kLeyendaX, kRadioIcono, kEscalaIcono, juego::texto::MH05,
          ID_LEYENDA, "MENUMODOHISTORIA_BUT_Leyenda"},

@@ -1,5 +1,5 @@
 // The story map and the chapter cards: the floating title's border pieces,
-// the map's title, the stage markers, the three icons along the bottom, the
+// the map's title, the stage markers, the help and legend icons, the
 // nine whole figures of the story's characters (cut into the pieces the map
 // draws), the card's scroll and stand, and the chapters' title texts.
 #include "Arte.h"
@@ -242,41 +242,6 @@ void IconoLeyenda(cairo_t* cr, double w, double h)
         cairo_fill(cr);
     }
     Destello(cr, cx + 42, cy - 26, 14, Ambar);
-}
-
-void IconoCofre(cairo_t* cr, double w, double h)
-{
-    const double cx = w / 2, cy = h / 2 + 10;
-    Resplandor(cr, cx, cy - 20, 120, Hex(0xF2A93B, 0.35));
-    // the lid
-    cairo_move_to(cr, cx - 90, cy - 20);
-    cairo_curve_to(cr, cx - 90, cy - 90, cx + 90, cy - 90, cx + 90, cy - 20);
-    cairo_close_path(cr);
-    DegradadoV(cr, cy - 80, cy - 20, {{0, Hex(0x9A5A2A)}, {1, Hex(0x5A2E12)}});
-    cairo_fill_preserve(cr);
-    Contorno(cr, 2.5);
-    // the body
-    cairo_rectangle(cr, cx - 90, cy - 20, 180, 90);
-    DegradadoV(cr, cy - 20, cy + 70, {{0, Hex(0x7A4420)}, {1, Hex(0x3E200C)}});
-    cairo_fill_preserve(cr);
-    Contorno(cr, 2.5);
-    // gold bands and the lock
-    for (double x : {cx - 60, cx + 60}) {
-        cairo_rectangle(cr, x - 7, cy - 75, 14, 145);
-        OroV(cr, cy - 75, cy + 70);
-        cairo_fill(cr);
-    }
-    cairo_rectangle(cr, cx - 90, cy - 26, 180, 12);
-    OroV(cr, cy - 26, cy - 14);
-    cairo_fill(cr);
-    RectRedondeado(cr, cx - 16, cy - 20, 32, 38, 5);
-    OroV(cr, cy - 20, cy + 18);
-    cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
-    cairo_arc(cr, cx, cy - 4, 5, 0, 2 * M_PI);
-    Fuente(cr, Tinta);
-    cairo_fill(cr);
-    for (int i = 0; i < 4; ++i) Destello(cr, cx - 70 + i * 45, cy - 85 - (i % 2) * 15, 9, OroClaro);
 }
 
 // ---- the whole figures: one model per character, painted whole and cut ----
@@ -564,8 +529,6 @@ RegistroPaquete g_icoCapitulos(juego::paquete::ICO_CAPITULOS,
                                [] { return UnSprite("Chapters: a red book in a medallion", Centrado(0, 256, 256, IconoCapitulos)); });
 RegistroPaquete g_icoLeyenda(juego::paquete::ICO_LEYENDA,
                              [] { return UnSprite("The legend: a little map and its star", Centrado(0, 256, 256, IconoLeyenda)); });
-RegistroPaquete g_icoCofre(juego::paquete::ICONO_PPAL_COFRE,
-                           [] { return UnSprite("The treasure chest, banded in gold", Centrado(0, 256, 256, IconoCofre)); });
 RegistroPaquete g_elemsIntro(juego::paquete::ELEMS_INTRO_CAPITULO, [] {
     Paquete p;
     p.comment = "The chapter card: the title's scroll and the stand under the buttons";
