@@ -154,7 +154,7 @@ enum {
     FANFARRIA_CAPITULO = 5,
     FANFARRIA_ETAPA = 6,
 };
-enum { ANIMO_MALO = 1, ANIMO_VICTORIA = 4, ANIMO_DERROTA = 5, ANIMO_BUENO = 6 };
+enum { ANIMO_MALO = ANIMO_TRISTEZA, ANIMO_BUENO = ANIMO_EUFORIA };
 // The hints at a level's start: REC0 for chapter 2's first stages, once a
 // run, at these story progresses; REC1 until the first undo.
 constexpr int kGrupoRec0 = 1;
@@ -444,6 +444,8 @@ void CMenuJuego::CargaRecursos()
     CMenuObj::CargaRecursos();
     if (m_pFondo && g_pSistema2D) g_pSistema2D->MarcaSpriteEnUs(m_pFondo);
     for (const FilaPaquete& f : kPaquetes) (this->*f.pMiembro).MarcaEnUso();
+    if (m_pCarteles) m_pCarteles->CargaRecursos();
+    if (m_pAsistencia) m_pAsistencia->CargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->CargaRecursos();
     if (m_pMarcadores) m_pMarcadores->CargaRecursos();
     if (m_pResumen) m_pResumen->CargaRecursos();
@@ -459,6 +461,8 @@ void CMenuJuego::DescargaRecursos()
     CMenuObj::DescargaRecursos();
     if (m_pFondo && g_pSistema2D) g_pSistema2D->DesmarcaSpriteEnUs(m_pFondo);
     for (const FilaPaquete& f : kPaquetes) (this->*f.pMiembro).DesmarcaEnUso();
+    if (m_pCarteles) m_pCarteles->DescargaRecursos();
+    if (m_pAsistencia) m_pAsistencia->DescargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->DescargaRecursos();
     if (m_pMarcadores) m_pMarcadores->DescargaRecursos();
     if (m_pResumen) m_pResumen->DescargaRecursos();

@@ -113,7 +113,7 @@ bool CMenuCofreTesoro::Crea()
     }
     InicializaCampos();
     if (!CBaseMenu::Crea("MenuCofreTesoro", juego::paquete::TITULO_COFRE, nullptr, juego::musica::RAN_MENUS,
-                         juego::paquete::ICONO_PPAL_COFRE, true, true, true))
+                         juego::paquete::ICONO_COFRE, true, true, true))
         return false;
     if (!Construye()) {
         LiberaSiIniciado();

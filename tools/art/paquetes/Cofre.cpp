@@ -344,12 +344,8 @@ Paquete Flecha(const char* comentario, int lado)
                     }));
 }
 
-RegistroPaquete g_icoCofre(juego::paquete::ICONO_PPAL_COFRE,
-                           [] { return Icono("The treasure chest: a gold-bound chest, open and shining", Cofre); });
 RegistroPaquete g_icoPersonajes(juego::paquete::ICO_PERSONAJES,
                                 [] { return Icono("Characters: three faces of the story", Gente); });
-RegistroPaquete g_icoCapitulos(juego::paquete::ICO_CAPITULOS,
-                               [] { return Icono("Chapters: an open book with a red ribbon", Libro); });
 RegistroPaquete g_icoGaleria(juego::paquete::ICO_GALERIA,
                              [] { return Icono("Gallery: a moonlit picture in a gilded frame", Cuadro); });
 RegistroPaquete g_icoBolsa(juego::paquete::ICO_BOLSA,

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 #include <string>
 
 namespace art {
@@ -128,82 +127,6 @@ RegistroPaquete g_soldado(juego::paquete::SOLDADO_NORMAL, [] { return Humor("Sol
 RegistroPaquete g_teresiaViva(juego::paquete::TERESIA_VIVA_NORMAL,
                               [] { return Humor("TeresiaViva", 1, "Teresia saved"); });
 
-// ---- whole figures ----
-
-struct Lienzo {
-    int w, h;
-    double cx, pies, r;
-};
-
-Lienzo LienzoDe(const Personaje& p)
-{
-    Lienzo l;
-    l.cx = p.m_fAnclaX;
-    l.pies = p.m_fAnclaY + 100.0;
-    // the head's top, hat included, stays 10 points inside the top
-    l.r = (l.pies - 10.0) / AltoFiguraModelo(p.m_iClaveNivel);
-    l.w = static_cast<int>(2 * p.m_fAnclaX) + (p.m_iCorteFigura == FIGURA_TRES ? 34 : 0);
-    l.h = static_cast<int>(l.pies) + 12;
-    return l;
-}
-
-Paquete Figura(const char* nombre, const char* comentario)
-{
-    const Personaje& pj = Registro(nombre);
-    const Lienzo l = LienzoDe(pj);
-    const int modelo = pj.m_iClaveNivel;
-    const double vuelo = std::min(1.5, (l.cx - 4) / (AnchoModelo(modelo) * l.r));
-    std::shared_ptr<cairo_surface_t> entera = Pinta(l.w, l.h, [l, modelo, vuelo](cairo_t* cr, double, double) {
-        // a soft shadow under the feet
-        cairo_save(cr);
-        cairo_translate(cr, l.cx, l.pies);
-        cairo_scale(cr, l.r * 2.2, l.r * 0.35);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
-        Fuente(cr, Hex(0x000000, 0.35));
-        cairo_fill(cr);
-        FiguraModelo(cr, modelo, l.cx, l.pies, l.r, 0, vuelo, false);
-    });
-    Paquete p;
-    p.comment = comentario;
-    const CorteFigura& c = CortesFigura[std::clamp(pj.m_iCorteFigura, 0, NUM_CORTES_FIGURA - 1)];
-    for (int i = 0; i < c.n; ++i) {
-        const PiezaFigura& pz = c.piezas[i];
-        // Each piece reaches to where the next one starts (or the edge); a
-        // piece that starts inside the figure starts one point earlier, as
-        // the screens draw it one point back to close the seam.
-        const int x0 = pz.x > 0 ? pz.x - 1 : 0, y0 = pz.y > 0 ? pz.y - 1 : 0;
-        int x1 = l.w, y1 = l.h;
-        for (int j = 0; j < c.n; ++j) {
-            const PiezaFigura& o = c.piezas[j];
-            if (o.x > pz.x && o.y <= pz.y) x1 = std::min(x1, o.x);
-            if (o.y > pz.y && o.x <= pz.x) y1 = std::min(y1, o.y);
-            // a piece that starts lower and further right takes the corner
-            // below it: the one above stops at its left edge
-            if (o.x > pz.x && o.y > pz.y && pz.y > 0) x1 = std::min(x1, o.x);
-        }
-        const int w = std::max(1, x1 - x0), h = std::max(1, y1 - y0);
-        p.sprites.push_back({pz.slot, w, h, 0, 0, [entera, x0, y0](cairo_t* cr, double, double) {
-                                 cairo_set_source_surface(cr, entera.get(), -x0, -y0);
-                                 cairo_paint(cr);
-                             }});
-    }
-    p.animations.push_back({0, {{0, 10000}}});
-    return p;
-}
-
-#define MG_FIGURA(ID, nombre, texto) \
-    RegistroPaquete g_figura##ID(juego::paquete::FIGURA_##ID, [] { return Figura(nombre, texto); });
-MG_FIGURA(STOKINNEN, "Stokinnen", "Stokinnen whole, in three pieces")
-MG_FIGURA(ALFATIMA, "Alfatima", "Alfatima whole, in two stacked pieces")
-MG_FIGURA(ADELETIA, "Adeletia", "Adeletia whole, in two pieces side by side")
-MG_FIGURA(ASESINO, "Asesino", "The assassin whole")
-MG_FIGURA(FRANZ, "Franz", "Franz whole")
-MG_FIGURA(MAIDA, "Maida", "Maida whole")
-MG_FIGURA(ALDUNIA, "Aldunia", "Aldunia whole")
-MG_FIGURA(IRINA, "Irina", "Irina whole")
-MG_FIGURA(TERESIA, "Teresia", "Teresia whole")
-#undef MG_FIGURA
 
 } // namespace
 } // namespace art
