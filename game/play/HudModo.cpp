@@ -29,7 +29,7 @@ bool CHudModo::Crea(const std::vector<FilaTexto>& textos, const std::vector<Plac
     Libera();
     m_Filas = textos;
     m_Placas = placas;
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::HUD_MODOS) : nullptr;
+    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::HUD) : nullptr;
     if (!pOrigen || !m_SPM.Copia(pOrigen) || !g_pSistema2D) {
         Libera();
         return false;

@@ -1,7 +1,6 @@
-// The extra modes' art: the wordless titles of the extra-modes menu (a
+// The extra modes' art: the wordless titles of the extra-modes menu, a
 // gilded ribbon round a medallion: a ring of seal runes for the seals only,
-// crossed bolts for the attacks, an hourglass for the concentration), and
-// the plate under the modes' counters in play.
+// crossed bolts for the attacks, an hourglass for the concentration.
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
@@ -147,23 +146,6 @@ Paquete Titulo(const char* szComentario, Painter p)
     return q;
 }
 
-// The counters' plate: a gilded night-blue cartouche of 200 by 64 under
-// each label and value; slot 7, as the modes draw it.
-Paquete Hud()
-{
-    Paquete p;
-    p.comment = "The extra modes' counters: 7 a gilded plate of 200 x 64 under a value";
-    p.sprites.push_back(Centrado(7, 200, 64, [](cairo_t* cr, double w, double h) {
-        MarcoDorado(cr, 2, 2, w - 4, h - 4, 14, 5);
-        cairo_move_to(cr, 24, h / 2 + 18);
-        cairo_line_to(cr, w - 24, h / 2 + 18);
-        Fuente(cr, Hex(0xFFE9A8, 0.35));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
-    }));
-    return p;
-}
-
 RegistroPaquete g_tituloSellos(juego::paquete::TITULO_MODO_SELLOS, [] {
     return Titulo("The seals-only menu's title: a ribbon round a ring of seal runes", TituloSellos);
 });
@@ -173,7 +155,6 @@ RegistroPaquete g_tituloAtaques(juego::paquete::TITULO_MODO_ATAQUES, [] {
 RegistroPaquete g_tituloConcentrar(juego::paquete::TITULO_MODO_CONCENTRAR, [] {
     return Titulo("The concentration menu's title: a ribbon round an hourglass", TituloConcentrar);
 });
-RegistroPaquete g_hud(juego::paquete::HUD_MODOS, Hud);
 
 } // namespace
 } // namespace art
