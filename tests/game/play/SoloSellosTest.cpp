@@ -82,7 +82,7 @@ TEST(SoloSellos, AListIsTracedToVictoryAndTheTimeKept)
             m.JuegoPrueba().Pasos(30);
             EXPECT_TRUE(j->Pausado());
             const int tPausa = j->Tiempo();
-            m.JuegoPrueba().Pasos(30);
+            m.JuegoPrueba().Pasos(10);
             EXPECT_EQ(j->Tiempo(), tPausa);
             for (int k = 0; k < 90 && g_pMenuMaestro->m_pMenuInGame->EnTransicion(); ++k) m.JuegoPrueba().Paso();
             g_pMenuMaestro->m_pMenuInGame->Cierra(false);
@@ -102,19 +102,18 @@ TEST(SoloSellos, AListIsTracedToVictoryAndTheTimeKept)
     EXPECT_FALSE(m.Perfil().EstaDesbloqueado(M::NombreBoton(3, 2).c_str()));
 
     ASSERT_TRUE(m.Continua());
-    m.JuegoPrueba().Pasos(60);
+    for (int k = 0; k < 120 && m.JuegoAbierto(); ++k) m.JuegoPrueba().Paso();
+    m.JuegoPrueba().Pasos(5);
     EXPECT_EQ(g_iCambiosMenu, iCambios + 1);
     EXPECT_FALSE(m.JuegoAbierto());
     // The menu tells what was won, then is idle again with the time shown.
-    for (int k = 0; k < 10 && m.Menu()->Estado() != M::ESTADO_INACTIVO; ++k) {
-        m.JuegoPrueba().Pasos(30);
-        m.CierraCaja();
-    }
+    for (int k = 0; k < 600 && m.Menu()->Estado() != M::ESTADO_INACTIVO; ++k)
+        if (!m.CierraCaja()) m.JuegoPrueba().Paso();
     EXPECT_EQ(m.Menu()->Estado(), M::ESTADO_INACTIVO);
     EXPECT_EQ(g_pMenuMaestro->m_pMenuActual, m.Menu());
     EXPECT_EQ(g_iCambiosMenu, iCambios + 1);
     EXPECT_TRUE(m.JuegoPrueba().ExisteFicheroUsuario("Perfil0.SVG"));
-    m.JuegoPrueba().Pasos(30);
+    for (int k = 0; k < 60 && (m.Menu()->PanelSaliendo() || m.Menu()->AlfaPanel() < 1.0f); ++k) m.JuegoPrueba().Paso();
     EXPECT_NE(m.Menu()->TextosRecords()[1].find(M::FormatoTiempo(t)), std::string::npos)
         << m.Menu()->TextosRecords()[1];
 }
