@@ -27,6 +27,7 @@
 #include "game/play/TablaNiveles.h"
 #include "game/play/herramientas/HerramientaAtaques.h"
 #include "game/play/herramientas/HerramientaBonuses.h"
+#include "game/play/herramientas/HerramientaEfectos.h"
 #include "game/play/herramientas/HerramientaMonedas.h"
 #include "platform/Paths.h"
 #include "platform/RawQuads.h"
@@ -204,14 +205,6 @@ BENCHMARK(Partida)->Iterations(600)->Unit(benchmark::kMillisecond);
 // step_fraction and draw_calls as above (update and draw of the screen and
 // the coins, finished on the device).
 
-// Sparks of the attacks mode, when the effect launcher offers them.
-template <class T>
-void Chispa(T* e, float x, float y)
-{
-    if constexpr (requires { e->Chispa(x, y, false, true); })
-        if (e) e->Chispa(x, y, false, true);
-}
-
 struct CargaAtaques {
     CHerramientaMonedas monedas;
     CGeneradorOleadas generador;
@@ -249,8 +242,9 @@ struct CargaAtaques {
             fAnguloChispas += 0.028002866f;
             fRadioChispas += 40.0f;
             if (fRadioChispas > 600.0f) fRadioChispas = 439.0f;
-            Chispa(Env().juego.Efectos(), 512.0f + fRadioChispas * std::sin(fAnguloChispas),
-                   384.0f + fRadioChispas * std::cos(fAnguloChispas));
+            if (CHerramientaEfectos* e = Env().juego.Efectos())
+                e->Chispa(512.0f + fRadioChispas * std::sin(fAnguloChispas),
+                          384.0f + fRadioChispas * std::cos(fAnguloChispas), false, true);
         }
     }
     // One step of the screen and the coins; the seconds it took, and its draws.

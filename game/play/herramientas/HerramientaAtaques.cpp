@@ -29,31 +29,6 @@ constexpr int kTipoRosa = 9;
 constexpr int kPasosRosa = 15;
 constexpr int kPasoAlfaRosa = 17;
 
-// What the cursor-state tool says of the pointer. Asked through these so
-// that the tool answers as soon as it knows.
-bool PermiteContacto(const CHerramientaEstadosCursor* c)
-{
-    return !c || c->PermiteContacto();
-}
-
-template <class T>
-bool PermiteMaldicionesDe(const T* c)
-{
-    if constexpr (requires { c->PermiteMaldiciones(); })
-        return !c || c->PermiteMaldiciones();
-    else
-        return true;
-}
-
-template <class T>
-bool EscudoActivoDe(const T* c)
-{
-    if constexpr (requires { c->EscudoActivo(); })
-        return c && c->EscudoActivo();
-    else
-        return false;
-}
-
 } // namespace
 
 CHerramientaAtaques::~CHerramientaAtaques()
@@ -256,8 +231,8 @@ void CHerramientaAtaques::Actualiza(float px, float py, bool bPuedeLanzar)
     // 2. Each curse moves and meets the pointer. Touches are told after the
     // walk: the play screen's answer may fade, end or launch curses.
     const CHerramientaEstadosCursor* pCursor = m_pJuego ? m_pJuego->m_pEstadosCursor : nullptr;
-    const bool bContacto = PermiteContacto(pCursor);
-    const bool bEscudo = EscudoActivoDe(pCursor);
+    const bool bContacto = !pCursor || pCursor->PermiteContacto();
+    const bool bEscudo = pCursor && pCursor->EscudoActivo();
     const float fEscudo = static_cast<float>(kDesplazamientoEscudo);
     std::vector<CMaldicion*> tocadas;
     for (NodoLista* q = m_Maldiciones.m_pCabeza; q; q = q->m_pSiguiente) {
@@ -282,7 +257,7 @@ void CHerramientaAtaques::Actualiza(float px, float py, bool bPuedeLanzar)
     }
 
     // 3. The scheduler, then the rose.
-    if (PermiteMaldicionesDe(pCursor)) Planifica(bPuedeLanzar);
+    if (!pCursor || pCursor->PermiteMaldiciones()) Planifica(bPuedeLanzar);
     if (m_iRanura >= 0 && m_iCuentaAtaque > 0 && TipoRanura(m_iRanura) == kTipoRosa) {
         const int iDuracion = m_pNivel->ATAQUEENEMIGO.m_aiDuracion[static_cast<size_t>(m_iRanura)];
         m_fRosaAngulo += kDosPi / 256.0f;

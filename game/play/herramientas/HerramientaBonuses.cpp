@@ -22,15 +22,8 @@ constexpr std::array<int, 4> kInsignias = {21, 11, 19, 20};
 constexpr std::array<int, 4> kMultiplicadores = {1, 2, 4, 6};
 constexpr float kInsigniaX = 306.0f, kInsigniaY = 20.0f;
 
-// What the cursor-state and effect tools offer a pick. Asked through these
-// so that each answers as soon as it can.
-template <class T>
-void EscudoEn(T* c)
-{
-    if constexpr (requires { c->Escudo(); })
-        if (c) c->Escudo();
-}
-
+// The effect tool's flight of the new piece to the line gauge, when the
+// tool offers it.
 template <class T>
 void LineaMaximaEn(T* e, float x, float y, int iMaximo, int iExtra)
 {
@@ -175,7 +168,7 @@ void CHerramientaBonuses::AplicaBonus(int iTipo, float x, float y)
             LineaMaximaEn(m_pJuego->m_pEfectos, x, y, m_pJuego->m_iMaximoLinea, m_iPiezasExtra);
         break;
     case 7:
-        if (m_pJuego) EscudoEn(m_pJuego->m_pEstadosCursor);
+        if (m_pJuego && m_pJuego->m_pEstadosCursor) m_pJuego->m_pEstadosCursor->Escudo();
         break;
     case 8:
         if (m_pJuego && m_pJuego->m_pAtaques) {
