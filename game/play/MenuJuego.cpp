@@ -445,6 +445,8 @@ void CMenuJuego::CargaRecursos()
     CMenuObj::CargaRecursos();
     if (m_pFondo && g_pSistema2D) g_pSistema2D->MarcaSpriteEnUs(m_pFondo);
     for (const FilaPaquete& f : kPaquetes) (this->*f.pMiembro).MarcaEnUso();
+    if (m_pCarteles) m_pCarteles->CargaRecursos();
+    if (m_pAsistencia) m_pAsistencia->CargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->CargaRecursos();
     if (m_pAtaques) m_pAtaques->CargaRecursos();
     if (m_pBonuses) m_pBonuses->CargaRecursos();
@@ -462,6 +464,8 @@ void CMenuJuego::DescargaRecursos()
     CMenuObj::DescargaRecursos();
     if (m_pFondo && g_pSistema2D) g_pSistema2D->DesmarcaSpriteEnUs(m_pFondo);
     for (const FilaPaquete& f : kPaquetes) (this->*f.pMiembro).DesmarcaEnUso();
+    if (m_pCarteles) m_pCarteles->DescargaRecursos();
+    if (m_pAsistencia) m_pAsistencia->DescargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->DescargaRecursos();
     if (m_pAtaques) m_pAtaques->DescargaRecursos();
     if (m_pBonuses) m_pBonuses->DescargaRecursos();
