@@ -438,7 +438,9 @@ TEST(MenuJuego, ChainsOnASmallRing)
     ASSERT_EQ(j.Fase(), FASE_DIAMANTES);
     for (int i = 0; i < 40; ++i) paso();
     j.m_iMaximoLinea = 6;
-    j.m_pBonuses->m_iMultiplicador = 2;
+    // A x2 multiplier that outlasts the scenario.
+    j.m_pBonuses->m_iNivelMultiplicador = 1;
+    j.m_pBonuses->m_iPasosMultiplicador = 100000;
 
     const std::vector<CBolaTablero*> piezas = p.Piezas();
     ASSERT_EQ(piezas.size(), 6u);
