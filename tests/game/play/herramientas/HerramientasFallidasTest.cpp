@@ -1,6 +1,6 @@
 // The play screen with tools that could not load, and the content audit
 // over a story stage with the summaries, the circle's burst and every effect
-// that draws with the effect launcher's own packages.
+// of the effect launcher.
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/FalloHerramientas.h"
@@ -64,8 +64,8 @@ TEST(HerramientasFallidas, AStagePlaysOnWithToolsThatFailedToLoad)
     EXPECT_EQ(j->Resultado(), RESULTADO_VICTORIA);
 }
 
-// Every picture the summaries, the circle and the launcher's own packages
-// show is built, in every language.
+// Every picture the summaries, the circle and the launcher's effects show
+// is built, in every language.
 TEST(HerramientasFallidas, TheSummariesCircleAndEffectsFindAllTheirContent)
 {
     kit::CJuegoPrueba juego("auditoria_herramientas");
@@ -94,6 +94,13 @@ TEST(HerramientasFallidas, TheSummariesCircleAndEffectsFindAllTheirContent)
             e->Fuegos(512, 300);
             e->LineaMaxima(512, 300, 6, 1);
             e->CruzAlMarcador(512, 300);
+            for (bool bQuemada : {false, true})
+                for (bool bBrillante : {false, true}) e->Chispa(512, 300, bQuemada, bBrillante);
+            for (int i = 0; i < 8; ++i) e->Hielo(512, 300);
+            e->Marca(512, 300);
+            e->Actualiza();
+            e->Marca(512, 300);
+            e->Golpe(512, 300);
             for (int i = 0; i < 6; ++i) e->Actualiza();
         }
         return static_cast<CMenuObj*>(j);
