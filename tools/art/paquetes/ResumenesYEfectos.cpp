@@ -1,8 +1,7 @@
 // The pictures of the level summaries and of the effects of play: the
 // plates the start and the final summaries are written on, the rule between
 // their lines, the sparkles that fly off the pieces, the firework bloom of a
-// victory and the line-length bonus that flies to the line gauge (slot 15
-// of the bonuses' package; the bonuses' other pictures join it there).
+// victory.
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
@@ -194,46 +193,6 @@ RegistroPaquete g_fuegos(juego::paquete::FUEGOS_ARTIFICIALES, [] {
                              Resplandor(cr, cx, cy, r * 0.25, Hex(0xFFFFFF, 0.9));
                          }});
     p.animations.push_back({0, {{0, 1000}}});
-    return p;
-});
-
-// The line-length bonus: a violet crystal holding a golden plus, the gauge
-// gaining a slot.
-void BonusLineaMaxima(cairo_t* cr, double w, double h)
-{
-    const double cx = w / 2, cy = h / 2, r = w * 0.44;
-    Resplandor(cr, cx, cy, r, Hex(0x7A5CB8, 0.6));
-    cairo_move_to(cr, cx, cy - r * 0.95);
-    cairo_line_to(cr, cx + r * 0.62, cy - r * 0.2);
-    cairo_line_to(cr, cx + r * 0.45, cy + r * 0.7);
-    cairo_line_to(cr, cx, cy + r * 0.95);
-    cairo_line_to(cr, cx - r * 0.45, cy + r * 0.7);
-    cairo_line_to(cr, cx - r * 0.62, cy - r * 0.2);
-    cairo_close_path(cr);
-    DegradadoRadial(cr, cx - r * 0.2, cy - r * 0.35, r * 1.3, {{0, Lavanda}, {0.5, VioletaClaro}, {1, Violeta}});
-    cairo_fill_preserve(cr);
-    cairo_set_line_width(cr, 2);
-    Fuente(cr, OroMedio);
-    cairo_stroke(cr);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_move_to(cr, cx - r * 0.3, cy);
-    cairo_line_to(cr, cx + r * 0.3, cy);
-    cairo_move_to(cr, cx, cy - r * 0.3);
-    cairo_line_to(cr, cx, cy + r * 0.3);
-    cairo_set_line_width(cr, w * 0.1);
-    Fuente(cr, OroOscuro);
-    cairo_stroke_preserve(cr);
-    cairo_set_line_width(cr, w * 0.06);
-    Fuente(cr, OroClaro);
-    cairo_stroke(cr);
-    Destello(cr, cx - r * 0.3, cy - r * 0.5, r * 0.3, Hex(0xFFFFFF, 0.9));
-}
-
-RegistroPaquete g_bonuses(juego::paquete::BONUSES, [] {
-    Paquete p;
-    p.comment = "The bonuses' pictures: 15 the line-length bonus";
-    p.sprites.push_back({15, 64, 64, 32, 32, BonusLineaMaxima});
-    p.animations.push_back({0, {{15, 1000}}});
     return p;
 });
 
