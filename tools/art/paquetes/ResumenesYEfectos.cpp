@@ -16,7 +16,7 @@ namespace {
 using namespace paleta;
 
 // A plate of night with a double gold frame, studs at the corners, a band of
-// light behind the title and a faint seal turning in its middle.
+// light behind the title and a faint seal in its middle.
 void Placa(cairo_t* cr, double w, double h, double yTitulo)
 {
     const double m = 10, r = 26;
@@ -35,9 +35,9 @@ void Placa(cairo_t* cr, double w, double h, double yTitulo)
     cairo_save(cr);
     RectRedondeado(cr, m, m, w - 2 * m, h - 2 * m, r);
     cairo_clip(cr);
-    Resplandor(cr, cx, cy, rs * 1.2, Hex(0x3B2669, 0.55));
+    Resplandor(cr, cx, cy, rs * 1.2, Hex(0x7A5CB8, 0.35));
     cairo_set_line_width(cr, 2);
-    Fuente(cr, Hex(0x7A5CB8, 0.18));
+    Fuente(cr, Hex(0xB9A6E8, 0.22));
     cairo_arc(cr, cx, cy, rs, 0, 2 * M_PI);
     cairo_stroke(cr);
     cairo_arc(cr, cx, cy, rs * 0.82, 0, 2 * M_PI);
@@ -65,9 +65,18 @@ void Placa(cairo_t* cr, double w, double h, double yTitulo)
     cairo_stroke(cr);
     for (double x : {m + 14.0, w - m - 14.0})
         for (double y : {m + 14.0, h - m - 14.0}) Tachuela(cr, x, y, 7);
-    // Scrolls under the title.
-    Voluta(cr, cx - 40, yTitulo + 30, 150, M_PI, 1, 2.5);
-    Voluta(cr, cx + 40, yTitulo + 30, 150, 0, -1, 2.5);
+    // A rule of gold under the title, a small diamond in its middle.
+    const double yr = yTitulo + 32;
+    DegradadoH(cr, cx - 200, cx + 200, {{0, Hex(0xC48B30, 0)}, {0.5, Hex(0xFFE9A8, 1)}, {1, Hex(0xC48B30, 0)}});
+    cairo_rectangle(cr, cx - 200, yr - 1, 400, 2);
+    cairo_fill(cr);
+    cairo_move_to(cr, cx, yr - 6);
+    cairo_line_to(cr, cx + 9, yr);
+    cairo_line_to(cr, cx, yr + 6);
+    cairo_line_to(cr, cx - 9, yr);
+    cairo_close_path(cr);
+    Fuente(cr, OroMedio);
+    cairo_fill(cr);
 }
 
 Paquete PlacaResumen(const char* comentario, int w, int h, double yCentro, double yTitulo)
