@@ -127,8 +127,35 @@ void Humo(cairo_t* cr, double w, double h)
     }
 }
 
+// A shard of a broken line (an undone move falls apart): a piece of the
+// band with ragged ends, each of the twenty its own length and cut.
+void TrozoBanda(cairo_t* cr, double w, double h, int k)
+{
+    const double largo = w * (0.55 + 0.4 * Azar(81, k));
+    const double x0 = (w - largo) / 2, x1 = x0 + largo, cy = h / 2;
+    const double c0 = h * (0.15 + 0.3 * Azar(82, k)), c1 = h * (0.15 + 0.3 * Azar(83, k));
+    cairo_move_to(cr, x0 + c0, cy - h * 0.38);
+    cairo_line_to(cr, x1 - c1 * 0.5, cy - h * 0.38);
+    cairo_line_to(cr, x1, cy - h * (0.1 - 0.2 * Azar(84, k)));
+    cairo_line_to(cr, x1 - c1, cy + h * 0.38);
+    cairo_line_to(cr, x0 + c0 * 0.4, cy + h * 0.38);
+    cairo_line_to(cr, x0, cy + h * (0.1 - 0.2 * Azar(85, k)));
+    cairo_close_path(cr);
+    DegradadoV(cr, cy - h * 0.4, cy + h * 0.4,
+               {{0, Hex(0xF2A93B, 0.45)}, {0.45, Hex(0xFFF6DC, 0.95)}, {0.55, Hex(0xFFF6DC, 0.95)}, {1, Hex(0xF2A93B, 0.45)}});
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1);
+    Fuente(cr, Hex(0xC48B30, 0.8));
+    cairo_stroke(cr);
+}
+
 RegistroPaquete g_lineas(juego::paquete::SEL_LIN_MAIDA, [] {
-    return UnSprite("The band a traced line is drawn with; it tiles along the line", 64, 16, 0, 8, Banda);
+    Paquete p = UnSprite("The band a traced line is drawn with (0; it tiles along the line) and the twenty shards "
+                         "an undone line falls into (1..20)",
+                         64, 16, 0, 8, Banda);
+    for (int k = 1; k <= 20; ++k)
+        p.sprites.push_back({k, 40, 14, 20, 7, [k](cairo_t* cr, double w, double h) { TrozoBanda(cr, w, h, k); }});
+    return p;
 });
 RegistroPaquete g_cruz(juego::paquete::CRUZ_SOLAR, [] {
     return UnSprite("The sun cross marking where the next move would cross the line", 48, 48, 24, 24, CruzSolar);
