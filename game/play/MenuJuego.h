@@ -69,10 +69,13 @@ enum ResultadoPartida {
     RESULTADO_NINGUNO = 5,
 };
 
-// The play screens' own events: a colour chosen (value: the colour, -1..7)
-// and a curse touching the pointer (text: the curse).
+// The play screens' own events: a colour chosen (value: the colour, -1..7),
+// a coin collected in the attacks mode (value: its kind, no text) and a
+// curse touching the pointer (text: the curse, a pointer that the play
+// screen consumes).
 enum EventoJuego {
     EVENTO_COLOR_ELEGIDO = 22,
+    EVENTO_MONEDA_RECOGIDA = 23,
     EVENTO_MALDICION_TOCADA = 24,
 };
 
@@ -172,6 +175,36 @@ public:
     void ReiniciaSeleccion(bool bNotifica);
     void PreparaFigura();
     void AsignaFigura(CLista* pLista, bool bInicio, const char* const* apszImagenes);
+
+    // ---- What the extra modes' screens call (MenuJuegoModos.cpp) ----
+    // A figure for the modes that play one after another: with bInicio the
+    // list is the current figure at once (its shard count, its transform in
+    // force, the circle given the five pictures, the rush rebuilt in a
+    // rush); otherwise it waits as the next list, with its transform and
+    // pictures, for the next change of figure. Null names count as empty.
+    void PreparaSiguienteFigura(CLista* pLista, bool bInicio, const TransformacionFigura& transformacion,
+                                const char* const* apszImagenes);
+    // The number of colours the next pieces are given (1..8).
+    void FijaNumeroColores(int iColores);
+    // Gives back time: the time used falls by n, never below 0.
+    void DescuentaTiempo(int iPasos);
+    // A new target, the score starting again from 0.
+    void PonObjetivo(int iObjetivo);
+    void PonPuntuacion(int iPuntuacion) { m_iPuntuacion = iPuntuacion; }
+    void PonMaximoLinea(int iMaximo) { m_iMaximoLinea = iMaximo; }
+    int MaximoLinea() const { return m_iMaximoLinea; }
+    // The summary panel is gone (not shown and fully faded out): the extra
+    // modes' clocks run only then.
+    bool ResumenOculto() const;
+    // The extra modes' way back: the extra-modes menu is asked for once, on
+    // the step a game's result first becomes a victory, defeat or abandon;
+    // asking on every step would restart the manager's fade each time.
+    void VuelveAModosSiTermina();
+    bool m_bVueltaPedida = false;
+    // Paragraph of a result against the records: RE80 when it does not
+    // enter the profile's best four, RE82 when it also beats the fourth of
+    // all profiles, else RE81. Times are better when lower, scores higher.
+    static int ParrafoRecord(int iValor, int iCuartoPropio, int iCuartoRanking, bool bTiempo);
 
     // ---- Decisions, worked out without the screen ----
     // The end comment's text code (-1 for none); `aleatorio` gives a real in

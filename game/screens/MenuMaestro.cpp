@@ -395,10 +395,14 @@ void CMenuMaestro::EligeNivel(int iGrupo, int iParte, int iDificultad)
 // ---------------------------------------------------------------------------
 // Screen changes
 
+// Screen changes asked for since start-up: the scenario tests count them.
+int g_iCambiosMenu = 0;
+
 void CMenuMaestro::CambiaMenu(CMenuObj* pMenu)
 {
     // A screen that could not be made is no screen: the current one stays.
     if (!pMenu) return;
+    ++g_iCambiosMenu;
     m_pMenuSiguiente = pMenu;
     if (m_pMenuActual) {
         QuitaHijo(false, m_pMenuActual);

@@ -240,6 +240,22 @@ bool CMenuPerfil::Crea()
     return true;
 }
 
+std::string CMenuPerfil::NombreDeEntrada(const char* szEscrito)
+{
+    std::string s = szEscrito ? szEscrito : "";
+    // The save file cannot carry a double quote: it becomes a single one.
+    for (char& c : s)
+        if (c == '"') c = '\'';
+    // Spaces round the name are no part of it; only spaces is no name.
+    const size_t a = s.find_first_not_of(" \t");
+    if (a == std::string::npos) return std::string();
+    const size_t b = s.find_last_not_of(" \t");
+    s = s.substr(a, b - a + 1);
+    // The record keeps 31 characters.
+    if (s.size() > LONGITUD_NOMBRE - 1) s.resize(LONGITUD_NOMBRE - 1);
+    return s;
+}
+
 // ---------------------------------------------------------------------------
 // The slots
 
@@ -524,7 +540,7 @@ void CMenuPerfil::PasoEleccion()
         return;
     case 4:
         if (iRespuesta == 0) {
-            m_sNombre = m_pMensaje ? m_pMensaje->TextoEntrada() : "";
+            m_sNombre = NombreDeEntrada(m_pMensaje ? m_pMensaje->TextoEntrada() : "");
             if (m_sNombre.empty()) Ve(5);
             else Ve(CreaPerfil(m_sNombre.c_str(), false) == 0 ? 6 : 7);
         } else if (iRespuesta == 1) {

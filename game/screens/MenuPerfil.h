@@ -96,6 +96,10 @@ public:
         int iFlags;
     };
     static const FilaMensaje* FilaDeTipo(int iTipo);
+    // A typed name as a profile keeps it: double quotes (which the save file
+    // cannot carry) made single, the spaces round it cut, at most 31
+    // characters; "" for no name.
+    static std::string NombreDeEntrada(const char* szEscrito);
     // The box of that type exists in that mode.
     static bool TieneCaja(int iTipo, int iModo);
 

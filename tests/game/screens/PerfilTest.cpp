@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -300,4 +301,17 @@ TEST_F(Perfil, TheQuietSaveSavedAndFailed)
     g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->PerfilParaElegir());
     for (int i = 0; i < 200 && g_pMenuMaestro->m_pMenuActual == &padre; ++i) m_juego.Paso();
     EXPECT_TRUE(Quieta());
+}
+
+TEST(PerfilNombre, ATypedNameAsTheProfileKeepsIt)
+{
+    const std::pair<const char*, std::string> casos[] = {
+        {"Ana", "Ana"},
+        {"  Ana  ", "Ana"},
+        {"   ", ""},
+        {"", ""},
+        {"Ann \"the\" Bold", "Ann 'the' Bold"},
+        {"abcdefghijklmnopqrstuvwxyz0123456789", "abcdefghijklmnopqrstuvwxyz01234"},
+    };
+    for (const auto& [szEscrito, sNombre] : casos) EXPECT_EQ(CMenuPerfil::NombreDeEntrada(szEscrito), sNombre) << szEscrito;
 }

@@ -301,3 +301,35 @@ TEST(MenuPrincipal, WhatEachPressDoes)
     }
     for (int r = -1; r <= 5; ++r) EXPECT_EQ(CMenuPrincipal::EsDificultad(r), r >= 0 && r <= 3) << r;
 }
+
+// What changes after the last quiet save (here a marker unlocked) is saved
+// when the game ends; and without a current profile the main menu still
+// works: no explanation, and a difficulty still starts the story map.
+TEST(PrimerCamino, ChangesAfterTheQuietSaveAreKeptAndNoProfileIsNoFault)
+{
+    kit::CJuegoPrueba juego("al_salir");
+    ASSERT_TRUE(juego.Iniciado());
+    CMenuMaestro* m = g_pMenuMaestro;
+    HastaMenuPrincipal(juego, "Flo");
+    if (HasFatalFailure()) return;
+    juego.Pasos(60);
+    ASSERT_EQ(m->m_pMenuPerfil->Padre(), nullptr);
+    PerfilActualJuego()->MarcaDesbloqueado("MPrin_BotonCreditos");
+    ASSERT_TRUE(juego.Reinicia());
+    m = g_pMenuMaestro;
+    m->m_pMenuPerfil->m_iPerfilActual = 0;
+    EXPECT_TRUE(m->m_pMenuPerfil->PerfilActual()->EstaDesbloqueado("MPrin_BotonCreditos"));
+
+    m->m_pMenuPerfil->m_iPerfilActual = -1;
+    ASSERT_EQ(PerfilActualJuego(), nullptr);
+    juego.Pasos(2);
+    m->CambiaMenu(m->m_pMenuPrincipal);
+    ASSERT_TRUE(HastaPantalla(juego, m->m_pMenuPrincipal));
+    juego.Pasos(40);
+    EXPECT_EQ(m->m_pMenuPrincipal->Mensaje()->Padre(), nullptr);
+    ASSERT_TRUE(juego.Pulsa("MPrin_ModoHistoria"));
+    ASSERT_TRUE(HastaAbierta(juego, m->m_pMenuPrincipal->Dificultad(), m->m_pMenuPrincipal));
+    juego.Pasos(5);
+    ASSERT_TRUE(juego.Pulsa("BoxDif_1"));
+    EXPECT_TRUE(HastaPantalla(juego, m->m_pMenuModoHistoria));
+}
