@@ -452,6 +452,8 @@ void CMenuJuego::CargaRecursos()
     if (m_pBonuses) m_pBonuses->CargaRecursos();
     if (m_pMarcadores) m_pMarcadores->CargaRecursos();
     if (m_pResumen) m_pResumen->CargaRecursos();
+    if (m_pCirculo) m_pCirculo->CargaRecursos();
+    if (m_pEfectos) m_pEfectos->CargaRecursos();
     for (CLista* l : {&m_ListaDiamantes, &m_ListaEsquirlas})
         for (NodoLista* p = l->m_pCabeza; p; p = p->m_pSiguiente) static_cast<CBolaTablero*>(p->m_pItem)->CargaRecursos();
     if (g_pGestorSonido)
@@ -471,6 +473,8 @@ void CMenuJuego::DescargaRecursos()
     if (m_pBonuses) m_pBonuses->DescargaRecursos();
     if (m_pMarcadores) m_pMarcadores->DescargaRecursos();
     if (m_pResumen) m_pResumen->DescargaRecursos();
+    if (m_pCirculo) m_pCirculo->DescargaRecursos();
+    if (m_pEfectos) m_pEfectos->DescargaRecursos();
     for (CLista* l : {&m_ListaDiamantes, &m_ListaEsquirlas})
         for (NodoLista* p = l->m_pCabeza; p; p = p->m_pSiguiente)
             static_cast<CBolaTablero*>(p->m_pItem)->DescargaRecursos();

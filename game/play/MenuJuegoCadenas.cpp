@@ -405,7 +405,7 @@ void CMenuJuego::AsignaFigura(CLista* pLista, bool bInicio, const char* const* a
             m_Rush = PreparaSellosRush(colores);
             if (m_pCirculo) m_pCirculo->PonPendiente(apszImagenes);
         } else if (m_pCirculo && apszImagenes) {
-            const char* apsz[CHerramientaCirculoCabalistico::kNumImagenes] = {apszImagenes[0], "", "", "", ""};
+            const char* apsz[CHerramientaCirculoCabalistico::kNumPendientes] = {apszImagenes[0], "", "", "", ""};
             m_pCirculo->PonPendiente(apsz);
         }
     }

@@ -1,10 +1,10 @@
 #include "game/play/herramientas/HerramientaResumen.h"
 
 #include "engine/core/GestorFLIs.h"
-#include "engine/graphics/Lineas.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
+#include "game/play/herramientas/Herramienta.h"
 #include "game/screens/widgets/BotonTazmo.h"
 
 #include <algorithm>
@@ -12,47 +12,62 @@
 
 namespace {
 
-// Where the texts go: a start summary in the middle of the board, a final
-// one from the top; the lines follow each other down.
-constexpr float kCentroX = 512.0f;
+// The plate in the middle of the field; a start summary's title and lines
+// lower on it than a final one's, the lines following each other down.
+constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kTituloInicialY = 175.0f, kTituloFinalY = 64.0f;
 constexpr float kLineasInicialY = 230.0f, kLineasFinalY = 128.0f;
 constexpr float kAvanceSeparador = 40.0f, kAvanceParrafo = 50.0f, kAvanceLinea = 32.0f;
-constexpr float kAnchoTexto = 760.0f, kAltoTexto = 48.0f;
-constexpr int kFuenteTitulo = 1, kFuenteCabecera = 1, kFuenteLinea = 0;
-constexpr int kFormatoCentrado = 9;
-constexpr int kFormatoParrafo = 0x40 | 9;  // centred and wrapped
-constexpr float kEscalaParrafo = 0.8f;
-// The plate behind the texts and the separators' rule.
-constexpr float kPlacaInicialY = 130.0f, kPlacaFinalY = 24.0f, kPlacaAncho = 820.0f;
-constexpr float kPlacaInicialAlto = 480.0f, kPlacaFinalAlto = 650.0f;
-constexpr float kAnchoRegla = 420.0f;
 
-// The buttons' places and captions.
+// Text sprites: a box of 512 by 64 about its centre.
+constexpr float kAnchoTexto = 512.0f, kAltoTexto = 64.0f;
+constexpr float kHotspotX = 256.0f, kHotspotY = 32.0f;
+constexpr float kHotspotEtiquetaDerechaX = -128.0f;
+// The separator's picture: 512 by 16 about its centre.
+constexpr float kAnchoSeparador = 512.0f, kAltoSeparador = 16.0f;
+
+// Fonts and text flags (0x01 centre, 0x02 right, 0x04 left, 0x08 middle,
+// 0x20 top, 0x40 wrap).
+constexpr int kFuenteTitulo = 0, kFormatoTitulo = 0x08 | 0x01;
+constexpr int kFuenteCabecera = 0, kFormatoCabecera = 0x20 | 0x01;
+constexpr int kFuenteParrafo = 1, kFormatoParrafo = 0x40 | 0x20 | 0x01;
+constexpr float kEscalaParrafo = 0.8f;
+constexpr int kFuenteEtiqueta = 1, kFormatoEtiqueta = 0x20 | 0x04, kFormatoValor = 0x20 | 0x02;
+
+// The buttons' places.
 constexpr float kContinuarInicialX = 512.0f, kContinuarInicialY = 650.0f;
 constexpr float kContinuarFinalX = 320.0f, kContinuarFinalY = 720.0f;
 constexpr float kReiniciarX = 704.0f, kReiniciarY = 720.0f;
+constexpr const char* kNombreContinuar = "m_pBotonContinuar";
+constexpr const char* kNombreReiniciar = "m_pBotonReiniciar";
 
 constexpr float kPasoFundido = 0.1f;
-constexpr float kPasoRevelado = 0.1f;
+constexpr float kPasoRevelado = 0.1f;   // a new line every ten steps
 
-const char* Texto(int iCodigo)
+Sprite* Marca(Sprite* p)
 {
-    const char* sz = iCodigo != -1 ? g_GestorFLIs.GetTexto(iCodigo, -1) : nullptr;
-    return sz ? sz : "";
-}
-
-Sprite* CreaTexto(int iFuente, const std::string& s, int iFormato, float fEscala)
-{
-    if (!g_pSistema2D) return nullptr;
-    Sprite* p = g_pSistema2D->CreaSpriteText(iFuente, s.empty() ? " " : s.c_str(), -1, iFormato, fEscala, fEscala,
-                                             kAnchoTexto, kAltoTexto, kAnchoTexto / 2.0f, kAltoTexto / 2.0f, 0.0f, 0.0f,
-                                             -1.0f, -1.0f, false);
-    if (p) g_pSistema2D->MarcaSpriteEnUs(p);
+    if (p && g_pSistema2D) g_pSistema2D->MarcaSpriteEnUs(p);
     return p;
 }
 
-uint8_t Alfa(float f) { return static_cast<uint8_t>(std::clamp(f, 0.0f, 1.0f) * 255.0f); }
+// A text of the box above; by its code when it has one (so that it follows
+// the language), else the literal.
+Sprite* CreaTexto(int iFuente, const char* szTexto, int iCodigo, int iFormato, float fEscala,
+                  float fHotspotX = kHotspotX)
+{
+    if (!g_pSistema2D) return nullptr;
+    if (iCodigo == -1 && (!szTexto || !*szTexto)) szTexto = " ";
+    return Marca(g_pSistema2D->CreaSpriteText(iFuente, iCodigo == -1 ? szTexto : nullptr, iCodigo, iFormato, fEscala,
+                                              fEscala, kAnchoTexto, kAltoTexto, fHotspotX, kHotspotY, 0.0f, 0.0f,
+                                              kAnchoTexto, kAltoTexto, false));
+}
+
+int Alfa(float f) { return static_cast<int>(std::clamp(f, 0.0f, 1.0f) * 255.0f); }
+
+float Avance(int iTipo)
+{
+    return iTipo == LINEA_SEPARADOR ? kAvanceSeparador : iTipo == LINEA_PARRAFO ? kAvanceParrafo : kAvanceLinea;
+}
 
 } // namespace
 
@@ -143,31 +158,15 @@ std::string CHerramientaResumen::TextoTiempo(int iPasos)
     return sz;
 }
 
-std::string CHerramientaResumen::TextoLinea(const LineaResumen& l)
+std::string CHerramientaResumen::TextoValor(const LineaResumen& l)
 {
-    std::string valor;
+    char sz[64];
     switch (l.m_iTipo) {
-    case LINEA_CABECERA:
-    case LINEA_PARRAFO: return Texto(l.m_iTexto);
-    case LINEA_ENTERO: valor = std::to_string(l.m_iEntero); break;
-    case LINEA_REAL: {
-        char sz[48];
-        std::snprintf(sz, sizeof sz, "%1.2f", static_cast<double>(l.m_fReal));
-        valor = sz;
-        break;
-    }
-    case LINEA_TIEMPO: valor = TextoTiempo(l.m_iPasos); break;
-    case LINEA_TEXTO: valor = Texto(l.m_iTexto); break;
+    case LINEA_ENTERO: std::snprintf(sz, sizeof sz, "%d", l.m_iEntero); return sz;
+    case LINEA_REAL: std::snprintf(sz, sizeof sz, "%1.2f", static_cast<double>(l.m_fReal)); return sz;
+    case LINEA_TIEMPO: return TextoTiempo(l.m_iPasos);
     default: return "";
     }
-    std::string s = Texto(l.m_iEtiqueta);
-    s += "  ";
-    s += valor;
-    if (l.m_iEtiquetaDerecha != -1) {
-        s += ' ';
-        s += Texto(l.m_iEtiquetaDerecha);
-    }
-    return s;
 }
 
 CHerramientaResumen::~CHerramientaResumen()
@@ -175,10 +174,12 @@ CHerramientaResumen::~CHerramientaResumen()
     if (m_bCreado) Libera();
 }
 
-bool CHerramientaResumen::Carga(CMenuJuego* pJuego, RegistroNivel*, CBotonTazmo* pContinuar, CBotonTazmo* pReiniciar)
+bool CHerramientaResumen::Carga(CMenuJuego* pJuego, RegistroNivel* pNivel, CBotonTazmo* pContinuar,
+                                CBotonTazmo* pReiniciar)
 {
     if (m_bCreado) Libera();
     m_pJuego = pJuego;
+    m_pNivel = pNivel;
     m_pContinuar = pContinuar;
     m_pReiniciar = pReiniciar;
     m_Datos.Inicializa();
@@ -202,16 +203,26 @@ void CHerramientaResumen::LiberaSprites()
 
 void CHerramientaResumen::Libera()
 {
+    // The buttons are the play screen's: only taken off it.
+    if (m_pJuego)
+        for (CBotonTazmo* b : {m_pContinuar, m_pReiniciar})
+            if (b && b->Padre() == m_pJuego) m_pJuego->QuitaHijo(false, b);
     LiberaSprites();
+    m_SPM.Libera();
+    m_Datos.Inicializa();
     m_pJuego = nullptr;
+    m_pNivel = nullptr;
     m_pContinuar = m_pReiniciar = nullptr;
     m_bVisible = false;
+    m_fFundido = m_fRevelado = 0.0f;
     m_bCreado = false;
 }
 
 void CHerramientaResumen::CargaRecursos()
 {
-    if (!m_bCreado || !g_pSistema2D) return;
+    if (!m_bCreado) return;
+    if (m_SPM.EstaCargado()) m_SPM.MarcaEnUso();
+    if (!g_pSistema2D) return;
     if (m_pTitulo) g_pSistema2D->MarcaSpriteEnUs(m_pTitulo);
     for (LineaResumen& l : m_Datos.m_aLineas)
         for (Sprite* p : l.m_apSprites)
@@ -220,11 +231,47 @@ void CHerramientaResumen::CargaRecursos()
 
 void CHerramientaResumen::DescargaRecursos()
 {
-    if (!m_bCreado || !g_pSistema2D) return;
+    if (!m_bCreado) return;
+    if (m_SPM.EstaCargado()) m_SPM.DesmarcaEnUso();
+    if (!g_pSistema2D) return;
     if (m_pTitulo) g_pSistema2D->DesmarcaSpriteEnUs(m_pTitulo);
     for (LineaResumen& l : m_Datos.m_aLineas)
         for (Sprite* p : l.m_apSprites)
             if (p) g_pSistema2D->DesmarcaSpriteEnUs(p);
+}
+
+void CHerramientaResumen::CreaSpritesLinea(LineaResumen& l)
+{
+    l.m_apSprites = {};
+    switch (l.m_iTipo) {
+    case LINEA_SEPARADOR:
+        if (g_pSistema2D)
+            l.m_apSprites[0] = Marca(g_pSistema2D->CreaSpriteFitxer(juego::imagen::LINEA_RESUMEN, 0.0f, 0.0f,
+                                                                    kAnchoSeparador, kAltoSeparador,
+                                                                    kAnchoSeparador / 2.0f, kAltoSeparador / 2.0f,
+                                                                    false, false));
+        return;
+    case LINEA_CABECERA:
+        l.m_apSprites[0] = CreaTexto(kFuenteCabecera, nullptr, l.m_iTexto, kFormatoCabecera, 1.0f);
+        return;
+    case LINEA_PARRAFO:
+        l.m_apSprites[0] = CreaTexto(kFuenteParrafo, nullptr, l.m_iTexto, kFormatoParrafo, kEscalaParrafo);
+        return;
+    case LINEA_ENTERO:
+    case LINEA_REAL:
+    case LINEA_TIEMPO:
+    case LINEA_TEXTO:
+        l.m_apSprites[0] = CreaTexto(kFuenteEtiqueta, nullptr, l.m_iEtiqueta, kFormatoEtiqueta, 1.0f);
+        if (l.m_iTipo == LINEA_TEXTO)
+            l.m_apSprites[1] = CreaTexto(kFuenteEtiqueta, nullptr, l.m_iTexto, kFormatoValor, 1.0f);
+        else
+            l.m_apSprites[1] = CreaTexto(kFuenteEtiqueta, TextoValor(l).c_str(), -1, kFormatoValor, 1.0f);
+        if (l.m_iEtiquetaDerecha != -1)
+            l.m_apSprites[2] = CreaTexto(kFuenteEtiqueta, nullptr, l.m_iEtiquetaDerecha, kFormatoEtiqueta, 1.0f,
+                                         kHotspotEtiquetaDerechaX);
+        return;
+    default: return;
+    }
 }
 
 void CHerramientaResumen::Prepara(const DatosResumen& datos)
@@ -232,19 +279,18 @@ void CHerramientaResumen::Prepara(const DatosResumen& datos)
     if (!m_bCreado) return;
     LiberaSprites();
     m_Datos = datos;
-    const std::string titulo = m_Datos.m_iCodigoTitulo != -1 ? Texto(m_Datos.m_iCodigoTitulo) : m_Datos.m_sTitulo;
-    m_pTitulo = CreaTexto(kFuenteTitulo, titulo, kFormatoCentrado, 1.0f);
-    for (LineaResumen& l : m_Datos.m_aLineas) {
-        l.m_apSprites = {};
-        if (l.m_iTipo == LINEA_FIN) break;
-        if (l.m_iTipo == LINEA_SEPARADOR) continue;
-        const bool bParrafo = l.m_iTipo == LINEA_PARRAFO;
-        const int iFuente = l.m_iTipo == LINEA_CABECERA ? kFuenteCabecera : kFuenteLinea;
-        l.m_apSprites[0] = CreaTexto(iFuente, TextoLinea(l), bParrafo ? kFormatoParrafo : kFormatoCentrado,
-                                     bParrafo ? kEscalaParrafo : 1.0f);
-    }
+    for (LineaResumen& l : m_Datos.m_aLineas) l.m_apSprites = {};
 
     const bool bInicial = m_Datos.m_bInicial;
+    CopiaPaqueteHerramienta(m_SPM, bInicial ? juego::paquete::RESUMEN_INICIAL : juego::paquete::RESUMEN_FINAL);
+    if (m_SPM.EstaCargado()) {
+        if (!m_SPM.EstaEnUso()) m_SPM.MarcaEnUso();
+        m_SPM.IniciaAnimacion(0);
+    }
+
+    m_pTitulo = CreaTexto(kFuenteTitulo, m_Datos.m_sTitulo.c_str(), m_Datos.m_iCodigoTitulo, kFormatoTitulo, 1.0f);
+    for (LineaResumen& l : m_Datos.m_aLineas) CreaSpritesLinea(l);
+
     const char* szFoco = juego::sonido::SELECCIONAR_BOTON;
     const char* szPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
     const int iBloqueado = CodigoFLI(juego::texto::BLOQ);
@@ -252,28 +298,40 @@ void CHerramientaResumen::Prepara(const DatosResumen& datos)
         m_pContinuar->Inicia(szFoco, szPulsar, bInicial ? kContinuarInicialX : kContinuarFinalX,
                              bInicial ? kContinuarInicialY : kContinuarFinalY,
                              CodigoFLI(bInicial ? juego::texto::RE40 : juego::texto::RE41), iBloqueado, -1, -1, 0,
-                             kIdContinuar, "m_pBotonContinuar");
+                             kIdContinuar, kNombreContinuar);
     if (m_pReiniciar && !bInicial)
-        m_pReiniciar->Inicia(szFoco, szPulsar, kReiniciarX, kReiniciarY, CodigoFLI(juego::texto::RE42), iBloqueado, -1,
-                             -1, 0, kIdReiniciar, "m_pBotonReiniciar");
+        m_pReiniciar->Inicia(szFoco, szPulsar, kReiniciarX, kReiniciarY, CodigoFLI(juego::texto::RE42), iBloqueado,
+                             -1, -1, 0, kIdReiniciar, kNombreReiniciar);
 }
 
 void CHerramientaResumen::Muestra()
 {
     if (!m_bCreado) return;
     if (m_pJuego) {
-        if (m_pContinuar && m_pContinuar->EstaIniciado()) m_pJuego->AnadeHijo(true, m_pContinuar, false, false);
-        if (m_pReiniciar && m_pReiniciar->EstaIniciado()) m_pJuego->AnadeHijo(true, m_pReiniciar, false, false);
+        // A button that was never set up (the restart button before a
+        // start summary) is not shown.
+        if (m_pContinuar && m_pContinuar->EstaIniciado() && m_pContinuar->Padre() != m_pJuego)
+            m_pJuego->AnadeHijo(true, m_pContinuar, false, false);
+        if (!m_Datos.m_bInicial && m_pReiniciar && m_pReiniciar->EstaIniciado() && m_pReiniciar->Padre() != m_pJuego)
+            m_pJuego->AnadeHijo(true, m_pReiniciar, false, false);
     }
+    if (g_pSistema2D) {
+        g_pSistema2D->DescarregaBitmapsSenseUs();
+        g_pSistema2D->CarregaBitmapsEnUs();
+    }
+    m_fRevelado = 0.0f;
     m_bVisible = true;
 }
 
 void CHerramientaResumen::Oculta()
 {
     if (!m_bCreado) return;
-    if (m_pJuego) {
-        if (m_pContinuar && m_pContinuar->Padre() == m_pJuego) m_pJuego->QuitaHijo(true, m_pContinuar);
-        if (m_pReiniciar && m_pReiniciar->Padre() == m_pJuego) m_pJuego->QuitaHijo(true, m_pReiniciar);
+    if (m_pJuego)
+        for (CBotonTazmo* b : {m_pContinuar, m_pReiniciar})
+            if (b && b->Padre() == m_pJuego) m_pJuego->QuitaHijo(true, b);
+    if (g_pSistema2D) {
+        g_pSistema2D->DescarregaBitmapsSenseUs();
+        g_pSistema2D->CarregaBitmapsEnUs();
     }
     m_bVisible = false;
 }
@@ -285,31 +343,35 @@ void CHerramientaResumen::Actualiza()
     if (m_bVisible) m_fRevelado += kPasoRevelado;
 }
 
+std::vector<float> CHerramientaResumen::PosicionesLineas() const
+{
+    std::vector<float> v;
+    float y = m_Datos.m_bInicial ? kLineasInicialY : kLineasFinalY;
+    for (const LineaResumen& l : m_Datos.m_aLineas) {
+        if (l.m_iTipo == LINEA_FIN) break;
+        v.push_back(y);
+        y += Avance(l.m_iTipo);
+    }
+    return v;
+}
+
 void CHerramientaResumen::Dibuja(Sprite* pDestino)
 {
     if (!m_bCreado || m_fFundido <= 0.0f || !g_pSistema2D) return;
     const bool bInicial = m_Datos.m_bInicial;
-    const float fPlacaY = bInicial ? kPlacaInicialY : kPlacaFinalY;
-    const float fPlacaAlto = bInicial ? kPlacaInicialAlto : kPlacaFinalAlto;
-    DibuixaRectangle(pDestino, kCentroX - kPlacaAncho / 2.0f, fPlacaY, kPlacaAncho, fPlacaAlto, true,
-                     ColorARGB(Alfa(0.75f * m_fFundido), 10, 8, 30));
-    DibuixaRectangle(pDestino, kCentroX - kPlacaAncho / 2.0f, fPlacaY, kPlacaAncho, fPlacaAlto, false,
-                     ColorARGB(Alfa(m_fFundido), 196, 139, 48));
+    if (m_SPM.EstaCargado()) {
+        m_SPM.PonAlfa(static_cast<uint8_t>(Alfa(m_fFundido)));
+        m_SPM.DibujaEnDestino(pDestino, kCentroX, kCentroY);
+    }
     if (m_pTitulo)
         g_pSistema2D->DibuixaSpriteEX(pDestino, m_pTitulo, kCentroX, bInicial ? kTituloInicialY : kTituloFinalY, false,
                                       Alfa(m_fFundido), 0.0f, 1.0f, 1.0f);
-    float y = bInicial ? kLineasInicialY : kLineasFinalY;
-    for (int i = 0; i < DatosResumen::kNumLineas; ++i) {
-        const LineaResumen& l = m_Datos.m_aLineas[static_cast<size_t>(i)];
-        if (l.m_iTipo == LINEA_FIN) break;
-        const float a = m_fFundido * std::min(1.0f, std::max(0.0f, m_fRevelado - static_cast<float>(i)));
-        if (l.m_iTipo == LINEA_SEPARADOR)
-            DibuixaRectangle(pDestino, kCentroX - kAnchoRegla / 2.0f, y, kAnchoRegla, 1.0f, true,
-                             ColorARGB(Alfa(a), 196, 139, 48));
-        else if (l.m_apSprites[0])
-            g_pSistema2D->DibuixaSpriteEX(pDestino, l.m_apSprites[0], kCentroX, y, false, Alfa(a), 0.0f, 1.0f, 1.0f);
-        y += l.m_iTipo == LINEA_SEPARADOR ? kAvanceSeparador
-             : l.m_iTipo == LINEA_PARRAFO ? kAvanceParrafo
-                                          : kAvanceLinea;
+    const std::vector<float> ys = PosicionesLineas();
+    for (size_t i = 0; i < ys.size(); ++i) {
+        const LineaResumen& l = m_Datos.m_aLineas[i];
+        const float a = m_fFundido * std::clamp(m_fRevelado - static_cast<float>(i), 0.0f, 1.0f);
+        if (a <= 0.0f) continue;
+        for (Sprite* p : l.m_apSprites)
+            if (p) g_pSistema2D->DibuixaSpriteEX(pDestino, p, kCentroX, ys[i], false, Alfa(a), 0.0f, 1.0f, 1.0f);
     }
 }

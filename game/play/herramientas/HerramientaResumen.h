@@ -1,10 +1,13 @@
 // The level summaries: the record that the play screens fill line by line
-// before and after a level, and the tool that shows it with its continue
-// button (and restart, after a level). Until the summaries' own look is
-// built the tool writes each line as plain text over the board.
+// before and after a level, and the tool that shows it on its plate, turns
+// each line into text sprites, reveals the lines one by one and attaches
+// its continue button (and restart, after a level).
 #pragma once
+#include "engine/graphics/SPM.h"
+
 #include <array>
 #include <string>
+#include <vector>
 
 class CBotonTazmo;
 class CMenuJuego;
@@ -73,9 +76,11 @@ public:
     void Libera();
     void CargaRecursos();
     void DescargaRecursos();
-    // Builds the record's texts and sets up its buttons.
+    // Builds the record's plate, title and line sprites and sets up its
+    // buttons; the previous record's sprites are freed first.
     void Prepara(const DatosResumen& datos);
-    // Attaches the buttons to the play screen and shows the record.
+    // Attaches the buttons set up for the record to the play screen and
+    // shows it, its lines revealed again from the first.
     void Muestra();
     // Detaches the buttons and fades the record out.
     void Oculta();
@@ -84,23 +89,30 @@ public:
 
     bool Visible() const { return m_bVisible; }
     float Fundido() const { return m_fFundido; }
+    float Revelado() const { return m_fRevelado; }
     const DatosResumen& Datos() const { return m_Datos; }
-    // The text a line shows (label and value), "" for a separator.
-    static std::string TextoLinea(const LineaResumen& linea);
+    // Where each line is drawn (its y), in the record's order, up to the
+    // first line of kind -1.
+    std::vector<float> PosicionesLineas() const;
+    // The value a line shows beside its label ("" for the kinds without one).
+    static std::string TextoValor(const LineaResumen& linea);
     // Minutes and seconds of a count of steps ("2:04"); "--:--" for a
-    // negative count (no limit).
+    // negative count (a limit already passed, or none).
     static std::string TextoTiempo(int iPasos);
 
     bool m_bCreado = false;
     CMenuJuego* m_pJuego = nullptr;
-    CBotonTazmo* m_pContinuar = nullptr;
-    CBotonTazmo* m_pReiniciar = nullptr;
-    DatosResumen m_Datos;
+    RegistroNivel* m_pNivel = nullptr;
+    CSPM m_SPM;                 // the plate: the start or the final summary's
     Sprite* m_pTitulo = nullptr;
+    DatosResumen m_Datos;
     bool m_bVisible = false;
     float m_fFundido = 0.0f;
     float m_fRevelado = 0.0f;
+    CBotonTazmo* m_pContinuar = nullptr;   // the play screen's
+    CBotonTazmo* m_pReiniciar = nullptr;
 
 private:
     void LiberaSprites();
+    void CreaSpritesLinea(LineaResumen& l);
 };

@@ -1,7 +1,6 @@
 // The pictures of play: the band a traced line is drawn with, the turning
 // sun cross that marks where the next move would cross the line, and the simple versions of the packages that the play
-// screen loads for the tools to come (the veil, small objects, the final
-// summary's plate, trophy medals, rank seals, the small title, the curses'
+// screen loads for the tools to come (the veil, small objects, trophy medals, rank seals, the small title, the curses'
 // smoke).
 #include "Arte.h"
 #include "Ornamentos.h"
@@ -94,6 +93,13 @@ void Placa(cairo_t* cr, double w, double h)
     DegradadoV(cr, 0, h, {{0, Hex(0x1A2450, 0.92)}, {1, Hex(0x07061A, 0.92)}});
     cairo_fill(cr);
     MarcoDorado(cr, 6, 6, w - 12, h - 12, 18, 6);
+void Medalla(cairo_t* cr, double w, double h)
+{
+    const double cx = w / 2, cy = h / 2, r = w * 0.4;
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    DegradadoRadial(cr, cx - r * 0.3, cy - r * 0.3, r * 1.3, {{0, OroClaro}, {0.6, Oro}, {1, OroOscuro}});
+    cairo_fill(cr);
+    Runa(cr, 3, cx, cy, r, 0, 2.5);
 }
 
 void Sello(cairo_t* cr, double w, double h)
@@ -127,8 +133,35 @@ void Humo(cairo_t* cr, double w, double h)
     }
 }
 
+// A shard of a broken line (an undone move falls apart): a piece of the
+// band with ragged ends, each of the twenty its own length and cut.
+void TrozoBanda(cairo_t* cr, double w, double h, int k)
+{
+    const double largo = w * (0.55 + 0.4 * Azar(81, k));
+    const double x0 = (w - largo) / 2, x1 = x0 + largo, cy = h / 2;
+    const double c0 = h * (0.15 + 0.3 * Azar(82, k)), c1 = h * (0.15 + 0.3 * Azar(83, k));
+    cairo_move_to(cr, x0 + c0, cy - h * 0.38);
+    cairo_line_to(cr, x1 - c1 * 0.5, cy - h * 0.38);
+    cairo_line_to(cr, x1, cy - h * (0.1 - 0.2 * Azar(84, k)));
+    cairo_line_to(cr, x1 - c1, cy + h * 0.38);
+    cairo_line_to(cr, x0 + c0 * 0.4, cy + h * 0.38);
+    cairo_line_to(cr, x0, cy + h * (0.1 - 0.2 * Azar(85, k)));
+    cairo_close_path(cr);
+    DegradadoV(cr, cy - h * 0.4, cy + h * 0.4,
+               {{0, Hex(0xF2A93B, 0.45)}, {0.45, Hex(0xFFF6DC, 0.95)}, {0.55, Hex(0xFFF6DC, 0.95)}, {1, Hex(0xF2A93B, 0.45)}});
+    cairo_fill_preserve(cr);
+    cairo_set_line_width(cr, 1);
+    Fuente(cr, Hex(0xC48B30, 0.8));
+    cairo_stroke(cr);
+}
+
 RegistroPaquete g_lineas(juego::paquete::SEL_LIN_MAIDA, [] {
-    return UnSprite("The band a traced line is drawn with; it tiles along the line", 64, 16, 0, 8, Banda);
+    Paquete p = UnSprite("The band a traced line is drawn with (0; it tiles along the line) and the twenty shards "
+                         "an undone line falls into (1..20)",
+                         64, 16, 0, 8, Banda);
+    for (int k = 1; k <= 20; ++k)
+        p.sprites.push_back({k, 40, 14, 20, 7, [k](cairo_t* cr, double w, double h) { TrozoBanda(cr, w, h, k); }});
+    return p;
 });
 RegistroPaquete g_cruz(juego::paquete::CRUZ_SOLAR, [] {
     return UnSprite("The sun cross marking where the next move would cross the line", 48, 48, 24, 24, CruzSolar);
@@ -140,6 +173,8 @@ RegistroPaquete g_objetos(juego::paquete::OBJETOS_MAIDA,
 RegistroPaquete g_resumenFinal(juego::paquete::RESUMEN_FINAL, [] {
     return UnSprite("The final summary's plate", 256, 256, 128, 128, Placa);
 });
+RegistroPaquete g_trofeos(juego::paquete::TROFEOS1,
+                          [] { return UnSprite("A trophy medal", 64, 64, 32, 32, Medalla); });
 RegistroPaquete g_selloRango(juego::paquete::RANGO_SELLO,
                              [] { return UnSprite("A rank seal of wax", 64, 64, 32, 32, Sello); });
 RegistroPaquete g_miniTitulo(juego::paquete::MINI_TITULO_INGAME,
