@@ -87,21 +87,6 @@ void Objetos(cairo_t* cr, double w, double h)
     cairo_fill(cr);
 }
 
-void Placa(cairo_t* cr, double w, double h)
-{
-    RectRedondeado(cr, 6, 6, w - 12, h - 12, 18);
-    DegradadoV(cr, 0, h, {{0, Hex(0x1A2450, 0.92)}, {1, Hex(0x07061A, 0.92)}});
-    cairo_fill(cr);
-    MarcoDorado(cr, 6, 6, w - 12, h - 12, 18, 6);
-void Medalla(cairo_t* cr, double w, double h)
-{
-    const double cx = w / 2, cy = h / 2, r = w * 0.4;
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    DegradadoRadial(cr, cx - r * 0.3, cy - r * 0.3, r * 1.3, {{0, OroClaro}, {0.6, Oro}, {1, OroOscuro}});
-    cairo_fill(cr);
-    Runa(cr, 3, cx, cy, r, 0, 2.5);
-}
-
 void Sello(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2, r = w * 0.42;
@@ -170,11 +155,6 @@ RegistroPaquete g_oscurecer(juego::paquete::OSCURECER,
                             [] { return UnSprite("A veil that darkens the board", 64, 64, 32, 32, Velo); });
 RegistroPaquete g_objetos(juego::paquete::OBJETOS_MAIDA,
                           [] { return UnSprite("A small glowing object of play", 48, 48, 24, 24, Objetos); });
-RegistroPaquete g_resumenFinal(juego::paquete::RESUMEN_FINAL, [] {
-    return UnSprite("The final summary's plate", 256, 256, 128, 128, Placa);
-});
-RegistroPaquete g_trofeos(juego::paquete::TROFEOS1,
-                          [] { return UnSprite("A trophy medal", 64, 64, 32, 32, Medalla); });
 RegistroPaquete g_selloRango(juego::paquete::RANGO_SELLO,
                              [] { return UnSprite("A rank seal of wax", 64, 64, 32, 32, Sello); });
 RegistroPaquete g_miniTitulo(juego::paquete::MINI_TITULO_INGAME,
