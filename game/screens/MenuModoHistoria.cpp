@@ -88,21 +88,8 @@ bool CMenuModoHistoria::TrataPulsado(int iId)
     const int iEtapa = iId - kIdPrimeraEtapa;
     if (iEtapa < 0 || iEtapa >= kNumEtapas) return false;
     if (!EtapaAbierta(iEtapa, Progreso()) || m_bJugando) return true;
-    int g = 0, p = 0;
-    if (!CapituloYParte(iEtapa, g, p)) return true;
-    if (p == 0)
-        SaltaEtapa(iEtapa);
-    else
-        EmpiezaEtapa(iEtapa);
+    EmpiezaEtapa(iEtapa);
     return true;
-}
-
-void CMenuModoHistoria::SaltaEtapa(int iEtapa)
-{
-    RegistroPerfil* pPerfil = Perfil();
-    if (!pPerfil || !PrimeraVictoria(iEtapa, Progreso())) return;
-    pPerfil->AvanzaHistoria();
-    pPerfil->Guarda();
 }
 
 void CMenuModoHistoria::EmpiezaEtapa(int iEtapa)

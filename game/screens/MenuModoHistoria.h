@@ -1,7 +1,7 @@
 // The story map: not built yet, a stand-in on the shared one (see
 // MenuProvisional.h) until it is. It shows one button per story stage, open
-// up to the current difficulty's progress. A tutorial stage's button skips
-// the stage; any other starts it on the play screen, attached as this
+// up to the current difficulty's progress. A stage's button (a tutorial's
+// too) starts it on the play screen, attached as this
 // screen's child, and the result is read back each step: a first win raises
 // the pieces-per-line maximum where the stage does, advances the progress
 // and saves; a restart plays the stage again; a loss saves quietly.
@@ -40,7 +40,6 @@ protected:
 private:
     int Progreso() const;
     void EmpiezaEtapa(int iEtapa);
-    void SaltaEtapa(int iEtapa);
     void LeeResultado();
     void LiberaPropios();
 

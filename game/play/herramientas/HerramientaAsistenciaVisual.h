@@ -29,4 +29,5 @@ public:
     void Desactiva() {}
 
     bool m_bCreado = false;
+    bool m_bMostrando = false;  // the hint is up
 };

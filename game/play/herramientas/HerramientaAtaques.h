@@ -29,6 +29,10 @@ public:
     void DesvaneceTodas() {}
     // Curses that touched the pointer in this level.
     int MaldicionesTocadas() const { return 0; }
+    // Curses launched in this level, and the factor the attacks' intervals
+    // are multiplied by (1 at the start).
+    int MaldicionesLanzadas() const { return 0; }
+    float FactorIntervalo() const { return 1.0f; }
 
     bool m_bCreado = false;
 };

@@ -37,7 +37,7 @@ bool CPartidaPrueba::JuegoAbierto() const
     return j && g_pMenuMaestro && j->Padre() == g_pMenuMaestro->m_pMenuModoHistoria;
 }
 
-bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
+bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte, int iFase)
 {
     if (!Iniciado() || !g_pMenuMaestro || !g_pMenuMaestro->m_pMenuModoHistoria) return false;
     const int iEtapa = EtapaHistoria(iGrupo, iParte);
@@ -52,7 +52,7 @@ bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
     }
     ReiniciaAleatorio();
     if (!m_juego.Pulsa(CMenuModoHistoria::NombreBoton(iEtapa))) return false;
-    return EsperaFase(FASE_RESUMEN_INICIAL, 200);
+    return EsperaFase(iFase, 200);
 }
 
 bool CPartidaPrueba::Pulsa(const std::string& nombre)
