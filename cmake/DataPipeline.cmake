@@ -45,3 +45,34 @@ function(mg_finish_data_pipeline)
     add_dependencies(demo_data ${steps})
   endif()
 endfunction()
+
+# mg_pruebas_rechazo(PREFIJO CASOS COMANDO...): one test per case file
+# matched by the glob CASOS, named PREFIJO_<case>: the command with the case
+# appended must print what the case's first line, "// expect: ...", says.
+function(mg_pruebas_rechazo prefijo casos)
+  file(GLOB lista CONFIGURE_DEPENDS ${casos})
+  foreach(caso ${lista})
+    file(STRINGS ${caso} esperado LIMIT_COUNT 1 REGEX "^// expect: ")
+    string(REPLACE "// expect: " "" esperado "${esperado}")
+    get_filename_component(nombre ${caso} NAME_WE)
+    add_test(NAME ${prefijo}_${nombre} COMMAND ${ARGN} ${caso})
+    set_tests_properties(${prefijo}_${nombre} PROPERTIES PASS_REGULAR_EXPRESSION "${esperado}")
+  endforeach()
+endfunction()
+
+# mg_entorno_juego(var HOME): the environment a test that starts the game
+# runs in: off screen, silent, the driver on the calling thread, a per-user
+# folder of its own under the build, and the sanitizers' settings. The leak
+# checker's tracking of dynamic TLS crashes at exit now and then with the GL
+# driver's threads ("Tracer caught signal 11"): left off.
+function(mg_entorno_juego var home)
+  set(${var}
+    SDL_VIDEODRIVER=offscreen
+    SDL_AUDIODRIVER=dummy
+    LP_NUM_THREADS=0
+    XDG_DATA_HOME=${CMAKE_BINARY_DIR}/${home}
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:intercept_tls_get_addr=0
+    LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0
+    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    PARENT_SCOPE)
+endfunction()

@@ -128,6 +128,18 @@ void CRaton::CambiaY(float y)
     if (m_iIndice == 0 && !m_bRaw) plat::WarpCursorToField(m_fX, m_fY);
 }
 
+void CRaton::Cambia(float x, float y)
+{
+    m_fX = std::clamp(x, 0.0f, 1023.0f);
+    m_fY = std::clamp(y, 0.0f, 768.0f);
+    if (m_iIndice != 0 || m_bRaw) return;
+    int px = 0, py = 0;
+    if (!plat::MainFieldToWindow(m_fX, m_fY, &px, &py)) return;
+    plat::WarpCursorToField(m_fX, m_fY);
+    m_iCursorX = px;
+    m_iCursorY = py;
+}
+
 // ---- CGestorRatones -------------------------------------------------------------
 
 CGestorRatones::CGestorRatones() = default;

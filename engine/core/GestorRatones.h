@@ -39,6 +39,11 @@ public:
     // the system pointer there.
     void CambiaX(float x);
     void CambiaY(float y);
+    // Both at once: mouse 0 moves the system pointer once, so no move to a
+    // point between the old and the new place is ever reported. The pixel
+    // it went to is taken as seen: the move the window reports back for it
+    // is no movement.
+    void Cambia(float x, float y);
 
     uint8_t m_bIniciado = 0;
     int32_t m_iCursorX = -10000000, m_iCursorY = -10000000;

@@ -154,7 +154,7 @@ enum {
     FANFARRIA_CAPITULO = 5,
     FANFARRIA_ETAPA = 6,
 };
-enum { ANIMO_MALO = 1, ANIMO_VICTORIA = 4, ANIMO_DERROTA = 5, ANIMO_BUENO = 6 };
+enum { ANIMO_MALO = ANIMO_TRISTEZA, ANIMO_BUENO = ANIMO_EUFORIA };
 // The hints at a level's start: REC0 for chapter 2's first stages, once a
 // run, at these story progresses; REC1 until the first undo.
 constexpr int kGrupoRec0 = 1;

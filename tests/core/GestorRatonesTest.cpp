@@ -134,6 +134,37 @@ TEST_F(Ratones, MovingThePointerFromTheProgram)
     EXPECT_FLOAT_EQ(r->Y(), 200);
 }
 
+// Moving one coordinate at a time reports the point between the old and the
+// new place as a move of the pointer; both at once report nothing: the
+// program put the pointer there.
+TEST_F(Ratones, BothCoordinatesAtOnceMoveThePointerOnce)
+{
+    kit::MueveRaton(100, 100);
+    CRaton* r = ratones.Raton(0);
+    receptor.llamadas.clear();
+    r->CambiaX(300);
+    r->CambiaY(200);
+    kit::Bombea();
+    const auto pares = receptor.De(LlamadaEntrada::MovimientoRaton);
+    ASSERT_FALSE(pares.empty());
+    EXPECT_FLOAT_EQ(pares.front().x, 300);
+    EXPECT_FLOAT_EQ(pares.front().y, 100) << receptor.Resumen();
+
+    receptor.llamadas.clear();
+    r->Cambia(500, 600);
+    kit::Bombea();
+    EXPECT_TRUE(receptor.De(LlamadaEntrada::MovimientoRaton).empty()) << receptor.Resumen();
+    EXPECT_FLOAT_EQ(r->X(), 500);
+    EXPECT_FLOAT_EQ(r->Y(), 600);
+    int x = 0, y = 0;
+    plat::CursorPosition(&x, &y);
+    EXPECT_EQ(x, 500);
+    EXPECT_EQ(y, 600);
+    // The player's next move is a move again.
+    kit::MueveRaton(510, 600);
+    EXPECT_EQ(receptor.De(LlamadaEntrada::MovimientoRaton).size(), 1u);
+}
+
 TEST_F(Ratones, RawModeHandsInputOverOncePerPass)
 {
     kit::MueveRaton(100, 100);

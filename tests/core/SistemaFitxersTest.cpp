@@ -28,6 +28,16 @@ std::string Patro(size_t n, unsigned llavor = 7)
     return s;
 }
 
+// The same in blocks: fast enough for the whole built archive under the
+// sanitizers.
+std::string LlegeixTotEnBlocs(CSistemaFitxers& fs, EntradaFitxer* f)
+{
+    std::string s;
+    char bloc[65536];
+    for (int n; (n = fs.Llegeix(bloc, 1, sizeof bloc, f)) > 0;) s.append(bloc, n);
+    return s;
+}
+
 // Reads a whole open file one byte at a time.
 std::string LlegeixTot(CSistemaFitxers& fs, EntradaFitxer* f)
 {
@@ -459,7 +469,7 @@ TEST(SistemaFitxers, BuiltDataRootHoldsTheStage)
         EntradaFitxer* f = g_pSistemaFitxers->Obre(nom.c_str(), FITXER_LECTURA | FITXER_BINARI);
         ASSERT_NE(f, nullptr) << nom;
         EXPECT_EQ(f->m_bDisc, rel.has_parent_path() ? 0 : 1) << nom;
-        EXPECT_TRUE(LlegeixTot(*g_pSistemaFitxers, f) == mgtest::LlegeixFitxer(it->path())) << nom;
+        EXPECT_TRUE(LlegeixTotEnBlocs(*g_pSistemaFitxers, f) == mgtest::LlegeixFitxer(it->path())) << nom;
         g_pSistemaFitxers->Tanca(f);
     }
 }

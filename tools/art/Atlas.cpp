@@ -155,19 +155,38 @@ bool EscribePaqueteMarcador(const std::string& stage, const std::string& spm)
 
 } // namespace
 
+namespace {
+
+// Names registered more than once: one painter would silently win.
+std::vector<std::string>& Repetidos()
+{
+    static std::vector<std::string> v;
+    return v;
+}
+
+} // namespace
+
 RegistroPaquete::RegistroPaquete(const char* name, std::function<Paquete()> describe)
 {
-    Paquetes()[datos::FormaBarra(name)] = std::move(describe);
+    const std::string clave = datos::FormaBarra(name);
+    if (Paquetes().count(clave)) Repetidos().push_back(clave);
+    Paquetes()[clave] = std::move(describe);
 }
 
 RegistroImagen::RegistroImagen(const char* name, int w, int h, Painter paint)
 {
-    Imagenes()[datos::FormaBarra(name)] = {w, h, std::move(paint)};
+    const std::string clave = datos::FormaBarra(name);
+    if (Imagenes().count(clave)) Repetidos().push_back(clave);
+    Imagenes()[clave] = {w, h, std::move(paint)};
 }
 
 bool CompruebaRegistro()
 {
     bool ok = true;
+    for (const std::string& name : Repetidos()) {
+        std::fprintf(stderr, "mg_art: two painters are registered for %s: keep one\n", name.c_str());
+        ok = false;
+    }
     for (const auto& [name, f] : Paquetes())
         if (!EsPaquete(datos::BuscaFila(name))) {
             std::fprintf(stderr, "mg_art: a painter is registered for %s, which is no package row of the catalogues\n",

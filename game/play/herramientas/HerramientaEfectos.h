@@ -33,6 +33,12 @@ public:
     void RastroDeshacer(float, float, float, float) {}
     void CruzAlMarcador(float, float) {}
     void Fuegos(float, float) { ++m_iFuegos; }
+    // The pointer's states: a spark (burnt, bright), an ice burst, the chase
+    // mark and the hit flash.
+    void Chispa(float, float, bool, bool) {}
+    void Hielo(float, float) {}
+    void Marca(float, float) {}
+    void Golpe(float, float) {}
 
     bool m_bCreado = false;
     int m_iFuegos = 0;  // fireworks launched, for those who watch

@@ -1,6 +1,7 @@
-// The fanfares of play, by index (0 shards, 1 seal, 2 diamonds, 3 energy,
-// 4 time out or defeat, 5 chapter won, 6 stage won). Until they are built
-// none plays.
+// The fanfares of play, by index: 0 the tracing begins, 1 a seal completed,
+// 2 the diamonds begin, 3 the energy gathered, 4 time out or defeat, 5 a
+// chapter won, 6 a stage won. Each plays once on the fanfares' own channel,
+// weighted over the level's music, which goes down while it sounds.
 #pragma once
 
 class CMenuJuego;
@@ -8,6 +9,9 @@ struct RegistroNivel;
 
 class CHerramientaEventoSonido {
 public:
+    static constexpr int kNumFanfarrias = 7;
+    static constexpr const char* kCanal = "CANAL_FANFARRIAS_ODL";
+
     CHerramientaEventoSonido() = default;
     virtual ~CHerramientaEventoSonido() = default;
     CHerramientaEventoSonido(const CHerramientaEventoSonido&) = delete;
@@ -16,13 +20,18 @@ public:
     bool Carga(CMenuJuego*, RegistroNivel*)
     {
         m_bCreado = true;
+        m_iUltima = -1;
         return true;
     }
     void Libera() { m_bCreado = false; }
     void CargaRecursos() {}
     void DescargaRecursos() {}
-    void TocaFanfarria(int iFanfarria) { m_iUltima = iFanfarria; }
+    // Fanfare 0..6; any other index plays nothing.
+    void TocaFanfarria(int iFanfarria);
+
+    // The music slot of a fanfare, null outside 0..6.
+    static const char* RanuraFanfarria(int iFanfarria);
 
     bool m_bCreado = false;
-    int m_iUltima = -1;  // the last fanfare asked for
+    int m_iUltima = -1;  // the last fanfare played
 };

@@ -8,6 +8,12 @@
 #include "game/CatalogoJuego.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/MenuJuego.h"
+#include "game/Personajes.h"
+#include "game/play/herramientas/HerramientaAsistenciaVisual.h"
+#include "game/play/herramientas/HerramientaCarteles.h"
+#include "game/play/herramientas/HerramientaEstadosCursor.h"
+#include "game/play/herramientas/HerramientaEventoSonido.h"
+#include "game/play/herramientas/HerramientaMarcadores.h"
 #include "game/screens/MenuMaestro.h"
 #include "kit/game/AuditoriaPantallas.h"
 #include "kit/game/JuegoPrueba.h"
@@ -27,10 +33,30 @@ TEST(AuditoriaJuego, AStoryStageFindsAllItsContentInEveryLanguage)
         CMenuMaestro* m = g_pMenuMaestro;
         m->EligeNivel(0, 2, 0);
         if (!m->m_pMenuJuego->IniciaNivel(m->m_NivelActual, true, false)) return static_cast<CMenuObj*>(nullptr);
+        CMenuJuego* j = m->m_pMenuJuego;
         // Both summaries make their texts now, in the language in force.
-        m->m_pMenuJuego->PreparaResumenInicial();
-        m->m_pMenuJuego->PreparaResumenFinal();
-        return static_cast<CMenuObj*>(m->m_pMenuJuego);
+        j->PreparaResumenInicial();
+        j->PreparaResumenFinal();
+        // Every tool shows all it can in the frame the audit draws: each
+        // state of the pointer with its shield, a banner, the visual help;
+        // every fanfare and every character's portrait and voices are asked
+        // for.
+        CHerramientaEstadosCursor* c = j->m_pEstadosCursor;
+        c->m_aiPasos.fill(10);
+        c->m_afIntensidad.fill(0.5f);
+        c->Escudo();
+        j->m_pCarteles->Muestra(4, 180);
+        j->m_pAsistencia->m_bMostrando = true;
+        j->m_pAsistencia->m_fNivel = 1.0f;
+        for (int i = 0; i < CHerramientaEventoSonido::kNumFanfarrias; ++i) j->m_pEventoSonido->TocaFanfarria(i);
+        for (int n = 0; n < NUM_PERSONAJES; ++n) {
+            RegistroNivel r = j->Nivel();
+            r.m_Personaje.m_iPersonaje = n;
+            r.IDPERSOVS = n;
+            CHerramientaMarcadores hud;
+            hud.Carga(j, &r);
+        }
+        return static_cast<CMenuObj*>(j);
     };
     const std::vector<std::string> faltas = kit::AuditaPantallas({{"CMenuJuego", abre}}, {});
     std::string informe;

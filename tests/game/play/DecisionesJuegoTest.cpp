@@ -193,7 +193,12 @@ TEST(DecisionesJuego, TextsOfTheHudAndSummaries)
 {
     EXPECT_EQ(CHerramientaMarcadores::TextoPuntos(12, 40), "12/40");
     EXPECT_EQ(CHerramientaMarcadores::TextoTiempo(3725), "02:04");
-    EXPECT_EQ(CHerramientaMarcadores::TextoTiempo(-1), "--:--");
+    // The HUD's clock never shows a negative time; the summaries' time line
+    // shows none.
+    EXPECT_EQ(CHerramientaMarcadores::TextoTiempo(-1), "00:00");
+    EXPECT_EQ(CHerramientaMarcadores::TextoTiempo(0), "00:00");
+    EXPECT_EQ(CHerramientaMarcadores::TextoTiempo(1799), "00:59");
+    EXPECT_EQ(CHerramientaMarcadores::TextoTiempo(1800), "01:00");
     EXPECT_EQ(CHerramientaResumen::TextoTiempo(3725), "2:04");
     EXPECT_EQ(CHerramientaResumen::TextoTiempo(0), "0:00");
     EXPECT_EQ(CHerramientaResumen::TextoTiempo(-1), "--:--");

@@ -76,30 +76,39 @@ TEST_F(ContenidoEscenas, TheDemoSceneSaysTheSameInEveryLanguage)
         EXPECT_TRUE(usados.count(k)) << k;
 }
 
-TEST_F(ContenidoEscenas, TheDemoScenePlaysToItsEndInEveryLanguage)
+// One language a test, so the three long plays run side by side.
+class DemoEnCadaIdioma : public EntornoEscena, public ::testing::WithParamInterface<int> {};
+
+TEST_P(DemoEnCadaIdioma, TheDemoScenePlaysToItsEnd)
 {
-    for (int idioma = 0; idioma < 3; ++idioma) {
-        SCOPED_TRACE(idioma);
-        g_GestorFLIs.SeleccionaIdioma(idioma);
-        ASSERT_TRUE(CargaFichero(juego::fichero::ESCENA_DEMO));
-        EXPECT_EQ(m_escena->Personajes().size(), 2u);
-        EXPECT_EQ(m_escena->Efectos().size(), 3u);
-        int pasos = 0;
-        std::set<std::string> lineas;
-        while (m_escena->GetResultado() == -1 && pasos < 6000) {
-            if (m_escena->Estado() == SECUENCIADOR_ESPERA_JUGADOR) Clic();
-            Pasos(1);
-            ++pasos;
-            EXPECT_EQ(m_escena->TextoEscrito().find("***"), std::string::npos) << m_escena->TextoEscrito();
-            lineas.insert(m_escena->Linea());
-        }
-        EXPECT_EQ(m_escena->GetResultado(), 1);
-        // Nothing is left playing into the screen after it.
-        EXPECT_STREQ(g_pGestorSonido->MusicaDeCanal("CANAL_ESCENA"), "");
-        for (const std::string& l : lineas) EXPECT_EQ(l.find("(This line"), std::string::npos); // jumped over
+    const int idioma = GetParam();
+    g_GestorFLIs.SeleccionaIdioma(idioma);
+    ASSERT_TRUE(CargaFichero(juego::fichero::ESCENA_DEMO));
+    EXPECT_EQ(m_escena->Personajes().size(), 2u);
+    EXPECT_EQ(m_escena->Efectos().size(), 3u);
+    int pasos = 0;
+    std::set<std::string> lineas;
+    while (m_escena->GetResultado() == -1 && pasos < 6000) {
+        if (m_escena->Estado() == SECUENCIADOR_ESPERA_JUGADOR) Clic();
+        Pasos(1);
+        ++pasos;
+        EXPECT_EQ(m_escena->TextoEscrito().find("***"), std::string::npos) << m_escena->TextoEscrito();
+        lineas.insert(m_escena->Linea());
     }
+    EXPECT_EQ(m_escena->GetResultado(), 1);
+    // Nothing is left playing into the screen after it.
+    EXPECT_STREQ(g_pGestorSonido->MusicaDeCanal("CANAL_ESCENA"), "");
+    for (const std::string& l : lineas) EXPECT_EQ(l.find("(This line"), std::string::npos); // jumped over
     g_GestorFLIs.SeleccionaIdioma(2);
 }
+
+std::string NombreIdioma(const ::testing::TestParamInfo<int>& i)
+{
+    static const char* const nombres[] = {"Catala", "Castellano", "English"};
+    return nombres[i.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(ContenidoEscenas, DemoEnCadaIdioma, ::testing::Values(0, 1, 2), NombreIdioma);
 
 TEST_F(ContenidoEscenas, TheHowToPlayPagesLoadWithTheirButtons)
 {

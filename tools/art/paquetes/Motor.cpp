@@ -104,14 +104,200 @@ void Cursor(cairo_t* cr, double w, double h, int frame, int count)
     (void)h;
 }
 
+// ---- the in-game pointer's states: overlays laid over the arrow (same size
+// and tip), and the effects drawn about it, centred on their hotspot ----
+
+void Copos(cairo_t* cr, double cx, double cy, double r, const Color& c)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 1.2);
+    Fuente(cr, c);
+    for (int k = 0; k < 3; ++k) {
+        const double a = k * M_PI / 3;
+        cairo_move_to(cr, cx - r * std::cos(a), cy - r * std::sin(a));
+        cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+    cairo_stroke(cr);
+}
+
+void Escarcha(cairo_t* cr, double, double)
+{
+    Flecha(cr);
+    DegradadoV(cr, 3, 34, {{0, Hex(0xE8F6FF, 0.85)}, {1, Hex(0x6FB4E8, 0.75)}});
+    cairo_fill_preserve(cr);
+    Fuente(cr, Hex(0xFFFFFF, 0.9));
+    cairo_set_line_width(cr, 1.4);
+    cairo_stroke(cr);
+    Copos(cr, 7, 12, 3, Hex(0xFFFFFF));
+    Copos(cr, 12, 24, 2.5, Hex(0xFFFFFF));
+}
+
+void Temblor(cairo_t* cr, double, double)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 1.6);
+    Fuente(cr, Hex(0xFFD27A, 0.9));
+    for (int k = 0; k < 3; ++k) {
+        const double y = 8 + k * 9;
+        cairo_move_to(cr, 20 + k, y);
+        cairo_curve_to(cr, 22 + k, y - 3, 24 + k, y + 3, 25, y);
+    }
+    cairo_stroke(cr);
+    Flecha(cr);
+    Fuente(cr, Hex(0xFFB347, 0.35));
+    cairo_fill(cr);
+}
+
+void Bloqueo(cairo_t* cr, double, double)
+{
+    Flecha(cr);
+    Fuente(cr, Hex(0x3B2669, 0.55));
+    cairo_fill(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 3);
+    Fuente(cr, Hex(0xD0203A, 0.95));
+    cairo_arc(cr, 12, 18, 8, 0, 2 * M_PI);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 6.5, 23.5);
+    cairo_line_to(cr, 17.5, 12.5);
+    cairo_stroke(cr);
+}
+
+void Invertido(cairo_t* cr, double, double)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, 2);
+    Fuente(cr, Hex(0xB9A6E8, 0.95));
+    cairo_arc(cr, 13, 19, 9, -M_PI * 0.9, -M_PI * 0.1);
+    cairo_stroke(cr);
+    cairo_arc(cr, 13, 19, 9, M_PI * 0.1, M_PI * 0.9);
+    cairo_stroke(cr);
+    for (int k = 0; k < 2; ++k) {
+        const double x = k ? 4.5 : 21.5, y = k ? 22 : 16, d = k ? -1 : 1;
+        cairo_move_to(cr, x - 3, y - 3 * d);
+        cairo_line_to(cr, x, y);
+        cairo_line_to(cr, x + 3, y - 3 * d);
+        cairo_stroke(cr);
+    }
+}
+
+void Persecucion(cairo_t* cr, double, double)
+{
+    Flecha(cr);
+    DegradadoV(cr, 3, 34, {{0, Hex(0xFFFFFF, 0.95)}, {1, Hex(0xDCE6FF, 0.8)}});
+    cairo_fill_preserve(cr);
+    Fuente(cr, Hex(0x7A5CB8));
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+}
+
+void BloqueHielo(cairo_t* cr, double w, double h)
+{
+    RectRedondeado(cr, 3, 3, w - 6, h - 6, 6);
+    DegradadoV(cr, 3, h - 3, {{0, Hex(0xE8F6FF, 0.55)}, {0.5, Hex(0x9ED0F5, 0.45)}, {1, Hex(0x4E8FC8, 0.6)}});
+    cairo_fill_preserve(cr);
+    Fuente(cr, Hex(0xFFFFFF, 0.85));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    cairo_move_to(cr, 9, 10);
+    cairo_line_to(cr, 9, h * 0.45);
+    cairo_move_to(cr, 14, 8);
+    cairo_line_to(cr, w * 0.45, 8);
+    Fuente(cr, Hex(0xFFFFFF, 0.7));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+}
+
+Painter Esquirla(int n)
+{
+    return [n](cairo_t* cr, double w, double h) {
+        const double cx = w / 2, cy = h / 2;
+        cairo_move_to(cr, cx, 1);
+        cairo_line_to(cr, w - 1 - n, cy - n);
+        cairo_line_to(cr, cx + 2, h - 1);
+        cairo_line_to(cr, 1 + n, cy + 2);
+        cairo_close_path(cr);
+        DegradadoV(cr, 0, h, {{0, Hex(0xF4FBFF, 0.95)}, {1, Hex(0x6FB4E8, 0.85)}});
+        cairo_fill_preserve(cr);
+        Fuente(cr, Hex(0xFFFFFF));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    };
+}
+
+Painter Chispa(unsigned centro, unsigned borde)
+{
+    return [=](cairo_t* cr, double w, double h) {
+        DegradadoRadial(cr, w / 2, h / 2, w / 2, {{0, Hex(centro)}, {0.35, Hex(borde, 0.8)}, {1, Hex(borde, 0)}});
+        cairo_paint(cr);
+        Destello(cr, w / 2, h / 2, w * 0.45, Hex(centro, 0.9));
+    };
+}
+
+void Marca(cairo_t* cr, double w, double h)
+{
+    DegradadoRadial(cr, w / 2, h / 2, w / 2,
+                    {{0, Hex(0xFFFFFF)}, {0.3, Hex(0xFFE9A8, 0.9)}, {0.7, Hex(0xF2A93B, 0.35)}, {1, Hex(0xF2A93B, 0)}});
+    cairo_paint(cr);
+}
+
+void Escudo(cairo_t* cr, double w, double h)
+{
+    const double r = w / 2 - 2;
+    DegradadoRadial(cr, w / 2, h / 2, r,
+                    {{0, Hex(0x9ED0F5, 0.05)}, {0.75, Hex(0x9ED0F5, 0.25)}, {0.95, Hex(0xDCE6FF, 0.75)}, {1, Hex(0xDCE6FF, 0)}});
+    cairo_arc(cr, w / 2, h / 2, r, 0, 2 * M_PI);
+    cairo_fill(cr);
+    cairo_arc(cr, w / 2, h / 2, r - 1.5, 0, 2 * M_PI);
+    Fuente(cr, Hex(0xFFE9A8, 0.8));
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    cairo_arc(cr, w * 0.36, h * 0.34, r * 0.25, M_PI, 1.5 * M_PI);
+    Fuente(cr, Hex(0xFFFFFF, 0.8));
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+}
+
+void Golpe(cairo_t* cr, double w, double h)
+{
+    const double cx = w / 2, cy = h / 2;
+    for (int k = 0; k < 16; ++k) {
+        const double a = k * M_PI / 8, r = (k % 2) ? w * 0.22 : w * 0.48;
+        if (k == 0)
+            cairo_move_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+        else
+            cairo_line_to(cr, cx + r * std::cos(a), cy + r * std::sin(a));
+    }
+    cairo_close_path(cr);
+    DegradadoRadial(cr, cx, cy, w / 2, {{0, Hex(0xFFF4C0)}, {0.5, Hex(0xE0572A)}, {1, Hex(0xD0203A)}});
+    cairo_fill(cr);
+}
+
 Paquete PaqueteCursor()
 {
     Paquete p;
-    p.comment = "Pointer cursor: a gilded arrow; animation 0 rests, then a glint runs down its edge";
+    p.comment = "In-game pointer: 0 the gilded arrow; overlays 1 frozen, 2 shaking, 3 blocked, 11 chased, 12 inverted; "
+                "4 ice block; 5-7 ice shards; sparks 8, 14 bright, 16 burnt; 9 the chase mark; 13 shield; 15 hit; "
+                "17-22 the arrow's glint, which animation 0 runs";
     const int frames = 7;
-    AnadeFrames(p, 0, frames, 26, 38, 3, 3, Cursor);
+    AnadeFrames(p, 0, 1, 26, 38, 3, 3, [](cairo_t* cr, double w, double h, int, int) { Cursor(cr, w, h, 0, frames); });
+    AnadeFrames(p, 17, frames - 1, 26, 38, 3, 3,
+                [](cairo_t* cr, double w, double h, int f, int) { Cursor(cr, w, h, f + 1, frames); });
+    p.sprites.push_back({1, 26, 38, 3, 3, Escarcha});
+    p.sprites.push_back({2, 26, 38, 3, 3, Temblor});
+    p.sprites.push_back({3, 26, 38, 3, 3, Bloqueo});
+    p.sprites.push_back({11, 26, 38, 3, 3, Persecucion});
+    p.sprites.push_back({12, 26, 38, 3, 3, Invertido});
+    p.sprites.push_back({4, 48, 56, 14, 12, BloqueHielo});
+    for (int i = 0; i < 3; ++i) p.sprites.push_back({5 + i, 18 + 4 * i, 22 + 3 * i, 9.0 + 2 * i, 11.0 + 1.5 * i, Esquirla(i)});
+    p.sprites.push_back({8, 24, 24, 12, 12, Chispa(0xFFE9A8, 0xC48B30)});
+    p.sprites.push_back({14, 24, 24, 12, 12, Chispa(0xFFFFFF, 0xDCE6FF)});
+    p.sprites.push_back({16, 24, 24, 12, 12, Chispa(0xFFD27A, 0xE0572A)});
+    p.sprites.push_back({9, 48, 48, 24, 24, Marca});
+    p.sprites.push_back({13, 72, 72, 36, 36, Escudo});
+    p.sprites.push_back({15, 40, 40, 20, 20, Golpe});
     Animacion a{0, {{0, 900}}};
-    for (int i = 1; i < frames; ++i) a.frames.push_back({i, 55});
+    for (int i = 0; i < frames - 1; ++i) a.frames.push_back({17 + i, 55});
     p.animations.push_back(a);
     return p;
 }

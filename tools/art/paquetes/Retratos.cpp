@@ -1010,5 +1010,55 @@ RegistroPaquete g_ilus10(juego::paquete::ILUS_TUMBA_REINA, [] {
     return Ilustracion("The queen's tomb between two candles", TumbaReina);
 });
 
+// ---- the HUD's small portraits: the bust in a round window, one sprite per
+// mood layer (0 sad, 1 neutral, 2 happy), crossfaded by the HUD ----
+
+constexpr int kLadoChiqui = 124;
+
+void Chiqui(cairo_t* cr, double w, double h, int n, Gesto g)
+{
+    const double cx = w / 2, cy = h / 2, r = w / 2 - 2;
+    cairo_save(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_clip(cr);
+    // the light behind the face warms with the mood
+    const Color luz = g == ALEGRE ? Hex(0xFFD27A, 0.4) : g == TRISTE ? Hex(0x7A5CB8, 0.35) : Hex(0xDCE6FF, 0.25);
+    DegradadoRadial(cr, cx, cy - r * 0.3, r * 1.3, {{0, pl::Azul}, {0.6, pl::NocheAzul}, {1, pl::Noche}});
+    cairo_paint(cr);
+    Resplandor(cr, cx, cy - r * 0.2, r * 0.95, luz);
+    const double alza = kModelos[n].tocado == GORRO_MAGO ? 0.0 : 0.1;
+    Busto(cr, kModelos[n], cx, cy - r * alza, r * 0.4, g, h);
+    cairo_restore(cr);
+    cairo_arc(cr, cx, cy, r - 0.5, 0, 2 * M_PI);
+    Fuente(cr, Hex(0xFFE9A8, 0.5));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+}
+
+Paquete PaqueteChiqui(int n)
+{
+    Paquete p;
+    p.comment = "A character's small portrait for the HUD: 0 sad, 1 neutral, 2 happy";
+    const Gesto gestos[3] = {TRISTE, NORMAL, ALEGRE};
+    for (int i = 0; i < 3; ++i) {
+        const Gesto g = gestos[i];
+        p.sprites.push_back({i, kLadoChiqui, kLadoChiqui, kLadoChiqui / 2.0, kLadoChiqui / 2.0,
+                             [n, g](cairo_t* cr, double w, double h) { Chiqui(cr, w, h, n, g); }});
+    }
+    p.animations.push_back({0, {{1, 10000}}});
+    return p;
+}
+RegistroPaquete g_chiquiMaida(juego::paquete::CHIQUI_MAIDA, [] { return PaqueteChiqui(MAIDA); });
+RegistroPaquete g_chiquiAdeletia(juego::paquete::CHIQUI_ADELETIA, [] { return PaqueteChiqui(ADELETIA); });
+RegistroPaquete g_chiquiFranz(juego::paquete::CHIQUI_FRANZ, [] { return PaqueteChiqui(FRANZ); });
+RegistroPaquete g_chiquiAldunia(juego::paquete::CHIQUI_ALDUNIA, [] { return PaqueteChiqui(ALDUNIA); });
+RegistroPaquete g_chiquiAsesino(juego::paquete::CHIQUI_ASESINO, [] { return PaqueteChiqui(ASESINO); });
+RegistroPaquete g_chiquiAlfatima(juego::paquete::CHIQUI_ALFATIMA, [] { return PaqueteChiqui(ALFATIMA); });
+RegistroPaquete g_chiquiIrina(juego::paquete::CHIQUI_IRINA, [] { return PaqueteChiqui(IRINA); });
+RegistroPaquete g_chiquiStokinnen(juego::paquete::CHIQUI_STOKINNEN, [] { return PaqueteChiqui(STOKINNEN); });
+RegistroPaquete g_chiquiTeresia(juego::paquete::CHIQUI_TERESIA, [] { return PaqueteChiqui(TERESIA); });
+RegistroPaquete g_chiquiSoldado(juego::paquete::CHIQUI_SOLDADO, [] { return PaqueteChiqui(SOLDADO); });
+RegistroPaquete g_chiquiTeresiaViva(juego::paquete::CHIQUI_TERESIAVIVA, [] { return PaqueteChiqui(TERESIA_VIVA); });
+
 } // namespace
 } // namespace art
