@@ -450,6 +450,8 @@ void CMenuJuego::CargaRecursos()
     CMenuObj::CargaRecursos();
     if (m_pFondo && g_pSistema2D) g_pSistema2D->MarcaSpriteEnUs(m_pFondo);
     for (const FilaPaquete& f : kPaquetes) (this->*f.pMiembro).MarcaEnUso();
+    if (m_pCarteles) m_pCarteles->CargaRecursos();
+    if (m_pAsistencia) m_pAsistencia->CargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->CargaRecursos();
     if (m_pMarcadores) m_pMarcadores->CargaRecursos();
     if (m_pResumen) m_pResumen->CargaRecursos();
@@ -465,6 +467,8 @@ void CMenuJuego::DescargaRecursos()
     CMenuObj::DescargaRecursos();
     if (m_pFondo && g_pSistema2D) g_pSistema2D->DesmarcaSpriteEnUs(m_pFondo);
     for (const FilaPaquete& f : kPaquetes) (this->*f.pMiembro).DesmarcaEnUso();
+    if (m_pCarteles) m_pCarteles->DescargaRecursos();
+    if (m_pAsistencia) m_pAsistencia->DescargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->DescargaRecursos();
     if (m_pMarcadores) m_pMarcadores->DescargaRecursos();
     if (m_pResumen) m_pResumen->DescargaRecursos();

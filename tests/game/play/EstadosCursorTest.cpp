@@ -2,6 +2,7 @@
 // movement, the chase scene run through a story stage, what each state
 // allows, and the curses' kinds.
 #include "engine/core/GestorRatones.h"
+#include "engine/graphics/Sprite.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "kit/ServidorX.h"
@@ -166,8 +167,8 @@ TEST(EstadosCursor, WhatEachStateAllowsAndWhichCursesSetThem)
 // Through a story stage: the chase darkens the field over 90 steps with the
 // pointer held, lets it chase the mark, and brightens over 90 more once the
 // mark is reached; then everything is as before. A chase cut short by the
-// level's end leaves nothing dimmed.
-TEST(EstadosCursor, ChaseSceneInAStage)
+// level's end leaves nothing dimmed. A frozen pointer holds, then thaws.
+TEST(EstadosCursor, ChaseAndFrozenPointerInAStage)
 {
     CPartidaPrueba p("persecucion");
     ASSERT_TRUE(p.Iniciado());
@@ -225,7 +226,7 @@ TEST(EstadosCursor, ChaseSceneInAStage)
 
     // A chase cut short by the end of the level.
     c->AplicaMaldicion(11);
-    juego.Pasos(120);
+    juego.Pasos(95);
     ASSERT_GT(c->Oscurecimiento(), 0.9f);
     c->LimpiaEstados();
     juego.Pasos(20);
@@ -237,24 +238,26 @@ TEST(EstadosCursor, ChaseSceneInAStage)
     ASSERT_TRUE(juego.Puntero(&x, &y));
     EXPECT_NEAR(x, 400, 1.0f);
     EXPECT_NEAR(y, 420, 1.0f);
-}
 
-// Frozen in a stage: the pointer stays put whatever the mouse does, and
-// thaws after its 60 steps.
-TEST(EstadosCursor, FrozenPointerHoldsThenThaws)
-{
-    CPartidaPrueba p("congelado");
-    ASSERT_TRUE(p.Iniciado());
-    p.SinAvisos();
-    ASSERT_TRUE(p.EmpiezaEtapa(0, 1));
-    ASSERT_TRUE(p.Continua());
-    ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
-    CHerramientaEstadosCursor* c = p.Juego()->m_pEstadosCursor;
-    kit::CJuegoPrueba& juego = p.JuegoPrueba();
+    // The chase's flash shows the background the play screen shows, also
+    // for a level whose background is drawn by chance.
+    ASSERT_NE(c->m_pFondo, nullptr);
+    ASSERT_NE(j->m_pFondo, nullptr);
+    EXPECT_EQ(c->m_pFondo->m_pBitmap, j->m_pFondo->m_pBitmap);
+    RegistroNivel alAzar = j->Nivel();
+    alAzar.FONDO = "alazar";
+    for (int i = 0; i < 5; ++i) {
+        CHerramientaEstadosCursor otra;
+        ASSERT_TRUE(otra.Carga(j, &alAzar));
+        ASSERT_NE(otra.m_pFondo, nullptr);
+        EXPECT_EQ(otra.m_pFondo->m_pBitmap, j->m_pFondo->m_pBitmap);
+    }
+
+    // Frozen: the pointer stays put whatever the mouse does, and thaws after
+    // its 60 steps.
     juego.MueveRaton(400, 300);
     c->AplicaMaldicion(4);
     juego.Pasos(10);
-    float x = 0, y = 0;
     ASSERT_TRUE(juego.Puntero(&x, &y));
     const float x0 = x, y0 = y;
     for (int i = 0; i < 10; ++i) {
@@ -273,17 +276,26 @@ TEST(EstadosCursor, FrozenPointerHoldsThenThaws)
 
 namespace {
 
-// The player's hand moves the real pointer, then a step takes the move in
-// and a second takes in what the warp made of it.
-void ManoYPasos(kit::CJuegoPrueba& juego, int dx, int dy)
+// The player's hand moves the real pointer; then steps run until the real
+// pointer settles where `dondeX, dondeY` say (the X server answers in its own
+// time), at most two seconds.
+bool ManoYPasos(kit::CJuegoPrueba& juego, int dx, int dy, int dondeX, int dondeY)
 {
-    if (dx || dy) {
-        ASSERT_TRUE(kit::MuevePunteroReal(dx, dy));
+    if ((dx || dy) && !kit::MuevePunteroReal(dx, dy)) return false;
+    for (int i = 0; i < 200; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        juego.Paso();
+        int x = 0, y = 0;
+        if (kit::PunteroReal(&x, &y) && x == dondeX && y == dondeY) {
+            // The game takes in the last report.
+            for (int k = 0; k < 3; ++k) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                juego.Paso();
+            }
+            return true;
+        }
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(15));
-    juego.Paso();
-    std::this_thread::sleep_for(std::chrono::milliseconds(15));
-    juego.Paso();
+    return false;
 }
 
 void SondaPunteroReal()
@@ -297,57 +309,58 @@ void SondaPunteroReal()
     kit::CJuegoPrueba& juego = p.JuegoPrueba();
     CHerramientaEstadosCursor* c = p.Juego()->m_pEstadosCursor;
     ASSERT_TRUE(c && c->m_bCreado);
-    ManoYPasos(juego, 0, 0);
     int rx = 0, ry = 0;
     ASSERT_TRUE(kit::PunteroReal(&rx, &ry));
     // Somewhere in the middle, away from the edges.
-    ASSERT_TRUE(kit::MuevePunteroReal(400 - rx, 300 - ry));
-    ManoYPasos(juego, 0, 0);
+    ASSERT_TRUE(ManoYPasos(juego, 400 - rx, 300 - ry, 400, 300));
 
     // With no state the pointer is the player's own.
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-    ASSERT_TRUE(kit::PunteroReal(&x0, &y0));
-    ManoYPasos(juego, 25, -15);
-    ASSERT_TRUE(kit::PunteroReal(&x1, &y1));
-    EXPECT_EQ(x1 - x0, 25);
-    EXPECT_EQ(y1 - y0, -15);
+    float fx = 0, fy = 0, gx = 0, gy = 0;
+    ASSERT_TRUE(juego.Puntero(&gx, &gy));
+    ASSERT_TRUE(ManoYPasos(juego, 25, -15, 425, 285));
+    ASSERT_TRUE(juego.Puntero(&fx, &fy));
+    EXPECT_NEAR(fx - gx, 25, 1.0f);
+    EXPECT_NEAR(fy - gy, -15, 1.0f);
 
-    // Frozen: every move of the hand is undone by one warp, and the pointer
-    // rests without jitter.
+    // Frozen: every move of the hand is undone by one warp back, and the
+    // pointer rests without jitter.
     c->AplicaMaldicion(4);
     juego.Pasos(12);
-    float fx = 0, fy = 0;
     ASSERT_TRUE(juego.Puntero(&fx, &fy));
+    int x0 = 0, y0 = 0;
     ASSERT_TRUE(kit::PunteroReal(&x0, &y0));
-    for (int i = 0; i < 8; ++i) {
-        ManoYPasos(juego, 12, 7);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_TRUE(ManoYPasos(juego, 12, 7, x0, y0)) << i;
         float x = 0, y = 0;
         ASSERT_TRUE(juego.Puntero(&x, &y));
         EXPECT_EQ(x, fx) << i;
         EXPECT_EQ(y, fy) << i;
-        ASSERT_TRUE(kit::PunteroReal(&x1, &y1));
-        EXPECT_EQ(x1, x0) << i;
-        EXPECT_EQ(y1, y0) << i;
     }
     for (int i = 0; i < 20; ++i) {
-        ManoYPasos(juego, 0, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        juego.Paso();
         float x = 0, y = 0;
+        int rx2 = 0, ry2 = 0;
         ASSERT_TRUE(juego.Puntero(&x, &y));
+        ASSERT_TRUE(kit::PunteroReal(&rx2, &ry2));
         EXPECT_EQ(x, fx) << "idle " << i;
         EXPECT_EQ(y, fy) << "idle " << i;
+        EXPECT_EQ(rx2, x0) << "idle " << i;
+        EXPECT_EQ(ry2, y0) << "idle " << i;
     }
     juego.Pasos(70);
 
     // Inverted at full strength: the pointer goes the other way.
     c->AplicaMaldicion(2);
     juego.Pasos(12);
-    ManoYPasos(juego, 0, 0);
     ASSERT_TRUE(kit::PunteroReal(&x0, &y0));
-    ManoYPasos(juego, 30, 20);
+    EXPECT_TRUE(ManoYPasos(juego, 30, 20, x0 - 30, y0 - 20));
+    int x1 = 0, y1 = 0;
     ASSERT_TRUE(kit::PunteroReal(&x1, &y1));
-    EXPECT_NEAR(x1 - x0, -30, 1);
-    EXPECT_NEAR(y1 - y0, -20, 1);
-    for (int i = 0; i < 10; ++i) ManoYPasos(juego, 0, 0);
+    for (int i = 0; i < 10; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        juego.Paso();
+    }
     int x2 = 0, y2 = 0;
     ASSERT_TRUE(kit::PunteroReal(&x2, &y2));
     EXPECT_EQ(x2, x1);

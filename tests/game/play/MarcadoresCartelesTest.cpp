@@ -180,6 +180,12 @@ TEST(Hud, MoodsAndTextsInAStage)
     CHerramientaMarcadores* m = j->m_pMarcadores;
     ASSERT_TRUE(m && m->m_bCreado);
     ASSERT_TRUE(m->m_bPersonaje);
+    // Every tool's pictures are in use while the level shows, so they draw.
+    EXPECT_TRUE(m->m_SPMHud.EstaEnUso());
+    EXPECT_TRUE(m->m_SPMPersonaje.EstaEnUso());
+    EXPECT_TRUE(j->m_pCarteles->m_SPM.EstaEnUso());
+    EXPECT_TRUE(j->m_pAsistencia->m_SPM.EstaEnUso());
+    EXPECT_TRUE(j->m_pEstadosCursor->m_SPMCursor.EstaEnUso());
 
     // Keep the clock at its start: the default mood stays joy.
     const auto paso = [&] {
@@ -194,12 +200,16 @@ TEST(Hud, MoodsAndTextsInAStage)
     m->PonAnimo(ANIMO_ALEGRIA);
     EXPECT_EQ(m->VocesTocadas(), v0);
     EXPECT_EQ(m->ContadorAnimo(), 100);
-    for (int i = 100; i < 600; ++i) paso();
+    // The counts skip ahead to just before their limits.
+    m->m_iContadorAnimo = 590;
+    for (int i = 590; i < 600; ++i) paso();
     EXPECT_EQ(m->Animo(), ANIMO_ALEGRIA);
     paso();
     EXPECT_EQ(m->Animo(), ANIMO_EUFORIA);
     EXPECT_EQ(m->VocesTocadas(), v0 + 1);
-    for (int i = 0; i < 300; ++i) paso();
+    for (int i = 0; i < 10; ++i) paso();
+    m->m_iContadorAnimo = 290;
+    for (int i = 290; i < 300; ++i) paso();
     EXPECT_EQ(m->Animo(), ANIMO_EUFORIA);
     paso();
     EXPECT_EQ(m->Animo(), ANIMO_ALEGRIA);
@@ -234,7 +244,8 @@ TEST(Hud, MoodsAndTextsInAStage)
     j->m_iObjetivo = PUNTUACION_SIN_OBJETIVO;
     j->m_Nivel.TIEMPOLIMITE = -1;
     const int rp2 = m->RenderPuntos(), rt2 = m->RenderTiempo();
-    juego.Pasos(240);
+    m->m_fBarraPuntos = 0.98f;
+    juego.Pasos(65);
     EXPECT_EQ(m->RenderPuntos(), rp2);
     EXPECT_EQ(m->RenderTiempo(), rt2);
     EXPECT_FLOAT_EQ(m->m_fBarraPuntos, 1.0f);

@@ -8,7 +8,8 @@
 #include "game/screens/MenuControles.h"
 #include "game/screens/MenuIdiomas.h"
 #include "game/screens/MenuMaestro.h"
-#include "game/screens/MenuPresentacion.h"
+#include "game/screens/MenuPerfil.h"
+#include "game/screens/MenuPrincipal.h"
 #include "game/screens/widgets/CartelCargando.h"
 #include "game/screens/widgets/MsgBoxDificultad.h"
 #include "game/screens/widgets/MsgBoxTazmo.h"
@@ -46,10 +47,23 @@ TEST(Auditoria, EveryBuiltScreenAndDialogFindsAllItsContentInEveryLanguage)
                                                          }});
     }
     EXPECT_GE(pantallas.size(), 20u);
-    // The dialogs: the title screen's trial boxes (the game's message box
-    // with its input line, and the difficulty box), and the loading sign.
-    pantallas.push_back({"CMsgBoxTazmo", [] { return g_pMenuMaestro->m_pMenuPresentacion->m_pCaja; }});
-    pantallas.push_back({"CMsgBoxDificultad", [] { return g_pMenuMaestro->m_pMenuPresentacion->m_pDificultad; }});
+    // ---- The first road's dialogs: the main menu's explanation and
+    // difficulty box, and every box of the profile screen's dialogue (the
+    // name box with its input line among them).
+    pantallas.push_back({"CMenuPrincipal explanation", [] {
+                             CMenuPrincipal* p = g_pMenuMaestro->m_pMenuPrincipal;
+                             return p->PreparaExplicacion() ? static_cast<CMenuObj*>(p->Mensaje()) : nullptr;
+                         }});
+    pantallas.push_back({"CMsgBoxDificultad", [] { return g_pMenuMaestro->m_pMenuPrincipal->Dificultad(); }});
+    for (const int iTipo : {4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 20, 21, 23, 24, 25, 26})
+        pantallas.push_back({"CMenuPerfil box " + std::to_string(iTipo), [iTipo] {
+                                 CMenuPerfil* p = g_pMenuMaestro->m_pMenuPerfil;
+                                 p->m_iModo = CMenuPerfil::MODO_ELECCION;
+                                 p->AbreMensaje(iTipo);
+                                 p->m_bSiguienteListo = 0;
+                                 return static_cast<CMenuObj*>(p->m_pMensajeSiguiente);
+                             }});
+    // The pause menu is built at start-up: the screens' loop above has it.
     // The language screen's message, and the controls screen while it
     // captures (its panel and prompt).
     pantallas.push_back({"CMenuIdiomas message", [] {

@@ -13,6 +13,7 @@
 #include "engine/audio/SistemaSonido.h"
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
+#include "game/CatalogoJuego.h"
 #include "game/Programa.h"
 #include "game/screens/BaseMenu.h"
 #include "game/screens/MenuMaestro.h"
@@ -115,7 +116,7 @@ TEST(MenuMaestro, ScreenChangesGoThroughBlackAndAttachOnlyTheLastScreenAskedFor)
     }
     EXPECT_FALSE(bCofreVisto);
     EXPECT_TRUE(bNegro);
-    EXPECT_GE(iCambio, 15);
+    EXPECT_GE(iCambio, CMenuMaestro::kPasosFundido);
     EXPECT_EQ(juego.Pantalla(), pSellos);
     EXPECT_EQ(m->m_pMenuActual, pSellos);
     EXPECT_GT(Efectos(), 0); // the new screen's own sparkles
@@ -185,7 +186,7 @@ TEST(MenuMaestro, TheSoundManagerRunsEveryStep)
         NodoLista* n = canal->Instancias().m_pCabeza;
         ASSERT_NE(n, nullptr) << i;
         auto* r = static_cast<CRanuraMusica*>(n->m_pItem);
-        EXPECT_STREQ(r->m_szNombre, "RAN_MENUS");
+        EXPECT_STREQ(r->m_szNombre, ::juego::musica::RAN_MENU_PRESENTACION);
         const float f = r->GetNivelFade();
         if (f < 1.0f) {
             EXPECT_GT(f, fAntes) << i;
@@ -196,7 +197,7 @@ TEST(MenuMaestro, TheSoundManagerRunsEveryStep)
         fPesoAntes = g_pGestorSonido->PesoMusicaSuavizado();
     }
     EXPECT_GE(iSubidas, 27);
-    EXPECT_EQ(juego.MusicaCanal(CBaseMenu::kCanalMusica), "RAN_MENUS");
+    EXPECT_EQ(juego.MusicaCanal(CBaseMenu::kCanalMusica), ::juego::musica::RAN_MENU_PRESENTACION);
 }
 
 TEST(MenuMaestro, FirstRunWritesTheStoreAndQuittingWritesItAgain)
@@ -290,7 +291,8 @@ TEST(MenuMaestro, AStallShowsTheLoadingSignAndLeavesTheScreenAsItWas)
 {
     kit::CJuegoPrueba juego("maestro_parada");
     ASSERT_TRUE(juego.Iniciado());
-    juego.Pasos(40);
+    // Two seconds in, the title shows the publisher's mark in full.
+    juego.Pasos(60);
     auto Claros = [&](const std::vector<uint8_t>& f) {
         int n = 0;
         for (int y = 340; y < 380; ++y)

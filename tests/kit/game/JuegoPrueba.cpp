@@ -128,11 +128,13 @@ void CJuegoPrueba::MueveRaton(float x, float y)
     Paso();
 }
 
-void CJuegoPrueba::BotonRaton(bool abajo)
+void CJuegoPrueba::BotonRaton(bool abajo) { BotonRaton(0, abajo); }
+
+void CJuegoPrueba::BotonRaton(int boton, bool abajo)
 {
     int px = 0, py = 0;
     if (!Ventana(m_fRatonX, m_fRatonY, &px, &py)) return;
-    kit::BotonRaton(0, abajo, px, py);
+    kit::BotonRaton(boton, abajo, px, py);
     Paso();
 }
 

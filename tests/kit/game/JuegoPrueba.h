@@ -89,6 +89,8 @@ public:
     void MueveRaton(float x, float y);
     // The left button pressed or released where the pointer is, one step.
     void BotonRaton(bool abajo);
+    // The same for any button: 0 left, 1 right, 2 middle.
+    void BotonRaton(int boton, bool abajo);
 
     // ---- What the player sees and hears ----
     // Where the in-game pointer is (field points); false without a mouse.

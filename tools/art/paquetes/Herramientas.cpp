@@ -254,7 +254,7 @@ void Placa(cairo_t* cr, double w, double h, const Color& tinte)
     Resplandor(cr, cx, cy, w * 0.5, Hex(0xFFD27A, 0.35));
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
-    cairo_scale(cr, w * 0.46, h * 0.42);
+    cairo_scale(cr, w * 0.4, h * 0.42);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     DegradadoRadial(cr, cx, cy - h * 0.15, w * 0.5, {{0, Mezcla(NocheAzul, tinte, 0.35)}, {1, NocheProfunda}});
@@ -265,8 +265,8 @@ void Placa(cairo_t* cr, double w, double h, const Color& tinte)
     Fuente(cr, OroClaro);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
-    Voluta(cr, cx - w * 0.44, cy, w * 0.1, M_PI, 1, 3);
-    Voluta(cr, cx + w * 0.44, cy, w * 0.1, 0, -1, 3);
+    Voluta(cr, cx - w * 0.4, cy, w * 0.08, M_PI, 1, 3);
+    Voluta(cr, cx + w * 0.4, cy, w * 0.08, 0, -1, 3);
 }
 
 void Reloj(cairo_t* cr, double cx, double cy, double r)

@@ -136,30 +136,8 @@ void Humo(cairo_t* cr, double w, double h)
     }
 }
 
-// A broken piece of the band, for a line that comes undone: a short sliver
-// of light, each of the twenty its own length, tilt and spark.
-Painter Astilla(int i)
-{
-    return [i](cairo_t* cr, double w, double h) {
-        const double largo = w * (0.55 + 0.4 * Azar(71, i)), alto = h * (0.35 + 0.3 * Azar(73, i));
-        const double x0 = (w - largo) / 2, y0 = (h - alto) / 2 + (Azar(79, i) - 0.5) * h * 0.2;
-        cairo_move_to(cr, x0, y0 + alto * Azar(83, i));
-        cairo_line_to(cr, x0 + largo * 0.3, y0);
-        cairo_line_to(cr, x0 + largo, y0 + alto * (0.3 + 0.4 * Azar(89, i)));
-        cairo_line_to(cr, x0 + largo * 0.6, y0 + alto);
-        cairo_close_path(cr);
-        DegradadoV(cr, y0, y0 + alto, {{0, Hex(0xFFF6DC, 0.95)}, {0.5, Hex(0xF2A93B, 0.85)}, {1, Hex(0xFFE9A8, 0.4)}});
-        cairo_fill(cr);
-        if (i % 3 == 0) Destello(cr, x0 + largo * Azar(97, i), y0 + alto / 2, h * 0.3, Hex(0xFFFFFF, 0.9));
-    };
-}
-
 RegistroPaquete g_lineas(juego::paquete::SEL_LIN_MAIDA, [] {
-    Paquete p = UnSprite("The band a traced line is drawn with (0; it tiles along the line), and 1..20 its broken "
-                         "pieces when a line comes undone",
-                         64, 16, 0, 8, Banda);
-    for (int i = 1; i <= 20; ++i) p.sprites.push_back({i, 32, 16, 16, 8, Astilla(i)});
-    return p;
+    return UnSprite("The band a traced line is drawn with; it tiles along the line", 64, 16, 0, 8, Banda);
 });
 RegistroPaquete g_cruz(juego::paquete::CRUZ_SOLAR, [] {
     return UnSprite("The sun cross marking where the next move would cross the line", 48, 48, 24, 24, CruzSolar);
