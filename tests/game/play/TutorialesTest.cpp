@@ -60,6 +60,10 @@ void Juega(CPartidaPrueba& p)
     CGestorTutoriales* t = j->m_pTutoriales;
     if (p.CierraAviso()) return;
     const PasoTutorial* s = CGestorTutoriales::Paso(t->m_iPaso);
+    // The fixed waits of a sealed figure and of the victory run their last
+    // few steps only: the script is about the tutorial's steps.
+    const int iUmbral = j->Fase() == FASE_ESPERA_FIN ? 120 : j->Fase() == FASE_VICTORIA ? CMenuJuego::kPasosFinal : 0;
+    if (iUmbral > 0 && j->m_iPasosFase < iUmbral - 3) j->m_iPasosFase = iUmbral - 3;
     if (!s || j->Fase() >= FASE_VICTORIA) {
         juego.Paso();
         return;
