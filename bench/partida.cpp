@@ -18,6 +18,17 @@
 #include "game/play/Figuras.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/HerramientaResumen.h"
+// (curses, bonuses, coins and waves)
+#include "engine/core/GestorComandes.h"
+#include "game/play/Bonus.h"
+#include "game/play/GeneradorOleadas.h"
+#include "game/play/Maldicion.h"
+#include "game/play/Moneda.h"
+#include "game/play/TablaNiveles.h"
+#include "game/play/herramientas/HerramientaAtaques.h"
+#include "game/play/herramientas/HerramientaBonuses.h"
+#include "game/play/herramientas/HerramientaEfectos.h"
+#include "game/play/herramientas/HerramientaMonedas.h"
 #include "platform/Paths.h"
 #include "platform/RawQuads.h"
 #include "platform/RenderDevice.h"
@@ -177,6 +188,236 @@ void Partida(benchmark::State& state)
     state.counters["pieces"] = e.iPiezas;
 }
 BENCHMARK(Partida)->Iterations(600)->Unit(benchmark::kMillisecond);
+
+
+// ---- Curses, bonuses, coins and generated waves over the same board ----
+// The play screen above, its line released, with the attacks mode's load
+// on top:
+//   Maldiciones/N:     N live curses of every kind in the attacks mode (their
+//                      damage dots shown), 5 sparks a step and 100 coins; the
+//                      curses that end or leave are replaced between steps
+//   Bonus/N:           N live bonuses of every kind, the pointer away
+//   Lanzamiento:       the step that launches 500 curses at once
+//   OleadaGenerada/n:  generated wave n (of the endless level, its duration
+//                      and launch offsets) played through: peak_curses is the
+//                      most curses alive at once, step_fraction the mean and
+//                      peak_fraction the worst step
+// step_fraction and draw_calls as above (update and draw of the screen and
+// the coins, finished on the device).
+
+struct CargaAtaques {
+    CHerramientaMonedas monedas;
+    CGeneradorOleadas generador;
+    CTablaNiveles tabla;
+    bool bListo = false;
+    float fAnguloChispas = 0.0f, fRadioChispas = 439.0f;
+
+    CargaAtaques()
+    {
+        Entorno& e = Env();
+        if (!e.bFet) return;
+        e.juego.LimpiaJugadas(false);
+        e.juego.m_Nivel.MODOJUEGO = MODO_SOLO_ATAQUES;
+        if (!monedas.Carga(nullptr)) return;
+        monedas.CargaRecursos();
+        generador.Crea();
+        tabla.CargaNiveles(*g_pGestorComandes);
+        bListo = e.juego.m_pAtaques && e.juego.m_pBonuses;
+    }
+    // Everything of the last case gone.
+    void Vacia()
+    {
+        Entorno& e = Env();
+        e.juego.m_pAtaques->EliminaTodas();
+        for (NodoLista* p = e.juego.m_pBonuses->Bonus().m_pCabeza; p; p = p->m_pSiguiente)
+            static_cast<CBonus*>(p->m_pItem)->m_iEstado = BONUS_MUERTO;
+        for (NodoLista* p = monedas.m_Monedas.m_pCabeza; p; p = p->m_pSiguiente)
+            static_cast<CMoneda*>(p->m_pItem)->m_iDesvanecer = CMoneda::kPasosDesvanecer;
+        Paso(false);
+        Paso(false);
+    }
+    void LanzaChispas()
+    {
+        for (int i = 0; i < 5; ++i) {
+            fAnguloChispas += 0.028002866f;
+            fRadioChispas += 40.0f;
+            if (fRadioChispas > 600.0f) fRadioChispas = 439.0f;
+            if (CHerramientaEfectos* e = Env().juego.Efectos())
+                e->Chispa(512.0f + fRadioChispas * std::sin(fAnguloChispas),
+                          384.0f + fRadioChispas * std::cos(fAnguloChispas), false, true);
+        }
+    }
+    // One step of the screen and the coins; the seconds it took, and its draws.
+    double Paso(bool bMonedas, uint64_t* pDibujos = nullptr)
+    {
+        Entorno& e = Env();
+        const uint64_t antes = plat::DrawCallCount();
+        const auto t0 = std::chrono::steady_clock::now();
+        e.juego.Actualiza();
+        if (bMonedas) {
+            LanzaChispas();
+            monedas.Actualiza();
+        }
+        e.juego.Dibuja(nullptr, nullptr);
+        if (bMonedas) monedas.Dibuja(nullptr);
+        plat::FlushQuads();
+        plat::FinishRendering();
+        const auto t1 = std::chrono::steady_clock::now();
+        AvanzaFrame();
+        AvanzaRelojManual(33);
+        if (pDibujos) *pDibujos += plat::DrawCallCount() - antes;
+        return std::chrono::duration<double>(t1 - t0).count();
+    }
+};
+
+CargaAtaques& Ataques()
+{
+    static CargaAtaques c;
+    return c;
+}
+
+void Publica(benchmark::State& state, double segundos, uint64_t dibujos, double n)
+{
+    state.counters["frame_ms"] = segundos * 1e3 / n;
+    state.counters["step_fraction"] = segundos * 1e3 / n / kPasoMs;
+    state.counters["draw_calls"] = double(dibujos) / n;
+}
+
+void Maldiciones(benchmark::State& state)
+{
+    CargaAtaques& c = Ataques();
+    if (!c.bListo) {
+        state.SkipWithError("no graphics device, data or tools");
+        return;
+    }
+    CHerramientaAtaques& a = *Env().juego.m_pAtaques;
+    const int n = static_cast<int>(state.range(0));
+    c.Vacia();
+    double segundos = 0.0;
+    uint64_t dibujos = 0;
+    int k = 0, iVivas = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        const float ang = 0.05f * static_cast<float>(k++);
+        Entorno::PonPuntero(512.0f + 300.0f * std::cos(ang), 384.0f + 250.0f * std::sin(ang));
+        for (int i = a.NumMaldiciones(); i < n; ++i)
+            a.LanzaMaldicion(1 + (i % 11), true, RealAleatorio(300.0f, 724.0f), RealAleatorio(200.0f, 568.0f),
+                             RealAleatorio(0.0f, 6.28f));
+        while (c.monedas.NumMonedas() < 100)
+            c.monedas.CreaMoneda(c.monedas.NumMonedas() % 3, RealAleatorio(200.0f, 824.0f),
+                                 RealAleatorio(150.0f, 618.0f));
+        iVivas += a.NumMaldiciones();
+        state.ResumeTiming();
+        segundos += c.Paso(true, &dibujos);
+    }
+    Publica(state, segundos, dibujos, double(state.iterations()));
+    state.counters["curses"] = double(iVivas) / double(state.iterations());
+    c.Vacia();
+}
+BENCHMARK(Maldiciones)->Arg(50)->Arg(200)->Arg(800)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+void Bonus(benchmark::State& state)
+{
+    CargaAtaques& c = Ataques();
+    if (!c.bListo) {
+        state.SkipWithError("no graphics device, data or tools");
+        return;
+    }
+    CHerramientaBonuses& b = *Env().juego.m_pBonuses;
+    const int n = static_cast<int>(state.range(0));
+    c.Vacia();
+    Entorno::PonPuntero(2.0f, 2.0f);
+    double segundos = 0.0;
+    uint64_t dibujos = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int i = b.NumBonus(); i < n; ++i)
+            b.CreaBonus(i % 9, RealAleatorio(300.0f, 724.0f), RealAleatorio(200.0f, 568.0f));
+        state.ResumeTiming();
+        segundos += c.Paso(false, &dibujos);
+    }
+    Publica(state, segundos, dibujos, double(state.iterations()));
+    c.Vacia();
+}
+BENCHMARK(Bonus)->Arg(20)->Arg(100)->Iterations(300)->Unit(benchmark::kMillisecond);
+
+void Lanzamiento(benchmark::State& state)
+{
+    CargaAtaques& c = Ataques();
+    if (!c.bListo) {
+        state.SkipWithError("no graphics device, data or tools");
+        return;
+    }
+    CHerramientaAtaques& a = *Env().juego.m_pAtaques;
+    c.Vacia();
+    double segundos = 0.0;
+    uint64_t dibujos = 0;
+    for (auto _ : state) {
+        const auto t0 = std::chrono::steady_clock::now();
+        for (int i = 0; i < 500; ++i)
+            a.LanzaMaldicionEn(1 + (i % 11), true, 212.0f + static_cast<float>(i % 25) * 25.0f,
+                               134.0f + static_cast<float>(i / 25) * 25.0f, 0.0f);
+        segundos += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        segundos += c.Paso(true, &dibujos);
+        state.PauseTiming();
+        c.Vacia();
+        state.ResumeTiming();
+    }
+    Publica(state, segundos, dibujos, double(state.iterations()));
+}
+BENCHMARK(Lanzamiento)->Iterations(10)->Unit(benchmark::kMillisecond);
+
+void OleadaGenerada(benchmark::State& state)
+{
+    CargaAtaques& c = Ataques();
+    if (!c.bListo) {
+        state.SkipWithError("no graphics device, data or tools");
+        return;
+    }
+    CHerramientaAtaques& a = *Env().juego.m_pAtaques;
+    const int n = static_cast<int>(state.range(0));
+    // The endless level's wave times: wave n + 50 lasts this long.
+    const EntradaNivel* pSinFin = c.tabla.Entrada(0, GRUPO_SOLO_ATAQUES, 1);
+    const int iFinal = pSinFin ? pSinFin->m_Registro.TIEMPOFINALENTREOLEADAS_SOLOATAQUES : 300;
+    const int iInicial = pSinFin ? pSinFin->m_Registro.TIEMPOINICIALENTREOLEADAS_SOLOATAQUES : 300;
+    const int iDuracion = std::max(16, iFinal + (n + 50) / 50 * (iInicial - iFinal));
+    c.Vacia();
+    CLista oleada;
+    oleada.Inicia();
+    double segundos = 0.0, peor = 0.0;
+    uint64_t dibujos = 0;
+    int iPasos = 0, iPico = 0, iAtaques = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        ReiniciaAleatorio(1234);
+        c.generador.CreaOleada(n, &oleada);
+        iAtaques = oleada.m_iNumElementos;
+        state.ResumeTiming();
+        for (int reloj = 0; reloj < iDuracion; ++reloj) {
+            const auto t0 = std::chrono::steady_clock::now();
+            for (NodoLista* p = oleada.m_pCabeza; p; p = p->m_pSiguiente) {
+                const auto* at = static_cast<AtaqueOleada*>(p->m_pItem);
+                if (at->m_iFrame == reloj) a.LanzaMaldicionEn(at->m_iTipo, true, at->m_fX, at->m_fY, at->m_fAngulo);
+            }
+            const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() +
+                             c.Paso(true, &dibujos);
+            segundos += s;
+            peor = std::max(peor, s);
+            iPico = std::max(iPico, a.NumMaldiciones());
+            ++iPasos;
+        }
+        state.PauseTiming();
+        c.Vacia();
+        state.ResumeTiming();
+    }
+    VaciaOleada(&oleada);
+    Publica(state, segundos, dibujos, double(iPasos));
+    state.counters["peak_fraction"] = peor * 1e3 / kPasoMs;
+    state.counters["peak_curses"] = iPico;
+    state.counters["wave_attacks"] = iAtaques;
+    state.counters["wave_steps"] = iDuracion;
+}
+BENCHMARK(OleadaGenerada)->Arg(0)->Arg(50)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -15,6 +15,7 @@
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/Figuras.h"
 #include "game/play/GestorTutoriales.h"
+#include "game/play/Maldicion.h"
 #include "game/play/herramientas/HerramientaAsistenciaVisual.h"
 #include "game/play/herramientas/HerramientaAtaques.h"
 #include "game/play/herramientas/HerramientaBonuses.h"
@@ -453,6 +454,8 @@ void CMenuJuego::CargaRecursos()
     if (m_pCarteles) m_pCarteles->CargaRecursos();
     if (m_pAsistencia) m_pAsistencia->CargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->CargaRecursos();
+    if (m_pAtaques) m_pAtaques->CargaRecursos();
+    if (m_pBonuses) m_pBonuses->CargaRecursos();
     if (m_pMarcadores) m_pMarcadores->CargaRecursos();
     if (m_pResumen) m_pResumen->CargaRecursos();
     for (CLista* l : {&m_ListaDiamantes, &m_ListaEsquirlas})
@@ -470,6 +473,8 @@ void CMenuJuego::DescargaRecursos()
     if (m_pCarteles) m_pCarteles->DescargaRecursos();
     if (m_pAsistencia) m_pAsistencia->DescargaRecursos();
     if (m_pEstadosCursor) m_pEstadosCursor->DescargaRecursos();
+    if (m_pAtaques) m_pAtaques->DescargaRecursos();
+    if (m_pBonuses) m_pBonuses->DescargaRecursos();
     if (m_pMarcadores) m_pMarcadores->DescargaRecursos();
     if (m_pResumen) m_pResumen->DescargaRecursos();
     for (CLista* l : {&m_ListaDiamantes, &m_ListaEsquirlas})
@@ -959,7 +964,8 @@ void CMenuJuego::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iId
         if (iValor >= -1 && iValor <= 7) m_iColorSeleccionado = iValor;
         return;
     case EVENTO_MALDICION_TOCADA:
-        if (m_pEstadosCursor) m_pEstadosCursor->AplicaMaldicion(szTexto);
+        // The text carries the curse; it is consumed here, never passed on.
+        if (m_pEstadosCursor && szTexto) m_pEstadosCursor->AplicaMaldicion(reinterpret_cast<const CMaldicion*>(szTexto));
         if (m_pMarcadores) m_pMarcadores->PonAnimo(ANIMO_MALO);
         return;
     default: break;
@@ -1037,9 +1043,9 @@ void CMenuJuego::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
     if (m_pAsistencia) m_pAsistencia->Dibuja(pDestino);
     if (m_pEfectos) m_pEfectos->Dibuja(2, pDestino);
     DibujaSobreEfectos(pDestino);
-    if (m_pAtaques) m_pAtaques->Dibuja(pDestino);
+    if (m_pAtaques) m_pAtaques->Dibuja(pDestino, fOscurecer);
     DibujaBajoBonus(pDestino);
-    if (m_pBonuses) m_pBonuses->Dibuja(pDestino);
+    if (m_pBonuses) m_pBonuses->Dibuja(pDestino, fOscurecer);
     DibujaHudModo(pDestino);
     if (m_pEfectos) m_pEfectos->Dibuja(3, pDestino);
     if (m_pCarteles) m_pCarteles->Dibuja(pDestino);

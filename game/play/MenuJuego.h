@@ -69,10 +69,13 @@ enum ResultadoPartida {
     RESULTADO_NINGUNO = 5,
 };
 
-// The play screens' own events: a colour chosen (value: the colour, -1..7)
-// and a curse touching the pointer (text: the curse).
+// The play screens' own events: a colour chosen (value: the colour, -1..7),
+// a coin collected in the attacks mode (value: its kind, no text) and a
+// curse touching the pointer (text: the curse, a pointer that the play
+// screen consumes).
 enum EventoJuego {
     EVENTO_COLOR_ELEGIDO = 22,
+    EVENTO_MONEDA_RECOGIDA = 23,
     EVENTO_MALDICION_TOCADA = 24,
 };
 

@@ -32,6 +32,19 @@ struct Sprite {
     int mode = MODO_NORMAL;
 };
 
+// A slot that is a text of the text tables, rendered by the game in the
+// current language (a TXTFLI record): a box of w by h points, alignments 0
+// left/top, 1 centre, 2 right/bottom, a font, the four-character code.
+struct TextoFLI {
+    int slot = 0;
+    double w = 0, h = 0;
+    int alineaH = 1, alineaV = 1;
+    int font = 0;
+    std::string codigo;
+    double hx = 0, hy = 0;
+    double escalaX = 1, escalaY = 1;
+};
+
 struct Animacion {
     int index = 0;
     std::vector<std::pair<int, int>> frames; // (slot, milliseconds)
@@ -42,6 +55,7 @@ struct Paquete {
     std::string atlas; // data name of its picture, Windows form (likewise)
     std::string comment;
     std::vector<Sprite> sprites;
+    std::vector<TextoFLI> textos;
     std::vector<Animacion> animations;
 };
 

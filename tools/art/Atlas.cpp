@@ -362,6 +362,9 @@ bool EscribePaquete(const std::string& stage, const Paquete& p)
         std::fprintf(f, "SPRITE = %d, \"%s\", %d, %d, %d, %d, %.1f, %.1f, %d;\n", s.slot, p.atlas.c_str(), it.x,
                      it.y, s.w, s.h, s.hx, s.hy, s.mode);
     }
+    for (const TextoFLI& t : p.textos)
+        std::fprintf(f, "TXTFLI = %d, %.1f, %.1f, %d, %d, %d, \"%s\", %.1f, %.1f, %.2f, %.2f;\n", t.slot, t.w, t.h,
+                     t.alineaH, t.alineaV, t.font, t.codigo.c_str(), t.hx, t.hy, t.escalaX, t.escalaY);
     if (!p.animations.empty()) std::fprintf(f, "\n");
     for (const auto& a : p.animations) {
         std::fprintf(f, "ANIMACIO = %d", a.index);

@@ -5,6 +5,7 @@
 #include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
+#include "game/play/Maldicion.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/FalloHerramientas.h"
 #include "game/play/herramientas/HerramientaAtaques.h"
@@ -206,6 +207,11 @@ void CHerramientaEstadosCursor::AplicaMaldicion(int iTipo)
         m_fMarcaY = RealAleatorio(kMarcaY0, kMarcaY1);
         if (m_pJuego && m_pJuego->m_pAtaques) m_pJuego->m_pAtaques->DesvaneceTodas();
     }
+}
+
+void CHerramientaEstadosCursor::AplicaMaldicion(const CMaldicion* pMaldicion)
+{
+    if (pMaldicion) AplicaMaldicion(pMaldicion->Tipo());
 }
 
 void CHerramientaEstadosCursor::Escudo()

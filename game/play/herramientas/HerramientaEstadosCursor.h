@@ -16,6 +16,7 @@
 
 #include <array>
 
+class CMaldicion;
 class CMenuJuego;
 class Sprite;
 struct RegistroNivel;
@@ -55,9 +56,8 @@ public:
     // A curse of that kind (1..11) touched the pointer: its state starts
     // (see TablaMaldiciones). Other kinds do nothing.
     void AplicaMaldicion(int iTipo);
-    // The curse itself, as the play screen's event hands it over; until the
-    // curses exist it carries nothing to read.
-    void AplicaMaldicion(const void*) {}
+    // The curse itself, as the play screen's event hands it over.
+    void AplicaMaldicion(const CMaldicion* pMaldicion);
     void Escudo();
     bool EscudoActivo() const { return m_iEscudo > 0; }
     float RadioEscudo() const { return kRadioEscudo; }

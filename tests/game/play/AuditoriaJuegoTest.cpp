@@ -14,6 +14,9 @@
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "game/play/herramientas/HerramientaEventoSonido.h"
 #include "game/play/herramientas/HerramientaMarcadores.h"
+#include "game/play/herramientas/HerramientaAtaques.h"
+#include "game/play/herramientas/HerramientaBonuses.h"
+#include "game/play/herramientas/HerramientaMonedas.h"
 #include "game/screens/MenuMaestro.h"
 #include "kit/game/AuditoriaPantallas.h"
 #include "kit/game/JuegoPrueba.h"
@@ -62,6 +65,45 @@ TEST(AuditoriaJuego, AStoryStageFindsAllItsContentInEveryLanguage)
     std::string informe;
     for (const auto& l : faltas) informe += "  " + l + "\n";
     EXPECT_TRUE(faltas.empty()) << informe;
+    g_pMenuMaestro->m_pMenuJuego->LiberaNivel();
+}
+
+// A stage of curses and bonuses in the attacks mode's look: a curse of every
+// kind with its damage dots, the gauges in turn, a bonus of every kind, the
+// characters' generators, the multiplier's badge and the coins.
+TEST(AuditoriaJuego, CursesBonusesAndCoinsFindAllTheirContentInEveryLanguage)
+{
+    kit::CJuegoPrueba juego("auditoria_maldiciones");
+    ASSERT_TRUE(juego.Iniciado());
+    juego.Pasos(2);
+    CHerramientaMonedas monedas;
+    const auto abre = [&monedas] {
+        CMenuMaestro* m = g_pMenuMaestro;
+        m->EligeNivel(7, 6, 0);
+        if (!m->m_pMenuJuego->IniciaNivel(m->m_NivelActual, true, false)) return static_cast<CMenuObj*>(nullptr);
+        CMenuJuego* j = m->m_pMenuJuego;
+        for (int t = 1; t <= 11; ++t) {
+            j->m_pAtaques->LanzaMaldicionEn(t, true, 60.0f + 80.0f * static_cast<float>(t), 300.0f, 0.0f);
+            j->m_pAtaques->CargaIndicador((t - 1) % 3, t);
+            j->m_pAtaques->DibujaIndicadorEnergia(nullptr, 0.5f, 0.0f);
+        }
+        for (int k = 0; k < 9; ++k) j->m_pBonuses->CreaBonus(k, 100.0f + 90.0f * static_cast<float>(k), 500.0f);
+        for (int i = 1; i < 5; ++i) j->m_pBonuses->ActivaGenerador(i, &j->m_Nivel.PORCENTAJEBONUSES[0]);
+        j->m_pBonuses->m_iNivelMultiplicador = 3;
+        j->m_pBonuses->m_iPasosMultiplicador = 100;
+        j->m_pBonuses->PulsaInsignia();
+        if (monedas.Carga(j))
+            for (int k = 0; k < 3; ++k) monedas.CreaMoneda(k, 400.0f + 50.0f * static_cast<float>(k), 600.0f);
+        monedas.CargaRecursos();
+        monedas.Dibuja(nullptr);
+        return static_cast<CMenuObj*>(j);
+    };
+    const std::vector<std::string> faltas = kit::AuditaPantallas({{"CMenuJuego cursed", abre}}, {});
+    std::string informe;
+    for (const auto& l : faltas) informe += "  " + l + "\n";
+    EXPECT_TRUE(faltas.empty()) << informe;
+    EXPECT_TRUE(monedas.m_bCreado);
+    monedas.Libera();
     g_pMenuMaestro->m_pMenuJuego->LiberaNivel();
 }
 

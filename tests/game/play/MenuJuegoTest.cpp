@@ -20,6 +20,7 @@
 #include "game/screens/MenuModoHistoria.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
+#include "kit/game/MapaPrueba.h"
 #include "kit/game/PartidaPrueba.h"
 
 #include <gtest/gtest.h>
@@ -124,13 +125,14 @@ TEST(MenuJuego, AStageIsWonFromTheMapAndTheProgressIsSaved)
 
     const int iProgreso = p.Perfil().ProgresoHistoria(0);
     ASSERT_TRUE(p.Continua());
-    p.JuegoPrueba().Pasos(30);
-    EXPECT_EQ(j->Resultado(), RESULTADO_VICTORIA);
+    p.JuegoPrueba().Pasos(2);
     EXPECT_FALSE(p.JuegoAbierto());
     EXPECT_EQ(p.Perfil().ProgresoHistoria(0), iProgreso + 1);
     EXPECT_TRUE(p.JuegoPrueba().ExisteFicheroUsuario("Perfil0.SVG"));
-    // The next stage's button is on the map now.
-    EXPECT_NE(p.JuegoPrueba().Busca(CMenuModoHistoria::NombreBoton(EtapaHistoria(0, 2))), nullptr);
+    // After the closing scene the chapter's next stage starts at once.
+    ASSERT_TRUE(kit::SigueCadena(p.JuegoPrueba(), true, 900));
+    EXPECT_TRUE(p.JuegoAbierto());
+    EXPECT_EQ(kit::Mapa()->Etapa(), EtapaHistoria(0, 2));
 }
 
 // Stage 1-2 adds a seal: once the diamonds are done its shards are traced
@@ -163,7 +165,11 @@ TEST(MenuJuego, ASealIsTracedInOrderAfterTheDiamonds)
     EXPECT_EQ(j->NumJugadas(), 1);
     for (size_t i = 1; i < esquirlas.size() && j->Fase() == FASE_TRAZADO; ++i) p.PulsaPieza(esquirlas[i]);
     ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_VICTORIA, 200)) << "phase " << j->Fase();
-    ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_RESUMEN_FINAL, 20));
+    // Won while it is the next stage, a stage that lengthens the lines first
+    // tells so in a message.
+    ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_MENSAJE_FINAL, 20));
+    ASSERT_TRUE(p.CierraAviso());
+    ASSERT_TRUE(p.EsperaFase(FASE_RESUMEN_FINAL, 60));
     ASSERT_TRUE(p.Continua());
     p.JuegoPrueba().Pasos(5);
     EXPECT_EQ(j->Resultado(), RESULTADO_VICTORIA);
@@ -432,7 +438,9 @@ TEST(MenuJuego, ChainsOnASmallRing)
     ASSERT_EQ(j.Fase(), FASE_DIAMANTES);
     for (int i = 0; i < 40; ++i) paso();
     j.m_iMaximoLinea = 6;
-    j.m_pBonuses->m_iMultiplicador = 2;
+    // A x2 multiplier that outlasts the scenario.
+    j.m_pBonuses->m_iNivelMultiplicador = 1;
+    j.m_pBonuses->m_iPasosMultiplicador = 100000;
 
     const std::vector<CBolaTablero*> piezas = p.Piezas();
     ASSERT_EQ(piezas.size(), 6u);

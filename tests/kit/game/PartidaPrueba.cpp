@@ -1,5 +1,7 @@
 #include "kit/game/PartidaPrueba.h"
 
+#include "kit/game/MapaPrueba.h"
+
 #include "engine/core/Temporizador.h"
 #include "game/play/BolaTablero.h"
 #include "game/play/CatalogoNiveles.h"
@@ -48,10 +50,14 @@ bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte, int iFase)
         m_juego.Pasos(2);
         g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuModoHistoria);
         for (int i = 0; i < 300 && m_juego.NombrePantalla() != "MenuModoHistoria"; ++i) m_juego.Paso();
-        m_juego.Pasos(25);
     }
+    // The map tells what it has to tell before it takes a press.
+    if (!EsperaMapaQuieto(m_juego, 1200)) return false;
     ReiniciaAleatorio();
     if (!m_juego.Pulsa(CMenuModoHistoria::NombreBoton(iEtapa))) return false;
+    // The chapter's card is answered with play; an opening scene is clicked
+    // through.
+    if (!SigueCadena(m_juego, true, 2000)) return false;
     return EsperaFase(iFase, 200);
 }
 

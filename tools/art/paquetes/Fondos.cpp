@@ -784,5 +784,59 @@ RegistroImagen g_juegoPasillos(juego::imagen::FONDO_PASILLOS, kAncho, kAlto, DeJ
 RegistroImagen g_juegoPasillosDia(juego::imagen::FONDO_PASILLOS_DIA, kAncho, kAlto, Dia(Pasillos));
 RegistroImagen g_juegoPrision(juego::imagen::FONDO_PRISION, kAncho, kAlto, DeJuego(Prision));
 
+// ---- the scenes' backgrounds that the menus lack: the places in other
+// lights, the plain dark and pale grounds, and the limbo between sleep and
+// waking, calm or under the curse ----
+
+void Negro(cairo_t* cr, double w, double h)
+{
+    DegradadoRadial(cr, w / 2, h / 2, w * 0.7, {{0, Hex(0x110F33)}, {1, Hex(0x07061A)}});
+    cairo_paint(cr);
+    Estrellas(cr, 0, 0, w, h, 30, 71, 300, 200);
+}
+
+void Limbo(cairo_t* cr, double w, double h, const Color& centro, const Color& borde, const Color& luz)
+{
+    DegradadoRadial(cr, w / 2, h * 0.45, w * 0.75, {{0, centro}, {1, borde}});
+    cairo_paint(cr);
+    // drifting veils of mist
+    for (int i = 0; i < 7; ++i) {
+        const double y = h * (0.15 + 0.12 * i), a = 0.05 + 0.04 * Azar(301, i);
+        cairo_save(cr);
+        cairo_translate(cr, w * Azar(302, i), y);
+        cairo_scale(cr, w * 0.6, 40 + 30 * Azar(303, i));
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        Fuente(cr, Hex(0xDCE6FF, a));
+        cairo_fill(cr);
+    }
+    // runes floating at the edges
+    for (int i = 0; i < 14; ++i) {
+        const double x = i % 2 ? w * (0.05 + 0.12 * Azar(304, i)) : w * (0.83 + 0.12 * Azar(305, i));
+        const double y = h * (0.08 + 0.84 * Azar(306, i));
+        Resplandor(cr, x, y, 26, Mezcla(luz, Hex(0x000000, 0), 0.5));
+        Fuente(cr, luz);
+        Runa(cr, i % 8, x, y, 22, Azar(307, i) - 0.5, 1.6);
+    }
+    CalmaCentro(cr, 0.25);
+}
+
+RegistroPaquete g_negro(juego::paquete::FONDO_NEGRO, [] { return Fondo("Night and nothing else: a dark field with a few stars", Negro); });
+RegistroPaquete g_blanco(juego::paquete::FONDO_BLANCO, [] { return Fondo("A pale room of parchment and gold", Blanco); });
+RegistroPaquete g_limbo(juego::paquete::FONDO_LIMBO, [] {
+    return Fondo("The limbo between sleep and waking: violet mist and floating runes", [](cairo_t* cr, double w, double h) {
+        Limbo(cr, w, h, Hex(0x3B2669), Hex(0x07061A), Hex(0xB9A6E8, 0.8));
+    });
+});
+RegistroPaquete g_limboMalvado(juego::paquete::FONDO_LIMBO_MALVADO, [] {
+    return Fondo("The limbo under the curse: crimson mist and burning runes", [](cairo_t* cr, double w, double h) {
+        Limbo(cr, w, h, Hex(0x5A1028), Hex(0x0A0208), Hex(0xE0572A, 0.85));
+    });
+});
+RegistroPaquete g_adeletiaDia(juego::paquete::FONDO_ADELETIA_DIA, [] { return Fondo("Adeletia's chamber by day", Dia(Adeletia)); });
+RegistroPaquete g_pasillosDia(juego::paquete::FONDO_PASILLOS_DIA, [] { return Fondo("The castle's corridors by day", Dia(Pasillos)); });
+RegistroPaquete g_maidaNoche(juego::paquete::FONDO_MAIDA_NOCHE, [] { return Fondo("Maida's room in the dead of night", Noche(Maida)); });
+RegistroPaquete g_jardinTarde(juego::paquete::FONDO_JARDIN_TARDE, [] { return Fondo("The garden at sunset", Tarde(Jardin)); });
+
 } // namespace
 } // namespace art

@@ -768,12 +768,13 @@ void IconoPerfiles(cairo_t* cr, double w, double h)
 // corner studs.
 void MarcoPerfil(cairo_t* cr, double w, double h)
 {
-    MarcoDorado(cr, 16, 16, w - 32, h - 32, 22, 9);
-    Resplandor(cr, w / 2, h * 0.42, w * 0.35, Hex(0x7A5CB8, 0.35));
-    for (int i = 0; i < 4; ++i) Tachuela(cr, i % 2 ? w - 30 : 30, i < 2 ? 30 : h - 32, 6);
+    // The slots stand 190 points apart: the panel keeps within that height.
+    MarcoDorado(cr, 16, 38, w - 32, h - 76, 22, 9);
+    Resplandor(cr, w / 2, h * 0.45, w * 0.35, Hex(0x7A5CB8, 0.35));
+    for (int i = 0; i < 4; ++i) Tachuela(cr, i % 2 ? w - 30 : 30, i < 2 ? 52 : h - 54, 6);
     for (int lado : {-1, 1}) {
-        Voluta(cr, w / 2 + lado * 60, h - 42, 40, lado > 0 ? 0 : M_PI, 1, 2);
-        Voluta(cr, w / 2 + lado * 60, 36, 40, lado > 0 ? 0 : M_PI, -1, 2);
+        Voluta(cr, w / 2 + lado * 60, h - 62, 40, lado > 0 ? 0 : M_PI, 1, 2);
+        Voluta(cr, w / 2 + lado * 60, 56, 40, lado > 0 ? 0 : M_PI, -1, 2);
     }
 }
 

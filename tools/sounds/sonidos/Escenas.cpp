@@ -147,3 +147,22 @@ RegistroPieza g_comoSeJuega(juego::pieza::COMO_SE_JUEGA, 0.4f, [] {
 
 } // namespace
 } // namespace sintesis
+
+namespace sintesis {
+namespace {
+
+// The chapter card's fanfare: two bright bars of rising arpeggios that end
+// on a held chord; it plays once.
+RegistroPieza g_fanfarriaCapitulo(juego::pieza::FANFARRIA_PRESENTACION_CAPITULO, 0.4f, [] {
+    const std::vector<int> D{50, 57, 62, 66}, G{55, 59, 62, 67}, A{57, 61, 64, 69}, Dalta{62, 66, 69, 74};
+    const std::vector<Compas> c = {
+        {D, 38, {{0, 74, 0.5f}, {0.5f, 78, 0.5f}, {1, 81, 0.5f}, {1.5f, 86, 0.5f}, {2, 85, 1}, {3, 81, 1}}},
+        {G, 43, {{0, 79, 0.5f}, {0.5f, 83, 0.5f}, {1, 86, 1}, {2, 85, 0.5f}, {2.5f, 81, 0.5f}, {3, 83, 1}}},
+        {A, 45, {{0, 81, 0.5f}, {0.5f, 85, 0.5f}, {1, 88, 1}, {2, 86, 2}}},
+        {Dalta, 38, {{0, 86, 4}}},
+    };
+    return Compone(c, 112.0f, CAMPANA | PULSADA | COLCHON | ARPEGIO_CORCHEAS, 0.4f);
+});
+
+} // namespace
+} // namespace sintesis
