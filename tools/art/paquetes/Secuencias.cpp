@@ -4,7 +4,6 @@
 // the wand that traces, the gold chain, a seal, a curse, a coin).
 #include "Arte.h"
 #include "Pinceles.h"
-#include "paquetes/PiezasAyuda.h"
 #include "engine/core/CatalogoMotor.h"
 #include "game/CatalogoJuego.h"
 
@@ -188,10 +187,7 @@ RegistroPaquete g_ejemplo(motor::paquete::EJEMPLO, PaqueteEjemplo);
 RegistroPaquete g_cielo(motor::paquete::EJEMPLO_CIELO, PaqueteCielo);
 RegistroPaquete g_niebla(motor::paquete::EJEMPLO_NIEBLA, PaqueteNiebla);
 
-} // namespace
-
-// ---- the animated help's pieces (the help panel's pictures draw them too) ----
-namespace piezas {
+// ---- the animated help's pieces ----
 
 // A faceted diamond in one of the piece colours.
 Painter Diamante(unsigned claro, unsigned medio, unsigned oscuro)
@@ -315,11 +311,6 @@ void Moneda(cairo_t* cr, double w, double h)
     cairo_stroke(cr);
     (void)h;
 }
-
-} // namespace piezas
-
-namespace {
-using namespace piezas;
 
 Paquete PiezasAyuda()
 {
