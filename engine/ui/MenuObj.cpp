@@ -418,7 +418,14 @@ void CMenuObj::ConectaHijo(CMenuObj* pHijo, CMenuObj* pEncimaDe, bool bDebajo)
         m_lHijos.InsertaAlPrincipio(pHijo);
     pHijo->m_pContenedor = this;
     Adopta(pHijo);
-    if (m_bRecursosCargados && !pHijo->m_bRecursosCargados) pHijo->CargaRecursos();
+    if (m_bRecursosCargados && !pHijo->m_bRecursosCargados) {
+        pHijo->CargaRecursos();
+        // A child built beforehand and kept aside may have lost its textures
+        // at an earlier reload, when none of its pictures was in use: those
+        // now in use are made again, so it never shows as an empty frame.
+        if (!pHijo->m_bRecargaAlAnadir && g_pSistema2D && g_pSistema2D->EstaIniciat())
+            g_pSistema2D->CarregaBitmapsEnUs();
+    }
     if (pHijo->EsModal() && m_pHijoEnfocado != pHijo) m_pFocoGuardado = m_pHijoEnfocado;
     pHijo->PonPadre(this);
     EnfocaHijo(pHijo);

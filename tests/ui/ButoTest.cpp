@@ -190,6 +190,32 @@ TEST_F(ButoTexto, CaptionFollowsLiteralAndCode)
     m_arbol->Pasos(1);
 }
 
+// A widget built early and kept aside (a dialog a screen opens later) loses
+// its textures at the next reload, since nothing of it is in use then.
+// Attaching it without a reload of its own must still give its pictures
+// their textures back: otherwise the dialog opens as an empty frame.
+TEST_F(ButoTexto, AWidgetKeptAsideThroughAReloadIsDrawnWhenAttached)
+{
+    CButo aparte;
+    ASSERT_TRUE(aparte.Inicia(100, 100, 200, 60, 0, 1, "aparte"));
+    aparte.PonIdTexto(kJugar);
+    ASSERT_NE(aparte.m_pTexto, nullptr);
+    EXPECT_FALSE(aparte.m_pTexto->m_bEnUs);
+
+    CButo otro;
+    ASSERT_TRUE(otro.Inicia(100, 300, 200, 60, 0, 1, "otro"));
+    Anade(&otro); // a reload: the aside caption is held but not in use
+    EXPECT_EQ(aparte.m_pTexto->m_pBitmap->m_pTextura, nullptr);
+
+    Raiz()->AnadeHijo(false, &aparte, false, false);
+    EXPECT_TRUE(aparte.m_pTexto->m_bEnUs);
+    EXPECT_NE(aparte.m_pTexto->m_pBitmap->m_pTextura, nullptr);
+
+    Raiz()->QuitaHijo(false, &aparte);
+    Raiz()->QuitaHijo(false, &otro);
+    m_arbol->Pasos(1);
+}
+
 TEST_F(ButoTexto, CaptionKeepsTheBoxItWasMadeWith)
 {
     CButo b;

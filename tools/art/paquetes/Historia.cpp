@@ -10,6 +10,7 @@
 #include "game/CatalogoJuego.h"
 
 #include <cmath>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <functional>
@@ -469,24 +470,56 @@ RegistroPaquete g_teresia(juego::paquete::COMPLETO_TERESIA, [] {
     return FiguraEnPiezas(f, {{0, 0, 0, 390, 500}});
 });
 
-// ---- the chapter card: the title's scroll and the stand under the buttons ----
+// ---- the chapter card: the crest under its number and the stand under the buttons ----
 
-void Rollo(cairo_t* cr, double w, double h)
+// The crest under the chapter's number: a ringed seal of runes round an
+// eight-pointed star, with gold rules and scrolls reaching out to both
+// sides, between the heads of the two characters.
+void Blason(cairo_t* cr, double w, double h)
 {
-    const double m = 28;
-    RectRedondeado(cr, m, 14, w - 2 * m, h - 28, 14);
-    DegradadoV(cr, 14, h - 14, {{0, Pergamino}, {1, PergaminoOscuro}});
-    cairo_fill_preserve(cr);
-    Contorno(cr, 2);
-    for (double x : {m, w - m}) {
-        RectRedondeado(cr, x - 14, 6, 28, h - 12, 12);
-        DegradadoH(cr, x - 14, x + 14, {{0, PergaminoOscuro}, {0.5, Pergamino}, {1, Hex(0x8A7450)}});
-        cairo_fill_preserve(cr);
-        Contorno(cr, 1.5);
+    const double cx = w / 2, cy = h / 2, r = h / 2 - 10;
+    Resplandor(cr, cx, cy, r * 1.6, Hex(0xF2C65A, 0.35));
+    // the rules and their scrolls
+    for (int lado : {-1, 1}) {
+        const double x0 = cx + lado * (r + 6), x1 = cx + lado * (w / 2 - 70);
+        cairo_rectangle(cr, std::min(x0, x1), cy - 1.5, std::abs(x1 - x0), 3);
+        OroV(cr, cy - 1.5, cy + 1.5);
+        cairo_fill(cr);
+        for (double t : {0.3, 0.6}) Tachuela(cr, x0 + (x1 - x0) * t, cy, 6);
+        Fuente(cr, OroMedio);
+        Voluta(cr, x1, cy, 50, lado > 0 ? 0 : M_PI, 1, 2.4);
+        Voluta(cr, x1, cy, 50, lado > 0 ? 0 : M_PI, -1, 2.4);
     }
-    cairo_rectangle(cr, m + 20, h - 34, w - 2 * m - 40, 2);
-    Fuente(cr, Hex(0x6B4411, 0.5));
+    // the seal's body and rims
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    DegradadoRadial(cr, cx, cy, r, {{0, Hex(0x2B2768)}, {1, Hex(0x0E0C2E)}});
     cairo_fill(cr);
+    for (double rr : {r, r - 14}) {
+        cairo_arc(cr, cx, cy, rr, 0, 2 * M_PI);
+        Fuente(cr, OroMedio);
+        cairo_set_line_width(cr, rr == r ? 4 : 1.5);
+        cairo_stroke(cr);
+    }
+    // runes round the ring
+    Fuente(cr, Hex(0xF3E6C4, 0.85));
+    for (int i = 0; i < 12; ++i) {
+        const double a = i * M_PI / 6;
+        Runa(cr, i, cx + (r - 7) * std::sin(a), cy - (r - 7) * std::cos(a), 9, a, 1.1);
+    }
+    // the star: two squares turned an eighth of a turn apart
+    const double e = r - 24;
+    cairo_new_path(cr);
+    for (int k = 0; k < 16; ++k) {
+        const double a = k * M_PI / 8 - M_PI / 2, rad = (k % 2 == 0) ? e : e * 0.55;
+        const double x = cx + rad * std::cos(a), y = cy + rad * std::sin(a);
+        if (k == 0) cairo_move_to(cr, x, y);
+        else cairo_line_to(cr, x, y);
+    }
+    cairo_close_path(cr);
+    DegradadoV(cr, cy - e, cy + e, {{0, Hex(0xFFE9A8)}, {0.5, OroMedio}, {1, Hex(0x9A6A1E)}});
+    cairo_fill_preserve(cr);
+    Contorno(cr, 1.2);
+    Destello(cr, cx, cy, e * 0.35, Hex(0xFFFFFF, 0.9));
 }
 
 void Peana(cairo_t* cr, double w, double h)
@@ -531,8 +564,8 @@ RegistroPaquete g_icoLeyenda(juego::paquete::ICO_LEYENDA,
                              [] { return UnSprite("The legend: a little map and its star", Centrado(0, 256, 256, IconoLeyenda)); });
 RegistroPaquete g_elemsIntro(juego::paquete::ELEMS_INTRO_CAPITULO, [] {
     Paquete p;
-    p.comment = "The chapter card: the title's scroll and the stand under the buttons";
-    p.sprites.push_back(Centrado(0, 760, 150, Rollo));
+    p.comment = "The chapter card: the crest under its number and the stand under the buttons";
+    p.sprites.push_back(Centrado(0, 560, 150, Blason));
     p.sprites.push_back(Centrado(1, 1000, 100, Peana));
     p.animations.push_back({0, {{0, 10000}}});
     return p;

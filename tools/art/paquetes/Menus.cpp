@@ -488,8 +488,11 @@ Paquete AroDeTexto()
     return p;
 }
 
-Paquete MsgBoxGrande() { return CajaMensaje("The big message box: a gilded frame of 900 by 450", 900); }
-Paquete MsgBoxPequena() { return CajaMensaje("The small message box: a gilded frame of 400 by 450", 400); }
+// The boxes lay their text out 900 (big) and 450 (small) wide inside frames
+// of 900 and 400: the pictures are wider than those frames, so that the
+// gilded border stands outside the text rather than under its line ends.
+Paquete MsgBoxGrande() { return CajaMensaje("The big message box: a gilded frame of 960 by 450", 960); }
+Paquete MsgBoxPequena() { return CajaMensaje("The small message box: a gilded frame of 520 by 450", 520); }
 
 RegistroPaquete g_botones(juego::paquete::BOTONES, Botones);
 RegistroPaquete g_msgBoxGrande(juego::paquete::MSGBOX_GRANDE, MsgBoxGrande);
