@@ -20,7 +20,7 @@ constexpr float kLineasInicialY = 230.0f, kLineasFinalY = 128.0f;
 constexpr float kAvanceSeparador = 40.0f, kAvanceParrafo = 50.0f, kAvanceLinea = 32.0f;
 
 // Text sprites: a box of 512 by 64 about its centre.
-constexpr float kAnchoTexto = 512.0f, kAltoTexto = 64.0f;
+constexpr float kAnchoTexto = CHerramientaResumen::kAnchoTexto, kAltoTexto = CHerramientaResumen::kAltoTexto;
 constexpr float kHotspotX = 256.0f, kHotspotY = 32.0f;
 constexpr float kHotspotEtiquetaDerechaX = -128.0f;
 // The separator's picture: 512 by 16 about its centre.
@@ -30,9 +30,9 @@ constexpr float kAnchoSeparador = 512.0f, kAltoSeparador = 16.0f;
 // 0x20 top, 0x40 wrap).
 constexpr int kFuenteTitulo = 0, kFormatoTitulo = 0x08 | 0x01;
 constexpr int kFuenteCabecera = 0, kFormatoCabecera = 0x20 | 0x01;
-constexpr int kFuenteParrafo = 1, kFormatoParrafo = 0x40 | 0x20 | 0x01;
-constexpr float kEscalaParrafo = 0.8f;
-constexpr int kFuenteEtiqueta = 1, kFormatoEtiqueta = 0x20 | 0x04, kFormatoValor = 0x20 | 0x02;
+constexpr int kFuenteParrafo = CHerramientaResumen::kFuenteParrafo, kFormatoParrafo = 0x40 | 0x20 | 0x01;
+constexpr float kEscalaParrafo = CHerramientaResumen::kEscalaParrafo;
+constexpr int kFuenteEtiqueta = CHerramientaResumen::kFuenteEtiqueta, kFormatoEtiqueta = 0x20 | 0x04, kFormatoValor = 0x20 | 0x02;
 
 // The buttons' places.
 constexpr float kContinuarInicialX = 512.0f, kContinuarInicialY = 650.0f;

@@ -66,6 +66,12 @@ public:
     // The summaries' buttons: ids and names that the play screen answers.
     static constexpr int kIdContinuar = 4;
     static constexpr int kIdReiniciar = 5;
+    // Each line's texts are laid out in a box of 512 by 64; a paragraph is
+    // wrapped in font 1 at 0.8, labels and values stand in font 1 at 1.
+    static constexpr float kAnchoTexto = 512.0f, kAltoTexto = 64.0f;
+    static constexpr int kFuenteParrafo = 1;
+    static constexpr float kEscalaParrafo = 0.8f;
+    static constexpr int kFuenteEtiqueta = 1;
 
     CHerramientaResumen() = default;
     virtual ~CHerramientaResumen();

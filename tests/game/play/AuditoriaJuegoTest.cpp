@@ -5,11 +5,14 @@
 // file names resolves to a slot of its own.
 #include "engine/audio/GestorSonido.h"
 #include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/MenuJuego.h"
 #include "game/Personajes.h"
 #include "game/play/herramientas/HerramientaAsistenciaVisual.h"
+#include "game/play/herramientas/HerramientaResumen.h"
 #include "game/play/herramientas/HerramientaCarteles.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "game/play/herramientas/HerramientaEventoSonido.h"
@@ -23,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -124,4 +128,37 @@ TEST(AuditoriaJuego, EveryLevelTuneResolves)
             if (f.tipo == TipoContenido::RanuraMusica && r == f.nombre) bDeclarada = true;
         EXPECT_TRUE(bDeclarada) << r << " is not a music slot of the catalogue";
     }
+}
+
+// The summaries' paragraphs are wrapped into a box two lines high: a stage's
+// presentation and closing words, the tips, the final comments and the
+// verdicts on the best line and the records. Each, in each of the three
+// tables, must fit that box, or its end is cut off on the screen.
+TEST(AuditoriaJuego, EverySummaryParagraphFitsItsBoxInEveryLanguage)
+{
+    kit::CJuegoPrueba juego("parrafos_resumen");
+    ASSERT_TRUE(juego.Iniciado());
+    using R = CHerramientaResumen;
+    CFont* f = g_pSistema2D->GetFont(R::kFuenteParrafo);
+    ASSERT_TRUE(f && f->EstaCargada());
+    const std::regex parrafo("[IVK][0-9]{3}|CO[0-9]{2}|RE1[1-4]|RE7[0156]|RE8[0-2]");
+    const float s = R::kEscalaParrafo, ancho = R::kAnchoTexto / s;
+    int n = 0;
+    for (const TablaFLI& t : g_GestorFLIs.m_aTablas) {
+        if (t.m_iClave == -1) continue;
+        for (int i = 0; i < t.m_iNumTextos; ++i) {
+            const EntradaFLI& e = t.m_aEntradas[i];
+            const auto u = static_cast<uint32_t>(e.m_iCodigo);
+            std::string codigo;
+            for (int b = 3; b >= 0; --b)
+                if (char c = static_cast<char>((u >> (8 * b)) & 0xFF)) codigo += c;
+            if (!std::regex_match(codigo, parrafo)) continue;
+            ++n;
+            std::string ajustado = e.m_sTexto;
+            if (f->CalculaAncho(e.m_sTexto.c_str()) >= ancho) f->AjustaTexto(ajustado, e.m_sTexto.c_str(), ancho);
+            EXPECT_LE(f->CalculaAlto(ajustado.c_str()) * s, R::kAltoTexto)
+                << "language " << t.m_iClave << " code " << codigo << ": " << ajustado;
+        }
+    }
+    EXPECT_GE(n, 3 * 150);
 }

@@ -542,7 +542,7 @@ Paquete TextosCapitulo(int n, const char* szNumero, const char* szTitulo)
     Paquete p;
     p.comment = "Chapter " + std::to_string(n) + "'s title: its number and its name, as texts";
     p.textos.push_back({0, 300, 40, 1, 1, 1, szNumero, 150, 20, 1, 1});
-    p.textos.push_back({1, 640, 60, 1, 1, 1, szTitulo, 320, 30, 1, 1});
+    p.textos.push_back({1, 900, 80, 1, 1, 1, szTitulo, 450, 40, 1.5, 1.5});
     p.animations.push_back({0, {{0, 10000}}});
     return p;
 }
