@@ -4,6 +4,7 @@
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Geometria.h"
 #include "game/CatalogoJuego.h"
+#include "game/play/herramientas/Herramienta.h"
 #include "game/play/AltoContraste.h"
 
 #include <algorithm>
@@ -119,7 +120,7 @@ bool CMaldicion::Inicia(int iTipo, bool bModoAtaques, float x, float y, float fA
     if (bCompartido) {
         m_pSPM = pOrigen;
     } else {
-        if (!m_SPM.Copia(pOrigen)) {
+        if (!CopiaPaqueteHerramienta(m_SPM, pOrigen)) {
             Libera();
             return false;
         }
