@@ -5,14 +5,18 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 
 #include "game/CatalogoJuego.h"
+#include "game/Personajes.h"
 
 #include <cmath>
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -34,32 +38,8 @@ Sprite Pieza(int slot, int w, int h, double hx, double hy, Painter p)
     return s;
 }
 
-Sprite Centrado(int slot, int w, int h, Painter p) { return Pieza(slot, w, h, w / 2.0, h / 2.0, std::move(p)); }
-
-Paquete UnSprite(const char* comentario, Sprite s)
-{
-    Paquete p;
-    p.comment = comentario;
-    const int slot = s.slot;
-    p.sprites.push_back(std::move(s));
-    p.animations.push_back({0, {{slot, 10000}}});
-    return p;
-}
-
-void Contorno(cairo_t* cr, double ancho)
-{
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, ancho);
-    cairo_stroke(cr);
-}
-
-void OroV(cairo_t* cr, double y0, double y1)
-{
-    DegradadoV(cr, y0, y1, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
-}
-
 // A gilded medallion round a night-blue disc, as the menus' icons.
-void Medallon(cairo_t* cr, double cx, double cy, double r)
+void MedallonMapa(cairo_t* cr, double cx, double cy, double r)
 {
     Resplandor(cr, cx, cy, r * 1.18, Hex(0xF2A93B, 0.22));
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
@@ -68,7 +48,7 @@ void Medallon(cairo_t* cr, double cx, double cy, double r)
     cairo_arc(cr, cx, cy, r * 0.9, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.35, r, {{0, Azul}, {0.55, NocheAzul}, {1, Noche}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4;
         Tachuela(cr, cx + std::cos(a) * r * 0.95, cy + std::sin(a) * r * 0.95, r * 0.035);
@@ -123,7 +103,7 @@ void TituloHistoria(cairo_t* cr, double w, double h)
         cairo_close_path(cr);
         Fuente(cr, Pergamino);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
     }
     Destello(cr, cx, cy - 18, 7, OroClaro);
 }
@@ -143,7 +123,7 @@ void Gema(cairo_t* cr, double w, double h, double r, bool hecha, bool grande)
     else
         DegradadoRadial(cr, cx - r * 0.2, cy - r * 0.25, r, {{0, VioletaClaro}, {0.6, Violeta}, {1, Noche}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     if (grande) {
         for (int i = 0; i < 4; ++i) {
             const double a = M_PI / 4 + i * M_PI / 2;
@@ -179,7 +159,7 @@ void Estrella(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     OroV(cr, cy - r, cy + r);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1);
+    ContornoTinta(cr, 1);
 }
 
 Paquete MarcasMapa()
@@ -201,12 +181,12 @@ Paquete MarcasMapa()
 void IconoCapitulos(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2;
-    Medallon(cr, cx, cy, 112);
+    MedallonMapa(cr, cx, cy, 112);
     // a closed book with a ribbon
     RectRedondeado(cr, cx - 52, cy - 66, 104, 132, 8);
     DegradadoV(cr, cy - 66, cy + 66, {{0, Hex(0x8A2A3A)}, {1, Hex(0x4A0E1A)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     cairo_rectangle(cr, cx - 40, cy - 54, 80, 108);
     Fuente(cr, Hex(0xFFE9A8, 0.6));
     cairo_set_line_width(cr, 2);
@@ -224,17 +204,17 @@ void IconoCapitulos(cairo_t* cr, double w, double h)
 void IconoLeyenda(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2;
-    Medallon(cr, cx, cy, 112);
+    MedallonMapa(cr, cx, cy, 112);
     // a scroll of parchment with a path of dots and a compass star
     RectRedondeado(cr, cx - 70, cy - 50, 140, 100, 10);
     Fuente(cr, Pergamino);
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     for (int lado : {-1, 1}) {
         cairo_arc(cr, cx + lado * 70, cy, 12, 0, 2 * M_PI);
         Fuente(cr, PergaminoOscuro);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.5);
+        ContornoTinta(cr, 1.5);
     }
     const double puntos[][2] = {{-45, 25}, {-25, 10}, {-5, 18}, {15, 0}, {30, -18}};
     for (auto& q : puntos) {
@@ -250,7 +230,7 @@ void IconoLeyenda(cairo_t* cr, double w, double h)
 struct Figura {
     const char* comentario;
     int ancho, alto;       // the whole picture
-    double pieX, pieY;     // where the feet stand (the map's anchor)
+    double pieX, pieY;     // where the feet stand: the character registry's anchor (ConAncla)
     Color piel, pelo, ropa, ropaOscura, adorno;
     int peinado;           // 0 long, 1 bun, 2 short, 3 hood, 4 beard and hat, 5 crown and veil
     double escala;         // the figure's height against the picture's
@@ -295,7 +275,7 @@ void PintaFigura(cairo_t* cr, const Figura& f)
     cairo_close_path(cr);
     DegradadoH(cr, cx - hombro * 1.5, cx + hombro * 1.5, {{0, f.ropaOscura}, {0.4, f.ropa}, {1, f.ropaOscura}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 2.2);
+    ContornoTinta(cr, 2.2);
     // a belt and trim of its own colour
     cairo_rectangle(cr, cx - hombro * 0.72, cuello + alto * 0.28, hombro * 1.44, alto * 0.025);
     Fuente(cr, f.adorno);
@@ -308,13 +288,13 @@ void PintaFigura(cairo_t* cr, const Figura& f)
     cairo_arc(cr, cx, cuello + alto * 0.33, cabezaR * 0.35, 0, 2 * M_PI);
     Fuente(cr, f.piel);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     // the head
     cairo_arc(cr, cx, cy, cabezaR, 0, 2 * M_PI);
     DegradadoRadial(cr, cx - cabezaR * 0.3, cy - cabezaR * 0.3, cabezaR * 1.3,
                     {{0, Mezcla(f.piel, Hex(0xFFFFFF), 0.25)}, {1, f.piel}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.6);
+    ContornoTinta(cr, 1.6);
     // eyes and a small smile
     for (int lado : {-1, 1}) {
         cairo_save(cr);
@@ -367,7 +347,7 @@ void PintaFigura(cairo_t* cr, const Figura& f)
         cairo_close_path(cr);
         DegradadoH(cr, cx - cabezaR * 1.5, cx + cabezaR * 1.5, {{0, f.ropaOscura}, {0.5, f.ropa}, {1, f.ropaOscura}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.8);
+        ContornoTinta(cr, 1.8);
         Destello(cr, cx, cy - cabezaR * 2, cabezaR * 0.4, OroClaro);
         cairo_move_to(cr, cx - cabezaR * 0.8, cy + cabezaR * 0.55);
         cairo_curve_to(cr, cx - cabezaR * 0.6, cy + cabezaR * 2.6, cx + cabezaR * 0.6, cy + cabezaR * 2.6,
@@ -391,9 +371,24 @@ void PintaFigura(cairo_t* cr, const Figura& f)
         cairo_close_path(cr);
         OroV(cr, cy - cabezaR * 1.5, cy - cabezaR * 0.8);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
         break;
     }
+}
+
+// The figure standing on the anchor the character registry gives its
+// package, the point every screen places: a package the registry does not
+// know is a fault of the art's table.
+Figura ConAncla(Figura f, const char* paquete)
+{
+    for (const Personaje& p : RegistroPersonajes)
+        if (p.m_pszFigura && std::strcmp(p.m_pszFigura, paquete) == 0) {
+            f.pieX = p.m_fAnclaX;
+            f.pieY = p.m_fAnclaY;
+            return f;
+        }
+    std::fprintf(stderr, "mg_art: no character has the whole figure %s\n", paquete);
+    std::exit(1);
 }
 
 // The figure painted once; each piece shows its part of it, its hotspot
@@ -423,51 +418,54 @@ const Color kPiel = Hex(0xF4D2B4), kPielOscura = Hex(0xC99A78);
 
 RegistroPaquete g_adeletia(juego::paquete::COMPLETO_ADELETIA, [] {
     // two pieces side by side: the queen and the train of her mantle
-    const Figura f{"Adeletia, the queen, whole: her figure and her mantle's train, side by side", 512, 500, 144, 480,
+    const Figura f{"Adeletia, the queen, whole: her figure and her mantle's train, side by side", 512, 500, 0, 0,
                    kPiel, Hex(0x6A3A1A), Hex(0x7A2A8A), Hex(0x3A1048), OroMedio, 5, 0.92};
-    return FiguraEnPiezas(f, {{0, 0, 0, 256, 500}, {1, 256, 0, 256, 500}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ADELETIA),
+                          {{0, 0, 0, 256, 500}, {1, 256, 0, 256, 500}});
 });
 RegistroPaquete g_aldunia(juego::paquete::COMPLETO_ALDUNIA, [] {
-    const Figura f{"Aldunia, the old healer, whole", 200, 400, 94, 380, Hex(0xE8C8AE), Hex(0xD8D8E0), Hex(0x3E6A4A),
+    const Figura f{"Aldunia, the old healer, whole", 200, 400, 0, 0, Hex(0xE8C8AE), Hex(0xD8D8E0), Hex(0x3E6A4A),
                    Hex(0x1E3424), Ambar, 1, 0.9};
-    return FiguraEnPiezas(f, {{0, 0, 0, 200, 400}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ALDUNIA), {{0, 0, 0, 200, 400}});
 });
 RegistroPaquete g_alfatima(juego::paquete::COMPLETO_ALFATIMA, [] {
     // two pieces stacked: the cook, and her feet and apron's hem
-    const Figura f{"Alfatima, the cook, whole: two pieces, one above the other", 256, 576, 120, 550, kPielOscura,
+    const Figura f{"Alfatima, the cook, whole: two pieces, one above the other", 256, 576, 0, 0, kPielOscura,
                    Hex(0x2A1A12), Hex(0xB85A2A), Hex(0x5A240E), Pergamino, 1, 0.9};
-    return FiguraEnPiezas(f, {{0, 0, 0, 256, 512}, {1, 0, 512, 256, 64}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ALFATIMA),
+                          {{0, 0, 0, 256, 512}, {1, 0, 512, 256, 64}});
 });
 RegistroPaquete g_asesino(juego::paquete::COMPLETO_ASESINO, [] {
-    const Figura f{"The assassin, hooded, whole", 200, 510, 100, 490, kPiel, Hex(0x1A1A1A), Hex(0x2A2A3A),
+    const Figura f{"The assassin, hooded, whole", 200, 510, 0, 0, kPiel, Hex(0x1A1A1A), Hex(0x2A2A3A),
                    Hex(0x0A0A12), Hex(0x5A5A6A), 3, 0.95};
-    return FiguraEnPiezas(f, {{0, 0, 0, 200, 510}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ASESINO), {{0, 0, 0, 200, 510}});
 });
 RegistroPaquete g_franz(juego::paquete::COMPLETO_FRANZ, [] {
-    const Figura f{"Franz, Maida's brother, whole", 214, 510, 107, 490, kPiel, Hex(0x8A5A2A), Hex(0x2A5A8A),
+    const Figura f{"Franz, Maida's brother, whole", 214, 510, 0, 0, kPiel, Hex(0x8A5A2A), Hex(0x2A5A8A),
                    Hex(0x122A48), OroMedio, 2, 0.9};
-    return FiguraEnPiezas(f, {{0, 0, 0, 214, 510}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_FRANZ), {{0, 0, 0, 214, 510}});
 });
 RegistroPaquete g_irina(juego::paquete::COMPLETO_IRINA, [] {
-    const Figura f{"Irina, who raised Maida, whole", 246, 490, 123, 470, kPiel, Hex(0x3A2A5A), Hex(0x4A4A8A),
+    const Figura f{"Irina, who raised Maida, whole", 246, 490, 0, 0, kPiel, Hex(0x3A2A5A), Hex(0x4A4A8A),
                    Hex(0x1A1A3A), LuzDeLuna, 0, 0.92};
-    return FiguraEnPiezas(f, {{0, 0, 0, 246, 490}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_IRINA), {{0, 0, 0, 246, 490}});
 });
 RegistroPaquete g_maida(juego::paquete::COMPLETO_MAIDA, [] {
-    const Figura f{"Maida, whole", 200, 455, 100, 435, kPiel, Hex(0xC8782A), Hex(0x2A8A6A), Hex(0x0E3A2A), OroClaro,
+    const Figura f{"Maida, whole", 200, 455, 0, 0, kPiel, Hex(0xC8782A), Hex(0x2A8A6A), Hex(0x0E3A2A), OroClaro,
                    0, 0.85};
-    return FiguraEnPiezas(f, {{0, 0, 0, 200, 455}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_MAIDA), {{0, 0, 0, 200, 455}});
 });
 RegistroPaquete g_stokinnen(juego::paquete::COMPLETO_STOKINNEN, [] {
     // three pieces: the hat's tip above, the body, and the hem at the right
-    const Figura f{"Stokinnen, the magician, whole: his hat's tip, his body, the right of his hem", 320, 583, 140,
-                   563, kPiel, Hex(0xE8E8F0), Hex(0x3A2A8A), Hex(0x14103A), OroMedio, 4, 0.86};
-    return FiguraEnPiezas(f, {{1, 0, 0, 256, 71}, {0, 0, 71, 256, 512}, {2, 256, 348, 64, 235}});
+    const Figura f{"Stokinnen, the magician, whole: his hat's tip, his body, the right of his hem", 320, 583, 0, 0,
+                   kPiel, Hex(0xE8E8F0), Hex(0x3A2A8A), Hex(0x14103A), OroMedio, 4, 0.86};
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_STOKINNEN),
+                          {{1, 0, 0, 256, 71}, {0, 0, 71, 256, 512}, {2, 256, 348, 64, 235}});
 });
 RegistroPaquete g_teresia(juego::paquete::COMPLETO_TERESIA, [] {
-    const Figura f{"Teresia, the princess under the curse, whole", 390, 500, 195, 480, Hex(0xD8C8D8), Hex(0x2A1A3A),
+    const Figura f{"Teresia, the princess under the curse, whole", 390, 500, 0, 0, Hex(0xD8C8D8), Hex(0x2A1A3A),
                    Hex(0x5A1A4A), Hex(0x200A1A), Rubi, 5, 0.88};
-    return FiguraEnPiezas(f, {{0, 0, 0, 390, 500}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_TERESIA), {{0, 0, 0, 390, 500}});
 });
 
 // ---- the chapter card: the crest under its number and the stand under the buttons ----
@@ -518,7 +516,7 @@ void Blason(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     DegradadoV(cr, cy - e, cy + e, {{0, Hex(0xFFE9A8)}, {0.5, OroMedio}, {1, Hex(0x9A6A1E)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     Destello(cr, cx, cy, e * 0.35, Hex(0xFFFFFF, 0.9));
 }
 
