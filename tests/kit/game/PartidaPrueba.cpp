@@ -39,7 +39,7 @@ bool CPartidaPrueba::JuegoAbierto() const
     return j && g_pMenuMaestro && j->Padre() == g_pMenuMaestro->m_pMenuModoHistoria;
 }
 
-bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
+bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte, int iFase)
 {
     if (!Iniciado() || !g_pMenuMaestro || !g_pMenuMaestro->m_pMenuModoHistoria) return false;
     const int iEtapa = EtapaHistoria(iGrupo, iParte);
@@ -58,7 +58,7 @@ bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
     // The chapter's card is answered with play; an opening scene is clicked
     // through.
     if (!SigueCadena(m_juego, true, 2000)) return false;
-    return EsperaFase(FASE_RESUMEN_INICIAL, 200);
+    return EsperaFase(iFase, 200);
 }
 
 bool CPartidaPrueba::Pulsa(const std::string& nombre)
