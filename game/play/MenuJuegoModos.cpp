@@ -33,7 +33,7 @@ void CMenuJuego::PreparaSiguienteFigura(CLista* pLista, bool bInicio, const Tran
     m_TransformacionDiamantes = transformacion;
     CBolaTablero::s_Transformacion = transformacion;
     if (m_pCirculo) {
-        const char* apsz[CHerramientaCirculoCabalistico::kNumImagenes];
+        const char* apsz[CHerramientaCirculoCabalistico::kNumPendientes];
         for (size_t i = 0; i < m_asImagenes.size(); ++i) apsz[i] = m_asImagenes[i].c_str();
         m_pCirculo->PonPendiente(apsz);
     }

@@ -47,10 +47,11 @@ protected:
         m_config.m_fAnchoAjuste = 724;
         m_config.m_fAltoVisible = 195;
         m_config.m_iFontMedida = uitest::kFuenteTexto;
-        g_GestorFLIs.AnadeTexto(2, "QH01", "<SECUENCIA=1,0,0,0>hi");
+        // A code no text of the game's tables takes (the scenes' start with Q).
+        g_GestorFLIs.AnadeTexto(2, "ZQ91", "<SECUENCIA=1,0,0,0>hi");
         Escribe("bucle.sec", "LOOP = 20; OBJETOEXTREMO = 0;");
         m_sGuion = Escribe("guion.txt", "JAPTXTSECUENCIA = 1, \"" + (m_carpeta / "bucle.sec").string() +
-                                            "\", 0; JAPTXTLINE = \"NONE\", \"QH01\", 1; FIN = 4;");
+                                            "\", 0; JAPTXTLINE = \"NONE\", \"ZQ91\", 1; FIN = 4;");
     }
     void TearDown() override
     {

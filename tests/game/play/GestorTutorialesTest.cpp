@@ -74,7 +74,7 @@ bool PulsaBoton(CPartidaPrueba& p)
 // start may show once the play screen has opened.
 bool EmpiezaTutorial(CPartidaPrueba& p, int iCapitulo)
 {
-    if (!p.EmpiezaEtapa(iCapitulo, 0, FASE_DIAMANTES)) return false;
+    if (!p.EmpiezaEtapaDirecta(iCapitulo, 0, FASE_DIAMANTES)) return false;
     // The hint's box is attached once the play screen has opened.
     for (int i = 0; i < 200 && p.Juego()->m_bHintMostrado; ++i)
         if (!p.CierraAviso()) p.JuegoPrueba().Paso();
@@ -328,7 +328,7 @@ TEST(GestorTutoriales, AStageWithoutATutorialKeepsItsOwnSettings)
     CPartidaPrueba p("sin_tutorial");
     ASSERT_TRUE(p.Iniciado());
     p.SinAvisos();
-    ASSERT_TRUE(p.EmpiezaEtapa(2, 1));
+    ASSERT_TRUE(p.EmpiezaEtapaDirecta(2, 1));
     CMenuJuego* j = p.Juego();
     CGestorTutoriales* g = j->m_pTutoriales;
     ASSERT_NE(g, nullptr);

@@ -107,6 +107,11 @@ void Juega(CPartidaPrueba& p)
 
 class Tutoriales : public testing::TestWithParam<std::tuple<int, int>> {};
 
+std::string NombreCaso(const testing::TestParamInfo<std::tuple<int, int>>& i)
+{
+    return "Capitulo" + std::to_string(std::get<0>(i.param)) + "Dificultad" + std::to_string(std::get<1>(i.param));
+}
+
 } // namespace
 
 TEST_P(Tutoriales, TheTutorialIsWonByTheScript)
@@ -116,7 +121,7 @@ TEST_P(Tutoriales, TheTutorialIsWonByTheScript)
     ASSERT_TRUE(p.Iniciado());
     // The line maximum that the stages before this one give.
     p.Perfil().Bloque().m_aiDatos[BloqueDificultad::LINEA_MAXIMA] = LineaMaximaAlLlegar(g, 0);
-    ASSERT_TRUE(p.EmpiezaEtapa(g, 0, FASE_DIAMANTES)) << p.JuegoPrueba().Widgets();
+    ASSERT_TRUE(p.EmpiezaEtapaDirecta(g, 0, FASE_DIAMANTES)) << p.JuegoPrueba().Widgets();
     CMenuJuego* j = p.Juego();
     // The hint's box is attached once the play screen has opened.
     for (int i = 0; i < 200 && j->m_bHintMostrado; ++i)
@@ -141,7 +146,9 @@ INSTANTIATE_TEST_SUITE_P(Historia, Tutoriales,
                          testing::Values(std::tuple{0, 0}, std::tuple{1, 0}, std::tuple{2, 0}, std::tuple{3, 0},
                                          std::tuple{5, 0}, std::tuple{6, 0}, std::tuple{7, 0}, std::tuple{9, 0},
                                          std::tuple{11, 0}),
-                         [](const auto& i) {
-                             return "Capitulo" + std::to_string(std::get<0>(i.param)) + "Dificultad" +
-                                    std::to_string(std::get<1>(i.param));
-                         });
+                         NombreCaso);
+
+// The lessons about curses wait for their attacks, which each difficulty's
+// level file gives: they run at all four.
+INSTANTIATE_TEST_SUITE_P(Ataques, Tutoriales,
+                         testing::Combine(testing::Values(4, 8, 10), testing::Values(0, 1, 2, 3)), NombreCaso);

@@ -102,7 +102,7 @@ TEST(MenuAyuda, BothPanelsOverThePlayScreen)
     CPartidaPrueba p("ayuda_juego");
     ASSERT_TRUE(p.Iniciado());
     p.SinAvisos();
-    ASSERT_TRUE(p.EmpiezaEtapa(0, 1));
+    ASSERT_TRUE(p.EmpiezaEtapaDirecta(0, 1));
     ASSERT_TRUE(p.Continua());
     ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
     kit::CJuegoPrueba& juego = p.JuegoPrueba();
@@ -174,7 +174,7 @@ TEST(MenuAyuda, ClosingTheAnimatedPanelEndsATutorialsPageStep)
 {
     CPartidaPrueba p("ayuda_tutorial");
     ASSERT_TRUE(p.Iniciado());
-    ASSERT_TRUE(p.EmpiezaEtapa(1, 0, FASE_DIAMANTES));
+    ASSERT_TRUE(p.EmpiezaEtapaDirecta(1, 0, FASE_DIAMANTES));
     kit::CJuegoPrueba& juego = p.JuegoPrueba();
     CGestorTutoriales* g = p.Juego()->m_pTutoriales;
     ASSERT_EQ(g->m_iPaso, 23);

@@ -39,6 +39,11 @@ public:
     // presses the stage's button and steps until its start summary shows (a
     // tutorial has none: it goes straight to the diamonds' phase).
     bool EmpiezaEtapa(int iGrupo, int iParte, int iFase = FASE_RESUMEN_INICIAL);
+    // The same without waiting for the map's own opening (its reveal, its
+    // messages) or pressing the stage's button: the map's chain starts the
+    // stage as soon as the map is the current screen. For scenarios about
+    // the play that follows.
+    bool EmpiezaEtapaDirecta(int iGrupo, int iParte, int iFase = FASE_RESUMEN_INICIAL);
     // The play screen, and whether it is attached to the story map.
     CMenuJuego* Juego() const;
     bool JuegoAbierto() const;
@@ -76,6 +81,8 @@ public:
     std::vector<CBolaTablero*> Piezas() const;
 
 private:
+    bool Empieza(int iGrupo, int iParte, int iFase, bool bDirecta);
+
     CJuegoPrueba m_juego;
     CPerfiles m_perfiles;
     int m_iDificultad;

@@ -52,6 +52,10 @@ TEST(HerramientasFallidas, AStagePlaysOnWithToolsThatFailedToLoad)
     ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_TRAZADO, 300)) << "phase " << j->Fase();
     p.EsperaTableroQuieto(300);
     p.TrazaSello();
+    // Won while it is the next stage, this stage first tells in a message
+    // that the lines grow longer.
+    ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_MENSAJE_FINAL, 300)) << "phase " << j->Fase();
+    ASSERT_TRUE(p.CierraAviso());
     ASSERT_TRUE(p.EsperaFaseAbreviada(FASE_RESUMEN_FINAL, 300)) << "phase " << j->Fase();
     EXPECT_GE(j->m_iPasosJugados, 300);
     EXPECT_EQ(j->Efectos()->m_iFuegos, 0);
