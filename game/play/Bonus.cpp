@@ -4,6 +4,7 @@
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Geometria.h"
 #include "game/CatalogoJuego.h"
+#include "game/play/herramientas/Herramienta.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,7 +62,7 @@ bool CBonus::Inicia(CMenuJuego* pJuego, int iTipo, float x, float y, CSPM* pOrig
     if (bCompartido) {
         m_pSPM = pOrigen;
     } else {
-        if (!m_SPM.Copia(pOrigen)) {
+        if (!CopiaPaqueteHerramienta(m_SPM, pOrigen)) {
             Libera();
             return false;
         }

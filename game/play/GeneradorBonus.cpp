@@ -1,10 +1,10 @@
 #include "game/play/GeneradorBonus.h"
 
 #include "engine/core/Temporizador.h"
-#include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Geometria.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/RegistroNivel.h"
+#include "game/play/herramientas/Herramienta.h"
 #include "game/play/herramientas/HerramientaBonuses.h"
 
 #include <algorithm>
@@ -67,8 +67,7 @@ bool CGeneradorBonus::Inicia(CMenuJuego* pJuego, CHerramientaBonuses* pHerramien
     m_iIndice = std::clamp(iIndice, 0, kNumGeneradores - 1);
     m_pLugar = &Lugar(m_iIndice);
     m_bCreado = 1;
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::AYUDAS_ESPECIALES) : nullptr;
-    const bool bCopia = pOrigen && m_SPM.Copia(pOrigen);
+    const bool bCopia = CopiaPaqueteHerramienta(m_SPM, juego::paquete::AYUDAS_ESPECIALES);
     if (bEnUso) MarcaEnUso();
     return bCopia;
 }

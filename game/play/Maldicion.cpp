@@ -4,7 +4,9 @@
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Geometria.h"
 #include "game/CatalogoJuego.h"
+#include "game/play/herramientas/Herramienta.h"
 #include "game/play/AltoContraste.h"
+#include "game/play/herramientas/HerramientaEstadosCursor.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,32 +15,29 @@ namespace {
 
 using namespace juego;
 
-// Cursor states (see CHerramientaEstadosCursor).
-enum { LENTO = 0, CONGELADO = 1, TEMBLOROSO = 2, INVERTIDO = 3, PARALIZADO = 4, PERSECUCION = 5, BLOQUEADO = 6 };
-
 const std::array<FichaMaldicion, NUM_CLASES_MALDICION> kFichas = {{
     {nullptr, -1, 0, 0, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}, {0, 0, 0}},
-    {paquete::ATAQUE_PETALOS_AMARILLOS, LENTO, 150, 2,
+    {paquete::ATAQUE_PETALOS_AMARILLOS, CURSOR_LENTO, 150, 2,
      {245, 205, 128}, {179, 132, 42}, {255, 235, 200}, {229, 192, 142}},
-    {paquete::ATAQUE_ALFANJE_DE_FURIA, INVERTIDO, 150, 3,
+    {paquete::ATAQUE_ALFANJE_DE_FURIA, CURSOR_INVERTIDO, 150, 3,
      {202, 106, 233}, {167, 68, 200}, {222, 176, 255}, {217, 168, 227}},
-    {paquete::ATAQUE_CAPRICHOSA, LENTO, 5, 0,
+    {paquete::ATAQUE_CAPRICHOSA, CURSOR_LENTO, 5, 0,
      {245, 205, 128}, {179, 132, 42}, {255, 235, 178}, {209, 192, 142}},
-    {paquete::ATAQUE_FRIA_MUJER, CONGELADO, 60, 1,
+    {paquete::ATAQUE_FRIA_MUJER, CURSOR_CONGELADO, 60, 1,
      {186, 252, 251}, {84, 172, 172}, {216, 255, 255}, {184, 212, 212}},
-    {paquete::ATAQUE_LAGRIMAS_DE_COCODRILO, INVERTIDO, 150, 4,
+    {paquete::ATAQUE_LAGRIMAS_DE_COCODRILO, CURSOR_INVERTIDO, 150, 4,
      {202, 106, 233}, {167, 68, 200}, {232, 186, 243}, {207, 168, 225}},
-    {paquete::ATAQUE_PAN_QUEMADO, TEMBLOROSO, 150, 3,
+    {paquete::ATAQUE_PAN_QUEMADO, CURSOR_TEMBLOROSO, 150, 3,
      {148, 241, 166}, {36, 132, 54}, {208, 251, 216}, {156, 202, 154}},
-    {paquete::ATAQUE_SELLO_DIVINO, PARALIZADO, 150, 10,
+    {paquete::ATAQUE_SELLO_DIVINO, CURSOR_PARALIZADO, 150, 10,
      {136, 189, 249}, {12, 91, 179}, {196, 229, 255}, {162, 191, 219}},
-    {paquete::ATAQUE_PUNYALADA_POR_LA_ESPALDA, PERSECUCION, 150, 10,
+    {paquete::ATAQUE_PUNYALADA_POR_LA_ESPALDA, CURSOR_PERSECUCION, 150, 10,
      {224, 33, 33}, {125, 19, 19}, {244, 153, 153}, {205, 199, 199}},
-    {paquete::ATAQUE_ROSAS_NEGRAS, LENTO, 150, 1,
+    {paquete::ATAQUE_ROSAS_NEGRAS, CURSOR_LENTO, 150, 1,
      {245, 205, 128}, {179, 132, 42}, {250, 225, 208}, {219, 192, 142}},
-    {paquete::ATAQUE_ESPERITOS_OSCUROS, BLOQUEADO, 90, 5,
+    {paquete::ATAQUE_ESPERITOS_OSCUROS, CURSOR_BLOQUEADO, 90, 5,
      {50, 50, 50}, {100, 100, 100}, {150, 150, 150}, {160, 160, 160}},
-    {paquete::ATAQUE_CORAZONES_CORRUPTOS, PERSECUCION, 150, 15,
+    {paquete::ATAQUE_CORAZONES_CORRUPTOS, CURSOR_PERSECUCION, 150, 15,
      {224, 33, 33}, {125, 19, 19}, {234, 133, 133}, {205, 139, 139}},
 }};
 
@@ -119,7 +118,7 @@ bool CMaldicion::Inicia(int iTipo, bool bModoAtaques, float x, float y, float fA
     if (bCompartido) {
         m_pSPM = pOrigen;
     } else {
-        if (!m_SPM.Copia(pOrigen)) {
+        if (!CopiaPaqueteHerramienta(m_SPM, pOrigen)) {
             Libera();
             return false;
         }

@@ -3,6 +3,7 @@
 // itself, and the picture and the pointer must follow the window's real size,
 // not what was asked for. The X11 part runs in a child process of this same
 // program, so that SDL and the GL driver start there under X11.
+#include "kit/ServidorX.h"
 #include "platform/Input.h"
 #include "platform/Window.h"
 
@@ -11,16 +12,10 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
-#include <cerrno>
 #include <chrono>
-#include <csignal>
-#include <cstdlib>
 #include <cstring>
-#include <poll.h>
 #include <string>
-#include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
 
 void ProbeUnderOwnServer();
 void ProbeSmallScreen();
@@ -28,61 +23,6 @@ void ProbeSmallScreen();
 namespace {
 
 constexpr const char* kCaption = "x11 window probe";
-
-// Xvfb on a display number of its own choosing, stopped on destruction.
-class PrivateXServer {
-public:
-    ~PrivateXServer()
-    {
-        if (m_pid > 0) {
-            kill(m_pid, SIGTERM);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-
-    // The display name (":N"), or empty when no server could be started.
-    std::string Start(const char* screen)
-    {
-        int fds[2];
-        if (pipe(fds) != 0) return {};
-        m_pid = fork();
-        if (m_pid == 0) {
-            close(fds[0]);
-            const std::string fd = std::to_string(fds[1]);
-            execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen, "-nolisten", "tcp",
-                   static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        close(fds[1]);
-        std::string number;
-        if (m_pid > 0) {
-            pollfd p{fds[0], POLLIN, 0};
-            char c = 0;
-            while (poll(&p, 1, 20000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-        }
-        close(fds[0]);
-        return number.empty() ? std::string() : ":" + number;
-    }
-
-private:
-    pid_t m_pid = -1;
-};
-
-// Runs a probe in a child process under the display; its exit status.
-int RunProbe(const std::string& display, void (*probe)() = ProbeUnderOwnServer)
-{
-    const pid_t pid = fork();
-    if (pid == 0) {
-        setenv("DISPLAY", display.c_str(), 1);
-        setenv("SDL_VIDEODRIVER", "x11", 1);
-        probe();
-        std::fflush(nullptr);
-        _exit(::testing::Test::HasFailure() ? 1 : 0);
-    }
-    int status = 0;
-    if (pid < 0 || waitpid(pid, &status, 0) != pid) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 // The top-level X window with the given name (0 when there is none).
 ::Window FindWindow(Display* display, const char* name)
@@ -156,6 +96,22 @@ std::string CheckPicture(Display* display, ::Window window, int w, int h)
     return wrong;
 }
 
+// Presents red frames until the window shows them (CheckPicture finds
+// nothing wrong) or about 20 seconds have passed; what was last wrong.
+std::string PresentRedUntilShown(Display* display, ::Window window, const Geometry& g)
+{
+    std::string wrong = "nothing presented";
+    for (int attempt = 0; attempt < 400 && !wrong.empty(); ++attempt) {
+        plat::PumpMessages();
+        plat::ClearBackBuffer(1.0f, 0.0f, 0.0f, 1.0f);
+        if (!plat::PresentBackBuffer()) return "the frame could not be presented";
+        XSync(display, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        wrong = CheckPicture(display, window, g.w, g.h);
+    }
+    return wrong;
+}
+
 // The pointer put at a point of the screen: the window reads it there at
 // once, with no move event, in its own pixels and on the field.
 void CheckPointer(Display* display, const Geometry& g, int screenX, int screenY)
@@ -181,10 +137,10 @@ void CheckPointer(Display* display, const Geometry& g, int screenX, int screenY)
 
 TEST(X11Window, FullScreenWithoutWindowManagerCoversTheDisplay)
 {
-    PrivateXServer server;
-    const std::string display = server.Start("1280x1024x24");
+    kit::ServidorX server;
+    const std::string display = server.Inicia("1280x1024x24");
     if (display.empty()) GTEST_SKIP() << "no Xvfb to run an X server";
-    EXPECT_EQ(RunProbe(display), 0);
+    EXPECT_EQ(kit::EjecutaBajoX(display, ProbeUnderOwnServer), 0);
 }
 
 // Run by the test above in a child process under its X server; failures are
@@ -243,16 +199,7 @@ void ProbeUnderOwnServer()
 
         // The picture: presented frames reach the X server in their own time
         // (on a loaded machine, a good while).
-        std::string wrong = "nothing presented";
-        for (int attempt = 0; attempt < 400 && !wrong.empty(); ++attempt) {
-            plat::PumpMessages();
-            plat::ClearBackBuffer(1.0f, 0.0f, 0.0f, 1.0f);
-            ASSERT_TRUE(plat::PresentBackBuffer());
-            XSync(display, False);
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            wrong = CheckPicture(display, window, g.w, g.h);
-        }
-        EXPECT_EQ(wrong, "");
+        EXPECT_EQ(PresentRedUntilShown(display, window, g), "");
     }
     plat::DeleteSharedContext(shared);
     plat::DestroyMainWindow();
@@ -288,10 +235,10 @@ TEST(WindowPlace, FitsTheUsableScreenKeepingTheShape)
 
 TEST(X11Window, OnASmallScreenTheWindowFitsAndKeepsItsShape)
 {
-    PrivateXServer server;
-    const std::string display = server.Start("800x600x24");
+    kit::ServidorX server;
+    const std::string display = server.Inicia("800x600x24");
     if (display.empty()) GTEST_SKIP() << "no Xvfb to run an X server";
-    EXPECT_EQ(RunProbe(display, ProbeSmallScreen), 0);
+    EXPECT_EQ(kit::EjecutaBajoX(display, ProbeSmallScreen), 0);
 }
 
 // On an 800x600 screen the windowed window is scaled down to the screen,
@@ -324,16 +271,7 @@ void ProbeSmallScreen()
             EXPECT_GE(g.w, screenW - 4);
         }
         CheckPointer(display, g, g.x + g.w / 2, g.y + g.h / 2);
-        std::string wrong = "nothing presented";
-        for (int attempt = 0; attempt < 400 && !wrong.empty(); ++attempt) {
-            plat::PumpMessages();
-            plat::ClearBackBuffer(1.0f, 0.0f, 0.0f, 1.0f);
-            ASSERT_TRUE(plat::PresentBackBuffer());
-            XSync(display, False);
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            wrong = CheckPicture(display, window, g.w, g.h);
-        }
-        EXPECT_EQ(wrong, "");
+        EXPECT_EQ(PresentRedUntilShown(display, window, g), "");
     }
     plat::DestroyMainWindow();
     XCloseDisplay(display);

@@ -17,6 +17,14 @@ void ContornoTinta(cairo_t* cr, double ancho)
     cairo_stroke(cr);
 }
 
+void RellenaYPerfila(cairo_t* cr, const Color& borde, double ancho)
+{
+    cairo_fill_preserve(cr);
+    Fuente(cr, borde);
+    cairo_set_line_width(cr, ancho);
+    cairo_stroke(cr);
+}
+
 Sprite Centrado(int slot, int w, int h, Painter p)
 {
     Sprite s;
@@ -33,8 +41,9 @@ Paquete UnSprite(const char* comentario, Sprite s)
 {
     Paquete p;
     p.comment = comentario;
+    const int slot = s.slot;
     p.sprites.push_back(std::move(s));
-    p.animations.push_back({0, {{s.slot, 10000}}});
+    p.animations.push_back({0, {{slot, 10000}}});
     return p;
 }
 

@@ -15,6 +15,9 @@ Sprite Centrado(int slot, int w, int h, Painter p);
 Paquete UnSprite(const char* comentario, Sprite s);
 // Strokes the current path in ink.
 void ContornoTinta(cairo_t* cr, double ancho);
+// Fills the current path with the current source, then strokes its edge
+// `ancho` wide in `borde`.
+void RellenaYPerfila(cairo_t* cr, const Color& borde, double ancho);
 // Gold from light to shadow down a span, as the frames' metal: the source.
 void OroV(cairo_t* cr, double y0, double y1);
 // The icons' medallion: a gilded ring round a night-blue disc with a soft

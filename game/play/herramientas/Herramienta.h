@@ -12,6 +12,9 @@ class CSPM;
 // says so (g_bFallaCargaHerramientas of FalloHerramientas.h, or the count
 // below run out).
 bool CopiaPaqueteHerramienta(CSPM& destino, const char* szRuta);
+// The same from a package already held (a curse's or a bonus's own copy of
+// its tool's package); false when pOrigen is null.
+bool CopiaPaqueteHerramienta(CSPM& destino, CSPM* pOrigen);
 
 // Test seam: how many more copies succeed before every further one fails
 // (-1: no limit). Shows what a tool keeps of a load that fails half-way.

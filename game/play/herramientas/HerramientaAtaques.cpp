@@ -1,13 +1,13 @@
 #include "game/play/herramientas/HerramientaAtaques.h"
 
 #include "engine/audio/GestorSonido.h"
-#include "engine/graphics/GestorSPMs.h"
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/Geometria.h"
 #include "engine/core/Temporizador.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/Maldicion.h"
 #include "game/play/MenuJuego.h"
+#include "game/play/herramientas/Herramienta.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 
 #include <algorithm>
@@ -53,8 +53,7 @@ bool CHerramientaAtaques::Carga(CMenuJuego* pJuego, RegistroNivel* pNivel)
     m_fPunteroX = 512.0f;
     m_fPunteroY = 384.0f;
     m_Maldiciones.Inicia();
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::MINI_ATAQUES) : nullptr;
-    if (!pOrigen || !m_SPM.Copia(pOrigen)) {
+    if (!CopiaPaqueteHerramienta(m_SPM, juego::paquete::MINI_ATAQUES)) {
         Libera();
         return false;
     }
@@ -118,10 +117,8 @@ int CHerramientaAtaques::TipoRanura(int iRanura) const
 bool CHerramientaAtaques::CargaIndicador(int iRanura, int iTipo)
 {
     if (!m_bCreado || iRanura < 0 || iRanura >= NUM_ATAQUES_NIVEL || TipoValido(iTipo) == 0) return false;
-    const char* szPaquete = FichaDeMaldicion(iTipo).szPaquete;
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(szPaquete) : nullptr;
     auto* pNuevo = new CSPM;
-    if (!pOrigen || !pNuevo->Copia(pOrigen)) {
+    if (!CopiaPaqueteHerramienta(*pNuevo, FichaDeMaldicion(iTipo).szPaquete)) {
         delete pNuevo;
         return false;
     }

@@ -2,12 +2,12 @@
 
 #include "engine/app/Aplicacion.h"
 #include "engine/audio/GestorSonido.h"
-#include "engine/graphics/GestorSPMs.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/Bonus.h"
 #include "game/play/GeneradorBonus.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/RegistroNivel.h"
+#include "game/play/herramientas/Herramienta.h"
 #include "game/play/herramientas/HerramientaAtaques.h"
 #include "game/play/herramientas/HerramientaEfectos.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
@@ -49,8 +49,7 @@ bool CHerramientaBonuses::Carga(CMenuJuego* pJuego, RegistroNivel* pNivel)
     m_iInsignia = 0;
     m_iCreados = m_iCogidos = m_iDuplicaciones = m_iCreadosTipo4 = 0;
     m_Bonus.Inicia();
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::BONUSES) : nullptr;
-    if (!pOrigen || !m_SPM.Copia(pOrigen)) {
+    if (!CopiaPaqueteHerramienta(m_SPM, juego::paquete::BONUSES)) {
         Libera();
         return false;
     }

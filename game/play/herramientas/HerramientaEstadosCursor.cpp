@@ -63,18 +63,6 @@ constexpr int kPasosAvisoEscudo = 90;
 constexpr float kAlfaEscudo = 200.0f;
 constexpr float kPulsoEscudo = 0.41887894f;
 
-struct FilaMaldicion {
-    int iTipo;
-    int iEstado;
-    int iPasos;
-};
-constexpr FilaMaldicion kMaldiciones[] = {
-    {1, CURSOR_LENTO, 150},      {2, CURSOR_INVERTIDO, 150},  {3, CURSOR_LENTO, 5},
-    {4, CURSOR_CONGELADO, 60},   {5, CURSOR_INVERTIDO, 150},  {6, CURSOR_TEMBLOROSO, 150},
-    {7, CURSOR_PARALIZADO, 150}, {8, CURSOR_PERSECUCION, 150}, {9, CURSOR_LENTO, 150},
-    {10, CURSOR_BLOQUEADO, 90},  {11, CURSOR_PERSECUCION, 150},
-};
-
 int Alfa(float f) { return static_cast<int>(std::clamp(f, 0.0f, 255.0f)); }
 
 CHerramientaEfectos* Efectos(CMenuJuego* pJuego) { return pJuego ? pJuego->Efectos() : nullptr; }
@@ -86,11 +74,12 @@ CHerramientaEstadosCursor::~CHerramientaEstadosCursor()
     if (m_bCreado) Libera();
 }
 
+// Read from the curses' own table, so the two can never disagree.
 CHerramientaEstadosCursor::EfectoMaldicion CHerramientaEstadosCursor::TablaMaldiciones(int iTipo)
 {
-    for (const FilaMaldicion& f : kMaldiciones)
-        if (f.iTipo == iTipo) return {f.iEstado, f.iPasos};
-    return {-1, 0};
+    const FichaMaldicion& f = FichaDeMaldicion(iTipo);
+    if (f.iEstadoCursor < 0 || f.iEstadoCursor >= NUM_ESTADOS_CURSOR) return {-1, 0};
+    return {f.iEstadoCursor, f.iFrames};
 }
 
 bool CHerramientaEstadosCursor::Carga(CMenuJuego* pJuego, RegistroNivel* pNivel)

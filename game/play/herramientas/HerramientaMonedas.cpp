@@ -1,11 +1,11 @@
 #include "game/play/herramientas/HerramientaMonedas.h"
 
 #include "engine/audio/GestorSonido.h"
-#include "engine/graphics/GestorSPMs.h"
 #include "engine/ui/MenuObj.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/Moneda.h"
+#include "game/play/herramientas/Herramienta.h"
 
 #include <algorithm>
 #include <vector>
@@ -24,8 +24,7 @@ bool CHerramientaMonedas::Carga(CMenuObj* pPantalla)
     if (m_bCreado) Libera();
     m_pPantalla = pPantalla;
     m_iFrame = 0;
-    CSPM* pOrigen = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::MONEDAS_GIRO) : nullptr;
-    if (!pOrigen || !m_SPM.Copia(pOrigen)) {
+    if (!CopiaPaqueteHerramienta(m_SPM, juego::paquete::MONEDAS_GIRO)) {
         Libera();
         return false;
     }

@@ -3,6 +3,7 @@
 // allows, and the curses' kinds.
 #include "engine/core/GestorRatones.h"
 #include "engine/graphics/Sprite.h"
+#include "game/play/Maldicion.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "kit/ServidorX.h"
@@ -136,12 +137,18 @@ TEST(EstadosCursor, WhatEachStateAllowsAndWhichCursesSetThem)
     }
 
     // Every kind 1..11 sets one state for its frames; other kinds nothing.
+    // The pointer's table and the curses' own row say the same.
     const int estados[12] = {-1, 0, 3, 0, 1, 3, 2, 4, 5, 0, 6, 5};
     const int pasos[12] = {0, 150, 150, 5, 60, 150, 150, 150, 150, 150, 90, 150};
-    for (int k = 0; k < 12; ++k) {
-        EXPECT_EQ(CHerramientaEstadosCursor::TablaMaldiciones(k).iEstado, estados[k]) << k;
-        if (estados[k] >= 0) {
-            EXPECT_EQ(CHerramientaEstadosCursor::TablaMaldiciones(k).iPasos, pasos[k]) << k;
+    for (int k = -2; k < 14; ++k) {
+        const bool bTipo = k >= 0 && k < 12;
+        const int estado = bTipo ? estados[k] : -1;
+        const CHerramientaEstadosCursor::EfectoMaldicion e = CHerramientaEstadosCursor::TablaMaldiciones(k);
+        EXPECT_EQ(e.iEstado, estado) << k;
+        EXPECT_EQ(FichaDeMaldicion(k).iEstadoCursor, estado) << k;
+        if (estado >= 0) {
+            EXPECT_EQ(e.iPasos, pasos[k]) << k;
+            EXPECT_EQ(FichaDeMaldicion(k).iFrames, pasos[k]) << k;
         }
     }
     CHerramientaEstadosCursor t;

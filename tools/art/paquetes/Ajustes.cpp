@@ -19,13 +19,6 @@ namespace {
 
 using namespace paleta;
 
-void Contorno(cairo_t* cr, double ancho)
-{
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, ancho);
-    cairo_stroke(cr);
-}
-
 // ---- the harp ----
 
 void Arpa(cairo_t* cr, double w, double h)
@@ -58,12 +51,12 @@ void Arpa(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     OroV(cr, top - 20, top + 30);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     // pillar with a scroll at its head and a foot
     RectRedondeado(cr, px - 8, top + 4, 16, bot - top - 2, 6);
     DegradadoH(cr, px - 8, px + 8, {{0, OroOscuro}, {0.4, OroClaro}, {1, Oro}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     Voluta(cr, px - 2, top + 6, 30, -M_PI / 2 - 0.5, 1, 2.2);
     // the sound box
     cairo_move_to(cr, bx0 - 10, by0 + 8);
@@ -73,7 +66,7 @@ void Arpa(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     DegradadoV(cr, by1, by0 + 18, {{0, Hex(0xB0562A)}, {1, Hex(0x5A240E)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     Destello(cr, px + 46, top + 10, 12, Hex(0xFFF6D0, 0.9));
     Destello(cr, cx + 30, cy + 36, 8, Hex(0xFFF6D0, 0.8));
 }
@@ -94,7 +87,7 @@ void Tambor(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     DegradadoH(cr, cx - rx, cx + rx, {{0, Hex(0x5A1620)}, {0.35, Rubi}, {0.6, Hex(0xE8606A)}, {1, Hex(0x5A1620)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     // the cords, in a zigzag between the hoops
     for (int i = 0; i < 6; ++i) {
         const double a0 = M_PI * (0.1 + i * 0.16), a1 = M_PI * (0.18 + i * 0.16);
@@ -131,11 +124,11 @@ void Tambor(cairo_t* cr, double w, double h)
         RectRedondeado(cr, -4, -68, 8, 70, 4);
         DegradadoH(cr, -4, 4, {{0, Hex(0x6B3A12)}, {0.5, Hex(0xC98A4A)}, {1, Hex(0x6B3A12)}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
         cairo_arc(cr, 0, -68, 7, 0, 2 * M_PI);
         DegradadoRadial(cr, -2, -70, 8, {{0, OroClaro}, {1, Oro}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
         cairo_restore(cr);
     }
     // the sound: three arcs of light
@@ -212,7 +205,7 @@ void Ojo(cairo_t* cr, double w, double h)
     Fuente(cr, OroClaro);
     cairo_set_line_width(cr, 4);
     cairo_stroke_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
     // lashes
     for (int i = -2; i <= 2; ++i) {
         const double a = -M_PI / 2 + i * 0.32;
@@ -269,7 +262,7 @@ void Flecha(cairo_t* cr, double x0, double y0, double x1, double y1)
     cairo_close_path(cr);
     Fuente(cr, OroClaro);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1);
+    ContornoTinta(cr, 1);
 }
 
 void PantallaCompleta(cairo_t* cr, double w, double h)
@@ -298,7 +291,7 @@ void Ventana(cairo_t* cr, double w, double h)
     Arco(6);
     OroV(cr, y0 - 30, y1 + 6);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
     Arco(0);
     DegradadoV(cr, y0 - 24, y1, {{0, LuzDeLuna}, {0.5, Lavanda}, {1, VioletaClaro}});
     cairo_fill(cr);
@@ -316,7 +309,7 @@ void Ventana(cairo_t* cr, double w, double h)
     RectRedondeado(cr, x0 - 12, y1 + 4, 72, 8, 3);
     OroV(cr, y1 + 4, y1 + 12);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1);
+    ContornoTinta(cr, 1);
 }
 
 // ---- the language: an open book with lines in three scripts, and four
@@ -335,7 +328,7 @@ void Libro(cairo_t* cr, double w, double h)
         cairo_close_path(cr);
         DegradadoH(cr, cx - 66, cx + 66, {{0, PergaminoOscuro}, {0.45, Pergamino}, {0.55, Pergamino}, {1, PergaminoOscuro}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.6);
+        ContornoTinta(cr, 1.6);
         // the lines of writing: runes, waves, dots
         for (int k = 0; k < 5; ++k) {
             const double y = cy - 26 + k * 13;
@@ -400,7 +393,7 @@ void Bandera(cairo_t* cr, double w, double h, unsigned campo, unsigned banda, in
         Runa(cr, 40 + carga, ccx, ccy, 16, 0, 2.2);
     }
     Tela();
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
 }
 
 Paquete IconoIdioma()
@@ -431,7 +424,7 @@ void Pista(cairo_t* cr, double w, double h)
     RectRedondeado(cr, 2, y - 11, w - 4, 22, 11);
     OroV(cr, y - 11, y + 11);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     RectRedondeado(cr, 7, y - 6, w - 14, 12, 6);
     DegradadoV(cr, y - 6, y + 6, {{0, Hex(0x05040F)}, {1, Noche}});
     cairo_fill(cr);
@@ -470,7 +463,7 @@ void Pomo(cairo_t* cr, double w, double)
     cairo_close_path(cr);
     OroV(cr, cy - 30, cy + 30);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
     cairo_move_to(cr, cx, cy - 20);
     cairo_line_to(cr, cx + 12, cy - 7);
     cairo_line_to(cr, cx + 12, cy + 7);
@@ -480,7 +473,7 @@ void Pomo(cairo_t* cr, double w, double)
     cairo_close_path(cr);
     DegradadoRadial(cr, cx - 3, cy - 6, 20, {{0, Hex(0xFFB0C0)}, {0.5, Rubi}, {1, Hex(0x5A0612)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1);
+    ContornoTinta(cr, 1);
     Destello(cr, cx - 4, cy - 8, 7, Hex(0xFFFFFF, 0.9));
 }
 
@@ -522,7 +515,7 @@ void Rueda(cairo_t* cr, double w, double h)
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
     OroV(cr, cy - r1, cy + r1);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     cairo_arc(cr, cx, cy, 26, 0, 2 * M_PI);
     Fuente(cr, Hex(0xFFE9A8, 0.4));

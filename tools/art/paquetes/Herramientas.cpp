@@ -4,6 +4,7 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 #include "game/CatalogoJuego.h"
 
@@ -33,10 +34,7 @@ void Surco(cairo_t* cr, double x, double y, double w, double h)
 {
     RectRedondeado(cr, x, y - h / 2, w, h, h / 2);
     Fuente(cr, Hex(0x03020C, 0.85));
-    cairo_fill_preserve(cr);
-    Fuente(cr, Hex(0xFFE9A8, 0.35));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, Hex(0xFFE9A8, 0.35), 1);
 }
 
 void PlacaHud(cairo_t* cr, double w, double h)
@@ -76,10 +74,7 @@ void EmblemaHud(cairo_t* cr, double w, double h)
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r * 0.55, 0, 2 * M_PI);
     DegradadoRadial(cr, cx - 4, cy - 4, r * 0.7, {{0, OroClaro}, {0.6, OroMedio}, {1, OroOscuro}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroOscuro);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroOscuro, 1.5);
     Fuente(cr, Tinta);
     Runa(cr, 5, cx, cy, r * 0.6, 0, 2.2);
 }
@@ -90,10 +85,7 @@ void FinPlaca(cairo_t* cr, double w, double h)
     const double cx = w / 2, cy = h / 2, r = w / 2 - 3;
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy, r, {{0, NocheAzul}, {0.8, Noche}, {1, OroOscuro}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroMedio);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroMedio, 3);
     const double a = r * 0.45, b = r * 0.65;
     cairo_move_to(cr, cx - a, cy - b);
     cairo_line_to(cr, cx + a, cy - b);
@@ -103,10 +95,7 @@ void FinPlaca(cairo_t* cr, double w, double h)
     cairo_line_to(cr, cx - 2, cy);
     cairo_close_path(cr);
     Fuente(cr, Hex(0xDCE6FF, 0.35));
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroClaro);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroClaro, 1.6);
     cairo_move_to(cr, cx - a * 0.6, cy + b * 0.95);
     cairo_line_to(cr, cx + a * 0.6, cy + b * 0.95);
     cairo_line_to(cr, cx, cy + b * 0.35);
@@ -130,7 +119,7 @@ void MarcoRetrato(cairo_t* cr, double w, double h)
     Fuente(cr, Hex(0x000000, 0.45));
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    DegradadoV(cr, cy - r, cy + r, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
+    OroV(cr, cy - r, cy + r);
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r - 8, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.3, r, {{0, Azul}, {1, Noche}});
@@ -150,10 +139,7 @@ void MarcoIndicador(cairo_t* cr, double w, double h)
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
     DegradadoH(cr, 0, w, {{0, Hex(0x07061A, 0.85)}, {0.5, Hex(0x1A2450, 0.75)}, {1, Hex(0x07061A, 0.85)}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroMedio);
-    cairo_set_line_width(cr, 3);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroMedio, 3);
     Tachuela(cr, w / 2, 8, 4);
     Tachuela(cr, w / 2, h - 8, 4);
 }
@@ -215,10 +201,7 @@ void Reloj(cairo_t* cr, double cx, double cy, double r)
     cairo_curve_to(cr, cx - 4, cy - 6, cx - a, cy - b * 0.3, cx - a, cy - b);
     cairo_close_path(cr);
     Fuente(cr, Hex(0xDCE6FF, 0.3));
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroClaro);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroClaro, 4);
     // the sand run out, all below
     cairo_move_to(cr, cx - a * 0.85, cy + b * 0.95);
     cairo_line_to(cr, cx + a * 0.85, cy + b * 0.95);
@@ -241,10 +224,7 @@ void Gema(cairo_t* cr, double cx, double cy, double r, unsigned color)
     cairo_line_to(cr, cx - r * 0.8, cy - r * 0.2);
     cairo_close_path(cr);
     DegradadoRadial(cr, cx - r * 0.3, cy - r * 0.4, r * 1.4, {{0, Hex(0xFFFFFF)}, {0.35, Hex(color)}, {1, Mezcla(Hex(color), NocheProfunda, 0.5)}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroClaro);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroClaro, 2);
     Destello(cr, cx - r * 0.25, cy - r * 0.45, r * 0.35, Hex(0xFFFFFF, 0.9));
 }
 
@@ -272,10 +252,7 @@ void Laurel(cairo_t* cr, double cx, double cy, double r, int lado)
         cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
         cairo_restore(cr);
         Fuente(cr, Esmeralda);
-        cairo_fill_preserve(cr);
-        Fuente(cr, OroClaro);
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        RellenaYPerfila(cr, OroClaro, 1);
     }
 }
 
@@ -320,10 +297,7 @@ void CartelVictoria(cairo_t* cr, double w, double h)
     Laurel(cr, cx, cy, h * 0.3, -1);
     Estrella(cr, cx, cy - 4, h * 0.2, 5, 0.45);
     DegradadoRadial(cr, cx, cy - 10, h * 0.22, {{0, Hex(0xFFFFFF)}, {0.5, LuzDeVela}, {1, Oro}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroOscuro);
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroOscuro, 2);
 }
 
 void CartelDerrota(cairo_t* cr, double w, double h)
@@ -345,10 +319,7 @@ void CartelDerrota(cairo_t* cr, double w, double h)
         cairo_line_to(cr, cx + lado * 4, cy - r * 0.6);
         cairo_close_path(cr);
         DegradadoRadial(cr, cx, cy, r, {{0, Hex(0xB03040)}, {1, Hex(0x5A1020)}});
-        cairo_fill_preserve(cr);
-        Fuente(cr, Hex(0x2A0810));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        RellenaYPerfila(cr, Hex(0x2A0810), 2);
         cairo_restore(cr);
     }
     Fuente(cr, Hex(0xF3E6C4, 0.7));
@@ -393,7 +364,7 @@ RegistroPaquete g_carteles(juego::paquete::CARTELES, Carteles);
 // ---- the visual help: two parchment medallions at the right edge (0: lines
 // that cross, 2: one line crossing itself) and their pulse rings (1, 3) ----
 
-void Medallon(cairo_t* cr, double w, double h)
+void MedallonPergamino(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2, r = w / 2 - 8;
     cairo_arc(cr, cx, cy + 2, r, 0, 2 * M_PI);
@@ -401,10 +372,7 @@ void Medallon(cairo_t* cr, double w, double h)
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
     DegradadoRadial(cr, cx - r * 0.3, cy - r * 0.3, r * 1.4, {{0, Pergamino}, {1, PergaminoOscuro}});
-    cairo_fill_preserve(cr);
-    Fuente(cr, OroMedio);
-    cairo_set_line_width(cr, 4);
-    cairo_stroke(cr);
+    RellenaYPerfila(cr, OroMedio, 4);
 }
 
 void Cadena(cairo_t* cr, const double (*p)[2], int n, unsigned color)
@@ -421,7 +389,7 @@ void Cadena(cairo_t* cr, const double (*p)[2], int n, unsigned color)
 
 void AyudaCruces(cairo_t* cr, double w, double h)
 {
-    Medallon(cr, w, h);
+    MedallonPergamino(cr, w, h);
     const double a[2][2] = {{w * 0.28, h * 0.3}, {w * 0.72, h * 0.7}};
     const double b[2][2] = {{w * 0.72, h * 0.3}, {w * 0.28, h * 0.7}};
     Cadena(cr, a, 2, 0xD0203A);
@@ -431,7 +399,7 @@ void AyudaCruces(cairo_t* cr, double w, double h)
 
 void AyudaZigzag(cairo_t* cr, double w, double h)
 {
-    Medallon(cr, w, h);
+    MedallonPergamino(cr, w, h);
     const double p[4][2] = {{w * 0.28, h * 0.32}, {w * 0.72, h * 0.68}, {w * 0.72, h * 0.32}, {w * 0.28, h * 0.68}};
     Cadena(cr, p, 4, 0x3B6FD8);
     Destello(cr, w / 2, h / 2, 12, Hex(0xFFD27A));

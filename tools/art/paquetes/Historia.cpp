@@ -5,6 +5,7 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 
 #include "game/CatalogoJuego.h"
@@ -33,32 +34,8 @@ Sprite Pieza(int slot, int w, int h, double hx, double hy, Painter p)
     return s;
 }
 
-Sprite Centrado(int slot, int w, int h, Painter p) { return Pieza(slot, w, h, w / 2.0, h / 2.0, std::move(p)); }
-
-Paquete UnSprite(const char* comentario, Sprite s)
-{
-    Paquete p;
-    p.comment = comentario;
-    const int slot = s.slot;
-    p.sprites.push_back(std::move(s));
-    p.animations.push_back({0, {{slot, 10000}}});
-    return p;
-}
-
-void Contorno(cairo_t* cr, double ancho)
-{
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, ancho);
-    cairo_stroke(cr);
-}
-
-void OroV(cairo_t* cr, double y0, double y1)
-{
-    DegradadoV(cr, y0, y1, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
-}
-
 // A gilded medallion round a night-blue disc, as the menus' icons.
-void Medallon(cairo_t* cr, double cx, double cy, double r)
+void MedallonMapa(cairo_t* cr, double cx, double cy, double r)
 {
     Resplandor(cr, cx, cy, r * 1.18, Hex(0xF2A93B, 0.22));
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
@@ -67,7 +44,7 @@ void Medallon(cairo_t* cr, double cx, double cy, double r)
     cairo_arc(cr, cx, cy, r * 0.9, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.35, r, {{0, Azul}, {0.55, NocheAzul}, {1, Noche}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4;
         Tachuela(cr, cx + std::cos(a) * r * 0.95, cy + std::sin(a) * r * 0.95, r * 0.035);
@@ -122,7 +99,7 @@ void TituloHistoria(cairo_t* cr, double w, double h)
         cairo_close_path(cr);
         Fuente(cr, Pergamino);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
     }
     Destello(cr, cx, cy - 18, 7, OroClaro);
 }
@@ -142,7 +119,7 @@ void Gema(cairo_t* cr, double w, double h, double r, bool hecha, bool grande)
     else
         DegradadoRadial(cr, cx - r * 0.2, cy - r * 0.25, r, {{0, VioletaClaro}, {0.6, Violeta}, {1, Noche}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     if (grande) {
         for (int i = 0; i < 4; ++i) {
             const double a = M_PI / 4 + i * M_PI / 2;
@@ -178,7 +155,7 @@ void Estrella(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     OroV(cr, cy - r, cy + r);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1);
+    ContornoTinta(cr, 1);
 }
 
 Paquete MarcasMapa()
@@ -200,12 +177,12 @@ Paquete MarcasMapa()
 void IconoCapitulos(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2;
-    Medallon(cr, cx, cy, 112);
+    MedallonMapa(cr, cx, cy, 112);
     // a closed book with a ribbon
     RectRedondeado(cr, cx - 52, cy - 66, 104, 132, 8);
     DegradadoV(cr, cy - 66, cy + 66, {{0, Hex(0x8A2A3A)}, {1, Hex(0x4A0E1A)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     cairo_rectangle(cr, cx - 40, cy - 54, 80, 108);
     Fuente(cr, Hex(0xFFE9A8, 0.6));
     cairo_set_line_width(cr, 2);
@@ -223,17 +200,17 @@ void IconoCapitulos(cairo_t* cr, double w, double h)
 void IconoLeyenda(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2;
-    Medallon(cr, cx, cy, 112);
+    MedallonMapa(cr, cx, cy, 112);
     // a scroll of parchment with a path of dots and a compass star
     RectRedondeado(cr, cx - 70, cy - 50, 140, 100, 10);
     Fuente(cr, Pergamino);
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     for (int lado : {-1, 1}) {
         cairo_arc(cr, cx + lado * 70, cy, 12, 0, 2 * M_PI);
         Fuente(cr, PergaminoOscuro);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.5);
+        ContornoTinta(cr, 1.5);
     }
     const double puntos[][2] = {{-45, 25}, {-25, 10}, {-5, 18}, {15, 0}, {30, -18}};
     for (auto& q : puntos) {
@@ -294,7 +271,7 @@ void PintaFigura(cairo_t* cr, const Figura& f)
     cairo_close_path(cr);
     DegradadoH(cr, cx - hombro * 1.5, cx + hombro * 1.5, {{0, f.ropaOscura}, {0.4, f.ropa}, {1, f.ropaOscura}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 2.2);
+    ContornoTinta(cr, 2.2);
     // a belt and trim of its own colour
     cairo_rectangle(cr, cx - hombro * 0.72, cuello + alto * 0.28, hombro * 1.44, alto * 0.025);
     Fuente(cr, f.adorno);
@@ -307,13 +284,13 @@ void PintaFigura(cairo_t* cr, const Figura& f)
     cairo_arc(cr, cx, cuello + alto * 0.33, cabezaR * 0.35, 0, 2 * M_PI);
     Fuente(cr, f.piel);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     // the head
     cairo_arc(cr, cx, cy, cabezaR, 0, 2 * M_PI);
     DegradadoRadial(cr, cx - cabezaR * 0.3, cy - cabezaR * 0.3, cabezaR * 1.3,
                     {{0, Mezcla(f.piel, Hex(0xFFFFFF), 0.25)}, {1, f.piel}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.6);
+    ContornoTinta(cr, 1.6);
     // eyes and a small smile
     for (int lado : {-1, 1}) {
         cairo_save(cr);
@@ -366,7 +343,7 @@ void PintaFigura(cairo_t* cr, const Figura& f)
         cairo_close_path(cr);
         DegradadoH(cr, cx - cabezaR * 1.5, cx + cabezaR * 1.5, {{0, f.ropaOscura}, {0.5, f.ropa}, {1, f.ropaOscura}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.8);
+        ContornoTinta(cr, 1.8);
         Destello(cr, cx, cy - cabezaR * 2, cabezaR * 0.4, OroClaro);
         cairo_move_to(cr, cx - cabezaR * 0.8, cy + cabezaR * 0.55);
         cairo_curve_to(cr, cx - cabezaR * 0.6, cy + cabezaR * 2.6, cx + cabezaR * 0.6, cy + cabezaR * 2.6,
@@ -390,7 +367,7 @@ void PintaFigura(cairo_t* cr, const Figura& f)
         cairo_close_path(cr);
         OroV(cr, cy - cabezaR * 1.5, cy - cabezaR * 0.8);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
         break;
     }
 }
@@ -477,12 +454,12 @@ void Rollo(cairo_t* cr, double w, double h)
     RectRedondeado(cr, m, 14, w - 2 * m, h - 28, 14);
     DegradadoV(cr, 14, h - 14, {{0, Pergamino}, {1, PergaminoOscuro}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     for (double x : {m, w - m}) {
         RectRedondeado(cr, x - 14, 6, 28, h - 12, 12);
         DegradadoH(cr, x - 14, x + 14, {{0, PergaminoOscuro}, {0.5, Pergamino}, {1, Hex(0x8A7450)}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.5);
+        ContornoTinta(cr, 1.5);
     }
     cairo_rectangle(cr, m + 20, h - 34, w - 2 * m - 40, 2);
     Fuente(cr, Hex(0x6B4411, 0.5));

@@ -6,6 +6,7 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 #include "game/CatalogoJuego.h"
 
@@ -15,18 +16,6 @@ namespace art {
 namespace {
 
 using namespace paleta;
-
-Sprite Centrado(int slot, int w, int h, Painter p)
-{
-    Sprite s;
-    s.slot = slot;
-    s.w = w;
-    s.h = h;
-    s.hx = w / 2.0;
-    s.hy = h / 2.0;
-    s.paint = std::move(p);
-    return s;
-}
 
 // ---- buttons: a gilded capsule around a night-blue body, and its glow ----
 
@@ -114,32 +103,30 @@ Paquete CajaMensaje(const char* comment, int w)
 
 // ---- the difficulty icons: a gold medallion each, gentle to fierce ----
 
-void Medallon(cairo_t* cr, double cx, double cy, double r)
+void MedallonDificultad(cairo_t* cr, double cx, double cy, double r)
 {
     cairo_arc(cr, cx, cy + 2, r, 0, 2 * M_PI);
     Fuente(cr, Hex(0x000000, 0.45));
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    DegradadoV(cr, cy - r, cy + r, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
+    OroV(cr, cy - r, cy + r);
     cairo_fill(cr);
     cairo_arc(cr, cx, cy, r - 6, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.3, r, {{0, Azul}, {0.7, NocheAzul}, {1, Noche}});
     cairo_fill_preserve(cr);
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    ContornoTinta(cr, 1.2);
 }
 
 void IconoPasatiempos(cairo_t* cr, double w, double h)
 {
-    Medallon(cr, w / 2, h / 2, 44);
+    MedallonDificultad(cr, w / 2, h / 2, 44);
     Luna(cr, w / 2 - 4, h / 2, 22, 0.55);
     Destello(cr, w / 2 + 20, h / 2 - 16, 8, Hex(0xFFF4C0));
 }
 
 void IconoPuzzle(cairo_t* cr, double w, double h)
 {
-    Medallon(cr, w / 2, h / 2, 44);
+    MedallonDificultad(cr, w / 2, h / 2, 44);
     const double cx = w / 2, cy = h / 2 + 2;
     // a cut gem seen from the side: crown above, pavilion below
     const double pts[][2] = {{-26, -6}, {-14, -22}, {14, -22}, {26, -6}, {0, 26}};
@@ -167,7 +154,7 @@ void IconoPuzzle(cairo_t* cr, double w, double h)
 
 void IconoDesafio(cairo_t* cr, double w, double h)
 {
-    Medallon(cr, w / 2, h / 2, 44);
+    MedallonDificultad(cr, w / 2, h / 2, 44);
     const double cx = w / 2, cy = h / 2 + 8;
     Resplandor(cr, cx, cy - 6, 30, Hex(0xF2A93B, 0.45));
     // a candle flame: outer, then the brighter heart
@@ -191,7 +178,7 @@ void IconoDesafio(cairo_t* cr, double w, double h)
 
 void IconoHeroico(cairo_t* cr, double w, double h)
 {
-    Medallon(cr, w / 2, h / 2, 44);
+    MedallonDificultad(cr, w / 2, h / 2, 44);
     const double cx = w / 2, cy = h / 2 + 4;
     // a crown of five points with a ruby
     cairo_move_to(cr, cx - 26, cy + 14);
@@ -322,7 +309,7 @@ void Blason(cairo_t* cr, double w, double h)
     const double cx = w / 2, cy = h / 2;
     Voluta(cr, cx - 36, cy + 8, 38, M_PI - 0.2, 1, 2.4);
     Voluta(cr, cx + 36, cy + 8, 38, 0.2, -1, 2.4);
-    Medallon(cr, cx, cy, 42);
+    MedallonDificultad(cr, cx, cy, 42);
     // the seal's star inside
     cairo_save(cr);
     cairo_translate(cr, cx, cy);

@@ -4,6 +4,7 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 #include "game/CatalogoJuego.h"
 
@@ -14,8 +15,6 @@ namespace art {
 namespace {
 
 using namespace paleta;
-
-constexpr int kAnchoTitulo = 380, kAltoTitulo = 48;
 
 // A ribbon of gold running out from the medallion to both ends, forked at
 // the tips, with three studs each side.
@@ -126,19 +125,7 @@ void TituloConcentrar(cairo_t* cr, double w, double h)
     });
 }
 
-Sprite Centrado(int slot, int w, int h, Painter p)
-{
-    Sprite s;
-    s.slot = slot;
-    s.w = w;
-    s.h = h;
-    s.hx = w / 2.0;
-    s.hy = h / 2.0;
-    s.paint = std::move(p);
-    return s;
-}
-
-Paquete Titulo(const char* szComentario, Painter p)
+Paquete TituloCinta(const char* szComentario, Painter p)
 {
     Paquete q;
     q.comment = szComentario;
@@ -147,13 +134,13 @@ Paquete Titulo(const char* szComentario, Painter p)
 }
 
 RegistroPaquete g_tituloSellos(juego::paquete::TITULO_MODO_SELLOS, [] {
-    return Titulo("The seals-only menu's title: a ribbon round a ring of seal runes", TituloSellos);
+    return TituloCinta("The seals-only menu's title: a ribbon round a ring of seal runes", TituloSellos);
 });
 RegistroPaquete g_tituloAtaques(juego::paquete::TITULO_MODO_ATAQUES, [] {
-    return Titulo("The attacks menu's title: a ribbon round two crossed bolts", TituloAtaques);
+    return TituloCinta("The attacks menu's title: a ribbon round two crossed bolts", TituloAtaques);
 });
 RegistroPaquete g_tituloConcentrar(juego::paquete::TITULO_MODO_CONCENTRAR, [] {
-    return Titulo("The concentration menu's title: a ribbon round an hourglass", TituloConcentrar);
+    return TituloCinta("The concentration menu's title: a ribbon round an hourglass", TituloConcentrar);
 });
 
 } // namespace

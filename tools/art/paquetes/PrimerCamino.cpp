@@ -9,6 +9,7 @@
 #include "Contornos.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 #include "game/CatalogoJuego.h"
 
@@ -20,40 +21,6 @@ namespace art {
 namespace {
 
 using namespace paleta;
-
-Sprite Centrado(int slot, int w, int h, Painter p)
-{
-    Sprite s;
-    s.slot = slot;
-    s.w = w;
-    s.h = h;
-    s.hx = w / 2.0;
-    s.hy = h / 2.0;
-    s.paint = std::move(p);
-    return s;
-}
-
-Paquete UnSprite(const char* comentario, Sprite s)
-{
-    Paquete p;
-    p.comment = comentario;
-    const int slot = s.slot;
-    p.sprites.push_back(std::move(s));
-    p.animations.push_back({0, {{slot, 10000}}});
-    return p;
-}
-
-void OroV(cairo_t* cr, double y0, double y1)
-{
-    DegradadoV(cr, y0, y1, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
-}
-
-void Contorno(cairo_t* cr, double ancho)
-{
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, ancho);
-    cairo_stroke(cr);
-}
 
 // A word in the serif capitals of the titles, centred on (cx, cy), as a
 // path (the caller fills and strokes it).
@@ -136,7 +103,7 @@ void Medallon(cairo_t* cr, double cx, double cy, double r, const Color& luz)
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
     OroV(cr, cy - r, cy + r);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     for (int i = 0; i < 12; ++i) {
         const double a = i * M_PI / 6;
         Tachuela(cr, cx + std::cos(a) * (r - r * 0.07), cy + std::sin(a) * (r - r * 0.07), r * 0.035);
@@ -144,7 +111,7 @@ void Medallon(cairo_t* cr, double cx, double cy, double r, const Color& luz)
     cairo_arc(cr, cx, cy, r * 0.84, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.2, r * 0.9, {{0, Azul}, {0.6, NocheAzul}, {1, Noche}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     Resplandor(cr, cx, cy, r * 0.7, luz);
 }
 
@@ -162,7 +129,7 @@ void IconoHistoria(cairo_t* cr, double w, double h)
         cairo_close_path(cr);
         DegradadoV(cr, cy - r * 0.4, cy + r * 0.3, {{0, Pergamino}, {1, PergaminoOscuro}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.5);
+        ContornoTinta(cr, 1.5);
         for (int k = 0; k < 4; ++k) {
             const double y = cy - r * 0.18 + k * r * 0.11;
             cairo_move_to(cr, cx + lado * r * 0.1, y);
@@ -178,7 +145,7 @@ void IconoHistoria(cairo_t* cr, double w, double h)
     cairo_curve_to(cr, cx + r * 0.52, cy - r * 0.38, cx + r * 0.34, cy - r * 0.14, cx + r * 0.1, cy + r * 0.05);
     DegradadoV(cr, cy - r * 0.66, cy, {{0, LuzDeLuna}, {1, Lavanda}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     Destello(cr, cx + r * 0.1, cy + r * 0.05, r * 0.12, Hex(0xFFF1C8));
 }
 
@@ -219,7 +186,7 @@ void IconoRapida(cairo_t* cr, double w, double h)
         RectRedondeado(cr, cx - a * 1.25, cy + lado * b - r * 0.06, a * 2.5, r * 0.12, r * 0.04);
         OroV(cr, cy + lado * b - r * 0.06, cy + lado * b + r * 0.06);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
     }
 }
 
@@ -249,7 +216,7 @@ void IconoArcade(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     DegradadoV(cr, cy - r * 0.7, cy + r * 0.7, {{0, Hex(0xFFFFFF)}, {1, LuzDeVela}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.4);
+    ContornoTinta(cr, 1.4);
 }
 
 // Seals only: a seal of seven points with runes.
@@ -283,13 +250,13 @@ void IconoCofre(cairo_t* cr, double w, double h)
     cairo_rectangle(cr, x0, yTapa, x1 - x0, yFondo - yTapa);
     DegradadoV(cr, yTapa, yFondo, {{0, Hex(0x8A4B22)}, {1, Hex(0x4A2410)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     cairo_move_to(cr, x0, yTapa - r * 0.08);
     cairo_curve_to(cr, x0, yTapa - r * 0.45, x1, yTapa - r * 0.45, x1, yTapa - r * 0.08);
     cairo_close_path(cr);
     DegradadoV(cr, yTapa - r * 0.4, yTapa, {{0, Hex(0xA65A2A)}, {1, Hex(0x5C2E14)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     for (double x : {x0 + r * 0.12, x1 - r * 0.12}) {
         cairo_rectangle(cr, x - r * 0.05, yTapa - r * 0.36, r * 0.1, yFondo - yTapa + r * 0.36);
         OroV(cr, yTapa - r * 0.36, yFondo);
@@ -301,7 +268,7 @@ void IconoCofre(cairo_t* cr, double w, double h)
     RectRedondeado(cr, cx - r * 0.08, yTapa + r * 0.02, r * 0.16, r * 0.18, r * 0.03);
     OroV(cr, yTapa, yTapa + r * 0.2);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1);
+    ContornoTinta(cr, 1);
     for (int i = 0; i < 3; ++i)
         Destello(cr, cx + (i - 1) * r * 0.3, yTapa - r * (0.48 + 0.1 * (i % 2)), r * 0.09, Hex(0xFFF1C8));
 }
@@ -314,13 +281,13 @@ void IconoCreditos(cairo_t* cr, double w, double h)
     RectRedondeado(cr, cx - r * 0.38, cy - r * 0.48, r * 0.76, r * 0.92, r * 0.06);
     DegradadoV(cr, cy - r * 0.48, cy + r * 0.44, {{0, Pergamino}, {1, PergaminoOscuro}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     for (int lado : {-1, 1}) {
         RectRedondeado(cr, cx - r * 0.46, cy + lado * r * 0.48 - r * 0.08, r * 0.92, r * 0.16, r * 0.08);
         DegradadoV(cr, cy + lado * r * 0.48 - r * 0.08, cy + lado * r * 0.48 + r * 0.08,
                    {{0, Pergamino}, {1, Hex(0xA88F60)}});
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
     }
     for (int k = 0; k < 5; ++k) {
         cairo_move_to(cr, cx - r * 0.26, cy - r * 0.26 + k * r * 0.13);
@@ -333,7 +300,7 @@ void IconoCreditos(cairo_t* cr, double w, double h)
     Estrella(cr, cx + r * 0.3, cy + r * 0.3, 5, r * 0.2, r * 0.09, 0);
     OroV(cr, cy + r * 0.1, cy + r * 0.5);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
 }
 
 // ---- the great seal: rings, a star of eight points and runes ----
@@ -388,12 +355,12 @@ void EsquinaGema(cairo_t* cr, double w, double h)
     Estrella(cr, cx, cy, 4, r, r * 0.45, 0);
     OroV(cr, cy - r, cy + r);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     cairo_new_path(cr);
     Estrella(cr, cx, cy, 4, r * 0.55, r * 0.3, M_PI / 4);
     DegradadoRadial(cr, cx - r * 0.1, cy - r * 0.15, r * 0.6, {{0, Hex(0xFF8FA0)}, {0.5, Rubi}, {1, Hex(0x5A0A18)}});
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     Destello(cr, cx - r * 0.12, cy - r * 0.15, r * 0.18, Hex(0xFFFFFF));
 }
 
@@ -498,7 +465,7 @@ void EmblemaJuego(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     OroV(cr, arco - a, base);
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     const double b = a * 0.72;
     cairo_move_to(cr, cx - b, base);
     cairo_line_to(cr, cx - b, arco);
@@ -519,7 +486,7 @@ void EmblemaJuego(cairo_t* cr, double w, double h)
     RectRedondeado(cr, cx - a * 1.25, base - 4, a * 2.5, 12, 4);
     OroV(cr, base - 4, base + 8);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
 }
 
 // The game's title: its name in gilded capitals between two flourishes.
@@ -578,7 +545,7 @@ void LogoKestrune(cairo_t* cr, double w, double h)
     cairo_close_path(cr);
     OroV(cr, cy - 90, cy);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     LetrasDoradas(cr, "KESTRUNE", cx, h * 0.82, h * 0.17, 8);
 }
 
@@ -735,7 +702,7 @@ void TituloPerfil(cairo_t* cr, double w, double h)
     cairo_arc(cr, cx, cy, 21, 0, 2 * M_PI);
     OroV(cr, cy - 21, cy + 21);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     cairo_arc(cr, cx, cy, 18, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - 4, 21, {{0, Azul}, {1, Noche}});
     cairo_fill(cr);

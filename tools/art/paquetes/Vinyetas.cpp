@@ -4,6 +4,7 @@
 #include "Arte.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
+#include "Piezas.h"
 #include "Pinceles.h"
 
 #include "game/CatalogoJuego.h"
@@ -27,13 +28,6 @@ void Elipse(cairo_t* cr, double cx, double cy, double rx, double ry)
     cairo_new_sub_path(cr);
     cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
     cairo_restore(cr);
-}
-
-void Contorno(cairo_t* cr, double ancho)
-{
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, ancho);
-    cairo_stroke(cr);
 }
 
 // The oval: a ground of the scene's light, its contents clipped to it, then
@@ -76,22 +70,22 @@ void Mano(cairo_t* cr, double x, double y, double escala, int lado, const Color&
     cairo_rectangle(cr, -200, -28, 120, 56);
     Fuente(cr, manga);
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     // palm and four fingers
     Elipse(cr, -55, 0, 34, 26);
     Fuente(cr, piel);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.6);
+    ContornoTinta(cr, 1.6);
     for (int i = 0; i < 4; ++i) {
         Elipse(cr, -12, -18 + i * 12, 22, 6);
         Fuente(cr, piel);
         cairo_fill_preserve(cr);
-        Contorno(cr, 1.2);
+        ContornoTinta(cr, 1.2);
     }
     Elipse(cr, -50, -26, 14, 7);
     Fuente(cr, piel);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.2);
+    ContornoTinta(cr, 1.2);
     cairo_restore(cr);
 }
 
@@ -122,14 +116,14 @@ void Ampolla(cairo_t* cr, double x, double y, double escala, const Color& liquid
     cairo_close_path(cr);
     Fuente(cr, Hex(0xDCE6FF, 0.35));
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     Elipse(cr, 0, 22, 30, 24);
     DegradadoRadial(cr, -8, 14, 34, {{0, Mezcla(liquido, Hex(0xFFFFFF), 0.4)}, {1, liquido}});
     cairo_fill(cr);
     RectRedondeado(cr, -13, -72, 26, 14, 3);
     Fuente(cr, Hex(0x7A4420));
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     cairo_restore(cr);
 }
 
@@ -138,11 +132,11 @@ void Cama(cairo_t* cr, const Color& colcha)
     RectRedondeado(cr, 50, 170, 300, 70, 10);
     Fuente(cr, colcha);
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     Elipse(cr, 110, 160, 55, 22);
     Fuente(cr, Pergamino);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
 }
 
 void CabezaDormida(cairo_t* cr, double x, double y, const Color& piel, const Color& pelo)
@@ -150,14 +144,14 @@ void CabezaDormida(cairo_t* cr, double x, double y, const Color& piel, const Col
     Elipse(cr, x, y, 30, 32);
     Fuente(cr, piel);
     cairo_fill_preserve(cr);
-    Contorno(cr, 1.5);
+    ContornoTinta(cr, 1.5);
     cairo_arc(cr, x, y, 33, M_PI * 1.05, M_PI * 1.95);
     cairo_close_path(cr);
     Fuente(cr, pelo);
     cairo_fill(cr);
     for (int lado : {-1, 1}) {
         cairo_arc(cr, x + lado * 11, y + 4, 6, 0.15 * M_PI, 0.85 * M_PI);
-        Contorno(cr, 1.6);
+        ContornoTinta(cr, 1.6);
     }
 }
 
@@ -191,7 +185,7 @@ void AmpollaVeneno(cairo_t* cr, double, double)
             RectRedondeado(c, 70 + i * 95, 150, 70, 90, 10);
             Fuente(c, Hex(0xC9B386, 0.9));
             cairo_fill_preserve(c);
-            Contorno(c, 1.5);
+            ContornoTinta(c, 1.5);
         }
         Ampolla(c, kCx + 10, kCy - 10, 1.0, Hex(0x3A7A3A), true);
     });
@@ -279,7 +273,7 @@ void MaidaSufriendo(cairo_t* cr, double, double)
         CabezaDormida(c, 110, 150, Hex(0xD8C0B8), Hex(0xC8782A));
         // a frown and a cold drop
         cairo_arc(c, 110, 178, 9, 1.15 * M_PI, 1.85 * M_PI);
-        Contorno(c, 1.6);
+        ContornoTinta(c, 1.6);
         Elipse(c, 140, 130, 4, 7);
         Fuente(c, LuzDeLuna);
         cairo_fill(c);
@@ -311,7 +305,7 @@ void MaidaRecibeBolsita(cairo_t* cr, double, double)
         cairo_curve_to(c, kCx + 20, kCy - 20, kCx - 20, kCy - 20, kCx - 34, kCy);
         DegradadoV(c, kCy - 20, kCy + 50, {{0, Hex(0xA86A3A)}, {1, Hex(0x5A2E12)}});
         cairo_fill_preserve(c);
-        Contorno(c, 2);
+        ContornoTinta(c, 2);
         cairo_move_to(c, kCx - 22, kCy - 8);
         cairo_line_to(c, kCx + 22, kCy - 8);
         Fuente(c, OroMedio);
@@ -329,7 +323,7 @@ void MaidaRecuperaElColor(cairo_t* cr, double, double)
         Elipse(c, kCx, kCy + 10, 70, 78);
         Fuente(c, kPiel);
         cairo_fill_preserve(c);
-        Contorno(c, 2);
+        ContornoTinta(c, 2);
         cairo_arc(c, kCx, kCy + 10, 80, M_PI * 1.05, M_PI * 1.95);
         cairo_close_path(c);
         Fuente(c, Hex(0xC8782A));
@@ -343,7 +337,7 @@ void MaidaRecuperaElColor(cairo_t* cr, double, double)
             cairo_fill(c);
         }
         cairo_arc(c, kCx, kCy + 40, 16, 0.2 * M_PI, 0.8 * M_PI);
-        Contorno(c, 2);
+        ContornoTinta(c, 2);
     });
 }
 
@@ -356,18 +350,18 @@ void StokinnenHueleTaza(cairo_t* cr, double, double)
         cairo_curve_to(c, 170, 150, 120, 120, 60, 130);
         Fuente(c, kPiel);
         cairo_fill_preserve(c);
-        Contorno(c, 2);
+        ContornoTinta(c, 2);
         cairo_move_to(c, 60, 130);
         cairo_curve_to(c, 120, 130, 160, 160, 120, 280);
         cairo_line_to(c, 40, 280);
         cairo_close_path(c);
         Fuente(c, Hex(0xE8E8F0));
         cairo_fill_preserve(c);
-        Contorno(c, 2);
+        ContornoTinta(c, 2);
         RectRedondeado(c, 230, 180, 90, 70, 10);
         Fuente(c, Pergamino);
         cairo_fill_preserve(c);
-        Contorno(c, 2);
+        ContornoTinta(c, 2);
         for (int i = 0; i < 3; ++i) {
             cairo_move_to(c, 250 + i * 25, 170);
             cairo_curve_to(c, 240 + i * 25, 150, 265 + i * 25, 140, 250 + i * 25, 115);
@@ -383,7 +377,7 @@ void Plato(cairo_t* cr, double cx, double cy)
     Elipse(cr, cx, cy, 120, 50);
     Fuente(cr, Pergamino);
     cairo_fill_preserve(cr);
-    Contorno(cr, 2);
+    ContornoTinta(cr, 2);
     Elipse(cr, cx, cy, 80, 30);
     Fuente(cr, Hex(0xC9B386, 0.7));
     cairo_stroke(cr);
@@ -397,7 +391,7 @@ void PlatoVacio(cairo_t* cr, double, double)
         Elipse(c, kCx + 10, kCy + 20, 40, 18);
         DegradadoV(c, kCy, kCy + 40, {{0, Hex(0xE0A860)}, {1, Hex(0x8A5A2A)}});
         cairo_fill_preserve(c);
-        Contorno(c, 1.5);
+        ContornoTinta(c, 1.5);
     });
 }
 

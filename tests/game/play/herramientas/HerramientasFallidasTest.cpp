@@ -1,9 +1,13 @@
-// The play screen with tools that could not load, and the content audit
+// The play screen with tools that could not load (curses and bonuses too),
+// and the content audit
 // over a story stage with the summaries, the circle's burst and every effect
 // of the effect launcher.
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/FalloHerramientas.h"
+#include "game/play/herramientas/Herramienta.h"
+#include "game/play/herramientas/HerramientaAtaques.h"
+#include "game/play/herramientas/HerramientaBonuses.h"
 #include "game/play/herramientas/HerramientaCirculoCabalistico.h"
 #include "game/play/herramientas/HerramientaEfectos.h"
 #include "game/play/herramientas/HerramientaResumen.h"
@@ -22,6 +26,12 @@ namespace {
 struct FalloCarga {
     FalloCarga() { g_bFallaCargaHerramientas = true; }
     ~FalloCarga() { g_bFallaCargaHerramientas = false; }
+};
+
+// Every package copy from now on fails while it lives.
+struct FalloCopias {
+    FalloCopias() { g_iCopiasHerramientasHastaFallo = 0; }
+    ~FalloCopias() { g_iCopiasHerramientasHastaFallo = -1; }
 };
 
 } // namespace
@@ -62,6 +72,71 @@ TEST(HerramientasFallidas, AStagePlaysOnWithToolsThatFailedToLoad)
     ASSERT_TRUE(p.Continua());
     p.JuegoPrueba().Pasos(5);
     EXPECT_EQ(j->Resultado(), RESULTADO_VICTORIA);
+}
+
+// A stage of curses and bonuses whose tools could not load: no gauge, curse
+// or bonus comes, what is asked of the tools is refused, and the lines play
+// on past the first attack's wait. Tools that loaded but whose curses and
+// bonuses cannot copy their packages launch and release nothing.
+TEST(HerramientasFallidas, AStageOfCursesAndBonusesPlaysOnWhenTheyFailToLoad)
+{
+    kit::CPartidaPrueba p("herramientas_fallidas_ataques");
+    ASSERT_TRUE(p.Iniciado());
+    p.SinAvisos();
+    {
+        FalloCarga fallo;
+        ASSERT_TRUE(p.EmpiezaEtapa(4, 1));
+    }
+    CMenuJuego* j = p.Juego();
+    const RegistroNivel& n = j->Nivel();
+    ASSERT_NE(CHerramientaAtaques::TipoValido(n.ATAQUEENEMIGO.m_aiTipo[0]), 0);
+    ASSERT_TRUE(n.PORCENTAJEBONUSES[0].m_bValido);
+    CHerramientaAtaques* a = j->m_pAtaques;
+    CHerramientaBonuses* b = j->m_pBonuses;
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    EXPECT_FALSE(a->m_bCreado);
+    EXPECT_FALSE(b->m_bCreado);
+    EXPECT_EQ(a->LanzaMaldicionEn(1, false, 300.0f, 300.0f, 0.0f), nullptr);
+    EXPECT_FALSE(a->CargaIndicador(0, 1));
+    b->CreaBonus(1, 300.0f, 300.0f);
+    b->ActivaGenerador(0, &n.PORCENTAJEBONUSES[0]);
+    EXPECT_EQ(b->Generador(0), nullptr);
+
+    ASSERT_TRUE(p.Continua());
+    ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
+    EXPECT_GE(p.JuegaLinea(), 0);
+    const int iPasos = n.ATAQUEENEMIGO.m_aiEspera[0] + 30;
+    p.JuegoPrueba().Pasos(iPasos);
+    EXPECT_EQ(j->Fase(), FASE_DIAMANTES);
+    EXPECT_GT(j->TiempoUsado(), iPasos);
+    EXPECT_EQ(a->MaldicionesLanzadas(), 0);
+    EXPECT_EQ(a->NumMaldiciones(), 0);
+    EXPECT_EQ(b->NumBonus(), 0);
+    EXPECT_EQ(b->Creados(), 0);
+
+    // Loaded tools whose curses and bonuses cannot take their own copies.
+    CHerramientaAtaques ataques;
+    CHerramientaBonuses bonuses;
+    ASSERT_TRUE(ataques.Carga(nullptr, &j->m_Nivel));
+    ASSERT_TRUE(bonuses.Carga(nullptr, &j->m_Nivel));
+    {
+        FalloCopias fallo;
+        EXPECT_EQ(ataques.LanzaMaldicionEn(1, false, 300.0f, 300.0f, 0.0f), nullptr);
+        EXPECT_FALSE(ataques.CargaIndicador(1, 4));
+        bonuses.CreaBonus(1, 300.0f, 300.0f);
+        for (int i = 0; i < 30; ++i) {
+            ataques.Actualiza(512.0f, 384.0f, true);
+            ataques.Dibuja(nullptr);
+            bonuses.Actualiza(512.0f, 384.0f, true);
+            bonuses.Dibuja(nullptr);
+        }
+        EXPECT_EQ(ataques.NumMaldiciones(), 0);
+        EXPECT_EQ(bonuses.NumBonus(), 0);
+    }
+    EXPECT_NE(ataques.LanzaMaldicionEn(1, false, 300.0f, 300.0f, 0.0f), nullptr);
+    bonuses.CreaBonus(1, 300.0f, 300.0f);
+    EXPECT_EQ(bonuses.NumBonus(), 1);
 }
 
 // Every picture the summaries, the circle and the launcher's effects show
