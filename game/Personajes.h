@@ -24,9 +24,9 @@ struct Personaje {
     int m_iCodigoHistoria;        // text code of its story in the viewer
     // The whole figure (Completo.SPM in its folder), painted whole and cut
     // into pieces that every screen draws from one anchor: the point of the
-    // figure, from its top-left corner, that the screen places (the art
-    // stands the figure centred on it, feet 100 points below). Null for a
-    // character without one.
+    // figure, from its top-left corner, where its feet stand; the art paints
+    // the figure standing there and the map, the chapter card and the viewer
+    // all place that point. Null for a character without one.
     const char* m_pszFigura;
     float m_fAnclaX, m_fAnclaY;
     int m_iCorteFigura;           // how the figure is cut (FIGURA_*)
@@ -66,23 +66,23 @@ constexpr int CodigoTexto(const char (&c)[5])
 // In character-number order (entry i has number i).
 inline constexpr std::array<Personaje, NUM_PERSONAJES> RegistroPersonajes = {{
     {"Maida", "Maida", "MAIDA", 0, 0, 0, CodigoTexto("MAID"), 6,
-     5, CodigoTexto("HIS5"), juego::paquete::COMPLETO_MAIDA, 125.0f, 402.0f, FIGURA_ENTERA},
+     5, CodigoTexto("HIS5"), juego::paquete::COMPLETO_MAIDA, 100.0f, 435.0f, FIGURA_ENTERA},
     {"Adeletia", "Adeletia", "ADELETIA", 1, 3, 1, CodigoTexto("ADEL"), 0,
-     2, CodigoTexto("HIS2"), juego::paquete::COMPLETO_ADELETIA, 140.0f, 402.0f, FIGURA_LADO},
+     2, CodigoTexto("HIS2"), juego::paquete::COMPLETO_ADELETIA, 144.0f, 480.0f, FIGURA_LADO},
     {"Franz", "Franz", "FRANZ", 2, 5, 2, CodigoTexto("FRAN"), 4,
-     4, CodigoTexto("HIS4"), juego::paquete::COMPLETO_FRANZ, 130.0f, 402.0f, FIGURA_ENTERA},
+     4, CodigoTexto("HIS4"), juego::paquete::COMPLETO_FRANZ, 107.0f, 490.0f, FIGURA_ENTERA},
     {"Aldunia", "Aldunia", "ALDUNIA", 3, 1, 3, CodigoTexto("ALDU"), 1,
-     6, CodigoTexto("HIS6"), juego::paquete::COMPLETO_ALDUNIA, 135.0f, 402.0f, FIGURA_ENTERA},
+     6, CodigoTexto("HIS6"), juego::paquete::COMPLETO_ALDUNIA, 94.0f, 380.0f, FIGURA_ENTERA},
     {"Asesino", "Asesino", "ASESINO", 4, 7, 4, CodigoTexto("ASES"), 3,
-     3, CodigoTexto("HIS3"), juego::paquete::COMPLETO_ASESINO, 142.0f, 402.0f, FIGURA_ENTERA},
+     3, CodigoTexto("HIS3"), juego::paquete::COMPLETO_ASESINO, 100.0f, 490.0f, FIGURA_ENTERA},
     {"Alfatima", "Alfatima", "ALFATIMA", 5, 4, 5, CodigoTexto("ALFT"), 2,
-     1, CodigoTexto("HIS1"), juego::paquete::COMPLETO_ALFATIMA, 150.0f, 435.0f, FIGURA_APILADA},
+     1, CodigoTexto("HIS1"), juego::paquete::COMPLETO_ALFATIMA, 120.0f, 550.0f, FIGURA_APILADA},
     {"Irina", "Irina", "IRINA", 6, 2, 6, CodigoTexto("IRIN"), 5,
-     7, CodigoTexto("HIS7"), juego::paquete::COMPLETO_IRINA, 130.0f, 402.0f, FIGURA_ENTERA},
+     7, CodigoTexto("HIS7"), juego::paquete::COMPLETO_IRINA, 123.0f, 470.0f, FIGURA_ENTERA},
     {"Stokinnen", "Stokinnen", "STOKINNEN", 7, 6, 7, CodigoTexto("STOC"), 7,
-     0, CodigoTexto("HIS0"), juego::paquete::COMPLETO_STOKINNEN, 128.0f, 402.0f, FIGURA_TRES},
+     0, CodigoTexto("HIS0"), juego::paquete::COMPLETO_STOKINNEN, 140.0f, 563.0f, FIGURA_TRES},
     {"Teresia", "Teresia", "TERESIA", 8, 8, 8, CodigoTexto("TERE"), 8,
-     8, CodigoTexto("HIS8"), juego::paquete::COMPLETO_TERESIA, 118.0f, 402.0f, FIGURA_ENTERA},
+     8, CodigoTexto("HIS8"), juego::paquete::COMPLETO_TERESIA, 195.0f, 480.0f, FIGURA_ENTERA},
     {"Soldado", "Soldado", "SOLDADO", 9, 9, 9, CodigoTexto("SOLD"), -1,
      10, CodigoTexto("HISA"), nullptr, 0.0f, 0.0f, FIGURA_ENTERA},
     {"TeresiaViva", "TeresiaSalvada", "TERESIAVIVA", 10, 10, 10, CodigoTexto("TERV"), -1,

@@ -250,6 +250,18 @@ public:
     // Test seam: the summary record last handed over.
     const DatosResumen& UltimoResumen() const { return m_UltimoResumen; }
 
+    // ---- Test seam: levels won by their own rules ----
+    // Off unless a test turns it on. While on, a level outside a tutorial
+    // plays itself one move a step: in the diamonds' phase each step closes
+    // a line worth at most what the current line maximum can cross, until
+    // the target is reached and the line check moves on; in the tracing
+    // phase each step presses the next shard the rules allow. Everything
+    // after that (the sealed figure, the victory, the summary, the markers,
+    // the best line count) goes the normal way; the summaries' buttons are
+    // still the player's to press. Never a forced result.
+    static bool s_bGanaPorReglas;
+    void JuegaPorReglas();
+
 protected:
     void InicializaCampos();
     void ReiniciaEstado();

@@ -137,15 +137,15 @@ const std::array<std::array<int, 2>, CMenuModoHistoria::kNumEtapas> CMenuModoHis
 }};
 
 const std::array<CMenuModoHistoria::Retrato, CMenuModoHistoria::kNumRetratos> CMenuModoHistoria::RetratosMapa = {{
-    {"Adeletia", juego::paquete::COMPLETO_ADELETIA, {583, 634}, {144, 480}, 2, 4},
-    {"Aldunia", juego::paquete::COMPLETO_ALDUNIA, {470, 682}, {94, 380}, 6, 5},
-    {"Alfatima", juego::paquete::COMPLETO_ALFATIMA, {364, 634}, {120, 550}, 1, 2},
-    {"Asesino", juego::paquete::COMPLETO_ASESINO, {759, 634}, {100, 490}, 3, 7},
-    {"Franz", juego::paquete::COMPLETO_FRANZ, {108, 682}, {107, 490}, 4, 6},
-    {"Irina", juego::paquete::COMPLETO_IRINA, {707, 682}, {123, 470}, 7, 3},
-    {"Maida", juego::paquete::COMPLETO_MAIDA, {236, 682}, {100, 435}, 5, 0},
-    {"Stokinnen", juego::paquete::COMPLETO_STOKINNEN, {240, 674}, {140, 563}, 0, 1},
-    {"Teresia", juego::paquete::COMPLETO_TERESIA, {926, 682}, {195, 480}, 8, 8},
+    {"Adeletia", juego::paquete::COMPLETO_ADELETIA, {583, 634}, 2, 4},
+    {"Aldunia", juego::paquete::COMPLETO_ALDUNIA, {470, 682}, 6, 5},
+    {"Alfatima", juego::paquete::COMPLETO_ALFATIMA, {364, 634}, 1, 2},
+    {"Asesino", juego::paquete::COMPLETO_ASESINO, {759, 634}, 3, 7},
+    {"Franz", juego::paquete::COMPLETO_FRANZ, {108, 682}, 4, 6},
+    {"Irina", juego::paquete::COMPLETO_IRINA, {707, 682}, 7, 3},
+    {"Maida", juego::paquete::COMPLETO_MAIDA, {236, 682}, 5, 0},
+    {"Stokinnen", juego::paquete::COMPLETO_STOKINNEN, {240, 674}, 0, 1},
+    {"Teresia", juego::paquete::COMPLETO_TERESIA, {926, 682}, 8, 8},
 }};
 
 const std::array<const char*, NUM_LOGROS> CMenuModoHistoria::MensajesLogrosHistoria = [] {
@@ -916,26 +916,9 @@ CMenuModoHistoria::Punto CMenuModoHistoria::EnMapa(const Punto& p) const
 void CMenuModoHistoria::DibujaRetrato(Sprite* pDestino, float x, float y, int k)
 {
     if (k < 0 || k >= kNumRetratos) return;
-    CSPM* p = m_apRetratos[static_cast<size_t>(k)];
-    if (!p) return;
-    const Punto& a = RetratosMapa[static_cast<size_t>(k)].ancla;
-    const float ax = x - a.x, ay = y - a.y;
-    switch (k) {
-    case 0:
-        p->DibujaSpriteEnDestino(pDestino, 0, ax, ay);
-        p->DibujaSpriteEnDestino(pDestino, 1, ax + 256.0f, ay);
-        break;
-    case 2:
-        p->DibujaSpriteEnDestino(pDestino, 0, ax, ay);
-        p->DibujaSpriteEnDestino(pDestino, 1, ax, ay + 512.0f);
-        break;
-    case 7:
-        p->DibujaSpriteEnDestino(pDestino, 1, ax, ay);
-        p->DibujaSpriteEnDestino(pDestino, 0, ax, ay + 71.0f);
-        p->DibujaSpriteEnDestino(pDestino, 2, ax + 256.0f, ay + 348.0f);
-        break;
-    default: p->DibujaSpriteEnDestino(pDestino, 0, ax, ay); break;
-    }
+    const Personaje* pPersonaje = BuscaPersonaje(RetratosMapa[static_cast<size_t>(k)].szPersonaje);
+    if (!pPersonaje) return;
+    tazmo::DibujaFiguraCompleta(m_apRetratos[static_cast<size_t>(k)], *pPersonaje, pDestino, x, y);
 }
 
 void CMenuModoHistoria::DibujaMapa(Sprite* pDestino)

@@ -84,8 +84,7 @@ public:
     struct Retrato {
         const char* szPersonaje;
         const char* szPaquete;
-        Punto posicion;
-        Punto ancla;
+        Punto posicion;  // where its feet stand on the map
         int iOrdenDibujo;
         int iUmbral;
     };

@@ -9,6 +9,7 @@
 #include "game/profiles/RegistroPerfil.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuModoHistoria.h"
+#include "game/Personajes.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
 
@@ -209,29 +210,9 @@ void CMenuPresentacionCapitulo::DescargaRecursos()
 void CMenuPresentacionCapitulo::DibujaPersonaje(Sprite* pDestino, int k, float x, float y, float o)
 {
     if (k < 0 || k >= kNumPersonajes) return;
-    CSPM* p = m_apPersonajes[static_cast<size_t>(k)];
-    if (!p) return;
-    const CMenuModoHistoria::Punto& a = CMenuModoHistoria::RetratosMapa[static_cast<size_t>(k)].ancla;
-    const float ax = x - o * a.x, ay = y - o * a.y;
-    // The pieces overlap by one point so that no seam shows when scaled.
-    auto t = [o](float v) { return std::trunc(v * o) - 1.0f; };
-    p->PonEscala(o, o);
-    switch (k) {
-    case 0:
-        p->DibujaSpriteEnDestino(pDestino, 0, ax, ay);
-        p->DibujaSpriteEnDestino(pDestino, 1, ax + t(256.0f), ay);
-        break;
-    case 2:
-        p->DibujaSpriteEnDestino(pDestino, 0, ax, ay);
-        p->DibujaSpriteEnDestino(pDestino, 1, ax, ay + t(512.0f));
-        break;
-    case 7:
-        p->DibujaSpriteEnDestino(pDestino, 1, ax, ay);
-        p->DibujaSpriteEnDestino(pDestino, 0, ax, ay + t(71.0f));
-        p->DibujaSpriteEnDestino(pDestino, 2, ax + t(256.0f), ay + t(348.0f));
-        break;
-    default: p->DibujaSpriteEnDestino(pDestino, 0, ax, ay); break;
-    }
+    const Personaje* pPersonaje = BuscaPersonaje(CMenuModoHistoria::RetratosMapa[static_cast<size_t>(k)].szPersonaje);
+    if (!pPersonaje) return;
+    tazmo::DibujaFiguraCompleta(m_apPersonajes[static_cast<size_t>(k)], *pPersonaje, pDestino, x, y, o);
 }
 
 void CMenuPresentacionCapitulo::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)

@@ -92,7 +92,7 @@ bool CMenuBolsasDePiezas::Construye()
         m_apBolsas[i] = new (std::nothrow) CBotonIconoTazmo;
         if (!m_apBolsas[i] ||
             !m_apBolsas[i]->Inicia(juego::paquete::ICO_BOLSA, 0, kSonidoFoco, kSonidoPulsar, kInicioX, kInicioY, x, y,
-                                   false, kRadio, kRadio, kEscala, CodigoFLI(juego::texto::MP01), 0,
+                                   false, kRadio, kRadio, kEscala, CodigoFLI(juego::texto::TMB1), 0,
                                    ID_PRIMERA_BOLSA + i, szNombre))
             return false;
         // Loaded and kept for the board; this screen does not draw them.

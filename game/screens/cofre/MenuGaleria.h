@@ -4,60 +4,38 @@
 // locked. A thumbnail opens its picture over the whole field; pressing the
 // picture closes it. Back returns to the screen that opened the gallery.
 #pragma once
-#include "game/screens/BaseMenu.h"
-#include "game/screens/cofre/Paginacion.h"
+#include "game/screens/cofre/MenuPaginado.h"
 
 #include <string>
 
-class CBotonIconoTazmo;
-class CBotonTazmo;
-
-class CMenuGaleria : public CBaseMenu {
+class CMenuGaleria : public CMenuPaginado {
 public:
     enum { ID_VOLVER = 0, ID_PRIMER_HUECO = 1, ID_ANTERIOR = 10, ID_SIGUIENTE = 11, ID_IMAGEN = 12 };
     static constexpr int kHuecos = 9;
     static constexpr int kElementos = 45;
     static constexpr int kPaginas = 5;
 
-    CMenuGaleria() : m_paginas(kPaginas) {}
+    CMenuGaleria();
     ~CMenuGaleria() override;
 
-    void Actualiza() override;
-    void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
-
     bool Crea();
-    void Libera();
 
     // ---- The screen's decisions ----
     // The item of slot k on page p, -1 past the last.
-    static int ElementoDeHueco(int p, int k);
+    static int ElementoDeHueco(int p, int k) { return CMenuPaginado::ElementoDeHueco(p, k, kHuecos, kElementos); }
     // Item i's thumbnail package and full picture (null outside 0..44).
     static const char* Miniatura(int i);
     static const char* Imagen(int i);
     // Item i's marker, "MGaleria_i".
     static std::string Marcador(int i);
 
-    int Pagina() const { return m_paginas.Pagina(); }
-    int Estado() const { return m_paginas.Estado(); }
-    // The items whose icons the page shows now.
-    int NumHuecosMostrados() const;
-    bool ImagenAbierta() const;
+    bool ImagenAbierta() const { return ElementoAbierto(); }
 
-    CBotonIconoTazmo* m_apHuecos[kHuecos] = {};
-    CBotonIconoTazmo* m_pAnterior = nullptr;
-    CBotonIconoTazmo* m_pSiguiente = nullptr;
-    CBotonIconoTazmo* m_pImagen = nullptr;
-    CBotonTazmo* m_pBotonVolver = nullptr;
     // The screen that opened the gallery, set right before CambiaMenu.
     CMenuObj* m_pMenuRetorno = nullptr;
 
-private:
-    void LiberaPropios();
-    bool Construye();
-    void ConstruyePagina(int p);
-    void QuitaPagina();
-    void AbreElemento(int k);
-    bool HuecosEnTransicion() const;
-
-    CPaginacion m_paginas;
+protected:
+    bool IniciaHueco(CBotonIconoTazmo* pIcono, int k, int i) override;
+    bool AbreElemento(int k, int i) override;
+    CMenuObj* DestinoVolver() override;
 };

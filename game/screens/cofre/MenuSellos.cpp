@@ -9,17 +9,14 @@
 #include "game/screens/cofre/MenuCofreTesoro.h"
 #include "game/screens/widgets/AyudasTazmo.h"
 #include "game/screens/widgets/BotonIconoTazmo.h"
-#include "game/screens/widgets/BotonTazmo.h"
 
 #include <algorithm>
-#include <new>
 
 namespace {
 
 constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
 constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
-constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
 constexpr float kDosPi = 6.2831853f;
 
 struct Punto {
@@ -29,8 +26,6 @@ const Punto kPosHuecos[CMenuSellos::kHuecos] = {
     {256.0f, 300.0f}, {512.0f, 300.0f}, {768.0f, 300.0f}, {256.0f, 560.0f}, {512.0f, 560.0f}, {768.0f, 560.0f},
 };
 constexpr float kRadioSello = 128.0f, kEscalaSello = 0.5f;
-constexpr float kRadioFlechaX = 64.0f, kRadioFlechaY = 128.0f, kEscalaFlecha = 0.5f;
-constexpr float kFlechaIzquierdaX = 50.0f, kFlechaDerechaX = 973.0f, kFlechaY = 410.0f;
 // The veil that closes the view: a small black square scaled over the field.
 constexpr float kRadioVelo = 30.0f, kEscalaVelo = 35.0f;
 // The small circles behind the page's seals; the dark backdrop of the view.
@@ -105,12 +100,6 @@ uint8_t Alfa(float f) { return static_cast<uint8_t>(std::clamp(f, 0.0f, 1.0f) * 
 // ---------------------------------------------------------------------------
 // Decisions
 
-int CMenuSellos::ElementoDeHueco(int p, int k)
-{
-    const int i = kHuecos * p + k;
-    return p >= 0 && k >= 0 && k < kHuecos && i < kElementos ? i : -1;
-}
-
 const char* CMenuSellos::PaqueteSello(int i) { return i >= 0 && i < kElementos ? kSellos[i].szPaquete : nullptr; }
 
 const char* CMenuSellos::CodigoSello(int i) { return i >= 0 && i < kElementos ? kSellos[i].szCodigo : nullptr; }
@@ -128,25 +117,14 @@ float CMenuSellos::PasoVista(float v, bool bAbierto)
     return bAbierto ? std::min(v + kPasoVista, 1.0f) : std::max(v - kPasoVista, 0.0f);
 }
 
-int CMenuSellos::NumHuecosMostrados() const
-{
-    int n = 0;
-    for (CBotonIconoTazmo* p : m_apHuecos)
-        if (p && p->EstaCreado() && p->Padre() == this) ++n;
-    return n;
-}
-
-bool CMenuSellos::SelloAbierto() const { return m_pImagen && m_pImagen->Padre() == this; }
-
-bool CMenuSellos::HuecosEnTransicion() const
-{
-    for (CBotonIconoTazmo* p : m_apHuecos)
-        if (p && p->EstaCreado() && p->EnTransicion()) return true;
-    return false;
-}
-
 // ---------------------------------------------------------------------------
 // Creation and release
+
+CMenuSellos::CMenuSellos()
+    : CMenuPaginado({kHuecos, kPaginas, kElementos, ID_ANTERIOR, ID_SIGUIENTE, ID_IMAGEN, "MenuSellos_BUT_Anterior",
+                     "MenuSellos_BUT_Anterior", "MenuSellos_BUT_Volver", nullptr})
+{
+}
 
 CMenuSellos::~CMenuSellos()
 {
@@ -157,103 +135,40 @@ CMenuSellos::~CMenuSellos()
 
 void CMenuSellos::LiberaPropios()
 {
-    for (CBotonIconoTazmo*& p : m_apHuecos) tazmo::Borra(p);
-    tazmo::Borra(m_pAnterior);
-    tazmo::Borra(m_pSiguiente);
-    tazmo::Borra(m_pImagen);
-    tazmo::Borra(m_pBotonVolver);
     tazmo::BorraSPM(m_pSPMCirculo);
     tazmo::BorraSPM(m_pSPMFondo);
     tazmo::BorraSPM(m_pSPMSelloGrande);
 }
 
-void CMenuSellos::Libera()
-{
-    LiberaPropios();
-    CBaseMenu::Libera();
-    m_bCreado = false;
-}
-
 bool CMenuSellos::Crea()
 {
-    if (m_bCreado) {
-        LiberaSiIniciado();
-        Libera();
-    }
-    m_paginas.Reinicia();
     m_fVista = 0.0f;
     m_fAnguloCirculo = 0.0f;
-    if (!CBaseMenu::Crea("MenuSellos", juego::paquete::TITULO_SELLOS, nullptr, juego::musica::RAN_MENUS,
-                         juego::paquete::ICO_SELLOS, true, true, true))
-        return false;
-    if (!Construye()) {
-        LiberaSiIniciado();
-        Libera();
-        return false;
-    }
-    m_bCreado = true;
-    return true;
+    return CreaPaginado("MenuSellos", juego::paquete::TITULO_SELLOS, juego::paquete::ICO_SELLOS);
 }
 
-bool CMenuSellos::Construye()
+bool CMenuSellos::ConstruyePropios()
 {
-    for (CBotonIconoTazmo*& p : m_apHuecos)
-        if (!(p = new (std::nothrow) CBotonIconoTazmo)) return false;
-    if (!(m_pImagen = new (std::nothrow) CBotonIconoTazmo)) return false;
     if (!(m_pSPMCirculo = tazmo::CopiaSPM(juego::paquete::CIRCULO_CABALISTICO))) return false;
     if (!(m_pSPMFondo = tazmo::CopiaSPM(motor::paquete::CUADRO_BLANCO))) return false;
     m_pSPMFondo->PonColor(0, 0, 0);
     if (const Sprite* s = m_pSPMFondo->GetSprite(0); s && s->GetAmplada() > 0.0f && s->GetAlcada() > 0.0f)
         m_pSPMFondo->PonEscala(kAnchoFondo / s->GetAmplada(), kAltoFondo / s->GetAlcada());
-    m_pAnterior = new (std::nothrow) CBotonIconoTazmo;
-    m_pSiguiente = new (std::nothrow) CBotonIconoTazmo;
-    m_pBotonVolver = new (std::nothrow) CBotonTazmo;
-    if (!m_pAnterior || !m_pSiguiente || !m_pBotonVolver ||
-        !m_pAnterior->Inicia(juego::paquete::FLECHA_IZQUIERDA, 0, kSonidoFoco, kSonidoPulsar, kCentroX, kCentroY,
-                             kFlechaIzquierdaX, kFlechaY, false, kRadioFlechaX, kRadioFlechaY, kEscalaFlecha, -1, 0,
-                             ID_ANTERIOR, "MenuSellos_BUT_Anterior") ||
-        !m_pSiguiente->Inicia(juego::paquete::FLECHA_DERECHA, 0, kSonidoFoco, kSonidoPulsar, kCentroX, kCentroY,
-                              kFlechaDerechaX, kFlechaY, false, kRadioFlechaX, kRadioFlechaY, kEscalaFlecha, -1, 0,
-                              ID_SIGUIENTE, "MenuSellos_BUT_Anterior") ||
-        !m_pBotonVolver->Inicia(kSonidoFoco, kSonidoPulsar, kVolverX, kVolverY, CodigoFLI(juego::texto::MP05),
-                                CodigoFLI(juego::texto::BLOQ), -1, -1, 0, ID_VOLVER, "MenuSellos_BUT_Volver"))
-        return false;
-    AnadeHijo(false, m_pAnterior, false, false);
-    AnadeHijo(false, m_pSiguiente, false, false);
-    AnadeHijo(false, m_pBotonVolver, false, false);
     return true;
 }
 
 // ---------------------------------------------------------------------------
 // Pages
 
-void CMenuSellos::ConstruyePagina(int p)
+bool CMenuSellos::IniciaHueco(CBotonIconoTazmo* pIcono, int k, int i)
 {
-    for (int k = 0; k < kHuecos; ++k) {
-        CBotonIconoTazmo* pIcono = m_apHuecos[k];
-        const int i = ElementoDeHueco(p, k);
-        if (i < 0) {
-            pIcono->LiberaSiCreado();
-            continue;
-        }
-        if (!pIcono->Inicia(kSellos[i].szPaquete, 0, kSonidoFoco, kSonidoPulsar, kPosHuecos[k].x, kPosHuecos[k].y,
-                            kPosHuecos[k].x, kPosHuecos[k].y, true, kRadioSello, kRadioSello, kEscalaSello,
-                            CodigoFLI(kSellos[i].szCodigo), 0, ID_PRIMER_HUECO + k, Marcador(i).c_str()))
-            continue;
-        AnadeHijo(true, pIcono, false, false);
-    }
+    return pIcono->Inicia(kSellos[i].szPaquete, 0, kSonidoFoco, kSonidoPulsar, kPosHuecos[k].x, kPosHuecos[k].y,
+                          kPosHuecos[k].x, kPosHuecos[k].y, true, kRadioSello, kRadioSello, kEscalaSello,
+                          CodigoFLI(kSellos[i].szCodigo), 0, ID_PRIMER_HUECO + k, Marcador(i).c_str());
 }
 
-void CMenuSellos::QuitaPagina()
+bool CMenuSellos::AbreElemento(int, int i)
 {
-    for (CBotonIconoTazmo* p : m_apHuecos)
-        if (p && p->Padre() == this) QuitaHijo(false, p);
-}
-
-void CMenuSellos::AbreElemento(int k)
-{
-    const int i = ElementoDeHueco(m_paginas.Pagina(), k);
-    if (i < 0) return;
     // The seal shown before goes first, whatever it was.
     if (m_pSPMSelloGrande) {
         tazmo::MarcaSPM(m_pSPMSelloGrande, false);
@@ -261,43 +176,21 @@ void CMenuSellos::AbreElemento(int k)
     }
     m_pSPMSelloGrande = tazmo::CopiaSPM(kSellos[i].szPaquete);
     if (RecursosCargados()) tazmo::MarcaSPM(m_pSPMSelloGrande, true);
-    if (!m_pImagen->Inicia(juego::paquete::CUADRO_NEGRO, 0, kSonidoFoco, kSonidoPulsar, kCentroX, kCentroY, kCentroX,
-                           kCentroY, true, kRadioVelo, kRadioVelo, kEscalaVelo, -1, 0, ID_IMAGEN,
-                           "MenuSellos_BUT_Imagen"))
-        return;
-    AnadeHijo(true, m_pImagen, false, false);
+    return m_pImagen->Inicia(juego::paquete::CUADRO_NEGRO, 0, kSonidoFoco, kSonidoPulsar, kCentroX, kCentroY, kCentroX,
+                             kCentroY, true, kRadioVelo, kRadioVelo, kEscalaVelo, -1, 0, ID_IMAGEN,
+                             "MenuSellos_BUT_Imagen");
 }
+
+CMenuObj* CMenuSellos::DestinoVolver() { return g_pMenuMaestro ? g_pMenuMaestro->m_pMenuCofreTesoro : nullptr; }
 
 void CMenuSellos::Actualiza()
 {
-    if (m_bCreado) {
-        switch (m_paginas.Paso(HuecosEnTransicion(), SelloAbierto())) {
-        case CPaginacion::CONSTRUYE_PAGINA: ConstruyePagina(m_paginas.Pagina()); break;
-        case CPaginacion::ABRE_ELEMENTO: AbreElemento(m_paginas.Elegido()); break;
-        case CPaginacion::QUITA_PAGINA: QuitaPagina(); break;
-        case CPaginacion::NADA: break;
-        }
-        m_fVista = PasoVista(m_fVista, m_paginas.Estado() == CPaginacion::ABIERTO);
-        m_fAnguloCirculo += kDosPi / static_cast<float>(kPasosGiro);
-        if (m_fAnguloCirculo > kDosPi) m_fAnguloCirculo -= kDosPi;
-    }
-    CBaseMenu::Actualiza();
-}
-
-void CMenuSellos::EnviaEvento(int iTipo, int, const char*, int iIdEmisor)
-{
-    if (iTipo != EVENTO_PULSADO || !m_bCreado) return;
-    if (iIdEmisor == ID_VOLVER) {
-        if (g_pMenuMaestro) g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuCofreTesoro);
-    } else if (iIdEmisor >= ID_PRIMER_HUECO && iIdEmisor < ID_PRIMER_HUECO + kHuecos) {
-        m_paginas.Elige(iIdEmisor - ID_PRIMER_HUECO);
-    } else if (iIdEmisor == ID_ANTERIOR) {
-        m_paginas.PideAnterior();
-    } else if (iIdEmisor == ID_SIGUIENTE) {
-        m_paginas.PideSiguiente();
-    } else if (iIdEmisor == ID_IMAGEN) {
-        QuitaHijo(false, m_pImagen);
-    }
+    // The page's step first: the view follows the state it leaves.
+    CMenuPaginado::Actualiza();
+    if (!m_bCreado) return;
+    m_fVista = PasoVista(m_fVista, m_paginas.Estado() == CPaginacion::ABIERTO);
+    m_fAnguloCirculo += kDosPi / static_cast<float>(kPasosGiro);
+    if (m_fAnguloCirculo > kDosPi) m_fAnguloCirculo -= kDosPi;
 }
 
 // ---------------------------------------------------------------------------
@@ -340,12 +233,12 @@ void CMenuSellos::CargaRecursos()
 {
     if (RecursosCargados()) return;
     for (CSPM* p : {m_pSPMCirculo, m_pSPMFondo, m_pSPMSelloGrande}) tazmo::MarcaSPM(p, true);
-    CBaseMenu::CargaRecursos();
+    CMenuPaginado::CargaRecursos();
 }
 
 void CMenuSellos::DescargaRecursos()
 {
     if (!RecursosCargados()) return;
     for (CSPM* p : {m_pSPMCirculo, m_pSPMFondo, m_pSPMSelloGrande}) tazmo::MarcaSPM(p, false);
-    CBaseMenu::DescargaRecursos();
+    CMenuPaginado::DescargaRecursos();
 }

@@ -39,7 +39,7 @@ struct FilaIcono {
 const FilaIcono kIconos[CVisorPersonaje::kNumIconos] = {
     {juego::paquete::ICO_CAPITULOS, 385.0f, 650.0f, 0.5f, juego::texto::MAHI, true, true,
      "VISOR_PERSONAJE_BUT_HistoriaPersonaje"},
-    {juego::paquete::ICO_GALERIA, 575.0f, 650.0f, 0.5f, juego::texto::MP01, true, false,
+    {juego::paquete::ICO_GALERIA, 575.0f, 650.0f, 0.5f, juego::texto::TMG1, true, false,
      "VISOR_PERSONAJE_BUT_GaleriaPersonaje"},
     {juego::paquete::ICONO_TAMBOR, 950.0f, 540.0f, 0.5f, juego::texto::MAVO, false, true,
      "VISOR_PERSONAJE_BUT_LanzarVoz"},
@@ -239,18 +239,8 @@ void CVisorPersonaje::EnviaEvento(int iTipo, int, const char*, int iIdEmisor)
 void CVisorPersonaje::DibujaFigura(Sprite* pDestino)
 {
     if (!m_pFigura || !m_pRegistro) return;
-    const int iCorte = std::clamp(m_pRegistro->m_iCorteFigura, 0, NUM_CORTES_FIGURA - 1);
-    const CorteFigura& c = CortesFigura[iCorte];
-    const float x0 = kFiguraX - m_pRegistro->m_fAnclaX, y0 = kFiguraY - m_pRegistro->m_fAnclaY;
-    m_pFigura->PonEscala(1.0f, 1.0f);
     m_pFigura->PonAlfa(Alfa(ProgresoApertura()));
-    for (int i = 0; i < c.n; ++i) {
-        const PiezaFigura& pz = c.piezas[i];
-        // One point of overlap closes the seams between the pieces.
-        const float dx = pz.x > 0 ? static_cast<float>(pz.x - 1) : 0.0f;
-        const float dy = pz.y > 0 ? static_cast<float>(pz.y - 1) : 0.0f;
-        m_pFigura->DibujaSpriteEnDestino(pDestino, pz.slot, x0 + dx, y0 + dy);
-    }
+    tazmo::DibujaFiguraCompleta(m_pFigura, *m_pRegistro, pDestino, kFiguraX, kFiguraY);
 }
 
 void CVisorPersonaje::DibujaImagen(Sprite* pDestino, int k)

@@ -31,8 +31,8 @@ public:
     static constexpr int kNumVoces = 7;
     static constexpr int kNumPersonajes = 11;
     static constexpr float kPasoFundido = 0.1f;
-    // Where the figure's anchor and the pictures are placed.
-    static constexpr float kFiguraX = 300.0f, kFiguraY = 600.0f;
+    // Where the figure's feet stand, and where the pictures are placed.
+    static constexpr float kFiguraX = 300.0f, kFiguraY = 700.0f;
     static constexpr float kImagenX = 728.0f, kImagenY = 300.0f;
 
     CVisorPersonaje() = default;

@@ -7,10 +7,12 @@
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/SistemaCacheEfectos.h"
 #include "engine/graphics/Sprite.h"
+#include "game/Personajes.h"
 #include "game/profiles/Perfiles.h"
 #include "game/profiles/RegistroPerfil.h"
 #include "game/screens/MenuMaestro.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tazmo {
@@ -26,6 +28,19 @@ CSPM* CopiaSPM(const char* szRuta)
         return nullptr;
     }
     return p;
+}
+
+void DibujaFiguraCompleta(CSPM* p, const Personaje& personaje, Sprite* pDestino, float x, float y, float fEscala)
+{
+    if (!p) return;
+    const CorteFigura& c = CortesFigura[std::clamp(personaje.m_iCorteFigura, 0, NUM_CORTES_FIGURA - 1)];
+    const float x0 = x - fEscala * personaje.m_fAnclaX, y0 = y - fEscala * personaje.m_fAnclaY;
+    auto desde = [fEscala](int v) { return v > 0 ? std::trunc(static_cast<float>(v) * fEscala) - 1.0f : 0.0f; };
+    p->PonEscala(fEscala, fEscala);
+    for (int i = 0; i < c.n; ++i) {
+        const PiezaFigura& pz = c.piezas[i];
+        p->DibujaSpriteEnDestino(pDestino, pz.slot, x0 + desde(pz.x), y0 + desde(pz.y));
+    }
 }
 
 void BorraSPM(CSPM*& p)

@@ -77,8 +77,17 @@ constexpr int kCapaEfectosSobre = 44;
 } // namespace tazmo
 
 class Sprite;
+struct Personaje;
 
 namespace tazmo {
+
+// A character's whole figure (its copy of the registry's Completo.SPM) drawn
+// with the registry's anchor, where its feet stand, at (x, y) and at scale
+// fEscala: the pieces of the registry's cut, each overlapping the one before
+// by a point so that no seam shows. The package keeps its colour, alpha and
+// blend; its scale becomes fEscala. Nothing for a null package.
+void DibujaFiguraCompleta(CSPM* p, const Personaje& personaje, Sprite* pDestino, float x, float y,
+                          float fEscala = 1.0f);
 
 // The frame and the dark backdrop of the game's dialogs, and their slide:
 // the backdrop (when on) over the whole field at half the slide's alpha, the

@@ -488,3 +488,69 @@ TEST(MenuJuego, ChainsOnASmallRing)
     EXPECT_FALSE(p.Perfil().EsRecienDesbloqueado(szTrofeo));
     j.LiberaNivel();
 }
+
+// ---- The seam that wins a level by its own rules ----
+
+// Off, the board waits for the player. On, stage 1-2 reaches its target in
+// lines no richer than the line maximum can cross, traces its seal shard by
+// shard, and the sealed figure, the victory, its message, the summary (still
+// the player's to continue), the best line count and the seal's and the
+// chapter's markers all come the normal way.
+TEST(MenuJuego, TheRulesSeamWinsAStageThroughEveryPhase)
+{
+    CPartidaPrueba p("por_reglas");
+    ASSERT_TRUE(p.Iniciado());
+    p.SinAvisos();
+    ASSERT_TRUE(p.EmpiezaEtapa(0, 2));
+    CMenuJuego* j = p.Juego();
+    ASSERT_TRUE(p.Continua());
+    ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
+    p.JuegoPrueba().Pasos(30);
+    EXPECT_EQ(j->Fase(), FASE_DIAMANTES);
+    EXPECT_EQ(j->Puntuacion(), 0);
+    EXPECT_EQ(j->LineasUsadas(), 0);
+
+    struct Costura {
+        Costura() { CMenuJuego::s_bGanaPorReglas = true; }
+        ~Costura() { CMenuJuego::s_bGanaPorReglas = false; }
+    } costura;
+    const int iPorLinea = std::max(1, TablaMaximoCruces(j->MaximoLinea()));
+    const int iObjetivo = j->Objetivo();
+    ASSERT_GT(iObjetivo, iPorLinea);
+    std::set<int> fases;
+    for (int i = 0; i < 3000 && j->Fase() != FASE_RESUMEN_FINAL; ++i) {
+        fases.insert(j->Fase());
+        if (j->Fase() == FASE_MENSAJE_FINAL && p.CierraAviso()) continue;
+        p.JuegoPrueba().Paso();
+        EXPECT_LE(j->Puntuacion(), iObjetivo);
+    }
+    ASSERT_EQ(j->Fase(), FASE_RESUMEN_FINAL);
+    // The seal was completed by tracing its shards, every one.
+    for (int f : {FASE_DIAMANTES, FASE_TRAZADO, FASE_SELLO_COMPLETADO, FASE_ESPERA_FIN, FASE_VICTORIA,
+                  FASE_MENSAJE_FINAL})
+        EXPECT_TRUE(fases.count(f)) << "phase " << f;
+    EXPECT_GT(j->m_iNumEsquirlas, 0);
+    EXPECT_EQ(j->Puntuacion(), iObjetivo);
+    EXPECT_EQ(j->LineasUsadas(), (iObjetivo + iPorLinea - 1) / iPorLinea);
+    // The summary waits for the player.
+    p.JuegoPrueba().Pasos(30);
+    EXPECT_EQ(j->Resultado(), RESULTADO_EN_JUEGO);
+    EXPECT_EQ(j->ResultadoGuardado(), RESULTADO_VICTORIA);
+    ASSERT_TRUE(p.Continua());
+    EXPECT_EQ(j->Resultado(), RESULTADO_VICTORIA);
+
+    EXPECT_TRUE(p.Perfil().EstaDesbloqueado(NombreMarcador(MARCADOR_PRIMER_CAPITULO + 0)));
+    if (j->LineasUsadas() <= j->Nivel().PAR)
+        EXPECT_EQ(p.Perfil().MejorJugada(0, 2), j->LineasUsadas());
+    else
+        EXPECT_EQ(p.Perfil().MejorJugada(0, 2), SIN_JUGADA);
+    std::string sFigura = j->Nivel().FIGURA;
+    sFigura = sFigura.substr(sFigura.find('\\') + 1);
+    int iSellos = 0;
+    for (const FilaFiguraGaleria& f : TablaFigurasGaleria)
+        if (sFigura == f.m_pszFigura) {
+            ++iSellos;
+            EXPECT_TRUE(p.Perfil().EstaDesbloqueado(("MGalSello_" + std::to_string(f.m_iSello)).c_str())) << sFigura;
+        }
+    EXPECT_EQ(iSellos, 1) << sFigura;
+}

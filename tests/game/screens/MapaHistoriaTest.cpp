@@ -463,6 +463,8 @@ TEST(MapaHistoriaDecisiones, LastOfChapterAndLineRiseForEveryStage)
         const Personaje* p = BuscaPersonaje(M::RetratosMapa[static_cast<size_t>(k)].szPersonaje);
         ASSERT_NE(p, nullptr) << k;
         EXPECT_EQ(p->m_iRetratoMapa, k) << k;
+        // Its whole figure, drawn with the registry's anchor and cut.
+        EXPECT_STREQ(p->m_pszFigura, M::RetratosMapa[static_cast<size_t>(k)].szPaquete) << k;
     }
 }
 

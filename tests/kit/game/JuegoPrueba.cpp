@@ -42,8 +42,12 @@ void Lista(const CMenuObj* p, int iNivel, std::string& texto)
 
 } // namespace
 
-CJuegoPrueba::CJuegoPrueba(const std::string& nombre) : m_carpeta("juego_" + nombre)
+CJuegoPrueba::CJuegoPrueba(const std::string& nombre) : CJuegoPrueba(nombre, {}) {}
+
+CJuegoPrueba::CJuegoPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros)
+    : m_carpeta("juego_" + nombre)
 {
+    for (const auto& [sNombre, sBytes] : ficheros) mgtest::EscriuFitxer(m_carpeta.Carpeta() / sNombre, sBytes);
     m_sRaizAnterior = plat::DataRoot();
     plat::SetDataRoot(MG_TEST_DATA_ROOT);
     FijaRelojManual(true, 1000);

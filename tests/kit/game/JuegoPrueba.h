@@ -30,6 +30,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 class CMenuObj;
@@ -40,6 +41,9 @@ class CJuegoPrueba {
 public:
     // nombre names the scenario's per-user folder.
     explicit CJuegoPrueba(const std::string& nombre = "juego");
+    // The same over a per-user folder that already holds these files (name,
+    // bytes), as a player's earlier run left them.
+    CJuegoPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros);
     ~CJuegoPrueba();
     CJuegoPrueba(const CJuegoPrueba&) = delete;
     CJuegoPrueba& operator=(const CJuegoPrueba&) = delete;

@@ -9,10 +9,13 @@
 #include "Pinceles.h"
 
 #include "game/CatalogoJuego.h"
+#include "game/Personajes.h"
 
 #include <cmath>
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -226,7 +229,7 @@ void IconoLeyenda(cairo_t* cr, double w, double h)
 struct Figura {
     const char* comentario;
     int ancho, alto;       // the whole picture
-    double pieX, pieY;     // where the feet stand (the map's anchor)
+    double pieX, pieY;     // where the feet stand: the character registry's anchor (ConAncla)
     Color piel, pelo, ropa, ropaOscura, adorno;
     int peinado;           // 0 long, 1 bun, 2 short, 3 hood, 4 beard and hat, 5 crown and veil
     double escala;         // the figure's height against the picture's
@@ -372,6 +375,21 @@ void PintaFigura(cairo_t* cr, const Figura& f)
     }
 }
 
+// The figure standing on the anchor the character registry gives its
+// package, the point every screen places: a package the registry does not
+// know is a fault of the art's table.
+Figura ConAncla(Figura f, const char* paquete)
+{
+    for (const Personaje& p : RegistroPersonajes)
+        if (p.m_pszFigura && std::strcmp(p.m_pszFigura, paquete) == 0) {
+            f.pieX = p.m_fAnclaX;
+            f.pieY = p.m_fAnclaY;
+            return f;
+        }
+    std::fprintf(stderr, "mg_art: no character has the whole figure %s\n", paquete);
+    std::exit(1);
+}
+
 // The figure painted once; each piece shows its part of it, its hotspot
 // at its top-left corner.
 Paquete FiguraEnPiezas(const Figura& f, std::initializer_list<std::array<int, 5>> piezas)
@@ -399,51 +417,54 @@ const Color kPiel = Hex(0xF4D2B4), kPielOscura = Hex(0xC99A78);
 
 RegistroPaquete g_adeletia(juego::paquete::COMPLETO_ADELETIA, [] {
     // two pieces side by side: the queen and the train of her mantle
-    const Figura f{"Adeletia, the queen, whole: her figure and her mantle's train, side by side", 512, 500, 144, 480,
+    const Figura f{"Adeletia, the queen, whole: her figure and her mantle's train, side by side", 512, 500, 0, 0,
                    kPiel, Hex(0x6A3A1A), Hex(0x7A2A8A), Hex(0x3A1048), OroMedio, 5, 0.92};
-    return FiguraEnPiezas(f, {{0, 0, 0, 256, 500}, {1, 256, 0, 256, 500}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ADELETIA),
+                          {{0, 0, 0, 256, 500}, {1, 256, 0, 256, 500}});
 });
 RegistroPaquete g_aldunia(juego::paquete::COMPLETO_ALDUNIA, [] {
-    const Figura f{"Aldunia, the old healer, whole", 200, 400, 94, 380, Hex(0xE8C8AE), Hex(0xD8D8E0), Hex(0x3E6A4A),
+    const Figura f{"Aldunia, the old healer, whole", 200, 400, 0, 0, Hex(0xE8C8AE), Hex(0xD8D8E0), Hex(0x3E6A4A),
                    Hex(0x1E3424), Ambar, 1, 0.9};
-    return FiguraEnPiezas(f, {{0, 0, 0, 200, 400}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ALDUNIA), {{0, 0, 0, 200, 400}});
 });
 RegistroPaquete g_alfatima(juego::paquete::COMPLETO_ALFATIMA, [] {
     // two pieces stacked: the cook, and her feet and apron's hem
-    const Figura f{"Alfatima, the cook, whole: two pieces, one above the other", 256, 576, 120, 550, kPielOscura,
+    const Figura f{"Alfatima, the cook, whole: two pieces, one above the other", 256, 576, 0, 0, kPielOscura,
                    Hex(0x2A1A12), Hex(0xB85A2A), Hex(0x5A240E), Pergamino, 1, 0.9};
-    return FiguraEnPiezas(f, {{0, 0, 0, 256, 512}, {1, 0, 512, 256, 64}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ALFATIMA),
+                          {{0, 0, 0, 256, 512}, {1, 0, 512, 256, 64}});
 });
 RegistroPaquete g_asesino(juego::paquete::COMPLETO_ASESINO, [] {
-    const Figura f{"The assassin, hooded, whole", 200, 510, 100, 490, kPiel, Hex(0x1A1A1A), Hex(0x2A2A3A),
+    const Figura f{"The assassin, hooded, whole", 200, 510, 0, 0, kPiel, Hex(0x1A1A1A), Hex(0x2A2A3A),
                    Hex(0x0A0A12), Hex(0x5A5A6A), 3, 0.95};
-    return FiguraEnPiezas(f, {{0, 0, 0, 200, 510}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ASESINO), {{0, 0, 0, 200, 510}});
 });
 RegistroPaquete g_franz(juego::paquete::COMPLETO_FRANZ, [] {
-    const Figura f{"Franz, Maida's brother, whole", 214, 510, 107, 490, kPiel, Hex(0x8A5A2A), Hex(0x2A5A8A),
+    const Figura f{"Franz, Maida's brother, whole", 214, 510, 0, 0, kPiel, Hex(0x8A5A2A), Hex(0x2A5A8A),
                    Hex(0x122A48), OroMedio, 2, 0.9};
-    return FiguraEnPiezas(f, {{0, 0, 0, 214, 510}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_FRANZ), {{0, 0, 0, 214, 510}});
 });
 RegistroPaquete g_irina(juego::paquete::COMPLETO_IRINA, [] {
-    const Figura f{"Irina, who raised Maida, whole", 246, 490, 123, 470, kPiel, Hex(0x3A2A5A), Hex(0x4A4A8A),
+    const Figura f{"Irina, who raised Maida, whole", 246, 490, 0, 0, kPiel, Hex(0x3A2A5A), Hex(0x4A4A8A),
                    Hex(0x1A1A3A), LuzDeLuna, 0, 0.92};
-    return FiguraEnPiezas(f, {{0, 0, 0, 246, 490}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_IRINA), {{0, 0, 0, 246, 490}});
 });
 RegistroPaquete g_maida(juego::paquete::COMPLETO_MAIDA, [] {
-    const Figura f{"Maida, whole", 200, 455, 100, 435, kPiel, Hex(0xC8782A), Hex(0x2A8A6A), Hex(0x0E3A2A), OroClaro,
+    const Figura f{"Maida, whole", 200, 455, 0, 0, kPiel, Hex(0xC8782A), Hex(0x2A8A6A), Hex(0x0E3A2A), OroClaro,
                    0, 0.85};
-    return FiguraEnPiezas(f, {{0, 0, 0, 200, 455}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_MAIDA), {{0, 0, 0, 200, 455}});
 });
 RegistroPaquete g_stokinnen(juego::paquete::COMPLETO_STOKINNEN, [] {
     // three pieces: the hat's tip above, the body, and the hem at the right
-    const Figura f{"Stokinnen, the magician, whole: his hat's tip, his body, the right of his hem", 320, 583, 140,
-                   563, kPiel, Hex(0xE8E8F0), Hex(0x3A2A8A), Hex(0x14103A), OroMedio, 4, 0.86};
-    return FiguraEnPiezas(f, {{1, 0, 0, 256, 71}, {0, 0, 71, 256, 512}, {2, 256, 348, 64, 235}});
+    const Figura f{"Stokinnen, the magician, whole: his hat's tip, his body, the right of his hem", 320, 583, 0, 0,
+                   kPiel, Hex(0xE8E8F0), Hex(0x3A2A8A), Hex(0x14103A), OroMedio, 4, 0.86};
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_STOKINNEN),
+                          {{1, 0, 0, 256, 71}, {0, 0, 71, 256, 512}, {2, 256, 348, 64, 235}});
 });
 RegistroPaquete g_teresia(juego::paquete::COMPLETO_TERESIA, [] {
-    const Figura f{"Teresia, the princess under the curse, whole", 390, 500, 195, 480, Hex(0xD8C8D8), Hex(0x2A1A3A),
+    const Figura f{"Teresia, the princess under the curse, whole", 390, 500, 0, 0, Hex(0xD8C8D8), Hex(0x2A1A3A),
                    Hex(0x5A1A4A), Hex(0x200A1A), Rubi, 5, 0.88};
-    return FiguraEnPiezas(f, {{0, 0, 0, 390, 500}});
+    return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_TERESIA), {{0, 0, 0, 390, 500}});
 });
 
 // ---- the chapter card: the title's scroll and the stand under the buttons ----
