@@ -27,6 +27,8 @@
 #include "game/play/BolaTablero.h"
 #include "game/play/Figuras.h"
 #include "game/play/MenuJuego.h"
+#include "game/play/MenuJuegoSoloAtaques.h"
+#include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "game/play/herramientas/HerramientaCirculoCabalistico.h"
 #include "game/play/herramientas/HerramientaEfectos.h"
 #include "game/play/herramientas/HerramientaResumen.h"
@@ -63,6 +65,7 @@ namespace fs = std::filesystem;
 constexpr double kPasoMs = 1000.0 / 30.0;
 constexpr int kPiezasTablero = 38;
 constexpr int kMovimientos = 12;
+constexpr int kDificultadDesafio = 2;
 
 // The built-in figure with the most pieces up to 38: the last chapter's
 // board.
@@ -81,6 +84,53 @@ int FiguraMayor()
     }
     return mejor;
 }
+
+
+// The measuring every case shares: one step timed as update, draw
+// submission, and the device finishing the frame; then the frame and the
+// manual clock move on.
+struct Medida {
+    double segundosActualiza = 0.0;   // update only
+    double segundosEnvio = 0.0;       // update and draw submission
+    double segundos = 0.0;            // the whole step, finished on the device
+    double peor = 0.0;
+    uint64_t dibujos = 0;
+    int pasos = 0;
+
+    template <class Actualiza, class Dibuja>
+    double Paso(Actualiza&& actualiza, Dibuja&& dibuja)
+    {
+        const uint64_t antes = plat::DrawCallCount();
+        const auto t0 = std::chrono::steady_clock::now();
+        actualiza();
+        const auto t1 = std::chrono::steady_clock::now();
+        dibuja();
+        const auto t2 = std::chrono::steady_clock::now();
+        plat::FlushQuads();
+        plat::FinishRendering();
+        const auto t3 = std::chrono::steady_clock::now();
+        AvanzaFrame();
+        AvanzaRelojManual(33);
+        const double s = std::chrono::duration<double>(t3 - t0).count();
+        segundosActualiza += std::chrono::duration<double>(t1 - t0).count();
+        segundosEnvio += std::chrono::duration<double>(t2 - t0).count();
+        segundos += s;
+        peor = std::max(peor, s);
+        dibujos += plat::DrawCallCount() - antes;
+        ++pasos;
+        return s;
+    }
+    // Time spent outside a step that belongs to it (a launch).
+    void Suma(double s) { segundos += s; }
+    void Publica(benchmark::State& state, double segundosJuego) const
+    {
+        const double n = std::max(1, pasos);
+        if (segundosJuego >= 0.0) state.counters["game_ms"] = segundosJuego * 1e3 / n;
+        state.counters["frame_ms"] = segundos * 1e3 / n;
+        state.counters["step_fraction"] = segundos * 1e3 / n / kPasoMs;
+        state.counters["draw_calls"] = double(dibujos) / n;
+    }
+};
 
 struct Entorno {
     CMenuJuego juego;
@@ -175,33 +225,16 @@ void Partida(benchmark::State& state)
     }
     plat::FlushQuads();
     plat::FinishRendering();
-    double segundosJuego = 0.0, segundos = 0.0;
-    uint64_t dibujos = 0;
+    Medida m;
     int k = 0;
     for (auto _ : state) {
         // The pointer wanders over the board, so the hover search and the
         // markers follow it.
         const float a = 0.05f * static_cast<float>(k++);
         Entorno::PonPuntero(512.0f + 300.0f * std::cos(a), 384.0f + 250.0f * std::sin(a));
-        const uint64_t antes = plat::DrawCallCount();
-        const auto t0 = std::chrono::steady_clock::now();
-        e.juego.Actualiza();
-        const auto t1 = std::chrono::steady_clock::now();
-        e.juego.Dibuja(nullptr, nullptr);
-        plat::FlushQuads();
-        plat::FinishRendering();
-        const auto t2 = std::chrono::steady_clock::now();
-        AvanzaFrame();
-        AvanzaRelojManual(33);
-        segundosJuego += std::chrono::duration<double>(t1 - t0).count();
-        segundos += std::chrono::duration<double>(t2 - t0).count();
-        dibujos += plat::DrawCallCount() - antes;
+        m.Paso([&] { e.juego.Actualiza(); }, [&] { e.juego.Dibuja(nullptr, nullptr); });
     }
-    const double n = double(state.iterations());
-    state.counters["game_ms"] = segundosJuego * 1e3 / n;
-    state.counters["frame_ms"] = segundos * 1e3 / n;
-    state.counters["step_fraction"] = segundos * 1e3 / n / kPasoMs;
-    state.counters["draw_calls"] = double(dibujos) / n;
+    m.Publica(state, m.segundosActualiza);
     state.counters["pieces"] = e.iPiezas;
 }
 BENCHMARK(Partida)->Iterations(600)->Unit(benchmark::kMillisecond);
@@ -241,33 +274,16 @@ void PartidaHistoria(benchmark::State& state)
     }
     plat::FlushQuads();
     plat::FinishRendering();
-    double segundosJuego = 0.0, segundos = 0.0;
-    uint64_t dibujos = 0;
+    Medida m;
     for (auto _ : state) {
         const float a = 0.05f * static_cast<float>(k);
         Entorno::PonPuntero(512.0f + 300.0f * std::cos(a), 384.0f + 250.0f * std::sin(a));
         EfectosDeHistoria(e, k);
         e.juego.m_iPuntuacion = 500 + 4 * (k % 100);
         ++k;
-        const uint64_t antes = plat::DrawCallCount();
-        const auto t0 = std::chrono::steady_clock::now();
-        e.juego.Actualiza();
-        e.juego.Dibuja(nullptr, nullptr);
-        const auto t1 = std::chrono::steady_clock::now();
-        plat::FlushQuads();
-        plat::FinishRendering();
-        const auto t2 = std::chrono::steady_clock::now();
-        AvanzaFrame();
-        AvanzaRelojManual(33);
-        segundosJuego += std::chrono::duration<double>(t1 - t0).count();
-        segundos += std::chrono::duration<double>(t2 - t0).count();
-        dibujos += plat::DrawCallCount() - antes;
+        m.Paso([&] { e.juego.Actualiza(); }, [&] { e.juego.Dibuja(nullptr, nullptr); });
     }
-    const double n = double(state.iterations());
-    state.counters["game_ms"] = segundosJuego * 1e3 / n;
-    state.counters["frame_ms"] = segundos * 1e3 / n;
-    state.counters["step_fraction"] = segundos * 1e3 / n / kPasoMs;
-    state.counters["draw_calls"] = double(dibujos) / n;
+    m.Publica(state, m.segundosEnvio);
     state.counters["pieces"] = e.iPiezas;
 }
 BENCHMARK(PartidaHistoria)->Iterations(600)->Unit(benchmark::kMillisecond);
@@ -287,6 +303,16 @@ BENCHMARK(PartidaHistoria)->Iterations(600)->Unit(benchmark::kMillisecond);
 //                      peak_fraction the worst step
 // step_fraction and draw_calls as above (update and draw of the screen and
 // the coins, finished on the device).
+//
+// ---- The attacks mode's own screen ----
+//   ModoAtaques/OleadaDensa:    the challenge difficulty's stored wave with
+//                               the most attacks, played through its
+//                               duration by the attacks screen (waves,
+//                               coins on their paths, sparks, HUD)
+//   ModoAtaques/Generada100:    generated wave 100 of the endless level
+//                               (at most the generator's cap of attacks)
+//   step_fraction the mean step over the 33.3 ms of a logic step,
+//   peak_fraction the worst, peak_curses the most curses alive at once.
 
 struct CargaAtaques {
     CHerramientaMonedas monedas;
@@ -330,26 +356,27 @@ struct CargaAtaques {
                           384.0f + fRadioChispas * std::cos(fAnguloChispas), false, true);
         }
     }
-    // One step of the screen and the coins; the seconds it took, and its draws.
-    double Paso(bool bMonedas, uint64_t* pDibujos = nullptr)
+    // One step of the screen and the coins, measured into m.
+    double Paso(bool bMonedas, Medida& m)
     {
         Entorno& e = Env();
-        const uint64_t antes = plat::DrawCallCount();
-        const auto t0 = std::chrono::steady_clock::now();
-        e.juego.Actualiza();
-        if (bMonedas) {
-            LanzaChispas();
-            monedas.Actualiza();
-        }
-        e.juego.Dibuja(nullptr, nullptr);
-        if (bMonedas) monedas.Dibuja(nullptr);
-        plat::FlushQuads();
-        plat::FinishRendering();
-        const auto t1 = std::chrono::steady_clock::now();
-        AvanzaFrame();
-        AvanzaRelojManual(33);
-        if (pDibujos) *pDibujos += plat::DrawCallCount() - antes;
-        return std::chrono::duration<double>(t1 - t0).count();
+        return m.Paso(
+            [&] {
+                e.juego.Actualiza();
+                if (bMonedas) {
+                    LanzaChispas();
+                    monedas.Actualiza();
+                }
+            },
+            [&] {
+                e.juego.Dibuja(nullptr, nullptr);
+                if (bMonedas) monedas.Dibuja(nullptr);
+            });
+    }
+    void Paso(bool bMonedas)
+    {
+        Medida m;
+        Paso(bMonedas, m);
     }
 };
 
@@ -357,13 +384,6 @@ CargaAtaques& Ataques()
 {
     static CargaAtaques c;
     return c;
-}
-
-void Publica(benchmark::State& state, double segundos, uint64_t dibujos, double n)
-{
-    state.counters["frame_ms"] = segundos * 1e3 / n;
-    state.counters["step_fraction"] = segundos * 1e3 / n / kPasoMs;
-    state.counters["draw_calls"] = double(dibujos) / n;
 }
 
 void Maldiciones(benchmark::State& state)
@@ -376,8 +396,7 @@ void Maldiciones(benchmark::State& state)
     CHerramientaAtaques& a = *Env().juego.m_pAtaques;
     const int n = static_cast<int>(state.range(0));
     c.Vacia();
-    double segundos = 0.0;
-    uint64_t dibujos = 0;
+    Medida m;
     int k = 0, iVivas = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -391,9 +410,9 @@ void Maldiciones(benchmark::State& state)
                                  RealAleatorio(150.0f, 618.0f));
         iVivas += a.NumMaldiciones();
         state.ResumeTiming();
-        segundos += c.Paso(true, &dibujos);
+        c.Paso(true, m);
     }
-    Publica(state, segundos, dibujos, double(state.iterations()));
+    m.Publica(state, -1.0);
     state.counters["curses"] = double(iVivas) / double(state.iterations());
     c.Vacia();
 }
@@ -410,16 +429,15 @@ void Bonus(benchmark::State& state)
     const int n = static_cast<int>(state.range(0));
     c.Vacia();
     Entorno::PonPuntero(2.0f, 2.0f);
-    double segundos = 0.0;
-    uint64_t dibujos = 0;
+    Medida m;
     for (auto _ : state) {
         state.PauseTiming();
         for (int i = b.NumBonus(); i < n; ++i)
             b.CreaBonus(i % 9, RealAleatorio(300.0f, 724.0f), RealAleatorio(200.0f, 568.0f));
         state.ResumeTiming();
-        segundos += c.Paso(false, &dibujos);
+        c.Paso(false, m);
     }
-    Publica(state, segundos, dibujos, double(state.iterations()));
+    m.Publica(state, -1.0);
     c.Vacia();
 }
 BENCHMARK(Bonus)->Arg(20)->Arg(100)->Iterations(300)->Unit(benchmark::kMillisecond);
@@ -433,20 +451,19 @@ void Lanzamiento(benchmark::State& state)
     }
     CHerramientaAtaques& a = *Env().juego.m_pAtaques;
     c.Vacia();
-    double segundos = 0.0;
-    uint64_t dibujos = 0;
+    Medida m;
     for (auto _ : state) {
         const auto t0 = std::chrono::steady_clock::now();
         for (int i = 0; i < 500; ++i)
             a.LanzaMaldicionEn(1 + (i % 11), true, 212.0f + static_cast<float>(i % 25) * 25.0f,
                                134.0f + static_cast<float>(i / 25) * 25.0f, 0.0f);
-        segundos += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-        segundos += c.Paso(true, &dibujos);
+        m.Suma(std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count());
+        c.Paso(true, m);
         state.PauseTiming();
         c.Vacia();
         state.ResumeTiming();
     }
-    Publica(state, segundos, dibujos, double(state.iterations()));
+    m.Publica(state, -1.0);
 }
 BENCHMARK(Lanzamiento)->Iterations(10)->Unit(benchmark::kMillisecond);
 
@@ -467,9 +484,8 @@ void OleadaGenerada(benchmark::State& state)
     c.Vacia();
     CLista oleada;
     oleada.Inicia();
-    double segundos = 0.0, peor = 0.0;
-    uint64_t dibujos = 0;
-    int iPasos = 0, iPico = 0, iAtaques = 0;
+    Medida m;
+    int iPico = 0, iAtaques = 0;
     for (auto _ : state) {
         state.PauseTiming();
         ReiniciaAleatorio(1234);
@@ -480,27 +496,127 @@ void OleadaGenerada(benchmark::State& state)
             const auto t0 = std::chrono::steady_clock::now();
             for (NodoLista* p = oleada.m_pCabeza; p; p = p->m_pSiguiente) {
                 const auto* at = static_cast<AtaqueOleada*>(p->m_pItem);
-                if (at->m_iFrame == reloj) a.LanzaMaldicionEn(at->m_iTipo, true, at->m_fX, at->m_fY, at->m_fAngulo);
+                if (at->m_iDesfase == reloj) a.LanzaMaldicionEn(at->m_iTipo, true, at->m_fX, at->m_fY, at->m_fAngulo);
             }
-            const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count() +
-                             c.Paso(true, &dibujos);
-            segundos += s;
-            peor = std::max(peor, s);
+            const double lanza = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+            m.Suma(lanza);
+            m.peor = std::max(m.peor, lanza + c.Paso(true, m));
             iPico = std::max(iPico, a.NumMaldiciones());
-            ++iPasos;
         }
         state.PauseTiming();
         c.Vacia();
         state.ResumeTiming();
     }
     VaciaOleada(&oleada);
-    Publica(state, segundos, dibujos, double(iPasos));
-    state.counters["peak_fraction"] = peor * 1e3 / kPasoMs;
+    m.Publica(state, -1.0);
+    state.counters["peak_fraction"] = m.peor * 1e3 / kPasoMs;
     state.counters["peak_curses"] = iPico;
     state.counters["wave_attacks"] = iAtaques;
     state.counters["wave_steps"] = iDuracion;
 }
 BENCHMARK(OleadaGenerada)->Arg(0)->Arg(50)->Arg(100)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The attacks mode's own screen, on the level of a difficulty and part.
+struct ModoAtaques {
+    CMenuJuegoSoloAtaques juego;
+    bool bListo = false;
+
+    ModoAtaques()
+    {
+        Entorno& e = Env();
+        if (!e.bSistemas) return;
+        CTablaNiveles tabla;
+        if (!tabla.CargaNiveles(*g_pGestorComandes)) return;
+        const EntradaNivel* pNivel = tabla.Entrada(kDificultadDesafio, GRUPO_SOLO_ATAQUES, 1);
+        if (!pNivel || !juego.IniciaNivel(pNivel->m_Registro, false, false)) return;
+        juego.CargaRecursos();
+        g_pSistema2D->CarregaBitmapsEnUs();
+        juego.Actualiza();
+        juego.EnviaEvento(0, 0, nullptr, CHerramientaResumen::kIdContinuar);
+        Entorno::PonPuntero(512.0f, 384.0f);
+        for (int i = 0; i < 60; ++i) Paso();
+        bListo = juego.Fase() == FASE_DIAMANTES;
+    }
+    ~ModoAtaques() { juego.LiberaNivel(); }
+    void Paso()
+    {
+        juego.Actualiza();
+        juego.Dibuja(nullptr, nullptr);
+        AvanzaFrame();
+        AvanzaRelojManual(33);
+    }
+    // The stored wave with the most attacks.
+    int OleadaDensa() const
+    {
+        int w = 0;
+        for (int i = 0; i < NUM_OLEADAS_GUARDADAS; ++i)
+            if (juego.Guardadas()[static_cast<size_t>(i)].size() > juego.Guardadas()[static_cast<size_t>(w)].size()) w = i;
+        return w;
+    }
+};
+
+ModoAtaques& Modo()
+{
+    static ModoAtaques m;
+    return m;
+}
+
+// Plays wave number N (stored waves below 50, generated ones from there)
+// through its duration, the pointer wandering near the centre; the screen's
+// curses, coins and sparks from the start of the wave.
+void OleadaDelModo(benchmark::State& state, int N, int w)
+{
+    ModoAtaques& modo = Modo();
+    if (!modo.bListo) {
+        state.SkipWithError("no graphics device, data or level");
+        return;
+    }
+    CMenuJuegoSoloAtaques& j = modo.juego;
+    Medida m;
+    int iPico = 0, iAtaques = 0, iDuracion = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (j.m_pAtaques) j.m_pAtaques->EliminaTodas();
+        modo.Paso();
+        ReiniciaAleatorio(1234);
+        j.PonNumeroOleada(N);
+        j.IniciaOleada(w);
+        iAtaques = j.OleadaActual() ? static_cast<int>(j.OleadaActual()->size()) : 0;
+        iDuracion = j.DuracionOleadaActual();
+        state.ResumeTiming();
+        for (int k = 0; k < iDuracion; ++k) {
+            state.PauseTiming();
+            // Kept playing: energy up and no curse's state holding the
+            // waves back.
+            j.PonEnergia(CMenuJuegoSoloAtaques::kEnergiaMaxima);
+            if (j.m_pEstadosCursor) j.m_pEstadosCursor->LimpiaEstados();
+            const float a = 0.05f * static_cast<float>(k);
+            Entorno::PonPuntero(512.0f + 200.0f * std::cos(a), 384.0f + 150.0f * std::sin(a));
+            state.ResumeTiming();
+            m.Paso([&] { j.Actualiza(); }, [&] { j.Dibuja(nullptr, nullptr); });
+            iPico = std::max(iPico, j.m_pAtaques ? j.m_pAtaques->NumMaldiciones() : 0);
+        }
+    }
+    m.Publica(state, m.segundosActualiza);
+    state.counters["peak_fraction"] = m.peor * 1e3 / kPasoMs;
+    state.counters["peak_curses"] = iPico;
+    state.counters["wave_attacks"] = iAtaques;
+    state.counters["wave_steps"] = iDuracion;
+}
+
+void ModoAtaquesOleadaDensa(benchmark::State& state)
+{
+    const int w = Modo().bListo ? Modo().OleadaDensa() : 0;
+    OleadaDelModo(state, w, w);
+}
+BENCHMARK(ModoAtaquesOleadaDensa)->Name("ModoAtaques/OleadaDensa")->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void ModoAtaquesGenerada100(benchmark::State& state)
+{
+    // Generated wave n is wave number 50 + n.
+    OleadaDelModo(state, NUM_OLEADAS_GUARDADAS + 100, 0);
+}
+BENCHMARK(ModoAtaquesGenerada100)->Name("ModoAtaques/Generada100")->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

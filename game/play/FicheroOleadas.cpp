@@ -6,6 +6,7 @@
 #include "game/CatalogoJuego.h"
 #include "platform/Paths.h"
 
+#include <algorithm>
 #include <cmath>
 #include <strings.h>
 
@@ -109,11 +110,21 @@ std::string RutaOleadasUsuario(const char* szRutaDatos)
     if (!sf) return std::string();
     const char* szCarpeta = sf->CarpetaUsuari();
     if (!szCarpeta || !szCarpeta[0]) return std::string();
-    std::string sNombre = szRutaDatos;
-    const size_t barra = sNombre.find_last_of("\\/");
-    if (barra != std::string::npos) sNombre = sNombre.substr(barra + 1);
-    if (sNombre.empty() || sNombre == "." || sNombre == "..") return std::string();
-    const std::string sCarpeta = std::string(szCarpeta) + "/" + juego::fichero::CARPETA_OLEADAS;
+    // The file's own name under the folder it sits in, so that the four
+    // difficulties' files (all of one name) keep apart copies.
+    std::string sRuta = szRutaDatos;
+    std::replace(sRuta.begin(), sRuta.end(), '\\', '/');
+    const size_t barra = sRuta.find_last_of('/');
+    const std::string sNombre = barra == std::string::npos ? sRuta : sRuta.substr(barra + 1);
+    std::string sPadre;
+    if (barra != std::string::npos && barra > 0) {
+        const size_t antes = sRuta.find_last_of('/', barra - 1);
+        sPadre = sRuta.substr(antes == std::string::npos ? 0 : antes + 1, barra - (antes == std::string::npos ? 0 : antes + 1));
+    }
+    auto valido = [](const std::string& s) { return !s.empty() && s != "." && s != ".."; };
+    if (!valido(sNombre)) return std::string();
+    std::string sCarpeta = std::string(szCarpeta) + "/" + juego::fichero::CARPETA_OLEADAS;
+    if (valido(sPadre)) sCarpeta += "/" + sPadre;
     if (!plat::MakeFolders(sCarpeta)) return std::string();
     return sCarpeta + "/" + sNombre;
 }

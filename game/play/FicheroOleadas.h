@@ -74,7 +74,8 @@ int DanyoMaldicion(int iTipo);
 int DuracionOleada(int iNumero, int iInicial, int iFinal);
 
 // Where the wave editor saves and first reads a copy of a wave file: the
-// folder "Oleadas" of the per-user folder, with the file's own name (the
-// part after the last separator of the data path). "" when no per-user
-// folder can be had.
+// folder "Oleadas" of the per-user folder, with the file's own name under
+// the name of the folder it sits in: the difficulties' files share one
+// name, so "...\Desafio\Oleadas.OLA" gives "Oleadas/Desafio/Oleadas.OLA".
+// "" when no per-user folder can be had.
 std::string RutaOleadasUsuario(const char* szRutaDatos);

@@ -246,7 +246,7 @@ void CGeneradorOleadas::ColocaGrupo(int i, CLista* pLista)
         for (int k = 0; k < iPuntos && pLista->m_iNumElementos < kMaxAtaquesOleada; ++k) {
             auto* a = new AtaqueOleada;
             a->m_iTipo = m_aiTipo[i];
-            a->m_iFrame = m_iFrame;
+            a->m_iDesfase = m_iFrame;
             a->m_fAngulo = RumboAtaque(a->m_iTipo, aPuntos[k][0], aPuntos[k][1]);
             a->m_fX = aPuntos[k][0] + kCentroX;
             a->m_fY = aPuntos[k][1] + kCentroY;

@@ -6,23 +6,13 @@
 // kinds; a wave never holds more than kMaxAtaquesOleada attacks.
 #pragma once
 #include "game/play/CaminoMoneda.h"
+#include "game/play/FicheroOleadas.h"
 
 #include <array>
 #include <cstdint>
 
 class CLista;
 class Sprite;
-
-// One attack of a wave: a curse kind (1..11) launched at a point of the
-// field with a heading when the wave's clock reaches its frame offset. Only
-// the wave editor gives it a label (its frame offset as text).
-struct AtaqueOleada {
-    int m_iTipo = 0;
-    float m_fX = 0.0f, m_fY = 0.0f;
-    float m_fAngulo = 0.0f;
-    int m_iFrame = 0;
-    Sprite* m_pEtiqueta = nullptr;
-};
 
 // Deletes every attack of the list (a list of AtaqueOleada*) with its label
 // and leaves the list empty.

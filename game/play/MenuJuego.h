@@ -201,6 +201,27 @@ public:
     // asking on every step would restart the manager's fade each time.
     void VuelveAModosSiTermina();
     bool m_bVueltaPedida = false;
+    // The extra modes' own clocks run: not paused, the summary gone and the
+    // game still on.
+    bool ModoEnJuego() const;
+    // The step's end of an extra mode's screen: once its result is final,
+    // the cursor's states end and the way back to the menu is asked for.
+    void TerminaPasoModo();
+    // The final summary keeps only its own buttons: help and pause leave.
+    void QuitaBotonesPartida();
+    // A score table of the extra modes (TABLA_ATAQUES..TABLA_CONCENTRAR_SIN_FIN)
+    // at the current profile's difficulty: its best and fourth scores, and
+    // the best and fourth of all profiles (0 for none).
+    struct RecordsPuntuacion {
+        int iMejorPropio = 0, iCuartoPropio = 0, iMejorRanking = 0, iCuartoRanking = 0;
+    };
+    static RecordsPuntuacion RecordsDeTabla(int iTabla);
+    // The start summary's records of a score mode: PM35 and PM36.
+    static void AnadeRecordsInicio(DatosResumen& d, int iTabla);
+    // The end of a score mode's final summary: PM36, the record paragraph,
+    // the summary handed over, then the score kept in the table whatever the
+    // result.
+    void CierraResumenPuntuacion(DatosResumen& d, int iTabla, int iPuntuacion);
     // Paragraph of a result against the records: RE80 when it does not
     // enter the profile's best four, RE82 when it also beats the fourth of
     // all profiles, else RE81. Times are better when lower, scores higher.

@@ -6,7 +6,10 @@
 #include "game/play/BolaTablero.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/herramientas/HerramientaCirculoCabalistico.h"
+#include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "game/play/herramientas/HerramientaResumen.h"
+#include "game/profiles/Perfiles.h"
+#include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuParametrosModosExtra.h"
 
@@ -84,4 +87,70 @@ int CMenuJuego::ParrafoRecord(int iValor, int iCuartoPropio, int iCuartoRanking,
     if (!bEntraPropio) return CodigoFLI(juego::texto::RE80);
     const bool bEntraRanking = bTiempo ? iValor < iCuartoRanking : iValor > iCuartoRanking;
     return CodigoFLI(bEntraRanking ? juego::texto::RE82 : juego::texto::RE81);
+}
+
+bool CMenuJuego::ModoEnJuego() const { return !m_bPausado && ResumenOculto() && m_iResultado == RESULTADO_EN_JUEGO; }
+
+void CMenuJuego::TerminaPasoModo()
+{
+    const bool bTerminada = m_iResultado == RESULTADO_VICTORIA || m_iResultado == RESULTADO_DERROTA ||
+                            m_iResultado == RESULTADO_ABANDONO;
+    if (bTerminada && !m_bVueltaPedida && m_pEstadosCursor) m_pEstadosCursor->LimpiaEstados();
+    VuelveAModosSiTermina();
+}
+
+void CMenuJuego::QuitaBotonesPartida()
+{
+    if (m_pBotonAyuda && m_pBotonAyuda->Padre() == this) QuitaHijo(false, m_pBotonAyuda);
+    if (m_pBotonPausa && m_pBotonPausa->Padre() == this) QuitaHijo(false, m_pBotonPausa);
+}
+
+CMenuJuego::RecordsPuntuacion CMenuJuego::RecordsDeTabla(int iTabla)
+{
+    RecordsPuntuacion r;
+    RegistroPerfil* p = PerfilActualJuego();
+    if (!p) return r;
+    const int d = p->m_iDificultad;
+    r.iMejorPropio = p->Puntuacion(d, iTabla, 0);
+    r.iCuartoPropio = p->Puntuacion(d, iTabla, NUM_RANGOS - 1);
+    CPerfiles* pPerfiles = PerfilesJuego();
+    if (!pPerfiles) return r;
+    auto ranking = [&](int n) -> const EntradaRanking* {
+        switch (iTabla) {
+        case TABLA_ATAQUES: return pPerfiles->RankingAtaques(d, n);
+        case TABLA_ATAQUES_SIN_FIN: return pPerfiles->RankingAtaquesSinFin(d, n);
+        case TABLA_CONCENTRAR: return pPerfiles->RankingConcentrar(d, n);
+        case TABLA_CONCENTRAR_SIN_FIN: return pPerfiles->RankingConcentrarSinFin(d, n);
+        default: return nullptr;
+        }
+    };
+    auto valor = [](const EntradaRanking* e) { return (e && e->m_pszNombre && e->m_pszNombre[0]) ? e->m_iValor : 0; };
+    r.iMejorRanking = valor(ranking(0));
+    r.iCuartoRanking = valor(ranking(NUM_RANGOS - 1));
+    return r;
+}
+
+void CMenuJuego::AnadeRecordsInicio(DatosResumen& d, int iTabla)
+{
+    const RecordsPuntuacion r = RecordsDeTabla(iTabla);
+    d.AnadeEntero(CodigoFLI(juego::texto::PM35), r.iMejorPropio);
+    d.AnadeEntero(CodigoFLI(juego::texto::PM36), r.iMejorRanking);
+}
+
+void CMenuJuego::CierraResumenPuntuacion(DatosResumen& d, int iTabla, int iPuntuacion)
+{
+    const RecordsPuntuacion r = RecordsDeTabla(iTabla);
+    d.AnadeEntero(CodigoFLI(juego::texto::PM36), r.iMejorRanking);
+    d.AnadeParrafo(ParrafoRecord(iPuntuacion, r.iCuartoPropio, r.iCuartoRanking, false));
+    EntregaResumen(d);
+    RegistroPerfil* p = PerfilActualJuego();
+    if (!p) return;
+    const int dif = p->m_iDificultad;
+    switch (iTabla) {
+    case TABLA_ATAQUES: p->InsertaPuntuacionAtaques(dif, iPuntuacion); break;
+    case TABLA_ATAQUES_SIN_FIN: p->InsertaPuntuacionAtaquesSinFin(dif, iPuntuacion); break;
+    case TABLA_CONCENTRAR: p->InsertaPuntuacionConcentrar(dif, iPuntuacion); break;
+    case TABLA_CONCENTRAR_SIN_FIN: p->InsertaPuntuacionConcentrarSinFin(dif, iPuntuacion); break;
+    default: break;
+    }
 }

@@ -4,6 +4,7 @@
 #include "engine/core/Temporizador.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/Figuras.h"
+#include "game/play/herramientas/HerramientaBonuses.h"
 #include "game/play/herramientas/HerramientaEventoSonido.h"
 #include "game/profiles/Perfiles.h"
 #include "game/screens/widgets/BotonTazmo.h"
@@ -38,8 +39,6 @@ const std::array<std::string, FIGURAS_POR_POOL_CONCENTRAR>& Pool(const RegistroN
 {
     return p == 0 ? n.FIGURASSOLOCONCENTRARINICIO : p == 1 ? n.FIGURASSOLOCONCENTRARMITAD : n.FIGURASSOLOCONCENTRARFINAL;
 }
-
-int ValorRanking(const EntradaRanking* e) { return (e && e->m_pszNombre && e->m_pszNombre[0]) ? e->m_iValor : 0; }
 
 } // namespace
 
@@ -156,6 +155,8 @@ void CMenuJuegoSoloConcentrar::ActivaGenerador(int i)
 {
     // The bonuses tool starts generator i with the mode's record i.
     m_aiGeneradores.push_back(i);
+    if (m_pBonuses && i >= 0 && i < NUM_REGISTROS_BONUS)
+        m_pBonuses->ActivaGenerador(i, &m_NivelModo.PORCENTAJEBONUSESSOLOCONCENTRAR[static_cast<size_t>(i)]);
 }
 
 void CMenuJuegoSoloConcentrar::SiguienteFigura(bool bInicio)
@@ -228,11 +229,11 @@ void CMenuJuegoSoloConcentrar::Actualiza()
 {
     CMenuJuego::Actualiza();
     if (!m_bCreado) return;
-    if (!m_bPausado && ResumenOculto() && m_iResultado == RESULTADO_EN_JUEGO) {
+    if (ModoEnJuego()) {
         ++m_iReloj;
         ActualizaHud();
     }
-    VuelveAModosSiTermina();
+    TerminaPasoModo();
 }
 
 void CMenuJuegoSoloConcentrar::CargaRecursos()
@@ -264,35 +265,27 @@ void CMenuJuegoSoloConcentrar::PreparaResumenInicial()
     DatosResumen d;
     d.Inicializa();
     d.m_bInicial = true;
-    d.m_iCodigoTitulo = Codigo(juego::texto::MP07);
+    d.m_iCodigoTitulo = Codigo(juego::texto::MR01);
     d.AnadeSeparador();
     d.AnadeCabecera(Codigo(juego::texto::RE02));
     d.AnadeParrafo(Codigo(juego::texto::RE70));
     d.AnadeParrafo(Codigo(juego::texto::RE71));
     d.AnadeCabecera(Codigo(juego::texto::RE72));
     d.AnadeSeparador();
-    const bool bConFin = m_NivelModo.m_iNivelModoExtra == NIVEL_JUGAR_A10;
-    RegistroPerfil* p = PerfilActualJuego();
-    CPerfiles* pPerfiles = PerfilesJuego();
-    const int dif = p ? p->m_iDificultad : 0;
-    d.AnadeEntero(Codigo(juego::texto::PM35), p ? p->Puntuacion(dif, bConFin ? 2 : 3, 0) : 0);
-    const EntradaRanking* e =
-        pPerfiles ? (bConFin ? pPerfiles->RankingConcentrar(dif, 0) : pPerfiles->RankingConcentrarSinFin(dif, 0)) : nullptr;
-    d.AnadeEntero(Codigo(juego::texto::PM36), ValorRanking(e));
+    AnadeRecordsInicio(d, TablaPuntuacion());
     d.AnadeSeparador();
     EntregaResumen(d);
 }
 
 void CMenuJuegoSoloConcentrar::PreparaResumenFinal()
 {
-    if (m_pBotonAyuda && m_pBotonAyuda->Padre() == this) QuitaHijo(false, m_pBotonAyuda);
-    if (m_pBotonPausa && m_pBotonPausa->Padre() == this) QuitaHijo(false, m_pBotonPausa);
+    QuitaBotonesPartida();
     const bool bConFin = m_NivelModo.MAXNIVEL_SOLOCONCENTRAR != -1;
     const bool bVictoria = m_iResultadoGuardado == RESULTADO_VICTORIA;
     DatosResumen d;
     d.Inicializa();
     d.m_bInicial = false;
-    d.m_iCodigoTitulo = Codigo(juego::texto::MP07);
+    d.m_iCodigoTitulo = Codigo(juego::texto::MR01);
     d.AnadeSeparador();
     d.AnadeCabecera(Codigo(bConFin ? juego::texto::PM00 : juego::texto::PM01));
     d.AnadeCabecera(Codigo(!bConFin ? juego::texto::RE90 : bVictoria ? juego::texto::RE00 : juego::texto::RE01));
@@ -303,21 +296,10 @@ void CMenuJuegoSoloConcentrar::PreparaResumenFinal()
     d.AnadeEntero(Codigo(juego::texto::RE54), Multiplicador());
     d.AnadeSeparador();
     d.AnadeEntero(Codigo(juego::texto::RE55), m_iPuntuacionModo);
-    RegistroPerfil* p = PerfilActualJuego();
-    CPerfiles* pPerfiles = PerfilesJuego();
-    const int dif = p ? p->m_iDificultad : 0;
-    const bool bJugarA10 = m_NivelModo.m_iNivelModoExtra == NIVEL_JUGAR_A10;
-    auto ranking = [&](int n) -> const EntradaRanking* {
-        if (!pPerfiles) return nullptr;
-        return bJugarA10 ? pPerfiles->RankingConcentrar(dif, n) : pPerfiles->RankingConcentrarSinFin(dif, n);
-    };
-    d.AnadeEntero(Codigo(juego::texto::PM36), ValorRanking(ranking(0)));
-    const int iCuarto = p ? p->Puntuacion(dif, bJugarA10 ? 2 : 3, NUM_RANGOS - 1) : 0;
-    d.AnadeParrafo(ParrafoRecord(m_iPuntuacionModo, iCuarto, ValorRanking(ranking(NUM_RANGOS - 1)), false));
-    EntregaResumen(d);
-    if (!p) return;
-    if (bJugarA10)
-        p->InsertaPuntuacionConcentrar(dif, m_iPuntuacionModo);
-    else
-        p->InsertaPuntuacionConcentrarSinFin(dif, m_iPuntuacionModo);
+    CierraResumenPuntuacion(d, TablaPuntuacion(), m_iPuntuacionModo);
+}
+
+int CMenuJuegoSoloConcentrar::TablaPuntuacion() const
+{
+    return m_NivelModo.m_iNivelModoExtra == NIVEL_JUGAR_A10 ? TABLA_CONCENTRAR : TABLA_CONCENTRAR_SIN_FIN;
 }

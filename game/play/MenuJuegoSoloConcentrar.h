@@ -71,6 +71,7 @@ public:
 private:
     void InicializaModo();
     int Multiplicador() const { return m_iNivel + m_iMaximoLinea; }
+    int TablaPuntuacion() const;
     void ActivaGenerador(int i);
     void ActualizaHud();
 

@@ -286,11 +286,11 @@ void CMenuJuegoSoloSellos::Actualiza()
 {
     CMenuJuego::Actualiza();
     if (!m_bCreado) return;
-    if (!m_bPausado && ResumenOculto() && m_iResultado == RESULTADO_EN_JUEGO) {
+    if (ModoEnJuego()) {
         ++m_iTiempo;
         if (m_iTiempo % kPasosSegundo == 0) m_Hud.Escribe(HUD_RELOJ, CHudModo::Reloj(m_iTiempo));
     }
-    VuelveAModosSiTermina();
+    TerminaPasoModo();
 }
 
 void CMenuJuegoSoloSellos::CargaRecursos()
@@ -352,7 +352,7 @@ void CMenuJuegoSoloSellos::PreparaResumenInicial()
     DatosResumen d;
     d.Inicializa();
     d.m_bInicial = true;
-    d.m_iCodigoTitulo = Codigo(juego::texto::MP07);
+    d.m_iCodigoTitulo = Codigo(juego::texto::MR02);
     d.AnadeSeparador();
     d.AnadeCabecera(Codigo(juego::texto::RE02));
     d.AnadeParrafo(Codigo(juego::texto::RE75));
@@ -369,12 +369,12 @@ void CMenuJuegoSoloSellos::PreparaResumenInicial()
 
 void CMenuJuegoSoloSellos::PreparaResumenFinal()
 {
-    if (m_pBotonPausa && m_pBotonPausa->Padre() == this) QuitaHijo(false, m_pBotonPausa);
+    QuitaBotonesPartida();
     const bool bVictoria = m_iResultadoGuardado == RESULTADO_VICTORIA;
     DatosResumen d;
     d.Inicializa();
     d.m_bInicial = false;
-    d.m_iCodigoTitulo = Codigo(juego::texto::MP07);
+    d.m_iCodigoTitulo = Codigo(juego::texto::MR02);
     d.AnadeSeparador();
     d.AnadeCabecera(CabeceraNivel(m_NivelModo.m_iNivelModoExtra));
     if (m_NivelModo.MAXNIVEL_SOLOATAQUES != -1)

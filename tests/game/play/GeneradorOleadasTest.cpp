@@ -155,7 +155,7 @@ TEST(GeneradorOleadas, SpacingModesShareOffsetsInRuns)
         g.ColocaGrupo(0, &o.lista);
         std::vector<AtaqueOleada*> a = o.Ataques();
         std::vector<int> frames;
-        for (auto it = a.rbegin(); it != a.rend(); ++it) frames.push_back((*it)->m_iFrame);
+        for (auto it = a.rbegin(); it != a.rend(); ++it) frames.push_back((*it)->m_iDesfase);
         EXPECT_EQ(frames, k.frames) << "mode " << k.iModo << " step " << k.iPaso;
     }
     // Mode 16 runs: a 17th record is the first to move on.
@@ -195,7 +195,7 @@ TEST(GeneradorOleadas, EveryWaveKeepsItsBounds)
                 ASSERT_GE(a->m_iTipo, 1) << n;
                 ASSERT_LE(a->m_iTipo, 11) << n;
                 ASSERT_NE(a->m_iTipo, 9) << n;
-                ASSERT_GE(a->m_iFrame, 0) << n;
+                ASSERT_GE(a->m_iDesfase, 0) << n;
                 ASSERT_TRUE(std::isfinite(a->m_fX) && std::isfinite(a->m_fY) && std::isfinite(a->m_fAngulo)) << n;
                 // Within 350 points of the centre, or of a path that keeps near it.
                 ASSERT_LT(std::hypot(a->m_fX - 512.0f, a->m_fY - 384.0f), 700.0f) << n;

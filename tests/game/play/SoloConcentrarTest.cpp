@@ -3,6 +3,7 @@
 // targets, time given back, the last level's victory, and the endless
 // level's time-out with the score kept.
 #include "game/play/MenuJuegoSoloConcentrar.h"
+#include "game/play/herramientas/HerramientaBonuses.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuParametrosModosExtra.h"
 #include "kit/game/ModosPrueba.h"
@@ -119,6 +120,8 @@ TEST(SoloConcentrar, LevelsChainByTheirTargetsToTheLastOne)
         if (l < 4) AlcanzaObjetivo(m);
     }
     EXPECT_EQ(j->GeneradoresActivados(), (std::vector<int>{0, 1, 2}));
+    // The bonuses tool runs a generator for each one started.
+    for (int g : {0, 1, 2}) EXPECT_NE(j->m_pBonuses->Generador(g), nullptr) << g;
     // The last board's target wins (the level file's maximum, 4 here).
     AlcanzaObjetivo(m);
     EXPECT_EQ(j->Fase(), FASE_VICTORIA);

@@ -1,6 +1,7 @@
 // The seals-only play screen as a player meets it from the extra-modes
 // menu: a list of seals traced one after another to victory, the clock and
 // the counter, the time kept and told, and the decisions of its summary.
+#include "game/play/BolaTablero.h"
 #include "game/play/MenuJuegoSoloSellos.h"
 #include "game/profiles/Marcadores.h"
 #include "game/screens/MenuInGame.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 
@@ -165,4 +167,69 @@ TEST(SoloSellos, TheRandomLevelDrawsFromItsPool)
     }
     EXPECT_TRUE(bRepetido);
     EXPECT_EQ(multis.size(), 4u);
+}
+
+// The multi seals' level with one multi seal: it is traced colour by
+// colour, each colour but the last closing on its own, and the seal counts
+// (and wins) only with its last colour.
+TEST(SoloSellos, AMultiSealIsTracedColourByColour)
+{
+    kit::CModosPrueba m("multi");
+    ASSERT_TRUE(m.Iniciado());
+    constexpr int kBotonMulti = 11;
+    m.DesbloqueaNivel(kBotonMulti);
+    EntradaNivel* e = g_pMenuMaestro->m_TablaNiveles.Entrada(0, 13, 9);
+    ASSERT_NE(e, nullptr);
+    ASSERT_GE(e->m_Registro.m_iNumMultiFigurasSoloSellos, 1);
+    e->m_Registro.m_iNumMultiFigurasSoloSellos = 1;
+    ASSERT_TRUE(m.AbreMenu(M::MODO_SOLO_SELLOS));
+    ASSERT_TRUE(m.EmpiezaNivel(kBotonMulti));
+    auto* j = dynamic_cast<CMenuJuegoSoloSellos*>(m.Juego());
+    ASSERT_NE(j, nullptr);
+    ASSERT_TRUE(m.Continua());
+    ASSERT_TRUE(m.EsperaFase(FASE_TRAZADO, 200));
+    EXPECT_TRUE(j->Nivel().RUSHDESELLOS);
+    int iColores = 0;
+    for (int c : j->m_Rush.m_aiCuenta) iColores += c > 0 ? 1 : 0;
+    ASSERT_GE(iColores, 2);
+
+    int iCerrados = 0, iFaseAntes = j->Fase(), iPasos = 0;
+    for (int i = 0; i < 4000 && j->Fase() != FASE_VICTORIA; ++i) {
+        const int f = j->Fase();
+        if (f == FASE_SELLO_RUSH_COMPLETADO && iFaseAntes != f) {
+            ++iCerrados;
+            // A colour closed: the seal is not done before the last one.
+            if (iCerrados < iColores) EXPECT_EQ(j->FigurasHechas(), 0) << iCerrados;
+        }
+        iFaseAntes = f;
+        ++iPasos;
+        if (f != FASE_TRAZADO) {
+            m.JuegoPrueba().Paso();
+            continue;
+        }
+        std::vector<CBolaTablero*> libres;
+        bool bQuieto = true;
+        for (CBolaTablero* b : m.Piezas()) {
+            const int s = b->Estado();
+            if (s == BOLA_APARECIENDO) bQuieto = false;
+            if (b->PuedeCogerse()) libres.push_back(b);
+        }
+        if (!bQuieto || libres.empty()) {
+            m.JuegoPrueba().Paso();
+            continue;
+        }
+        std::sort(libres.begin(), libres.end(),
+                  [](const CBolaTablero* a, const CBolaTablero* b) { return a->Orden() < b->Orden(); });
+        m.PulsaPieza(libres.front());
+        iFaseAntes = j->Fase();
+        if (iFaseAntes == FASE_SELLO_RUSH_COMPLETADO) {
+            ++iCerrados;
+            if (iCerrados < iColores) EXPECT_EQ(j->FigurasHechas(), 0) << iCerrados;
+        }
+    }
+    // The last colour closes the whole seal.
+    EXPECT_EQ(iCerrados, iColores - 1) << iPasos;
+    EXPECT_EQ(j->FigurasHechas(), 1);
+    EXPECT_EQ(j->Fase(), FASE_VICTORIA);
+    EXPECT_EQ(j->Hud().Texto(3), CMenuJuegoSoloSellos::Contador(1, 1));
 }

@@ -161,7 +161,8 @@ bool CModosPrueba::TrazaSello(int iPasosMaximos)
         bool bQuieto = true;
         for (CBolaTablero* b : Piezas()) {
             const int e = b->Estado();
-            if (e == BOLA_APARECIENDO || e == BOLA_COGIENDO || e == BOLA_SOLTANDO) bQuieto = false;
+            // A player need not wait for a shard to settle before the next.
+            if (e == BOLA_APARECIENDO) bQuieto = false;
             if (b->PuedeCogerse()) libres.push_back(b);
         }
         if (!bQuieto || libres.empty()) {
