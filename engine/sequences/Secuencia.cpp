@@ -44,6 +44,84 @@ uint8_t InterpolaAlfa(uint8_t desde, uint8_t hasta, float t)
     return uint8_t(int(float(desde) + t * float(int(hasta) - int(desde))));
 }
 
+// The keywords by which objects and layers set their alpha and scale, change
+// them gradually and tint: the record holds the same fields for both.
+struct ClavesCambio {
+    int iAlfa, iEscala, iAlfaGradual, iEscalaGradual, iTinte;
+};
+constexpr ClavesCambio kClavesObjeto = {SEC_SETALFA, SEC_SETESCALA, SEC_INTERPOLAALFA, SEC_INTERPOLAESCALA,
+                                        SEC_SETTINTE};
+constexpr ClavesCambio kClavesCapa = {SEC_SCROLLSETALFA, SEC_SCROLLSETESCALA, SEC_SCROLLINTERPOLAALFA,
+                                      SEC_SCROLLINTERPOLAESCALA, SEC_SCROLLSETTINTE};
+
+// Reads the record into the event when its keyword is one of those.
+void LeeCambio(EventoSecuencia& e, const RegistroSecuencia& r, const ClavesCambio& k)
+{
+    if (r.iClave == k.iAlfa) {
+        e.ucAlfa = uint8_t(r.e[2]);
+    } else if (r.iClave == k.iEscala) {
+        e.fEscalaX = r.r[0];
+        e.fEscalaY = r.r[1];
+    } else if (r.iClave == k.iAlfaGradual) {
+        e.iFrameFin = r.e[2];
+        e.ucAlfaDesde = uint8_t(r.e[3]);
+        e.ucAlfaHasta = uint8_t(r.e[4]);
+    } else if (r.iClave == k.iEscalaGradual) {
+        e.iFrameFin = r.e[2];
+        e.fEscalaXDesde = r.r[0];
+        e.fEscalaYDesde = r.r[1];
+        e.fEscalaXHasta = r.r[2];
+        e.fEscalaYHasta = r.r[3];
+    } else if (r.iClave == k.iTinte) {
+        e.r = uint8_t(r.e[2]);
+        e.g = uint8_t(r.e[3]);
+        e.b = uint8_t(r.e[4]);
+    }
+}
+
+// One frame of a gradual alpha change: the alpha it gives now; true once it
+// has reached its end.
+bool PasoAlfa(const EventoSecuencia& e, uint8_t& ucAlfa)
+{
+    if (e.iFrameFin == e.iContador) {
+        ucAlfa = e.ucAlfaHasta;
+        return true;
+    }
+    ucAlfa = InterpolaAlfa(e.ucAlfaDesde, e.ucAlfaHasta, Fraccion(e.iContador, e.iFrame, e.iFrameFin));
+    return false;
+}
+
+// The same for a gradual change of scale.
+bool PasoEscala(const EventoSecuencia& e, float& fEscalaX, float& fEscalaY)
+{
+    if (e.iFrameFin == e.iContador) {
+        fEscalaX = e.fEscalaXHasta;
+        fEscalaY = e.fEscalaYHasta;
+        return true;
+    }
+    const float t = Fraccion(e.iContador, e.iFrame, e.iFrameFin);
+    fEscalaX = e.fEscalaXDesde + t * (e.fEscalaXHasta - e.fEscalaXDesde);
+    fEscalaY = e.fEscalaYDesde + t * (e.fEscalaYHasta - e.fEscalaYDesde);
+    return false;
+}
+
+// A gradual change starts at the clock's frame: its event becomes the active
+// one of its kind and the package takes its first value.
+void EmpiezaAlfa(CSPM* p, EventoSecuencia& e, int iEvento, int& iActivo, int iCrono)
+{
+    iActivo = iEvento;
+    e.iContador = iCrono;
+    p->PonAlfa(e.ucAlfaDesde);
+}
+
+void EmpiezaEscala(CSPM* p, EventoSecuencia& e, int iEvento, int& iActivo, int iCrono)
+{
+    iActivo = iEvento;
+    e.iContador = iCrono;
+    p->PonEscalaX(e.fEscalaXDesde);
+    p->PonEscalaY(e.fEscalaYDesde);
+}
+
 // The events of a list in frame order: a new event goes after every event of
 // its frame already there.
 template <class Evento>
@@ -331,31 +409,9 @@ void CSecuencia::AnadeEventoObjeto(const RegistroSecuencia& r)
         break;
     case SEC_PONANIM:
     case SEC_PONANIMPUNTUAL: e.iAnimacion = r.e[2]; break;
-    case SEC_SETALFA: e.ucAlfa = uint8_t(r.e[2]); break;
-    case SEC_SETESCALA:
-        e.fEscalaX = r.r[0];
-        e.fEscalaY = r.r[1];
-        break;
-    case SEC_INTERPOLAALFA:
-        e.iFrameFin = r.e[2];
-        e.ucAlfaDesde = uint8_t(r.e[3]);
-        e.ucAlfaHasta = uint8_t(r.e[4]);
-        break;
-    case SEC_INTERPOLAESCALA:
-        e.iFrameFin = r.e[2];
-        e.fEscalaXDesde = r.r[0];
-        e.fEscalaYDesde = r.r[1];
-        e.fEscalaXHasta = r.r[2];
-        e.fEscalaYHasta = r.r[3];
-        break;
-    case SEC_SETTINTE:
-        e.r = uint8_t(r.e[2]);
-        e.g = uint8_t(r.e[3]);
-        e.b = uint8_t(r.e[4]);
-        break;
     case SEC_SETANGULO:
     case SEC_SETVELANG: e.fAngulo = r.r[0]; break;
-    default: break;
+    default: LeeCambio(e, r, kClavesObjeto); break;
     }
     InsertaPorFrame(o.eventos, e);
 }
@@ -374,33 +430,11 @@ void CSecuencia::AnadeEventoCapa(const RegistroSecuencia& r)
         break;
     case SEC_SCROLLANIM:
     case SEC_SCROLLANIMPUNTUAL: e.iAnimacion = r.e[2]; break;
-    case SEC_SCROLLSETALFA: e.ucAlfa = uint8_t(r.e[2]); break;
-    case SEC_SCROLLSETESCALA:
-        e.fEscalaX = r.r[0];
-        e.fEscalaY = r.r[1];
-        break;
-    case SEC_SCROLLINTERPOLAALFA:
-        e.iFrameFin = r.e[2];
-        e.ucAlfaDesde = uint8_t(r.e[3]);
-        e.ucAlfaHasta = uint8_t(r.e[4]);
-        break;
-    case SEC_SCROLLINTERPOLAESCALA:
-        e.iFrameFin = r.e[2];
-        e.fEscalaXDesde = r.r[0];
-        e.fEscalaYDesde = r.r[1];
-        e.fEscalaXHasta = r.r[2];
-        e.fEscalaYHasta = r.r[3];
-        break;
     case SEC_SCROLLSETPOS:
         e.x = r.r[0];
         e.y = r.r[1];
         break;
-    case SEC_SCROLLSETTINTE:
-        e.r = uint8_t(r.e[2]);
-        e.g = uint8_t(r.e[3]);
-        e.b = uint8_t(r.e[4]);
-        break;
-    default: break;
+    default: LeeCambio(e, r, kClavesCapa); break;
     }
     InsertaPorFrame(c.eventos, e);
 }
@@ -576,25 +610,15 @@ void CSecuencia::PasoCapa(CapaScroll& c)
         }
     }
     if (c.iInterpolacionAlfa >= 0) {
-        EventoCapa& e = c.eventos[size_t(c.iInterpolacionAlfa)];
-        if (e.iFrameFin == e.iContador) {
-            p->PonAlfa(e.ucAlfaHasta);
-            c.iInterpolacionAlfa = -1;
-        } else {
-            p->PonAlfa(InterpolaAlfa(e.ucAlfaDesde, e.ucAlfaHasta, Fraccion(e.iContador, e.iFrame, e.iFrameFin)));
-        }
+        uint8_t ucAlfa = 0;
+        if (PasoAlfa(c.eventos[size_t(c.iInterpolacionAlfa)], ucAlfa)) c.iInterpolacionAlfa = -1;
+        p->PonAlfa(ucAlfa);
     }
     if (c.iInterpolacionEscala >= 0) {
-        EventoCapa& e = c.eventos[size_t(c.iInterpolacionEscala)];
-        if (e.iFrameFin == e.iContador) {
-            p->PonEscalaX(e.fEscalaXHasta);
-            p->PonEscalaY(e.fEscalaYHasta);
-            c.iInterpolacionEscala = -1;
-        } else {
-            const float t = Fraccion(e.iContador, e.iFrame, e.iFrameFin);
-            p->PonEscalaX(e.fEscalaXDesde + t * (e.fEscalaXHasta - e.fEscalaXDesde));
-            p->PonEscalaY(e.fEscalaYDesde + t * (e.fEscalaYHasta - e.fEscalaYDesde));
-        }
+        float fEscalaX = 1.0f, fEscalaY = 1.0f;
+        if (PasoEscala(c.eventos[size_t(c.iInterpolacionEscala)], fEscalaX, fEscalaY)) c.iInterpolacionEscala = -1;
+        p->PonEscalaX(fEscalaX);
+        p->PonEscalaY(fEscalaY);
     }
     if (c.iInterpolacionAlfa >= 0) Avanza(c.eventos[size_t(c.iInterpolacionAlfa)].iContador);
     if (c.iInterpolacionEscala >= 0) Avanza(c.eventos[size_t(c.iInterpolacionEscala)].iContador);
@@ -621,17 +645,8 @@ void CSecuencia::EjecutaEventoCapa(CapaScroll& c, int iEvento)
         p->PonEscalaX(e.fEscalaX);
         p->PonEscalaY(e.fEscalaY);
         break;
-    case 10:
-        c.iInterpolacionAlfa = iEvento;
-        e.iContador = m_iCrono;
-        p->PonAlfa(e.ucAlfaDesde);
-        break;
-    case 11:
-        c.iInterpolacionEscala = iEvento;
-        e.iContador = m_iCrono;
-        p->PonEscalaX(e.fEscalaXDesde);
-        p->PonEscalaY(e.fEscalaYDesde);
-        break;
+    case 10: EmpiezaAlfa(p, e, iEvento, c.iInterpolacionAlfa, m_iCrono); break;
+    case 11: EmpiezaEscala(p, e, iEvento, c.iInterpolacionEscala, m_iCrono); break;
     case 12:
         c.x = e.x;
         c.y = e.y;
@@ -658,27 +673,11 @@ void CSecuencia::PasoObjeto(ObjetoSecuencia& o)
         o.x = o.fDestinoX;
         o.y = o.fDestinoY;
     }
-    if (o.iInterpolacionAlfa >= 0) {
-        EventoObjeto& e = o.eventos[size_t(o.iInterpolacionAlfa)];
-        if (e.iFrameFin == e.iContador) {
-            o.ucAlfa = e.ucAlfaHasta;
-            o.iInterpolacionAlfa = -1;
-        } else {
-            o.ucAlfa = InterpolaAlfa(e.ucAlfaDesde, e.ucAlfaHasta, Fraccion(e.iContador, e.iFrame, e.iFrameFin));
-        }
-    }
-    if (o.iInterpolacionEscala >= 0) {
-        EventoObjeto& e = o.eventos[size_t(o.iInterpolacionEscala)];
-        if (e.iFrameFin == e.iContador) {
-            o.fEscalaX = e.fEscalaXHasta;
-            o.fEscalaY = e.fEscalaYHasta;
-            o.iInterpolacionEscala = -1;
-        } else {
-            const float t = Fraccion(e.iContador, e.iFrame, e.iFrameFin);
-            o.fEscalaX = e.fEscalaXDesde + t * (e.fEscalaXHasta - e.fEscalaXDesde);
-            o.fEscalaY = e.fEscalaYDesde + t * (e.fEscalaYHasta - e.fEscalaYDesde);
-        }
-    }
+    if (o.iInterpolacionAlfa >= 0 && PasoAlfa(o.eventos[size_t(o.iInterpolacionAlfa)], o.ucAlfa))
+        o.iInterpolacionAlfa = -1;
+    if (o.iInterpolacionEscala >= 0 &&
+        PasoEscala(o.eventos[size_t(o.iInterpolacionEscala)], o.fEscalaX, o.fEscalaY))
+        o.iInterpolacionEscala = -1;
     if (o.iEventoAngulo >= 0) {
         // The angle the package was last drawn with, turned on by the speed.
         const EventoObjeto& e = o.eventos[size_t(o.iEventoAngulo)];
@@ -745,17 +744,8 @@ void CSecuencia::EjecutaEventoObjeto(ObjetoSecuencia& o, int iEvento)
         o.fEscalaY = e.fEscalaY;
         o.iInterpolacionEscala = -1;
         break;
-    case 12:
-        o.iInterpolacionAlfa = iEvento;
-        e.iContador = m_iCrono;
-        p->PonAlfa(e.ucAlfaDesde);
-        break;
-    case 13:
-        o.iInterpolacionEscala = iEvento;
-        e.iContador = m_iCrono;
-        p->PonEscalaX(e.fEscalaXDesde);
-        p->PonEscalaY(e.fEscalaYDesde);
-        break;
+    case 12: EmpiezaAlfa(p, e, iEvento, o.iInterpolacionAlfa, m_iCrono); break;
+    case 13: EmpiezaEscala(p, e, iEvento, o.iInterpolacionEscala, m_iCrono); break;
     case 14: p->PonColor(e.r, e.g, e.b); break;
     case 15:
         o.fAngulo = e.fAngulo;

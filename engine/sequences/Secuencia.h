@@ -29,19 +29,25 @@ class CSecuencia;
 // Movement modes of an object.
 enum { MOVIMIENTO_NINGUNO = 0, MOVIMIENTO_RECTO = 4, MOVIMIENTO_SALTO = 5 };
 
-// One timed change of an object (types 1..16, the order of the object
-// keywords from SETPOS).
-struct EventoObjeto {
+// What the timed changes of objects and layers share: when they run, the
+// animation they start, and the alpha, scale and tint they set or change
+// gradually.
+struct EventoSecuencia {
     int iTipo = 0;
     int iContador = 0; // counts frames while the event is the active one
     int iFrame = -1;
     int iFrameFin = -1;
-    int x0 = 0, y0 = 0, x1 = 0, y1 = 0, iAltura = 0;
     int iAnimacion = 0;
     uint8_t ucAlfa = 0, ucAlfaDesde = 0, ucAlfaHasta = 0;
     float fEscalaX = 1.0f, fEscalaY = 1.0f;
     float fEscalaXDesde = 1.0f, fEscalaYDesde = 1.0f, fEscalaXHasta = 1.0f, fEscalaYHasta = 1.0f;
     uint8_t r = 255, g = 255, b = 255;
+};
+
+// One timed change of an object (types 1..16, the order of the object
+// keywords from SETPOS).
+struct EventoObjeto : EventoSecuencia {
+    int x0 = 0, y0 = 0, x1 = 0, y1 = 0, iAltura = 0;
     float fAngulo = 0.0f; // an angle, or an angular speed per frame
 };
 
@@ -80,18 +86,9 @@ struct ObjetoSecuencia {
 
 // One timed change of a scroll layer (types 1..13, the order of the layer
 // keywords from SCROLLMOV).
-struct EventoCapa {
-    int iTipo = 0;
-    int iContador = 0;
-    int iFrame = -1;
-    int iFrameFin = -1;
+struct EventoCapa : EventoSecuencia {
     float vx = 0.0f, vy = 0.0f;
-    int iAnimacion = 0;
-    uint8_t ucAlfa = 0, ucAlfaDesde = 0, ucAlfaHasta = 0;
-    float fEscalaX = 1.0f, fEscalaY = 1.0f;
-    float fEscalaXDesde = 1.0f, fEscalaYDesde = 1.0f, fEscalaXHasta = 1.0f, fEscalaYHasta = 1.0f;
     float x = 0.0f, y = 0.0f;
-    uint8_t r = 255, g = 255, b = 255;
 };
 
 struct CapaScroll {

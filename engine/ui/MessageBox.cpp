@@ -33,11 +33,10 @@ constexpr int kLongitudEntrada = 256;
 constexpr int kModoEntrada = 3;
 constexpr int kEstiloEntrada = 1;
 constexpr int kIdEntrada = 1;
-// The hint line under the box.
+// The hint line under the box (the game's boxes' too).
 constexpr float kAyudaX = 112.0f;
 constexpr float kAyudaAncho = 800.0f;
 constexpr float kAyudaAlto = 100.0f;
-constexpr float kAyudaEscala = 0.8f;
 // Styles of the panel and of the buttons.
 constexpr int kEstiloPanel = 2;
 constexpr int kEstiloBoton = 0;
@@ -63,6 +62,26 @@ bool TieneAyudas(const int32_t* aiAyuda, int n)
     for (int i = 0; i < n; ++i)
         if (aiAyuda[i] != -1) return true;
     return false;
+}
+
+void AnadeBoton(CMenuObj* pCaja, CMenuObj* pBoton, const BotonMensaje& boton, int i, int32_t* piRespuestaEntrada,
+                int32_t* aiAyuda)
+{
+    pCaja->AnadeHijo(false, pBoton, false, false);
+    if (boton.bCancelar) pCaja->PonCancelar(pBoton);
+    if (boton.bRespuestaEntrada) *piRespuestaEntrada = i;
+    aiAyuda[i] = boton.idTextoAyuda;
+}
+
+bool CreaAyuda(CMenuObj* pCaja, const int32_t* aiAyuda, int n, float y, int iFuente, CCuadreText** ppAyuda)
+{
+    if (!TieneAyudas(aiAyuda, n)) return true;
+    *ppAyuda = new CCuadreText;
+    if (!(*ppAyuda)->IniciaConTexto(kAyudaX, y, kAyudaAncho, kAyudaAlto, -1, iFuente, "", 0, kEscalaAyuda,
+                                    kEscalaAyuda))
+        return false;
+    pCaja->AnadeHijo(false, *ppAyuda, false, false);
+    return true;
 }
 
 void SigueAyuda(CCuadreText* pAyuda, CMenuObj* const* apBotones, const int32_t* aiAyuda, int n, CMenuObj* pHijo,
@@ -223,20 +242,10 @@ bool CMessageBox::Construye(const char* texto, float ancho, float alto, int nBot
         if (!m_apBotones[i]->IniciaConIdTexto(kBotonX, y, kBotonAncho, static_cast<float>(kAltoBoton), kEstiloBoton,
                                               fuente, pBotones[i].idTexto, 1.0f, kFlagsTexto, i, szNombre))
             return false;
-        AnadeHijo(false, m_apBotones[i], false, false);
-        if (pBotones[i].bCancelar) PonCancelar(m_apBotones[i]);
-        if (pBotones[i].bRespuestaEntrada) m_iRespuestaEntrada = i;
-        m_aiAyuda[i] = pBotones[i].idTextoAyuda;
+        mensaje::AnadeBoton(this, m_apBotones[i], pBotones[i], i, &m_iRespuestaEntrada, m_aiAyuda);
     }
     mensaje::EnlazaAnillo(m_apBotones, n, m_pEntrada);
-    if (mensaje::TieneAyudas(m_aiAyuda, n)) {
-        m_pAyuda = new CCuadreText;
-        if (!m_pAyuda->IniciaConTexto(kAyudaX, m_fCajaY + m_fCajaAlto, kAyudaAncho, kAyudaAlto, -1, fuente, "", 0,
-                                      kAyudaEscala, kAyudaEscala))
-            return false;
-        AnadeHijo(false, m_pAyuda, false, false);
-    }
-    return true;
+    return mensaje::CreaAyuda(this, m_aiAyuda, n, m_fCajaY + m_fCajaAlto, fuente, &m_pAyuda);
 }
 
 void CMessageBox::CreaVelo(const uint8_t* pColorVelo)
@@ -284,7 +293,7 @@ void CMessageBox::EnfocaHijo(CMenuObj* pHijo)
 {
     CMenuObj* apBotones[kMaxBotones];
     for (int i = 0; i < kMaxBotones; ++i) apBotones[i] = m_apBotones[i];
-    mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFlagsTexto, kAyudaEscala);
+    mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFlagsTexto, mensaje::kEscalaAyuda);
     CMenuObj::EnfocaHijo(pHijo);
 }
 

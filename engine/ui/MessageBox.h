@@ -50,6 +50,19 @@ void EnlazaAnillo(B* const* apBotones, int n, CMenuObj* pEntrada)
 // Whether any of the n buttons has a hint.
 bool TieneAyudas(const int32_t* aiAyuda, int n);
 
+// Button i of a box's description, made: attached to the box (pCaja), with
+// what it answers kept: the box's cancel, the input line's answer
+// (*piRespuestaEntrada) and its hint (aiAyuda[i]).
+void AnadeBoton(CMenuObj* pCaja, CMenuObj* pBoton, const BotonMensaje& boton, int i, int32_t* piRespuestaEntrada,
+                int32_t* aiAyuda);
+
+// The hint line across the field below a box whose bottom is at y, in the
+// font and the hints' scale, attached to the box when any of its n buttons
+// has a hint (*ppAyuda stays null when none has); false when it cannot be
+// made.
+constexpr float kEscalaAyuda = 0.8f;
+bool CreaAyuda(CMenuObj* pCaja, const int32_t* aiAyuda, int n, float y, int iFuente, CCuadreText** ppAyuda);
+
 // The hint line follows the focus: the hint of the button that takes it,
 // or nothing for a button without one (another child leaves it as it is).
 void SigueAyuda(CCuadreText* pAyuda, CMenuObj* const* apBotones, const int32_t* aiAyuda, int n, CMenuObj* pHijo,

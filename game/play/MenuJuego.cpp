@@ -266,6 +266,8 @@ void CMenuJuego::ReiniciaEstado()
     m_iPasosJugados = m_iTiempoUsado = m_iPasosTrazado = 0;
     m_fScroll = m_fGiro = 0.0f;
     m_bPausado = m_bObjetivoTutorialPendiente = m_bHintMostrado = false;
+    m_pListaGuia = nullptr;
+    m_fNivelGuia = m_fPasoGuia = 0.0f;
     m_iResultado = m_iResultadoGuardado = RESULTADO_NINGUNO;
     for (std::string& s : m_asImagenes) s.clear();
     m_UltimoResumen.Inicializa();
@@ -373,13 +375,14 @@ bool CMenuJuego::IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo,
     if (m_Nivel.MODOJUEGO == MODO_HISTORIA || m_Nivel.MODOJUEGO == MODO_SOLO_CONCENTRAR)
         AnadeHijo(false, m_pBotonAyuda, false, false);
     AnadeHijo(false, m_pTransMusica, false, false);
+    AnadeHijo(false, m_pTutoriales, false, false);
 
     RegistroPerfil* pPerfil = Perfil();
     m_iMaximoLinea = pPerfil ? pPerfil->Bloque().m_aiDatos[BloqueDificultad::LINEA_MAXIMA] : LINEA_MAXIMA_INICIAL;
     m_iObjetivo = m_Nivel.PUNTUACIONOBJETIVO;
     if (m_pTutoriales->Activo()) {
-        m_iMaximoLinea = m_pTutoriales->LineaMaxima(m_iMaximoLinea);
-        m_iObjetivo = m_pTutoriales->Objetivo(m_iObjetivo);
+        m_iMaximoLinea = m_pTutoriales->LineaMaxima();
+        m_iObjetivo = m_pTutoriales->PuntuacionObjetivo();
     } else if (m_Nivel.RUSHDESELLOS) {
         m_pListaActual = &m_ListaEsquirlas;
         m_iNumEsquirlas = m_ListaEsquirlas.m_iNumElementos;
@@ -438,6 +441,9 @@ void CMenuJuego::LiberaHerramientas()
     m_pListaActual = m_pListaSiguiente = nullptr;
     BorraPiezas(m_ListaDiamantes);
     BorraPiezas(m_ListaEsquirlas);
+    // The guide points into the manager's lists: it goes with them.
+    m_pListaGuia = nullptr;
+    m_fNivelGuia = m_fPasoGuia = 0.0f;
     Borra(m_pTutoriales);
 }
 
@@ -885,7 +891,7 @@ void CMenuJuego::Actualiza()
             }
             if (bQuieta) {
                 m_bObjetivoTutorialPendiente = false;
-                if (m_pTutoriales && m_pTutoriales->ObjetivoCumplido()) m_pListaActual = nullptr;
+                if (m_pTutoriales && m_pTutoriales->CompruebaObjetivo()) m_pListaActual = nullptr;
             }
         }
         if (m_pEstadosCursor) m_pEstadosCursor->Actualiza();
@@ -899,6 +905,7 @@ void CMenuJuego::Actualiza()
             }
         }
         ActualizaContadores();
+        ActualizaGuia();
         if (m_pListaActual) {
             for (NodoLista* p = m_pListaActual->m_pCabeza; p; p = p->m_pSiguiente)
                 static_cast<CBolaTablero*>(p->m_pItem)->Actualiza(px, py);
@@ -912,7 +919,7 @@ void CMenuJuego::Actualiza()
         if (m_pBonuses) m_pBonuses->Actualiza(px, py, m_pEstadosCursor && m_pEstadosCursor->PermiteContacto());
         if (m_pMarcadores) m_pMarcadores->Actualiza();
         if (m_pAsistencia) m_pAsistencia->Actualiza();
-        if (!m_pTutoriales || !m_pTutoriales->Activo() || m_pTutoriales->PermiteJugar()) {
+        if (!m_pTutoriales || !m_pTutoriales->Activo() || m_pTutoriales->m_bPermiteJugar) {
             if (m_pAtaques) m_pAtaques->Actualiza(px, py, m_iFase == FASE_DIAMANTES);
             if (s_bGanaPorReglas) JuegaPorReglas();
             CompruebaLinea();
@@ -1030,6 +1037,7 @@ void CMenuJuego::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
     if (m_pCirculo) m_pCirculo->Dibuja(pDestino);
     DibujaBajoPiezas(pDestino);
     DibujaContorno(pDestino);
+    DibujaGuia(pDestino);
     DibujaCamino(pDestino);
     DibujaEntrePiezas(pDestino);
     if (m_pListaActual)

@@ -304,6 +304,8 @@ protected:
     void MuestraMensaje(const char* szCodigo);
     void DibujaCamino(Sprite* pDestino);
     void DibujaContorno(Sprite* pDestino);
+    void DibujaGuia(Sprite* pDestino);
+    void ActualizaGuia();
     void DibujaMarcasCruce(Sprite* pDestino);
     void DibujaSegmento(Sprite* pDestino, const Punt2D& a, const Punt2D& b, int iAlfa, const ColorRGB* pColor);
     Punt2D DestinoElastico() const;
@@ -381,6 +383,12 @@ public:
     CHerramientaResumen* m_pResumen = nullptr;
     CHerramientaAsistenciaVisual* m_pAsistencia = nullptr;
     CGestorTutoriales* m_pTutoriales = nullptr;
+    // The tutorial's guide: a list of the manager's (none without one) whose
+    // pieces are joined in order, at a level 0..1 moving by its fade step
+    // each step.
+    CLista* m_pListaGuia = nullptr;
+    float m_fNivelGuia = 0.0f;
+    float m_fPasoGuia = 0.0f;
     bool m_bPausado = false;
     bool m_bObjetivoTutorialPendiente = false;
 

@@ -42,6 +42,11 @@ constexpr float kAlfaContorno = 75.0f;
 constexpr float kPasosAparecerContorno = 30.0f;
 constexpr float kEscalaLinea = 1.0f;
 constexpr float kGrosorLinea = 1.0f;
+// The tutorial's guide: a pale cyan band over the best line, added on.
+constexpr float kEscalaGuia = 4.0f, kGrosorGuia = 0.5f, kAlfaGuia = 75.0f;
+constexpr int kFusionGuia = 0x03;
+const ColorRGB kColorGuia{210, 255, 255};
+constexpr float kUmbralPasoGuia = 0.00001f;
 constexpr float kPasosDesvanecerCamino = 15.0f;
 constexpr float kPasosDesvanecerSello = 120.0f;
 
@@ -372,7 +377,7 @@ void CMenuJuego::PreparaFigura()
         if (m_pEventoSonido) m_pEventoSonido->TocaFanfarria(bTrazado ? kFanfarriaTrazado : kFanfarriaDiamantes);
     }
     const bool bTutorial = m_pTutoriales && m_pTutoriales->Activo();
-    const int iColores = std::clamp(bTutorial ? m_pTutoriales->NumColores(m_Nivel.NUMCOLORES) : m_Nivel.NUMCOLORES, 1,
+    const int iColores = std::clamp(bTutorial ? m_pTutoriales->NumeroColores() : m_Nivel.NUMCOLORES, 1,
                                     kNumColores);
     const bool bEsquirlas = m_iFase == FASE_TRAZADO || EmpiezaEnTrazado();
     for (NodoLista* n = m_pListaActual->m_pCabeza; n; n = n->m_pSiguiente) {
@@ -422,6 +427,26 @@ void CMenuJuego::DibujaSegmento(Sprite* pDestino, const Punt2D& a, const Punt2D&
     if (!s || iAlfa <= 0) return;
     DibuixaLiniaSprites(pDestino, s, a.x, a.y, b.x, b.y, kEscalaLinea, kGrosorLinea, m_fScroll, iAlfa, iAlfa,
                         pColor ? 0x01 : 0, pColor);
+}
+
+void CMenuJuego::ActualizaGuia()
+{
+    if (std::fabs(m_fPasoGuia) < kUmbralPasoGuia) return;
+    m_fNivelGuia = std::clamp(m_fNivelGuia + m_fPasoGuia, 0.0f, 1.0f);
+}
+
+void CMenuJuego::DibujaGuia(Sprite* pDestino)
+{
+    if (!m_pListaGuia || !m_pListaGuia->m_pCabeza) return;
+    Sprite* s = m_SPMLineas.GetSprite(0);
+    const int iAlfa = static_cast<int>(kAlfaGuia * m_fNivelGuia);
+    if (!s || iAlfa <= 0) return;
+    for (NodoLista* n = m_pListaGuia->m_pCabeza; n && n->m_pSiguiente; n = n->m_pSiguiente) {
+        const CBolaTablero* a = Bola(n);
+        const CBolaTablero* b = Bola(n->m_pSiguiente);
+        DibuixaLiniaSprites(pDestino, s, a->PosicionX(), a->PosicionY(), b->PosicionX(), b->PosicionY(), kEscalaGuia,
+                            kGrosorGuia, m_fScroll, iAlfa, iAlfa, kFusionGuia, &kColorGuia);
+    }
 }
 
 Punt2D CMenuJuego::DestinoElastico() const

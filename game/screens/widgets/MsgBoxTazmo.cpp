@@ -35,11 +35,7 @@ constexpr int kLongitudEntrada = 256;
 constexpr int kModoEntrada = 3;
 constexpr int kEstiloEntrada = 1;
 constexpr int kIdEntrada = 1;
-// The hint line under the frame.
-constexpr float kAyudaX = 112.0f;
-constexpr float kAyudaAncho = 800.0f;
-constexpr float kAyudaAlto = 100.0f;
-constexpr float kAyudaEscala = 0.8f;
+// The hint line under the frame (the message boxes' own, mensaje::CreaAyuda).
 constexpr int kFormatoAyuda = 73;
 // The caret: this glyph, this far down the input line, blinking on the
 // frame count.
@@ -178,19 +174,10 @@ bool CMsgBoxTazmo::Construye(bool bGrande, const char* szTexto, int nBotones, co
         if (!m_apBotones[i]->Inicia(kSonidoFoco, kSonidoPulsar, kCentroX, y, pBotones[i].idTexto, kTextoBloqueado,
                                     -1, -1, 0, i, szBoton))
             return false;
-        AnadeHijo(false, m_apBotones[i], false, false);
-        if (pBotones[i].bCancelar) PonCancelar(m_apBotones[i]);
-        if (pBotones[i].bRespuestaEntrada) m_iRespuestaEntrada = i;
-        m_aiAyuda[i] = pBotones[i].idTextoAyuda;
+        mensaje::AnadeBoton(this, m_apBotones[i], pBotones[i], i, &m_iRespuestaEntrada, m_aiAyuda);
     }
     mensaje::EnlazaAnillo(m_apBotones, n, m_pEntrada);
-    if (mensaje::TieneAyudas(m_aiAyuda, n)) {
-        m_pAyuda = new CCuadreText;
-        if (!m_pAyuda->IniciaConTexto(kAyudaX, m_fCajaY + m_fCajaAlto, kAyudaAncho, kAyudaAlto, -1, kFuente, "", 0,
-                                      kAyudaEscala, kAyudaEscala))
-            return false;
-        AnadeHijo(false, m_pAyuda, false, false);
-    }
+    if (!mensaje::CreaAyuda(this, m_aiAyuda, n, m_fCajaY + m_fCajaAlto, kFuente, &m_pAyuda)) return false;
 
     m_pRetardo = new CTransTiempo;
     if (!m_pRetardo->Inicia(kRetardoEntrada, kRetardoSalida)) return false;
@@ -224,7 +211,7 @@ void CMsgBoxTazmo::EnfocaHijo(CMenuObj* pHijo)
 {
     CMenuObj* apBotones[kMaxBotones];
     for (int i = 0; i < kMaxBotones; ++i) apBotones[i] = m_apBotones[i];
-    mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFormatoAyuda, kAyudaEscala);
+    mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFormatoAyuda, mensaje::kEscalaAyuda);
     CMenuObj::EnfocaHijo(pHijo);
 }
 

@@ -39,26 +39,41 @@ bool CPartidaPrueba::JuegoAbierto() const
     return j && g_pMenuMaestro && j->Padre() == g_pMenuMaestro->m_pMenuModoHistoria;
 }
 
-bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte)
+bool CPartidaPrueba::EmpiezaEtapa(int iGrupo, int iParte, int iFase) { return Empieza(iGrupo, iParte, iFase, false); }
+
+bool CPartidaPrueba::EmpiezaEtapaDirecta(int iGrupo, int iParte, int iFase)
+{
+    return Empieza(iGrupo, iParte, iFase, true);
+}
+
+bool CPartidaPrueba::Empieza(int iGrupo, int iParte, int iFase, bool bDirecta)
 {
     if (!Iniciado() || !g_pMenuMaestro || !g_pMenuMaestro->m_pMenuModoHistoria) return false;
+    CMenuModoHistoria* m = g_pMenuMaestro->m_pMenuModoHistoria;
     const int iEtapa = EtapaHistoria(iGrupo, iParte);
     if (iEtapa < 0) return false;
     RegistroPerfil& p = Perfil();
     while (p.ProgresoHistoria(m_iDificultad) < iEtapa) p.AvanzaHistoria();
-    if (g_pMenuMaestro->m_pMenuActual != g_pMenuMaestro->m_pMenuModoHistoria) {
+    if (g_pMenuMaestro->m_pMenuActual != m) {
         m_juego.Pasos(2);
-        g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuModoHistoria);
+        g_pMenuMaestro->CambiaMenu(m);
         for (int i = 0; i < 300 && m_juego.NombrePantalla() != "MenuModoHistoria"; ++i) m_juego.Paso();
     }
-    // The map tells what it has to tell before it takes a press.
-    if (!EsperaMapaQuieto(m_juego, 1200)) return false;
-    ReiniciaAleatorio();
-    if (!m_juego.Pulsa(CMenuModoHistoria::NombreBoton(iEtapa))) return false;
+    if (bDirecta) {
+        // Once the map is in, its chain starts at once.
+        for (int i = 0; i < 300 && g_pMenuMaestro->m_iEstadoTransicion != TRANSICION_NINGUNA; ++i) m_juego.Paso();
+        ReiniciaAleatorio();
+        m->EmpiezaEtapa(iEtapa);
+    } else {
+        // The map tells what it has to tell before it takes a press.
+        if (!EsperaMapaQuieto(m_juego, 1200)) return false;
+        ReiniciaAleatorio();
+        if (!m_juego.Pulsa(CMenuModoHistoria::NombreBoton(iEtapa))) return false;
+    }
     // The chapter's card is answered with play; an opening scene is clicked
     // through.
     if (!SigueCadena(m_juego, true, 2000)) return false;
-    return EsperaFase(FASE_RESUMEN_INICIAL, 200);
+    return EsperaFase(iFase, 200);
 }
 
 bool CPartidaPrueba::Pulsa(const std::string& nombre)

@@ -12,6 +12,7 @@
 // of one scenario see the same boards. Pieces are pressed by moving the
 // pointer to them and clicking, through the platform's input path.
 #pragma once
+#include "game/play/MenuJuego.h"
 #include "game/profiles/Perfiles.h"
 #include "kit/game/JuegoPrueba.h"
 
@@ -35,8 +36,14 @@ public:
     RegistroPerfil& Perfil() { return m_perfiles.m_aPerfiles[0]; }
 
     // Opens the story map with the profile's progress raised to the stage,
-    // presses the stage's button and steps until its start summary shows.
-    bool EmpiezaEtapa(int iGrupo, int iParte);
+    // presses the stage's button and steps until its start summary shows (a
+    // tutorial has none: it goes straight to the diamonds' phase).
+    bool EmpiezaEtapa(int iGrupo, int iParte, int iFase = FASE_RESUMEN_INICIAL);
+    // The same without waiting for the map's own opening (its reveal, its
+    // messages) or pressing the stage's button: the map's chain starts the
+    // stage as soon as the map is the current screen. For scenarios about
+    // the play that follows.
+    bool EmpiezaEtapaDirecta(int iGrupo, int iParte, int iFase = FASE_RESUMEN_INICIAL);
     // The play screen, and whether it is attached to the story map.
     CMenuJuego* Juego() const;
     bool JuegoAbierto() const;
@@ -74,6 +81,8 @@ public:
     std::vector<CBolaTablero*> Piezas() const;
 
 private:
+    bool Empieza(int iGrupo, int iParte, int iFase, bool bDirecta);
+
     CJuegoPrueba m_juego;
     CPerfiles m_perfiles;
     int m_iDificultad;

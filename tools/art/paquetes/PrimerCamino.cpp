@@ -683,35 +683,24 @@ Paquete Leyendas()
 
 // ---- the profile screen ----
 
+// The titles' cartouche round a gold shield (without its glow) and a bust.
 void TituloPerfil(cairo_t* cr, double w, double h)
 {
-    const double cx = w / 2, cy = h / 2;
-    for (int lado : {-1, 1}) {
-        cairo_move_to(cr, cx + lado * 34, cy);
-        cairo_line_to(cr, cx + lado * (w / 2 - 40), cy);
-        Fuente(cr, Hex(0x000000, 0.4));
-        cairo_set_line_width(cr, 5);
-        cairo_stroke_preserve(cr);
-        DegradadoH(cr, cx, cx + lado * (w / 2), {{0, OroClaro}, {1, OroOscuro}});
-        cairo_set_line_width(cr, 2.5);
-        cairo_stroke(cr);
-        Voluta(cr, cx + lado * (w / 2 - 42), cy, 34, lado > 0 ? 0 : M_PI, lado, 2.2);
-        Voluta(cr, cx + lado * (w / 2 - 42), cy, 34, lado > 0 ? 0 : M_PI, -lado, 2.2);
-        for (int k = 1; k <= 3; ++k) Tachuela(cr, cx + lado * (34 + k * (w / 2 - 80) / 4.0), cy, 3.5);
-    }
-    cairo_arc(cr, cx, cy, 21, 0, 2 * M_PI);
-    OroV(cr, cy - 21, cy + 21);
-    cairo_fill_preserve(cr);
-    ContornoTinta(cr, 1.2);
-    cairo_arc(cr, cx, cy, 18, 0, 2 * M_PI);
-    DegradadoRadial(cr, cx, cy - 4, 21, {{0, Azul}, {1, Noche}});
-    cairo_fill(cr);
-    // a bust
-    cairo_arc(cr, cx, cy - 5, 6, 0, 2 * M_PI);
-    Fuente(cr, Pergamino);
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy + 14, 11, M_PI, 2 * M_PI);
-    cairo_fill(cr);
+    Cartela(cr, w, h, [cr](double cx, double cy) {
+        cairo_arc(cr, cx, cy, 21, 0, 2 * M_PI);
+        OroV(cr, cy - 21, cy + 21);
+        cairo_fill_preserve(cr);
+        ContornoTinta(cr, 1.2);
+        cairo_arc(cr, cx, cy, 18, 0, 2 * M_PI);
+        DegradadoRadial(cr, cx, cy - 4, 21, {{0, Azul}, {1, Noche}});
+        cairo_fill(cr);
+        // a bust
+        cairo_arc(cr, cx, cy - 5, 6, 0, 2 * M_PI);
+        Fuente(cr, Pergamino);
+        cairo_fill(cr);
+        cairo_arc(cr, cx, cy + 14, 11, M_PI, 2 * M_PI);
+        cairo_fill(cr);
+    });
 }
 
 // Four busts in a medallion: the profiles' icon.
@@ -766,7 +755,7 @@ RegistroPaquete g_titulo(juego::paquete::TITULO_JUEGO,
 RegistroPaquete g_subtitulo(juego::paquete::SUBTITULO_JUEGO,
                             [] { return UnSprite("The title's moonlit flourish", Centrado(0, 512, 48, SubtituloJuego)); });
 RegistroPaquete g_tituloPerfil(juego::paquete::TITULO_MENU_PERFIL,
-                               [] { return UnSprite("The profiles' title: scrolls round a bust", Centrado(0, 380, 48, TituloPerfil)); });
+                               [] { return UnSprite("The profiles' title: scrolls round a bust", Centrado(0, kAnchoTitulo, kAltoTitulo, TituloPerfil)); });
 RegistroPaquete g_iconosPerfiles(juego::paquete::ICONOS_PERFILES,
                                  [] { return UnSprite("The profiles: four busts in a medallion", Centrado(0, 256, 256, IconoPerfiles)); });
 RegistroImagen g_marcoPerfil(juego::imagen::MARCO_PERFIL, 512, 256, MarcoPerfil);

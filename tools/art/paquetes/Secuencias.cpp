@@ -4,6 +4,7 @@
 // the wand that traces, the gold chain, a seal, a curse, a coin).
 #include "Arte.h"
 #include "Pinceles.h"
+#include "paquetes/PiezasAyuda.h"
 #include "engine/core/CatalogoMotor.h"
 #include "game/CatalogoJuego.h"
 
@@ -187,7 +188,10 @@ RegistroPaquete g_ejemplo(motor::paquete::EJEMPLO, PaqueteEjemplo);
 RegistroPaquete g_cielo(motor::paquete::EJEMPLO_CIELO, PaqueteCielo);
 RegistroPaquete g_niebla(motor::paquete::EJEMPLO_NIEBLA, PaqueteNiebla);
 
-// ---- the animated help's pieces ----
+} // namespace
+
+// ---- the animated help's pieces (the help panel's pictures draw them too) ----
+namespace piezas {
 
 // A faceted diamond in one of the piece colours.
 Painter Diamante(unsigned claro, unsigned medio, unsigned oscuro)
@@ -311,6 +315,11 @@ void Moneda(cairo_t* cr, double w, double h)
     cairo_stroke(cr);
     (void)h;
 }
+
+} // namespace piezas
+
+namespace {
+using namespace piezas;
 
 Paquete PiezasAyuda()
 {

@@ -76,8 +76,9 @@ TEST(HerramientasFallidas, AStagePlaysOnWithToolsThatFailedToLoad)
 
 // A stage of curses and bonuses whose tools could not load: no gauge, curse
 // or bonus comes, what is asked of the tools is refused, and the lines play
-// on past the first attack's wait. Tools that loaded but whose curses and
-// bonuses cannot copy their packages launch and release nothing.
+// on past the first attack's wait and the generators' period. Tools that
+// loaded but whose curses and bonuses cannot copy their packages launch and
+// release nothing.
 TEST(HerramientasFallidas, AStageOfCursesAndBonusesPlaysOnWhenTheyFailToLoad)
 {
     kit::CPartidaPrueba p("herramientas_fallidas_ataques");
@@ -88,9 +89,14 @@ TEST(HerramientasFallidas, AStageOfCursesAndBonusesPlaysOnWhenTheyFailToLoad)
         ASSERT_TRUE(p.EmpiezaEtapa(4, 1));
     }
     CMenuJuego* j = p.Juego();
-    const RegistroNivel& n = j->Nivel();
+    RegistroNivel& n = j->m_Nivel;
     ASSERT_NE(CHerramientaAtaques::TipoValido(n.ATAQUEENEMIGO.m_aiTipo[0]), 0);
     ASSERT_TRUE(n.PORCENTAJEBONUSES[0].m_bValido);
+    // Short waits: tools that worked would launch and release within a few
+    // steps.
+    n.ATAQUEENEMIGO.m_aiEspera[0] = 10;
+    n.ATAQUEENEMIGO.m_aiIntervalo[0] = 5;
+    n.PORCENTAJEBONUSES[0].m_iPeriodo = 20;
     CHerramientaAtaques* a = j->m_pAtaques;
     CHerramientaBonuses* b = j->m_pBonuses;
     ASSERT_NE(a, nullptr);
@@ -106,7 +112,7 @@ TEST(HerramientasFallidas, AStageOfCursesAndBonusesPlaysOnWhenTheyFailToLoad)
     ASSERT_TRUE(p.Continua());
     ASSERT_TRUE(p.EsperaFase(FASE_DIAMANTES, 60));
     EXPECT_GE(p.JuegaLinea(), 0);
-    const int iPasos = n.ATAQUEENEMIGO.m_aiEspera[0] + 30;
+    const int iPasos = 120;
     p.JuegoPrueba().Pasos(iPasos);
     EXPECT_EQ(j->Fase(), FASE_DIAMANTES);
     EXPECT_GT(j->TiempoUsado(), iPasos);
@@ -118,8 +124,8 @@ TEST(HerramientasFallidas, AStageOfCursesAndBonusesPlaysOnWhenTheyFailToLoad)
     // Loaded tools whose curses and bonuses cannot take their own copies.
     CHerramientaAtaques ataques;
     CHerramientaBonuses bonuses;
-    ASSERT_TRUE(ataques.Carga(nullptr, &j->m_Nivel));
-    ASSERT_TRUE(bonuses.Carga(nullptr, &j->m_Nivel));
+    ASSERT_TRUE(ataques.Carga(nullptr, &n));
+    ASSERT_TRUE(bonuses.Carga(nullptr, &n));
     {
         FalloCopias fallo;
         EXPECT_EQ(ataques.LanzaMaldicionEn(1, false, 300.0f, 300.0f, 0.0f), nullptr);
