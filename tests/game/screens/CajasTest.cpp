@@ -123,9 +123,9 @@ TEST(AjusteCaja, ShrinksByTenthsCountingTheScaleTwice)
 
 TEST_F(Cajas, ATextTooTallEvenAtATenthShowsAtFullSizeInTheWholeFrame)
 {
-    // Lines no width can join: 1200 of them never fit, even at a tenth.
+    // Lines no width can join: 2400 of them never fit, even at a tenth.
     std::string largo;
-    for (int i = 0; i < 1200; ++i) largo += "x\n";
+    for (int i = 0; i < 2400; ++i) largo += "x\n";
     CMsgBoxTazmo* c = Caja(1, CMsgBoxTazmo::AJUSTA_TEXTO, largo.c_str());
     ASSERT_TRUE(c->EstaCreado());
     EXPECT_FLOAT_EQ(c->m_pTexto->m_fEscalaX, 1.0f);
