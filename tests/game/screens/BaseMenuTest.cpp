@@ -2,14 +2,12 @@
 // a fully open screen's removal never completes at once; the background is
 // picked once per Crea, the circle's place and scale at every opening; the
 // title pieces fly into the corners; a screen that does not draw itself
-// draws only what comes before; the stand-in of a screen shows its name and
-// its note.
+// draws only what comes before.
 #include "engine/graphics/Bitmap.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/screens/BaseMenu.h"
 #include "game/screens/MenuCreditos.h"
 #include "game/screens/EntornoPantallas.h"
-#include "game/screens/MenuProvisional.h"
 
 #include <gtest/gtest.h>
 
@@ -142,30 +140,3 @@ TEST_F(BaseMenu, AScreenThatDoesNotDrawItselfDrawsOnlyWhatComesBefore)
     EXPECT_EQ(Distintos(300, 300, 700, 500, {0, 0, 255}), 0);
 }
 
-// A screen not built yet, on the shared stand-in.
-class CPantallaProvisional : public CMenuProvisional {
-public:
-    bool Crea() { return CreaProvisional("MenuProvisionalPrueba", "Trial"); }
-};
-
-TEST_F(BaseMenu, AStandInShowsItsNameAndItsNote)
-{
-    auto* p = Nuevo<CPantallaProvisional>();
-    ASSERT_TRUE(p->Crea());
-    Anade(p);
-    m_arbol->Pasos(25);
-    Fondo(0, 0, 0);
-    p->Dibuja(nullptr, nullptr);
-    // The name over the title bar's pill, the note in the middle: light text.
-    auto Claros = [&](int x0, int y0, int x1, int y1) {
-        int n = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x) {
-                uitest::Pixel c = En(x, y);
-                n += c.r > 200 && c.g > 200 && c.b > 200;
-            }
-        return n;
-    };
-    EXPECT_GT(Claros(500, 60, 720, 100), 50);
-    EXPECT_GT(Claros(300, 340, 720, 380), 50);
-}

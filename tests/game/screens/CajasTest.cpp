@@ -218,7 +218,7 @@ TEST_F(Cajas, RefusesWhatItCannotBuild)
     }
     // A code stands for the text; a box with no buttons at all is fine.
     CMsgBoxTazmo caja;
-    EXPECT_TRUE(caja.Inicia(false, nullptr, CodigoFLI("PROV"), 0, nullptr, 0, 1, "X"));
+    EXPECT_TRUE(caja.Inicia(false, nullptr, CodigoFLI("MP05"), 0, nullptr, 0, 1, "X"));
 }
 
 TEST_F(Cajas, DifficultyBoxGoesBackOnEscapeAndTheRightButton)
