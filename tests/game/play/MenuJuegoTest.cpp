@@ -177,12 +177,15 @@ TEST(MenuJuego, ASealIsTracedInOrderAfterTheDiamonds)
     // The chapter's last stage unlocks the chapter; the lines are kept
     // when within par.
     EXPECT_TRUE(p.Perfil().EstaDesbloqueado(NombreMarcador(MARCADOR_PRIMER_CAPITULO + 0)));
-    if (j->LineasUsadas() <= j->Nivel().PAR) EXPECT_EQ(p.Perfil().MejorJugada(0, 2), j->LineasUsadas());
+    if (j->LineasUsadas() <= j->Nivel().PAR) {
+        EXPECT_EQ(p.Perfil().MejorJugada(0, 2), j->LineasUsadas());
+    }
     std::string sFigura = j->Nivel().FIGURA;
     sFigura = sFigura.substr(sFigura.find('\\') + 1);
     for (const FilaFiguraGaleria& f : TablaFigurasGaleria)
-        if (sFigura == f.m_pszFigura)
+        if (sFigura == f.m_pszFigura) {
             EXPECT_TRUE(p.Perfil().EstaDesbloqueado(("MGalSello_" + std::to_string(f.m_iSello)).c_str())) << sFigura;
+        }
 }
 
 // Taking, refusing and undoing on the real board.

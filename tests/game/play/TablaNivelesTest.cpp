@@ -299,7 +299,7 @@ TEST(CatalogoNiveles, RowsFollowTheRule)
         EXPECT_NE(f.m_sRuta.find(std::string("\\") + NombresDificultad[f.m_iDificultad] + "\\"), std::string::npos);
         EXPECT_EQ(f.m_iTutorial, f.m_iGrupo < 12 && f.m_iParte == 0 ? f.m_iGrupo : 12);
         if (f.m_iGrupo < 12) {
-            char nombre[16];
+            char nombre[32];
             std::snprintf(nombre, sizeof nombre, "Cap_%02d_%d.lvl", f.m_iGrupo + 2, f.m_iParte);
             EXPECT_EQ(f.m_sRuta.substr(f.m_sRuta.size() - 12), nombre);
         }
