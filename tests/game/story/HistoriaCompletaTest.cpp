@@ -319,3 +319,5 @@ void JuegaTramo(size_t iTramo)
 TEST(HistoriaCompleta, Tramo01) { JuegaTramo(0); }
 TEST(HistoriaCompleta, Tramo02) { JuegaTramo(1); }
 TEST(HistoriaCompleta, Tramo03) { JuegaTramo(2); }
+TEST(HistoriaCompleta, Tramo04) { JuegaTramo(3); }
+TEST(HistoriaCompleta, Tramo05) { JuegaTramo(4); }
