@@ -321,3 +321,59 @@ TEST(HistoriaCompleta, Tramo02) { JuegaTramo(1); }
 TEST(HistoriaCompleta, Tramo03) { JuegaTramo(2); }
 TEST(HistoriaCompleta, Tramo04) { JuegaTramo(3); }
 TEST(HistoriaCompleta, Tramo05) { JuegaTramo(4); }
+TEST(HistoriaCompleta, Tramo06) { JuegaTramo(5); }
+TEST(HistoriaCompleta, Tramo07) { JuegaTramo(6); }
+TEST(HistoriaCompleta, Tramo08) { JuegaTramo(7); }
+TEST(HistoriaCompleta, Tramo09) { JuegaTramo(8); }
+TEST(HistoriaCompleta, Tramo10) { JuegaTramo(9); }
+TEST(HistoriaCompleta, Tramo11) { JuegaTramo(10); }
+TEST(HistoriaCompleta, Tramo12) { JuegaTramo(11); }
+TEST(HistoriaCompleta, Tramo13) { JuegaTramo(12); }
+TEST(HistoriaCompleta, Tramo14) { JuegaTramo(13); }
+TEST(HistoriaCompleta, Tramo15) { JuegaTramo(14); }
+TEST(HistoriaCompleta, Tramo16) { JuegaTramo(15); }
+TEST(HistoriaCompleta, Tramo17) { JuegaTramo(16); }
+TEST(HistoriaCompleta, Tramo18) { JuegaTramo(17); }
+TEST(HistoriaCompleta, Tramo19) { JuegaTramo(18); }
+TEST(HistoriaCompleta, Tramo20) { JuegaTramo(19); }
+TEST(HistoriaCompleta, Tramo21) { JuegaTramo(20); }
+TEST(HistoriaCompleta, Tramo22) { JuegaTramo(21); }
+
+// The last stage, the credits and the story's end, then the profile as the
+// disk holds it.
+TEST(HistoriaCompleta, Tramo23)
+{
+    static_assert(kFinTramo.size() == 23);
+    JuegaTramo(22);
+    if (HasFatalFailure()) return;
+    RegistroPerfil r;
+    ASSERT_TRUE(r.Carga((Traspaso() / "Perfil0.SVG").string().c_str(), true));
+    r.FijaDificultad(0);
+    EXPECT_EQ(r.ProgresoHistoria(0), 53);
+    EXPECT_EQ(r.Bloque().m_aiDatos[BloqueDificultad::CONTADOR_MAPA], 9);
+    EXPECT_EQ(r.Bloque().m_aiDatos[BloqueDificultad::LINEA_MAXIMA], LINEA_MAXIMA_PRIMERA_ETAPA + 8);
+    std::vector<std::string> marcadores;
+    auto Serie = [&](const std::string& prefijo, int desde, int hasta, size_t ancho) {
+        for (int i = desde; i <= hasta; ++i) {
+            std::string n = std::to_string(i);
+            if (n.size() < ancho) n.insert(0, ancho - n.size(), '0');
+            marcadores.push_back(prefijo + n);
+        }
+    };
+    Serie("Tuto", 1, 12, 2);
+    Serie("MCapitulos_", 0, 11, 1);
+    Serie("MPerso_", 0, 10, 1);
+    Serie("MGaleria_", 0, 44, 1);
+    // The first level of each extra mode, at every difficulty.
+    for (const char* s : {"m_pBoton_Concentrar_JugarA20_Dif", "m_pBoton_Sellos_Peque1_Dif", "m_pBoton_Ataques_Jugar_Dif"})
+        Serie(s, 0, 3, 1);
+    Serie("MTrofeo_", 10, 10, 1);
+    Serie("MTrofeo_", 33, 38, 1);
+    for (const std::string& s : marcadores) EXPECT_TRUE(r.EstaDesbloqueado(s.c_str())) << s;
+
+    // What the map told along the whole story.
+    std::map<std::string, int> veces;
+    for (const std::string& s : LeeContados()) ++veces[s];
+    EXPECT_EQ(veces["MH11"], 11);
+    for (const char* s : {"MH12", "MH13", "MH14", "MH15", "MH17"}) EXPECT_EQ(veces[s], 1) << s;
+}
