@@ -25,7 +25,9 @@ constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
 constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
-constexpr float kRadioX = 128.0f, kRadioY = 90.0f, kEscala = 0.7f;
+// Our chapter medallion is 220 points across: at 0.55 the icons of a
+// column, 127 points apart, no longer overlap.
+constexpr float kRadioX = 128.0f, kRadioY = 90.0f, kEscala = 0.55f;
 constexpr float kAnchoFondo = 1100.0f, kAltoFondo = 850.0f;
 constexpr int kFuenteEscenas = 0;
 
@@ -180,6 +182,9 @@ void CMenuCapitulos::Actualiza()
     case ESTADO_INICIO: m_iEstado = ESTADO_ESPERA; break;
     case ESTADO_ESPERA:
         if (m_iCapitulo >= 0) {
+            // The scenes take the pointer from here on: it leaves the icons,
+            // so that none keeps its hint over the scenes.
+            CBaseMenu::TrataMovimientoRaton(0, -1.0e4f, -1.0e4f, false);
             m_iEscena = 0;
             CargaEscena();
             m_iEstado = ESTADO_ESCENAS;

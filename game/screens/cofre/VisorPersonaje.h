@@ -31,9 +31,11 @@ public:
     static constexpr int kNumVoces = 7;
     static constexpr int kNumPersonajes = 11;
     static constexpr float kPasoFundido = 0.1f;
-    // Where the figure's feet stand, and where the pictures are placed.
+    // Where the figure's feet stand, and where the pictures' centres are
+    // placed: a picture (600 high) stands between the title bar and the
+    // bottom bar, so that no hat or head is drawn under the title.
     static constexpr float kFiguraX = 300.0f, kFiguraY = 700.0f;
-    static constexpr float kImagenX = 728.0f, kImagenY = 300.0f;
+    static constexpr float kImagenX = 728.0f, kImagenY = 385.0f;
 
     CVisorPersonaje() = default;
     ~CVisorPersonaje() override;

@@ -56,33 +56,6 @@ CBotonTazmo* Boton(CPartidaPrueba& p)
     return dynamic_cast<CBotonTazmo*>(p.JuegoPrueba().Busca("GESTORTUTORIALES_BUT_Tutorial"));
 }
 
-// Presses the tutorial's button once it takes presses; false without one.
-bool PulsaBoton(CPartidaPrueba& p)
-{
-    CBotonTazmo* b = Boton(p);
-    for (int i = 0; i < 60 && b && (b->EnTransicion() || !b->Abierto()); ++i) p.JuegoPrueba().Paso();
-    if (!b) return false;
-    if (!p.JuegoPrueba().Pulsa("GESTORTUTORIALES_BUT_Tutorial")) return false;
-    // The button's press plays out before it answers.
-    const CGestorTutoriales* t = p.Juego()->m_pTutoriales;
-    const int iPaso = t->m_iPaso, iPagina = t->m_iPagina;
-    for (int i = 0; i < 60 && t->m_iPaso == iPaso && t->m_iPagina == iPagina; ++i) p.JuegoPrueba().Paso();
-    p.JuegoPrueba().Paso();
-    return true;
-}
-
-// Starts a chapter's tutorial from the map and answers the hint that the
-// start may show once the play screen has opened.
-bool EmpiezaTutorial(CPartidaPrueba& p, int iCapitulo)
-{
-    if (!p.EmpiezaEtapaDirecta(iCapitulo, 0, FASE_DIAMANTES)) return false;
-    // The hint's box is attached once the play screen has opened.
-    for (int i = 0; i < 200 && p.Juego()->m_bHintMostrado; ++i)
-        if (!p.CierraAviso()) p.JuegoPrueba().Paso();
-    for (int i = 0; i < 120 && p.Juego()->EnTransicion(); ++i) p.JuegoPrueba().Paso();
-    return true;
-}
-
 // Clicks the pieces in that order once the board is still, and lets the
 // ended line settle.
 void JuegaPiezas(CPartidaPrueba& p, const std::vector<CBolaTablero*>& piezas)
@@ -257,7 +230,7 @@ TEST(GestorTutoriales, PagesTurnWithTheButtonAndTheFirstLineEndsTheStep)
 {
     CPartidaPrueba p("tutorial_paginas");
     ASSERT_TRUE(p.Iniciado());
-    ASSERT_TRUE(EmpiezaTutorial(p, 0)) << p.JuegoPrueba().Widgets();
+    ASSERT_TRUE(p.EmpiezaTutorial(0)) << p.JuegoPrueba().Widgets();
     CMenuJuego* j = p.Juego();
     CGestorTutoriales* g = j->m_pTutoriales;
     ASSERT_NE(g, nullptr);
@@ -271,13 +244,13 @@ TEST(GestorTutoriales, PagesTurnWithTheButtonAndTheFirstLineEndsTheStep)
 
     const int tux0 = CodigoFLI(juego::texto::TUX0), tux1 = CodigoFLI(juego::texto::TUX1);
     EXPECT_EQ(Boton(p)->m_iCodigoTexto, tux0);
-    ASSERT_TRUE(PulsaBoton(p));
+    ASSERT_TRUE(p.PulsaBotonTutorial());
     EXPECT_EQ(g->m_iPagina, 1);
     EXPECT_EQ(Boton(p)->m_iCodigoTexto, tux0);
-    ASSERT_TRUE(PulsaBoton(p));
+    ASSERT_TRUE(p.PulsaBotonTutorial());
     EXPECT_EQ(g->m_iPagina, 2);
     EXPECT_EQ(Boton(p)->m_iCodigoTexto, tux1);  // before the third page
-    ASSERT_TRUE(PulsaBoton(p));
+    ASSERT_TRUE(p.PulsaBotonTutorial());
     EXPECT_EQ(g->m_iPaso, 15);
     EXPECT_TRUE(g->m_bPermiteJugar);
     EXPECT_EQ(j->ListaActual(), &g->m_aListas[0]);
@@ -308,7 +281,7 @@ TEST(GestorTutoriales, AOnePageSetIsDoneWithOnePress)
 {
     CPartidaPrueba p("tutorial_una_pagina");
     ASSERT_TRUE(p.Iniciado());
-    ASSERT_TRUE(EmpiezaTutorial(p, 1));
+    ASSERT_TRUE(p.EmpiezaTutorial(1));
     CMenuJuego* j = p.Juego();
     CGestorTutoriales* g = j->m_pTutoriales;
     EXPECT_EQ(g->m_iPaso, 23);
@@ -316,7 +289,7 @@ TEST(GestorTutoriales, AOnePageSetIsDoneWithOnePress)
     EXPECT_EQ(g->m_iNumPaginas, 1);
     ASSERT_NE(Boton(p), nullptr);
     EXPECT_EQ(Boton(p)->m_iCodigoTexto, CodigoFLI(juego::texto::TUX1));
-    ASSERT_TRUE(PulsaBoton(p));
+    ASSERT_TRUE(p.PulsaBotonTutorial());
     EXPECT_EQ(g->m_iPaso, 24);
     EXPECT_EQ(j->ListaActual(), &g->m_aListas[4]);
 }
@@ -352,12 +325,12 @@ TEST(GestorTutoriales, TheGuideShowsAfterTheSecondMissAndFadesAfterTheGoal)
 {
     CPartidaPrueba p("tutorial_guia");
     ASSERT_TRUE(p.Iniciado());
-    ASSERT_TRUE(EmpiezaTutorial(p, 3));
+    ASSERT_TRUE(p.EmpiezaTutorial(3));
     CMenuJuego* j = p.Juego();
     CGestorTutoriales* g = j->m_pTutoriales;
     EXPECT_EQ(g->m_iPaso, 36);
-    ASSERT_TRUE(PulsaBoton(p));
-    ASSERT_TRUE(PulsaBoton(p));
+    ASSERT_TRUE(p.PulsaBotonTutorial());
+    ASSERT_TRUE(p.PulsaBotonTutorial());
     ASSERT_EQ(g->m_iPaso, 37);
     ASSERT_GE(j->m_iMaximoLinea, 4);
 

@@ -5,12 +5,14 @@
 #include "engine/core/Temporizador.h"
 #include "game/play/BolaTablero.h"
 #include "game/play/CatalogoNiveles.h"
+#include "game/play/GestorTutoriales.h"
 #include "game/play/MenuJuego.h"
 #include "game/screens/widgets/MsgBoxTazmo.h"
 #include "game/play/Solucionador.h"
 #include "game/profiles/Marcadores.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuModoHistoria.h"
+#include "game/screens/widgets/BotonTazmo.h"
 
 #include <algorithm>
 
@@ -25,10 +27,22 @@ CPartidaPrueba::CPartidaPrueba(const std::string& nombre, int iDificultad)
     RegistraPerfilesJuego(&m_perfiles);
 }
 
+CPartidaPrueba::CPartidaPrueba(const std::string& nombre,
+                               const std::vector<std::pair<std::string, std::string>>& ficheros)
+    : m_juego("partida_" + nombre, ficheros), m_iDificultad(0), m_bPerfilesDelJuego(true)
+{
+}
+
 CPartidaPrueba::~CPartidaPrueba()
 {
     // The game goes first: nothing of it may reach the profiles afterwards.
-    RegistraPerfilesJuego(nullptr);
+    if (!m_bPerfilesDelJuego) RegistraPerfilesJuego(nullptr);
+}
+
+RegistroPerfil& CPartidaPrueba::Perfil()
+{
+    if (m_bPerfilesDelJuego && PerfilActualJuego()) return *PerfilActualJuego();
+    return m_perfiles.m_aPerfiles[0];
 }
 
 CMenuJuego* CPartidaPrueba::Juego() const { return g_pMenuMaestro ? g_pMenuMaestro->m_pMenuJuego : nullptr; }
@@ -214,16 +228,106 @@ int CPartidaPrueba::JuegaLinea()
     return mejor.m_iCruces;
 }
 
+std::vector<CBolaTablero*> CPartidaPrueba::PiezasEnOrden() const
+{
+    std::vector<CBolaTablero*> v = Piezas();
+    std::sort(v.begin(), v.end(), [](const CBolaTablero* a, const CBolaTablero* b) { return a->Orden() < b->Orden(); });
+    return v;
+}
+
 void CPartidaPrueba::TrazaSello()
 {
     CMenuJuego* j = Juego();
     if (!j || j->Fase() != FASE_TRAZADO) return;
     EsperaTableroQuieto(300);
-    std::vector<CBolaTablero*> piezas = Piezas();
-    std::sort(piezas.begin(), piezas.end(), [](const CBolaTablero* a, const CBolaTablero* b) { return a->Orden() < b->Orden(); });
-    for (CBolaTablero* b : piezas) {
+    for (CBolaTablero* b : PiezasEnOrden()) {
         if (j->Fase() != FASE_TRAZADO) break;
         PulsaPieza(b);
+    }
+}
+
+// ---- Tutorials ----
+
+namespace {
+
+// Where the pointer waits while curses fall (they fall at x 150..874).
+constexpr float kAparcadoX = 60.0f, kAparcadoY = 384.0f;
+
+} // namespace
+
+bool CPartidaPrueba::EmpiezaTutorial(int iCapitulo)
+{
+    if (!EmpiezaEtapaDirecta(iCapitulo, 0, FASE_DIAMANTES)) return false;
+    // The hint's box is attached once the play screen has opened.
+    for (int i = 0; i < 200 && Juego()->m_bHintMostrado; ++i)
+        if (!CierraAviso()) m_juego.Paso();
+    for (int i = 0; i < 120 && Juego()->EnTransicion(); ++i) m_juego.Paso();
+    return true;
+}
+
+bool CPartidaPrueba::PulsaBotonTutorial()
+{
+    auto* b = dynamic_cast<CBotonTazmo*>(m_juego.Busca("GESTORTUTORIALES_BUT_Tutorial"));
+    for (int i = 0; i < 60 && b && (b->EnTransicion() || !b->Abierto()); ++i) m_juego.Paso();
+    if (!b || !m_juego.Pulsa("GESTORTUTORIALES_BUT_Tutorial")) return false;
+    // The button's press plays out before it answers.
+    const CGestorTutoriales* t = Juego()->m_pTutoriales;
+    const int iPaso = t->m_iPaso, iPagina = t->m_iPagina;
+    for (int i = 0; i < 60 && t->m_iPaso == iPaso && t->m_iPagina == iPagina; ++i) m_juego.Paso();
+    m_juego.Paso();
+    return true;
+}
+
+void CPartidaPrueba::JuegaTutorial()
+{
+    CMenuJuego* j = Juego();
+    CGestorTutoriales* t = j ? j->m_pTutoriales : nullptr;
+    if (!t) {
+        m_juego.Paso();
+        return;
+    }
+    if (CierraAviso()) return;
+    const PasoTutorial* s = CGestorTutoriales::Paso(t->m_iPaso);
+    const int iUmbral = j->Fase() == FASE_ESPERA_FIN ? 120 : j->Fase() == FASE_VICTORIA ? CMenuJuego::kPasosFinal : 0;
+    if (iUmbral > 0 && j->m_iPasosFase < iUmbral - 3) j->m_iPasosFase = iUmbral - 3;
+    if (!s || j->Fase() >= FASE_VICTORIA) {
+        m_juego.Paso();
+        return;
+    }
+    if (s->tipo == PasoTutorial::PAGINAS) {
+        if (!PulsaBotonTutorial()) m_juego.Paso();
+        return;
+    }
+    switch (s->meta) {
+    case META_LANZADAS_MAS_DE:
+    case META_FACTOR_BAJO:
+        m_juego.MueveRaton(kAparcadoX, kAparcadoY);
+        m_juego.Pasos(30);
+        return;
+    case META_PRIMERA:
+        if (s->tipo == PasoTutorial::SELLO) {
+            if (j->Fase() == FASE_TRAZADO)
+                TrazaSello();
+            else
+                m_juego.Paso();
+            return;
+        }
+        [[fallthrough]];
+    case META_LINEA_MINIMO: {
+        // The figure's own order is its best line.
+        if (j->Fase() != FASE_DIAMANTES || !EsperaTableroQuieto(300)) {
+            m_juego.Paso();
+            return;
+        }
+        std::vector<CBolaTablero*> v = PiezasEnOrden();
+        if (v.size() > size_t(j->m_iMaximoLinea)) v.resize(size_t(j->m_iMaximoLinea));
+        for (CBolaTablero* b : v) PulsaPieza(b);
+        m_juego.Pasos(10);
+        return;
+    }
+    default:
+        if (j->Fase() != FASE_DIAMANTES || JuegaLinea() < 0) m_juego.Paso();
+        return;
     }
 }
 

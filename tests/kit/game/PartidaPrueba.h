@@ -17,6 +17,7 @@
 #include "kit/game/JuegoPrueba.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class CBolaTablero;
@@ -27,13 +28,17 @@ namespace kit {
 class CPartidaPrueba {
 public:
     explicit CPartidaPrueba(const std::string& nombre, int iDificultad = 0);
+    // The game over a per-user folder that already holds these files (name,
+    // bytes), played on the game's own profiles as the profile screen loads
+    // them: Perfil() is then the game's current profile.
+    CPartidaPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros);
     ~CPartidaPrueba();
     CPartidaPrueba(const CPartidaPrueba&) = delete;
     CPartidaPrueba& operator=(const CPartidaPrueba&) = delete;
 
     CJuegoPrueba& JuegoPrueba() { return m_juego; }
     bool Iniciado() const { return m_juego.Iniciado(); }
-    RegistroPerfil& Perfil() { return m_perfiles.m_aPerfiles[0]; }
+    RegistroPerfil& Perfil();
 
     // Opens the story map with the profile's progress raised to the stage,
     // presses the stage's button and steps until its start summary shows (a
@@ -79,6 +84,24 @@ public:
     void TrazaSello();
     // The pieces of the current list.
     std::vector<CBolaTablero*> Piezas() const;
+    // The same in their order in the figure.
+    std::vector<CBolaTablero*> PiezasEnOrden() const;
+
+    // ---- Tutorials ----
+    // Starts a chapter's tutorial from the map, answers the hint the start
+    // may show once the play screen has opened and waits for it to settle.
+    bool EmpiezaTutorial(int iCapitulo);
+    // Presses the tutorial's button once it takes presses and lets the press
+    // play out; false without one.
+    bool PulsaBotonTutorial();
+    // One move of the scripted player for the step the tutorial is on: turns
+    // the pages with the tutorial's button, answers the hint box, plays each
+    // line in its best-crossing order (a lesson about the best line in the
+    // figure's own order), traces the seals shard by shard and keeps the
+    // pointer away from the curses while an attack lesson waits for them.
+    // The fixed waits of a sealed figure and of the victory run their last
+    // few steps only.
+    void JuegaTutorial();
 
 private:
     bool Empieza(int iGrupo, int iParte, int iFase, bool bDirecta);
@@ -86,6 +109,7 @@ private:
     CJuegoPrueba m_juego;
     CPerfiles m_perfiles;
     int m_iDificultad;
+    bool m_bPerfilesDelJuego = false;
 };
 
 } // namespace kit

@@ -113,48 +113,6 @@ void Gente(cairo_t* cr, double cx, double cy, double s)
     }
 }
 
-// An open book with a ribbon: the chapters.
-void Libro(cairo_t* cr, double cx, double cy, double s)
-{
-    Resplandor(cr, cx, cy, 70 * s, Hex(0xFFD27A, 0.35));
-    for (int lado : {-1, 1}) {
-        cairo_move_to(cr, cx, cy + 30 * s);
-        cairo_curve_to(cr, cx + lado * 24 * s, cy + 20 * s, cx + lado * 48 * s, cy + 26 * s, cx + lado * 62 * s, cy + 34 * s);
-        cairo_line_to(cr, cx + lado * 62 * s, cy - 30 * s);
-        cairo_curve_to(cr, cx + lado * 48 * s, cy - 38 * s, cx + lado * 24 * s, cy - 44 * s, cx, cy - 34 * s);
-        cairo_close_path(cr);
-        DegradadoH(cr, cx, cx + lado * 62 * s, {{0, PergaminoOscuro}, {0.2, Pergamino}, {1, Pergamino}});
-        cairo_fill_preserve(cr);
-        Trazo(cr, 1.8 * s);
-        // lines of writing
-        for (int i = 0; i < 5; ++i) {
-            const double y = cy - 24 * s + i * 10 * s;
-            cairo_move_to(cr, cx + lado * 10 * s, y);
-            cairo_line_to(cr, cx + lado * 52 * s, y + 2 * s);
-        }
-        Fuente(cr, Hex(0x6B4411, 0.5));
-        cairo_set_line_width(cr, 2 * s);
-        cairo_stroke(cr);
-    }
-    // the cover's edge below the pages
-    cairo_move_to(cr, cx - 66 * s, cy + 36 * s);
-    cairo_curve_to(cr, cx - 30 * s, cy + 28 * s, cx - 10 * s, cy + 34 * s, cx, cy + 40 * s);
-    cairo_curve_to(cr, cx + 10 * s, cy + 34 * s, cx + 30 * s, cy + 28 * s, cx + 66 * s, cy + 36 * s);
-    Fuente(cr, Hex(0x7A1E2A));
-    cairo_set_line_width(cr, 5 * s);
-    cairo_stroke(cr);
-    // the ribbon
-    cairo_move_to(cr, cx + 4 * s, cy - 34 * s);
-    cairo_line_to(cr, cx + 8 * s, cy + 54 * s);
-    cairo_line_to(cr, cx + 2 * s, cy + 48 * s);
-    cairo_line_to(cr, cx - 4 * s, cy + 56 * s);
-    cairo_line_to(cr, cx - 2 * s, cy - 34 * s);
-    cairo_close_path(cr);
-    Fuente(cr, Rubi);
-    cairo_fill(cr);
-    Destello(cr, cx - 34 * s, cy - 40 * s, 10 * s, Hex(0xFFF6D0, 0.9));
-}
-
 // A little picture in a gilded frame: a moonlit hill.
 void Cuadro(cairo_t* cr, double cx, double cy, double s)
 {

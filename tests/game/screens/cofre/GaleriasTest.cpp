@@ -269,6 +269,10 @@ TEST(Galerias, AChapterReplaysEachOfItsScenesThenTheMenusMusic)
     const int n0 = c->EscenasEmpezadas();
     ASSERT_TRUE(j.m_juego.Pulsa("MCapitulos_7"));
     ASSERT_TRUE(j.Hasta([&] { return c->Reproduciendo(); }, 30));
+    // The pointer, still where the icon was pressed, has left the icons:
+    // no hint is kept over the scene.
+    j.m_juego.Pasos(2);
+    EXPECT_FALSE(static_cast<CBotonIconoTazmo*>(j.m_juego.Busca("MCapitulos_7"))->m_bSobre);
     // The menus' channel is silent while the scene plays its own.
     g_pGestorSonido->ParaCanal(g_pGestorSonido->GetCanal(CBaseMenu::kCanalMusica), true);
     // Back is ignored while the scene plays.
