@@ -209,6 +209,19 @@ public:
     void TerminaPasoModo();
     // The final summary keeps only its own buttons: help and pause leave.
     void QuitaBotonesPartida();
+    // An extra mode's level: the record copied first (a restart passes the
+    // base's own copy), the previous level released, the mode reset from the
+    // record, the base's level started and then the mode's own parts built;
+    // on any failure everything is released and false returned.
+    bool IniciaNivelModo(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria);
+    // An extra mode's release: the base's parts first (the current list may
+    // be one of the mode's), then the mode's own.
+    void LiberaNivelModo();
+    // The hooks those two call: the mode's state reset from the level's
+    // record, its parts built once the base's level stands, its parts freed.
+    virtual void InicializaModo(const RegistroNivel&) {}
+    virtual bool CreaModo() { return true; }
+    virtual void LiberaModo() {}
     // A score table of the extra modes (TABLA_ATAQUES..TABLA_CONCENTRAR_SIN_FIN)
     // at the current profile's difficulty: its best and fourth scores, and
     // the best and fourth of all profiles (0 for none).

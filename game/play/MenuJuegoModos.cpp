@@ -66,6 +66,25 @@ void CMenuJuego::PonObjetivo(int iObjetivo)
     if (m_pCirculo) m_pCirculo->PonObjetivo(iObjetivo);
 }
 
+bool CMenuJuego::IniciaNivelModo(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria)
+{
+    const RegistroNivel copia = nivel;
+    LiberaNivel();
+    InicializaModo(copia);
+    m_bVueltaPedida = false;
+    if (!CMenuJuego::IniciaNivel(copia, bUltimaDeCapitulo, bMensajeVictoria) || !CreaModo()) {
+        LiberaNivel();
+        return false;
+    }
+    return true;
+}
+
+void CMenuJuego::LiberaNivelModo()
+{
+    CMenuJuego::LiberaNivel();
+    LiberaModo();
+}
+
 bool CMenuJuego::ResumenOculto() const { return !m_pResumen || (!m_pResumen->Visible() && m_pResumen->Fundido() <= 0.0f); }
 
 void CMenuJuego::VuelveAModosSiTermina()

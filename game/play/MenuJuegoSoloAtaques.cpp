@@ -33,16 +33,16 @@ const std::vector<CHudModo::FilaTexto>& TextosHud()
     static const std::vector<CHudModo::FilaTexto> filas = {
         {CodigoFLI(juego::texto::ME00), 120.0f, 621.0f}, {-1, 120.0f, 685.0f},
         {CodigoFLI(juego::texto::ME01), 120.0f, 42.0f},  {-1, 120.0f, 130.0f},
-        {CodigoFLI(juego::texto::ME02), 240.0f, 676.0f}, {-1, 240.0f, 715.0f},
+        {CodigoFLI(juego::texto::ME02), 330.0f, 676.0f}, {-1, 330.0f, 715.0f},
         {CodigoFLI(juego::texto::ME03), 900.0f, 42.0f},  {-1, 900.0f, 130.0f},
     };
     return filas;
 }
-const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 140.0f, 1.0f, 1.0f},
-                                              {900.0f, 140.0f, 1.0f, 1.0f},
-                                              {900.0f, 400.0f, 1.0f, 1.0f},
-                                              {240.0f, 720.0f, 0.5f, 0.5f},
-                                              {120.0f, 700.0f, 1.5f, 1.0f}};
+// One plate under each label and its value, inside the screen's edges.
+const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 86.0f, 0.75f, 1.8f},
+                                              {900.0f, 86.0f, 0.7f, 1.8f},
+                                              {120.0f, 653.0f, 0.75f, 1.6f},
+                                              {330.0f, 695.0f, 0.55f, 1.0f}};
 
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kRadioSeguro2 = 140625.0f;   // 375 points, squared
@@ -128,9 +128,9 @@ CMenuJuegoSoloAtaques::CMenuJuegoSoloAtaques() = default;
 
 CMenuJuegoSoloAtaques::~CMenuJuegoSoloAtaques() { CMenuJuegoSoloAtaques::LiberaNivel(); }
 
-void CMenuJuegoSoloAtaques::InicializaModo()
+void CMenuJuegoSoloAtaques::InicializaModo(const RegistroNivel& nivel)
 {
-    m_NivelModo.Inicializa();
+    m_NivelModo = nivel;
     m_iEnergia = kEnergiaInicial;
     m_iEstadoOleadas = OLEADAS_PARADAS;
     m_iCuentaAtras = m_iNumeroOleada = m_iRelojOleada = 0;
@@ -151,7 +151,6 @@ void CMenuJuegoSoloAtaques::InicializaModo()
     m_iOleadaEditada = 0;
     m_iSeleccionado = -1;
     m_iUltimaPuntuacion = m_iUltimoMultiplicador = -1;
-    m_bVueltaPedida = false;
     m_bEditorPermitido = EditorPermitido();
 }
 
@@ -176,22 +175,8 @@ void CMenuJuegoSoloAtaques::LiberaModo()
     m_bModoCreado = false;
 }
 
-void CMenuJuegoSoloAtaques::LiberaNivel()
+bool CMenuJuegoSoloAtaques::CreaModo()
 {
-    CMenuJuego::LiberaNivel();
-    LiberaModo();
-}
-
-bool CMenuJuegoSoloAtaques::IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria)
-{
-    const RegistroNivel copia = nivel;
-    LiberaNivel();
-    InicializaModo();
-    m_NivelModo = copia;
-    if (!CMenuJuego::IniciaNivel(copia, bUltimaDeCapitulo, bMensajeVictoria)) {
-        LiberaNivel();
-        return false;
-    }
     CSPM* pMarcadores = g_pGestorSPMs ? g_pGestorSPMs->GetSPM(juego::paquete::MINI_ATAQUES) : nullptr;
     bool bOk = pMarcadores && m_SPMMarcadores.Copia(pMarcadores);
     // The level's waves: without them there is nothing to play.
@@ -210,10 +195,7 @@ bool CMenuJuegoSoloAtaques::IniciaNivel(const RegistroNivel& nivel, bool bUltima
     }
     if (bOk) bOk = m_Hud.Crea(TextosHud(), kPlacas);
     if (bOk && m_pAtaques) bOk = m_pAtaques->CargaIndicador(0, 1);
-    if (!bOk) {
-        LiberaNivel();
-        return false;
-    }
+    if (!bOk) return false;
     m_bModoCreado = true;
     m_Hud.Escribe(HUD_OLEADA, "1");
     m_Hud.Escribe(HUD_RELOJ, CHudModo::Reloj(0));

@@ -59,8 +59,11 @@ public:
     void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
 
     // ---- CMenuJuego ----
-    bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria) override;
-    void LiberaNivel() override;
+    bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria) override
+    {
+        return IniciaNivelModo(nivel, bUltimaDeCapitulo, bMensajeVictoria);
+    }
+    void LiberaNivel() override { LiberaNivelModo(); }
     void DibujaSobreEfectos(Sprite* pDestino) override;
     void DibujaHudModo(Sprite* pDestino) override;
     void DibujaMarcadores(Sprite* pDestino) override;
@@ -81,7 +84,7 @@ public:
     bool CargaOleadas();
     void TeclasEditor();
     void ActualizaTextosHud();
-    void LiberaModo();
+    void LiberaModo() override;
 
     // ---- Decisions ----
     // Energy after one step: far from the centre (squared distance above
@@ -132,7 +135,8 @@ public:
     std::string RutaLectura() const;
 
 private:
-    void InicializaModo();
+    void InicializaModo(const RegistroNivel& nivel) override;
+    bool CreaModo() override;
     float PunteroX() const;
     float PunteroY() const;
     AtaqueOleada* Seleccionado();

@@ -21,13 +21,16 @@ const std::vector<CHudModo::FilaTexto>& TextosHud()
     static const std::vector<CHudModo::FilaTexto> filas = {
         {CodigoFLI(juego::texto::ME00), 120.0f, 621.0f}, {-1, 120.0f, 685.0f},
         {CodigoFLI(juego::texto::ME01), 120.0f, 42.0f},  {-1, 120.0f, 130.0f},
-        {CodigoFLI(juego::texto::ME02), 240.0f, 676.0f}, {-1, 240.0f, 715.0f},
+        {CodigoFLI(juego::texto::ME02), 330.0f, 676.0f}, {-1, 330.0f, 715.0f},
         {CodigoFLI(juego::texto::ME03), 900.0f, 42.0f},  {-1, 900.0f, 130.0f},
     };
     return filas;
 }
-const std::vector<CHudModo::Placa> kPlacas = {
-    {120.0f, 140.0f, 1.0f, 1.0f}, {900.0f, 140.0f, 1.0f, 1.0f}, {240.0f, 720.0f, 0.5f, 0.5f}, {120.0f, 700.0f, 1.5f, 1.0f}};
+// One plate under each label and its value, inside the screen's edges.
+const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 86.0f, 0.75f, 1.8f},
+                                              {900.0f, 86.0f, 0.7f, 1.8f},
+                                              {120.0f, 653.0f, 0.75f, 1.6f},
+                                              {330.0f, 695.0f, 0.55f, 1.0f}};
 
 constexpr int kFanfarriaSello = 1;
 constexpr int kFanfarriaEnergia = 3;
@@ -89,7 +92,7 @@ int CMenuJuegoSoloConcentrar::TiempoExtra(const RegistroNivel& n, int iNivel)
 
 CMenuJuegoSoloConcentrar::~CMenuJuegoSoloConcentrar() { CMenuJuegoSoloConcentrar::LiberaNivel(); }
 
-void CMenuJuegoSoloConcentrar::InicializaModo()
+void CMenuJuegoSoloConcentrar::InicializaModo(const RegistroNivel& nivel)
 {
     m_iPuntuacionModo = 0;
     m_iUltimaPuntuacion = m_iUltimoMultiplicador = -1;
@@ -101,8 +104,7 @@ void CMenuJuegoSoloConcentrar::InicializaModo()
     m_aiGeneradores.clear();
     for (auto& t : m_aTransformaciones) t.fill(TransformacionFigura{});
     for (auto& v : m_aNombradas) v.clear();
-    m_NivelModo.Inicializa();
-    m_bVueltaPedida = false;
+    m_NivelModo = nivel;
 }
 
 void CMenuJuegoSoloConcentrar::LiberaModo()
@@ -112,22 +114,8 @@ void CMenuJuegoSoloConcentrar::LiberaModo()
         for (CLista& l : pool) BorraPiezas(l);
 }
 
-void CMenuJuegoSoloConcentrar::LiberaNivel()
+bool CMenuJuegoSoloConcentrar::CreaModo()
 {
-    CMenuJuego::LiberaNivel();
-    LiberaModo();
-}
-
-bool CMenuJuegoSoloConcentrar::IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria)
-{
-    const RegistroNivel copia = nivel;
-    LiberaNivel();
-    InicializaModo();
-    m_NivelModo = copia;
-    if (!CMenuJuego::IniciaNivel(copia, bUltimaDeCapitulo, bMensajeVictoria)) {
-        LiberaNivel();
-        return false;
-    }
     // The boards the level names; an empty name is no board.
     bool bAlguna = false;
     for (int p = 0; p < kNumPools; ++p)
@@ -140,10 +128,7 @@ bool CMenuJuegoSoloConcentrar::IniciaNivel(const RegistroNivel& nivel, bool bUlt
             m_aNombradas[static_cast<size_t>(p)].push_back(i);
             bAlguna = true;
         }
-    if (!bAlguna || !m_Hud.Crea(TextosHud(), kPlacas)) {
-        LiberaNivel();
-        return false;
-    }
+    if (!bAlguna || !m_Hud.Crea(TextosHud(), kPlacas)) return false;
     SiguienteFigura(true);
     PonMaximoLinea(kMaximoLineaInicial);
     ActivaGenerador(0);

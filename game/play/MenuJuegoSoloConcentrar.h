@@ -24,8 +24,11 @@ public:
     CMenuJuegoSoloConcentrar() = default;
     ~CMenuJuegoSoloConcentrar() override;
 
-    bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria) override;
-    void LiberaNivel() override;
+    bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria) override
+    {
+        return IniciaNivelModo(nivel, bUltimaDeCapitulo, bMensajeVictoria);
+    }
+    void LiberaNivel() override { LiberaNivelModo(); }
     void Actualiza() override;
     void CargaRecursos() override;
     void DescargaRecursos() override;
@@ -38,7 +41,7 @@ public:
     void PreparaResumenFinal() override;
 
     void SiguienteFigura(bool bInicio);
-    void LiberaModo();
+    void LiberaModo() override;
 
     // ---- Decisions ----
     // The colours of the next level from the present count and its two
@@ -69,7 +72,8 @@ public:
     const RegistroNivel& NivelModo() const { return m_NivelModo; }
 
 private:
-    void InicializaModo();
+    void InicializaModo(const RegistroNivel& nivel) override;
+    bool CreaModo() override;
     int Multiplicador() const { return m_iNivel + m_iMaximoLinea; }
     int TablaPuntuacion() const;
     void ActivaGenerador(int i);

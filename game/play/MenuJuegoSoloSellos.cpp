@@ -74,7 +74,8 @@ const std::vector<CHudModo::FilaTexto>& TextosHud()
     };
     return filas;
 }
-const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 140.0f, 1.0f, 1.0f}, {900.0f, 140.0f, 1.0f, 1.0f}};
+// One plate under each label and its value, inside the screen's edges.
+const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 86.0f, 0.75f, 1.8f}, {900.0f, 86.0f, 0.7f, 1.8f}};
 
 constexpr int kFanfarriaSello = 1;
 constexpr int kFanfarriaEnergia = 3;
@@ -136,14 +137,13 @@ std::string CMenuJuegoSoloSellos::Contador(int iHechas, int iTotal)
 
 CMenuJuegoSoloSellos::~CMenuJuegoSoloSellos() { CMenuJuegoSoloSellos::LiberaNivel(); }
 
-void CMenuJuegoSoloSellos::InicializaModo()
+void CMenuJuegoSoloSellos::InicializaModo(const RegistroNivel& nivel)
 {
     m_iNumFiguras = m_iNumMulti = 0;
     m_iTiempo = m_iSiguiente = m_iSiguienteMulti = m_iTrazos = m_iHechas = 0;
     m_aTransformaciones.fill(TransformacionFigura{});
     m_aMultiTransformaciones.fill(TransformacionFigura{});
-    m_NivelModo.Inicializa();
-    m_bVueltaPedida = false;
+    m_NivelModo = nivel;
 }
 
 void CMenuJuegoSoloSellos::LiberaModo()
@@ -154,24 +154,9 @@ void CMenuJuegoSoloSellos::LiberaModo()
     m_bModoCreado = false;
 }
 
-void CMenuJuegoSoloSellos::LiberaNivel()
+bool CMenuJuegoSoloSellos::CreaModo()
 {
-    // The base's parts first: the current list may be one of ours.
-    CMenuJuego::LiberaNivel();
-    LiberaModo();
-}
-
-bool CMenuJuegoSoloSellos::IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria)
-{
-    // A restart passes the base's own copy: keep it first.
-    const RegistroNivel copia = nivel;
-    LiberaNivel();
-    InicializaModo();
-    m_NivelModo = copia;
-    if (!CMenuJuego::IniciaNivel(copia, bUltimaDeCapitulo, bMensajeVictoria) || !Prepara()) {
-        LiberaNivel();
-        return false;
-    }
+    if (!Prepara()) return false;
     m_bModoCreado = true;
     return true;
 }

@@ -33,8 +33,11 @@ public:
     CMenuJuegoSoloSellos() = default;
     ~CMenuJuegoSoloSellos() override;
 
-    bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria) override;
-    void LiberaNivel() override;
+    bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria) override
+    {
+        return IniciaNivelModo(nivel, bUltimaDeCapitulo, bMensajeVictoria);
+    }
+    void LiberaNivel() override { LiberaNivelModo(); }
     void Actualiza() override;
     void CargaRecursos() override;
     void DescargaRecursos() override;
@@ -50,7 +53,7 @@ public:
 
     bool SiguienteFigura(bool bInicio);
     bool SiguienteFiguraMulti(bool bInicio);
-    void LiberaModo();
+    void LiberaModo() override;
 
     // ---- Decisions ----
     // The random level's draw into a record: four seals of the pool (a
@@ -74,7 +77,8 @@ public:
     const CHudModo& Hud() const { return m_Hud; }
 
 private:
-    void InicializaModo();
+    void InicializaModo(const RegistroNivel& nivel) override;
+    bool CreaModo() override;
     std::vector<CLista*> Listas();
     bool Prepara();
     void RankingYPropio(int* piMejorPropio, int* piCuartoPropio, int* piMejorRanking, int* piCuartoRanking) const;

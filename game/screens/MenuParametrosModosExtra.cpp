@@ -267,6 +267,8 @@ bool CMenuParametrosModosExtra::Crea(int iModo)
     m_iModo = iModo;
     const FilaModo* f = Fila(iModo);
     if (f) m_iSeleccion = f->iPrimeraSeleccion;
+    // The panel opens on the first selection's records: its caption with them.
+    if (const int c = CodigoDescripcion(m_iSeleccion); c != -1) m_iCodigoDescripcion = c;
     const FilaModo& aspecto = f ? *f : kModos[0];
     if (!CBaseMenu::Crea(kNombre, aspecto.szTitulo, nullptr, juego::musica::RAN_MENUS, aspecto.szIcono, true, true,
                          true))

@@ -20,7 +20,8 @@ constexpr float kCentroX = 512.0f;
 constexpr float kCentroY = 384.0f;
 // Frame and text widths, big and small; the frame's top.
 constexpr float kAnchoMarcoGrande = 900.0f, kAnchoMarcoPequeno = 400.0f;
-constexpr float kAnchoTextoGrande = 900.0f, kAnchoTextoPequeno = 450.0f;
+constexpr float kAnchoTextoGrande = CMsgBoxTazmo::kAnchoTextoGrande;
+constexpr float kAnchoTextoPequeno = CMsgBoxTazmo::kAnchoTextoPequeno;
 constexpr float kMarcoY = 159.0f;
 // A fitted frame: the text, the buttons and this much room.
 constexpr float kMargenAjustado = 120.0f;

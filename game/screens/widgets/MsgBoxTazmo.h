@@ -31,6 +31,7 @@ public:
     static constexpr int kFormatoTextoSimple = 64;
     static constexpr int kFuente = 1;
     static constexpr float kAltoMarco = 450.0f;
+    static constexpr float kAnchoTextoGrande = 900.0f, kAnchoTextoPequeno = 450.0f;
     static constexpr int kAltoBoton = 64;
     static constexpr int kAltoEntrada = 79;
 

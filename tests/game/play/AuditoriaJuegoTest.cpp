@@ -21,6 +21,7 @@
 #include "game/play/herramientas/HerramientaBonuses.h"
 #include "game/play/herramientas/HerramientaMonedas.h"
 #include "game/screens/MenuMaestro.h"
+#include "game/screens/widgets/MsgBoxTazmo.h"
 #include "kit/game/AuditoriaPantallas.h"
 #include "kit/game/JuegoPrueba.h"
 #include "kit/TextosPrueba.h"
@@ -142,7 +143,7 @@ TEST(AuditoriaJuego, EverySummaryParagraphFitsItsBoxInEveryLanguage)
     using R = CHerramientaResumen;
     CFont* f = g_pSistema2D->GetFont(R::kFuenteParrafo);
     ASSERT_TRUE(f && f->EstaCargada());
-    const std::regex parrafo("[IVK][0-9]{3}|CO[0-9]{2}|RE1[1-4]|RE7[0156]|RE8[0-2]");
+    const std::regex parrafo("[IVK][0-9]{3}|CO[0-9]{2}|RE1[1-4]|RE7[013-6]|RE8[0-2]");
     const float s = R::kEscalaParrafo;
     int n = 0;
     for (const TablaFLI& t : g_GestorFLIs.m_aTablas) {
@@ -158,4 +159,40 @@ TEST(AuditoriaJuego, EverySummaryParagraphFitsItsBoxInEveryLanguage)
         }
     }
     EXPECT_GE(n, 3 * 150);
+}
+
+// Each mode's instructions, in each of the three tables, fill the big
+// message box at full size: the box would shrink a longer text.
+TEST(AuditoriaJuego, EveryModesInstructionsFitTheBoxAtFullSizeInEveryLanguage)
+{
+    kit::CJuegoPrueba juego("textos_modos");
+    ASSERT_TRUE(juego.Iniciado());
+    using M = CMsgBoxTazmo;
+    CFont* fMensaje = g_pSistema2D->GetFont(M::kFuente);
+    ASSERT_TRUE(fMensaje && fMensaje->EstaCargada());
+    const char* const aszInstrucciones[] = {juego::texto::INS0, juego::texto::INS1, juego::texto::INS2};
+    int n = 0;
+    for (const TablaFLI& t : g_GestorFLIs.m_aTablas) {
+        if (t.m_iClave == -1) continue;
+        auto texto = [&](const char* szCodigo) -> const std::string* {
+            for (int i = 0; i < t.m_iNumTextos; ++i)
+                if (t.m_aEntradas[i].m_iCodigo == CodigoFLI(szCodigo)) return &t.m_aEntradas[i].m_sTexto;
+            return nullptr;
+        };
+        for (const char* sz : aszInstrucciones) {
+            const std::string* s = texto(sz);
+            ASSERT_NE(s, nullptr) << "language " << t.m_iClave << " code " << sz;
+            const M::Ajuste a = M::CalculaAjuste(
+                [&](float fAncho) {
+                    std::string sEnvuelto;
+                    fMensaje->AjustaTexto(sEnvuelto, s->c_str(), fAncho);
+                    return fMensaje->CalculaAlto(sEnvuelto.c_str());
+                },
+                M::kAnchoTextoGrande);
+            EXPECT_TRUE(a.bCabe && a.fEscala == 1.0f)
+                << "language " << t.m_iClave << " code " << sz << " shrinks to " << a.fEscala << ": " << *s;
+            ++n;
+        }
+    }
+    EXPECT_EQ(n, 3 * 3);
 }

@@ -131,6 +131,12 @@ TEST(ModosExtra, ThePanelFollowsTheFocus)
     m.JuegoPrueba().Pasos(12);
     EXPECT_EQ(menu->Seleccion(), M::ID_COFRE);
     EXPECT_TRUE(menu->TextosRecords()[0].empty());
+
+    // Each mode opens with the caption of the level whose records it shows.
+    for (int iModo : {M::MODO_SOLO_SELLOS, M::MODO_ATAQUES, M::MODO_CONCENTRAR}) {
+        ASSERT_TRUE(m.AbreMenu(iModo));
+        EXPECT_EQ(m.Menu()->m_iCodigoDescripcion, M::CodigoDescripcion(m.Menu()->Seleccion())) << "mode " << iModo;
+    }
 }
 
 // A level whose seal cannot be loaded does not start: the menu stays idle,

@@ -49,7 +49,15 @@ void PlacaHud(cairo_t* cr, double w, double h)
 void PlacaAtaques(cairo_t* cr, double w, double h)
 {
     PanelNoche(cr, 4, 4, w - 8, h - 10, 20, 5);
-    Surco(cr, 80, 33, 326, 14);
+    // The plate lies over the energy bar: its groove, where the bar runs
+    // (field x 384..704), is a window that lets the bar through.
+    constexpr double kSurcoX = 108, kSurcoY = 35, kSurcoAncho = 328, kSurcoAlto = 14;
+    RectRedondeado(cr, kSurcoX, kSurcoY - kSurcoAlto / 2, kSurcoAncho, kSurcoAlto, kSurcoAlto / 2);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    cairo_fill_preserve(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+    Fuente(cr, Hex(0x03020C, 0.35));
+    RellenaYPerfila(cr, Hex(0xFFE9A8, 0.35), 1);
     Tachuela(cr, 30, h / 2 - 2, 4);
     // a red heart of energy at the left end
     const double cx = 56, cy = 33;
