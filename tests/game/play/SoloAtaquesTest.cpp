@@ -6,7 +6,6 @@
 #include "game/play/MenuJuegoSoloAtaques.h"
 #include "game/play/Maldicion.h"
 #include "game/play/herramientas/HerramientaAtaques.h"
-#include "game/play/herramientas/HerramientaAtaques.h"
 #include "game/play/herramientas/HerramientaMonedas.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "game/profiles/RegistroPerfil.h"
