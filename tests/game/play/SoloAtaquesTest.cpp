@@ -5,6 +5,7 @@
 // score kept, and the wave editor behind its developer switch.
 #include "game/play/MenuJuegoSoloAtaques.h"
 #include "game/play/Maldicion.h"
+#include "game/play/herramientas/HerramientaAtaques.h"
 #include "game/play/herramientas/HerramientaMonedas.h"
 #include "game/play/herramientas/HerramientaEstadosCursor.h"
 #include "game/profiles/RegistroPerfil.h"
@@ -20,6 +21,9 @@
 #include <fstream>
 #include <sstream>
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
 
 using A = CMenuJuegoSoloAtaques;
 using M = CMenuParametrosModosExtra;
@@ -238,6 +242,54 @@ TEST(SoloAtaques, TheEndlessLevelGoesOnUntilTheEnergyRunsOut)
     EXPECT_EQ(j->NumeroOleada(), n);
     EXPECT_EQ(j->ResultadoGuardado(), RESULTADO_DERROTA);
     EXPECT_EQ(m.Perfil().Puntuacion(3, TABLA_ATAQUES_SIN_FIN, 0), j->PuntuacionModo());
+}
+
+// A player who keeps near the centre and away from the curses lives through
+// the first five stored waves of the fifty-wave level at the first
+// difficulty, with the level's own times between waves.
+TEST(SoloAtaques, ADodgingPlayerSurvivesTheFirstFiveWaves)
+{
+    kit::CModosPrueba m("esquiva", 0);
+    ASSERT_TRUE(m.Iniciado());
+    A* j = Empieza(m, kBotonJugar);
+    ASSERT_NE(j, nullptr) << m.JuegoPrueba().Widgets();
+    ASSERT_NE(j->m_pAtaques, nullptr);
+    // Places within the safe ring: the centre and rings of 16.
+    std::vector<std::pair<float, float>> sitios = {{512.0f, 384.0f}};
+    for (float r : {90.0f, 180.0f, 270.0f, 340.0f})
+        for (int k = 0; k < 16; ++k) {
+            const float a = static_cast<float>(k) * 3.14159265f / 8.0f;
+            sitios.emplace_back(512.0f + r * std::cos(a), 384.0f + r * std::sin(a));
+        }
+    // The nearest curse's distance from a place (squared).
+    auto holgura = [&](float x, float y) {
+        float d2 = 1e12f;
+        for (NodoLista* p = j->m_pAtaques->Maldiciones().m_pCabeza; p; p = p->m_pSiguiente) {
+            const auto* c = static_cast<const CMaldicion*>(p->m_pItem);
+            if (c->m_iEstado == MALDICION_MUERTA) continue;
+            d2 = std::min(d2, (c->m_fX - x) * (c->m_fX - x) + (c->m_fY - y) * (c->m_fY - y));
+        }
+        return d2;
+    };
+    std::pair<float, float> aqui = sitios[0];
+    m.JuegoPrueba().MueveRaton(aqui.first, aqui.second);
+    int iPasos = 0;
+    for (; iPasos < 6000 && j->NumeroOleada() <= 5 && j->Fase() == FASE_DIAMANTES; ++iPasos) {
+        // Stay while the curses keep well away; else go to the clearest place.
+        if (holgura(aqui.first, aqui.second) < 160.0f * 160.0f) {
+            aqui = *std::max_element(sitios.begin(), sitios.end(), [&](const auto& a, const auto& b) {
+                return holgura(a.first, a.second) < holgura(b.first, b.second);
+            });
+            m.JuegoPrueba().MueveRaton(aqui.first, aqui.second);
+        }
+        m.JuegoPrueba().Paso();
+    }
+    EXPECT_EQ(j->NumeroOleada(), 6) << "after " << iPasos << " steps";
+    EXPECT_EQ(j->Fase(), FASE_DIAMANTES);
+    EXPECT_GT(j->Energia(), 0);
+    EXPECT_GT(j->AtaquesLanzados(), 0);
+    std::printf("dodging: %d steps, energy %d, curses touched %d of %d\n", iPasos, j->Energia(),
+                j->MaldicionesTocadas(), j->AtaquesLanzados());
 }
 
 // ---------------------------------------------------------------------------
