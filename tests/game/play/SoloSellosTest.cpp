@@ -199,7 +199,9 @@ TEST(SoloSellos, AMultiSealIsTracedColourByColour)
         if (f == FASE_SELLO_RUSH_COMPLETADO && iFaseAntes != f) {
             ++iCerrados;
             // A colour closed: the seal is not done before the last one.
-            if (iCerrados < iColores) EXPECT_EQ(j->FigurasHechas(), 0) << iCerrados;
+            if (iCerrados < iColores) {
+                EXPECT_EQ(j->FigurasHechas(), 0) << iCerrados;
+            }
         }
         iFaseAntes = f;
         ++iPasos;
@@ -224,7 +226,9 @@ TEST(SoloSellos, AMultiSealIsTracedColourByColour)
         iFaseAntes = j->Fase();
         if (iFaseAntes == FASE_SELLO_RUSH_COMPLETADO) {
             ++iCerrados;
-            if (iCerrados < iColores) EXPECT_EQ(j->FigurasHechas(), 0) << iCerrados;
+            if (iCerrados < iColores) {
+                EXPECT_EQ(j->FigurasHechas(), 0) << iCerrados;
+            }
         }
     }
     // The last colour closes the whole seal.
