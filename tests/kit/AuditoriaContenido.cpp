@@ -10,6 +10,7 @@
 #include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/DescripcionFont.h"
 #include "engine/graphics/RegistroSPM.h"
+#include "kit/TextosPrueba.h"
 #include "platform/Audio.h"
 #include "platform/Input.h"
 
@@ -219,8 +220,7 @@ private:
             if (r.tipo == RegistroSPM::TXT) ++slots;
             if (r.tipo == RegistroSPM::TXTFLI) {
                 ++slots;
-                char codigo[5] = {char(r.codigo >> 24), char(r.codigo >> 16), char(r.codigo >> 8), char(r.codigo), 0};
-                Texto(codigo, "its text slot " + std::to_string(r.slot) + ": ");
+                Texto(LetrasCodigo(static_cast<uint32_t>(r.codigo)), "its text slot " + std::to_string(r.slot) + ": ");
             }
         } while (g_pGestorComandes->LlegeixComanda(f));
         g_pGestorComandes->Tanca(f);

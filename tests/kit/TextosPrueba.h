@@ -1,8 +1,15 @@
 // A text of a table put in place for a test under a code of the test's own
 // (replacing the code's text when the table holds it already; the tables
 // keep the first text of a code).
+//
+// And what the layout tests share: a table code as its letters, and a text
+// wrapped as a box wraps it.
 #pragma once
 #include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
+
+#include <cstdint>
+#include <string>
 
 namespace mgtest {
 
@@ -18,6 +25,24 @@ inline void PonTexto(int idioma, const char* codigo, const char* texto)
             }
     }
     g_GestorFLIs.AnadeTexto(idioma, codigo, texto);
+}
+
+// The letters of a table code, high byte first ("TX00"); zero bytes are left out.
+inline std::string LetrasCodigo(uint32_t codigo)
+{
+    std::string letras;
+    for (int b = 3; b >= 0; --b)
+        if (const char c = static_cast<char>((codigo >> (8 * b)) & 0xFF)) letras += c;
+    return letras;
+}
+
+// `texto` as a box `ancho` points wide lays it out with font f at scale
+// `escala`: unchanged when it fits on one line, else wrapped.
+inline std::string AjustaComoCaja(const CFont& f, const std::string& texto, float ancho, float escala)
+{
+    std::string ajustado = texto;
+    if (f.CalculaAncho(texto.c_str()) >= ancho / escala) f.AjustaTexto(ajustado, texto.c_str(), ancho / escala);
+    return ajustado;
 }
 
 } // namespace mgtest

@@ -23,6 +23,7 @@
 #include "game/screens/MenuMaestro.h"
 #include "kit/game/AuditoriaPantallas.h"
 #include "kit/game/JuegoPrueba.h"
+#include "kit/TextosPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -142,20 +143,16 @@ TEST(AuditoriaJuego, EverySummaryParagraphFitsItsBoxInEveryLanguage)
     CFont* f = g_pSistema2D->GetFont(R::kFuenteParrafo);
     ASSERT_TRUE(f && f->EstaCargada());
     const std::regex parrafo("[IVK][0-9]{3}|CO[0-9]{2}|RE1[1-4]|RE7[0156]|RE8[0-2]");
-    const float s = R::kEscalaParrafo, ancho = R::kAnchoTexto / s;
+    const float s = R::kEscalaParrafo;
     int n = 0;
     for (const TablaFLI& t : g_GestorFLIs.m_aTablas) {
         if (t.m_iClave == -1) continue;
         for (int i = 0; i < t.m_iNumTextos; ++i) {
             const EntradaFLI& e = t.m_aEntradas[i];
-            const auto u = static_cast<uint32_t>(e.m_iCodigo);
-            std::string codigo;
-            for (int b = 3; b >= 0; --b)
-                if (char c = static_cast<char>((u >> (8 * b)) & 0xFF)) codigo += c;
+            const std::string codigo = mgtest::LetrasCodigo(static_cast<uint32_t>(e.m_iCodigo));
             if (!std::regex_match(codigo, parrafo)) continue;
             ++n;
-            std::string ajustado = e.m_sTexto;
-            if (f->CalculaAncho(e.m_sTexto.c_str()) >= ancho) f->AjustaTexto(ajustado, e.m_sTexto.c_str(), ancho);
+            const std::string ajustado = mgtest::AjustaComoCaja(*f, e.m_sTexto, R::kAnchoTexto, s);
             EXPECT_LE(f->CalculaAlto(ajustado.c_str()) * s, R::kAltoTexto)
                 << "language " << t.m_iClave << " code " << codigo << ": " << ajustado;
         }

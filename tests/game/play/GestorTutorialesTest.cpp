@@ -15,6 +15,7 @@
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "kit/game/PartidaPrueba.h"
+#include "kit/TextosPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -240,8 +241,7 @@ TEST(GestorTutoriales, EveryTextFitsItsBoxInEveryLanguage)
             const char* szTexto = g_GestorFLIs.GetTexto(CodigoFLI(c.c_str()), idioma);
             ASSERT_NE(szTexto, nullptr);
             EXPECT_NE(std::string(szTexto), "");
-            std::string ajustado = szTexto;
-            if (f->CalculaAncho(szTexto) >= T::kAnchoTexto / s) f->AjustaTexto(ajustado, szTexto, T::kAnchoTexto / s);
+            const std::string ajustado = mgtest::AjustaComoCaja(*f, szTexto, T::kAnchoTexto, s);
             EXPECT_LE(f->CalculaAlto(ajustado.c_str()) * s, T::kAltoTexto) << ajustado;
             EXPECT_LE(f->CalculaAncho(ajustado.c_str()) * s, T::kAnchoTexto) << ajustado;
         }
