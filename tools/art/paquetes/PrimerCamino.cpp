@@ -94,13 +94,29 @@ void CoronaRunas(cairo_t* cr, double cx, double cy, double r, int n, double alto
 // ---- the icons' medallion: a gilded ring round a night disc, and a soft
 // light behind what it holds ----
 
-void Medallon(cairo_t* cr, double cx, double cy, double r, const Color& luz)
+// A ring between radii r and rInt round (cx, cy), as one path.
+void Corona(cairo_t* cr, double cx, double cy, double r, double rInt)
 {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_new_sub_path(cr);
+    cairo_arc_negative(cr, cx, cy, rInt, 2 * M_PI, 0);
+}
+
+// How much of the night disc covers what lies behind a main-menu icon. The
+// menu shows through a little: an icon still locked is drawn all black, and
+// what its medallion holds then stands out as a silhouette against the
+// dimmed disc instead of vanishing into one black disc.
+constexpr double kDiscoIcono = 0.3;
+
+void Medallon(cairo_t* cr, double cx, double cy, double r, const Color& luz, double opacidadDisco = kDiscoIcono)
+{
+    const double rInt = r * 0.84;
     Resplandor(cr, cx, cy, r * 1.15, Hex(0xF2A93B, 0.25));
-    cairo_arc(cr, cx, cy + 3, r, 0, 2 * M_PI);
+    Corona(cr, cx, cy + 3, r, rInt);
     Fuente(cr, Hex(0x000000, 0.5));
     cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    Corona(cr, cx, cy, r, rInt);
     OroV(cr, cy - r, cy + r);
     cairo_fill_preserve(cr);
     ContornoTinta(cr, 1.5);
@@ -108,9 +124,13 @@ void Medallon(cairo_t* cr, double cx, double cy, double r, const Color& luz)
         const double a = i * M_PI / 6;
         Tachuela(cr, cx + std::cos(a) * (r - r * 0.07), cy + std::sin(a) * (r - r * 0.07), r * 0.035);
     }
-    cairo_arc(cr, cx, cy, r * 0.84, 0, 2 * M_PI);
+    cairo_push_group(cr);
+    cairo_arc(cr, cx, cy, rInt, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.2, r * 0.9, {{0, Azul}, {0.6, NocheAzul}, {1, Noche}});
-    cairo_fill_preserve(cr);
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, opacidadDisco);
+    cairo_arc(cr, cx, cy, rInt, 0, 2 * M_PI);
     ContornoTinta(cr, 1.2);
     Resplandor(cr, cx, cy, r * 0.7, luz);
 }
@@ -707,7 +727,7 @@ void TituloPerfil(cairo_t* cr, double w, double h)
 void IconoPerfiles(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2, r = w * 0.46;
-    Medallon(cr, cx, cy, r, Hex(0xFFD27A, 0.3));
+    Medallon(cr, cx, cy, r, Hex(0xFFD27A, 0.3), 1.0);
     const Color colores[4] = {Hex(0xD0203A), Hex(0x2FB58A), Hex(0x2E6FD8), Hex(0xD9A441)};
     for (int i = 0; i < 4; ++i) {
         const double x = cx + (i % 2 ? r * 0.3 : -r * 0.3), y = cy + (i < 2 ? -r * 0.25 : r * 0.3);
