@@ -37,7 +37,7 @@ constexpr const char* kNombreBoton = "GESTORTUTORIALES_BUT_Tutorial";
 constexpr float kAnchoTexto = CGestorTutoriales::kAnchoTexto, kAltoTexto = CGestorTutoriales::kAltoTexto;
 constexpr int kFuenteTexto = CGestorTutoriales::kFuenteTexto, kFormatoTexto = CGestorTutoriales::kFormatoTexto;
 constexpr float kEscalaTexto = CGestorTutoriales::kEscalaTexto;
-constexpr float kTextoX = 512.0f, kAbajoY = 600.0f, kArribaY = 150.0f;
+constexpr float kTextoX = 512.0f, kAbajoY = CGestorTutoriales::kAbajoY, kArribaY = CGestorTutoriales::kArribaY;
 const ColorRGB kBlanco{255, 255, 255};
 constexpr int kFusionDestello = 0x01;
 

@@ -96,6 +96,9 @@ public:
     // wrapped to it, at three quarters of the font's size (three lines).
     static constexpr int kFuenteTexto = 1, kFormatoTexto = 73;
     static constexpr float kAnchoTexto = 512.0f, kAltoTexto = 128.0f, kEscalaTexto = 0.75f;
+    // The centre lines of the instruction below the board and of the pages
+    // above it; the tutorials' figures keep their pieces clear of the first.
+    static constexpr float kAbajoY = 600.0f, kArribaY = 150.0f;
     static constexpr int kNivelFlash = 512;
     static constexpr int kNivelTexto = 256;
     static constexpr int kPasoNivelTexto = 5;

@@ -109,6 +109,76 @@ int ayuda::PaginaVecina(int iPagina, int n, int iPaso)
     return ((iPagina + iPaso) % n + n) % n;
 }
 
+// ---- What both panels share ----
+
+void CPanelAyuda::InicializaComunes()
+{
+    for (CBotonTazmo*& p : m_apBotones) p = nullptr;
+    m_pSPMFondo = nullptr;
+    m_pTexto = nullptr;
+    m_iPagina = 0;
+    m_Apertura = AperturaAyuda{};
+}
+
+void CPanelAyuda::LiberaComunes()
+{
+    for (CBotonTazmo*& p : m_apBotones) tazmo::Borra(p);
+    tazmo::BorraSPM(m_pSPMFondo);
+    if (m_pTexto && g_pSistema2D) g_pSistema2D->AlliberaSprite(m_pTexto, false);
+    m_pTexto = nullptr;
+    m_bCreado = false;
+}
+
+void CPanelAyuda::IniciaTransicion(bool bEntrada)
+{
+    if (bEntrada)
+        m_Apertura.Abre();
+    else
+        m_Apertura.Cierra();
+    CMenuObj::IniciaTransicion(bEntrada);
+}
+
+void CPanelAyuda::Actualiza()
+{
+    m_Apertura.Paso();
+    CMenuObj::Actualiza();
+}
+
+void CPanelAyuda::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor)
+{
+    if (iTipo == EVENTO_PULSADO) {
+        switch (iIdEmisor) {
+        case ayuda::ID_VOLVER: Cierra(m_bRecargaAlCerrar); break;
+        case ayuda::ID_ANTERIOR: CambiaPagina(-1); break;
+        case ayuda::ID_SIGUIENTE: CambiaPagina(1); break;
+        default: break;
+        }
+    }
+    CMenuObj::EnviaEvento(iTipo, iValor, szTexto, iIdEmisor);
+}
+
+void CPanelAyuda::MarcaEnUso(bool bEnUso, std::initializer_list<CSPM*> apPaquetes)
+{
+    tazmo::MarcaSPM(m_pSPMFondo, bEnUso);
+    for (CSPM* p : apPaquetes) tazmo::MarcaSPM(p, bEnUso);
+    if (!m_pTexto || !g_pSistema2D) return;
+    if (bEnUso)
+        g_pSistema2D->MarcaSpriteEnUs(m_pTexto);
+    else
+        g_pSistema2D->DesmarcaSpriteEnUs(m_pTexto);
+}
+
+void CPanelAyuda::DibujaFondo(Sprite* pDestino, std::initializer_list<CSPM*> apPaquetes)
+{
+    const AperturaAyuda& a = m_Apertura;
+    if (m_pSPMFondo) m_pSPMFondo->DibujaSpriteEnDestino(pDestino, 0, kCentroX, a.fFondoY);
+    for (CSPM* p : apPaquetes) {
+        if (!p) continue;
+        p->PonEscala(a.fZoom, a.fZoom);
+        p->PonAlfa(a.ucAlfa);
+    }
+}
+
 // ---- The two pages ----
 
 int CMenuAyuda::CodigoPagina(int p) { return CodigoFLI(p == 1 ? juego::texto::HLP1 : juego::texto::HLP0); }
@@ -120,24 +190,11 @@ CMenuAyuda::~CMenuAyuda()
     Libera();
 }
 
-void CMenuAyuda::InicializaCampos()
-{
-    for (CBotonTazmo*& p : m_apBotones) p = nullptr;
-    m_pSPMFondo = m_pSPMMarco = m_pSPMDibujos = nullptr;
-    m_pTexto = nullptr;
-    m_iPagina = 0;
-    m_Apertura = AperturaAyuda{};
-}
-
 void CMenuAyuda::Libera()
 {
-    for (CBotonTazmo*& p : m_apBotones) tazmo::Borra(p);
-    tazmo::BorraSPM(m_pSPMFondo);
     tazmo::BorraSPM(m_pSPMMarco);
     tazmo::BorraSPM(m_pSPMDibujos);
-    if (m_pTexto && g_pSistema2D) g_pSistema2D->AlliberaSprite(m_pTexto, false);
-    m_pTexto = nullptr;
-    m_bCreado = false;
+    LiberaComunes();
 }
 
 bool CMenuAyuda::Crea()
@@ -146,7 +203,8 @@ bool CMenuAyuda::Crea()
         LiberaSiIniciado();
         Libera();
     }
-    InicializaCampos();
+    InicializaComunes();
+    m_pSPMMarco = m_pSPMDibujos = nullptr;
     if (!CMenuObj::Inicia(-1, "MenuAyuda", kRect, -1)) return false;
     if (!(m_pSPMFondo = ayuda::CreaFondo())) return false;
     if (!(m_pSPMMarco = tazmo::CopiaSPM(juego::paquete::MSGBOX_GRANDE))) return false;
@@ -162,21 +220,6 @@ bool CMenuAyuda::Crea()
     return true;
 }
 
-void CMenuAyuda::IniciaTransicion(bool bEntrada)
-{
-    if (bEntrada)
-        m_Apertura.Abre();
-    else
-        m_Apertura.Cierra();
-    CMenuObj::IniciaTransicion(bEntrada);
-}
-
-void CMenuAyuda::Actualiza()
-{
-    m_Apertura.Paso();
-    CMenuObj::Actualiza();
-}
-
 void CMenuAyuda::CambiaPagina(int iPaso)
 {
     m_iPagina = ayuda::PaginaVecina(m_iPagina, kNumPaginas, iPaso);
@@ -185,28 +228,10 @@ void CMenuAyuda::CambiaPagina(int iPaso)
                                        0.0f, -1.0f, -1.0f);
 }
 
-void CMenuAyuda::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor)
-{
-    if (iTipo == EVENTO_PULSADO) {
-        switch (iIdEmisor) {
-        case ayuda::ID_VOLVER: Cierra(false); break;
-        case ayuda::ID_ANTERIOR: CambiaPagina(-1); break;
-        case ayuda::ID_SIGUIENTE: CambiaPagina(1); break;
-        default: break;
-        }
-    }
-    CMenuObj::EnviaEvento(iTipo, iValor, szTexto, iIdEmisor);
-}
-
 void CMenuAyuda::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
     const AperturaAyuda& a = m_Apertura;
-    if (m_pSPMFondo) m_pSPMFondo->DibujaSpriteEnDestino(pDestino, 0, kCentroX, a.fFondoY);
-    for (CSPM* p : {m_pSPMMarco, m_pSPMDibujos}) {
-        if (!p) continue;
-        p->PonEscala(a.fZoom, a.fZoom);
-        p->PonAlfa(a.ucAlfa);
-    }
+    DibujaFondo(pDestino, {m_pSPMMarco, m_pSPMDibujos});
     if (m_pSPMMarco) m_pSPMMarco->DibujaSpriteEnDestino(pDestino, 0, kMarcoX, kMarcoY);
     if (m_pSPMDibujos) {
         for (int i = 0; i < 4; ++i)
@@ -223,15 +248,13 @@ void CMenuAyuda::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 void CMenuAyuda::CargaRecursos()
 {
     if (RecursosCargados()) return;
-    for (CSPM* p : {m_pSPMFondo, m_pSPMMarco, m_pSPMDibujos}) tazmo::MarcaSPM(p, true);
-    if (m_pTexto && g_pSistema2D) g_pSistema2D->MarcaSpriteEnUs(m_pTexto);
+    MarcaEnUso(true, {m_pSPMMarco, m_pSPMDibujos});
     CMenuObj::CargaRecursos();
 }
 
 void CMenuAyuda::DescargaRecursos()
 {
     if (!RecursosCargados()) return;
-    for (CSPM* p : {m_pSPMFondo, m_pSPMMarco, m_pSPMDibujos}) tazmo::MarcaSPM(p, false);
-    if (m_pTexto && g_pSistema2D) g_pSistema2D->DesmarcaSpriteEnUs(m_pTexto);
+    MarcaEnUso(false, {m_pSPMMarco, m_pSPMDibujos});
     CMenuObj::DescargaRecursos();
 }

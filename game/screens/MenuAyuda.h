@@ -9,9 +9,11 @@
 #include "engine/ui/MenuObj.h"
 
 #include <cstdint>
+#include <initializer_list>
 
 class CBotonTazmo;
 class CSPM;
+class Sprite;
 
 // The opening and closing of a help panel: a counter from 15 (or -15)
 // towards 0, the zoom, the panels' alpha and the backdrop's y.
@@ -44,38 +46,64 @@ CSPM* CreaFondo();
 int PaginaVecina(int iPagina, int n, int iPaso);
 } // namespace ayuda
 
-class CMenuAyuda : public CMenuObj {
+// What both panels share: the three buttons, the backdrop, the page's text
+// or caption, the page shown and the opening. Back closes the panel,
+// previous and next turn its pages; the panel steps its opening before its
+// children.
+class CPanelAyuda : public CMenuObj {
 public:
-    static constexpr int kNumPaginas = 2;
-
-    CMenuAyuda() = default;
-    ~CMenuAyuda() override;
-
     void Actualiza() override;
-    void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override;
-    void CargaRecursos() override;
-    void DescargaRecursos() override;
     bool UsaTransicion() override { return true; }
     bool EnTransicion() override { return m_Apertura.EnCurso(); }
     void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
     void IniciaTransicion(bool bEntrada) override;
 
-    bool Crea();
-    void Libera();
     bool EstaCreado() const { return m_bCreado; }
-    // The text code of page p: HLP0, HLP1.
-    static int CodigoPagina(int p);
 
     bool m_bCreado = false;
     CBotonTazmo* m_apBotones[3] = {};
     CSPM* m_pSPMFondo = nullptr;
-    CSPM* m_pSPMMarco = nullptr;
-    CSPM* m_pSPMDibujos = nullptr;
     Sprite* m_pTexto = nullptr;
     int m_iPagina = 0;
     AperturaAyuda m_Apertura;
 
+protected:
+    // bRecargaAlCerrar: whether the parent reloads its resources when the
+    // panel leaves it.
+    explicit CPanelAyuda(bool bRecargaAlCerrar) : m_bRecargaAlCerrar(bRecargaAlCerrar) {}
+    virtual void CambiaPagina(int iPaso) = 0;
+    // The shared parts back to empty, and released.
+    void InicializaComunes();
+    void LiberaComunes();
+    // Marks (or unmarks) the backdrop, the packages given and the text in use.
+    void MarcaEnUso(bool bEnUso, std::initializer_list<CSPM*> apPaquetes);
+    // The backdrop at the opening's y, and the packages given at its zoom and
+    // alpha.
+    void DibujaFondo(Sprite* pDestino, std::initializer_list<CSPM*> apPaquetes);
+
 private:
-    void InicializaCampos();
-    void CambiaPagina(int iPaso);
+    bool m_bRecargaAlCerrar;
+};
+
+class CMenuAyuda : public CPanelAyuda {
+public:
+    static constexpr int kNumPaginas = 2;
+
+    CMenuAyuda() : CPanelAyuda(false) {}
+    ~CMenuAyuda() override;
+
+    void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override;
+    void CargaRecursos() override;
+    void DescargaRecursos() override;
+
+    bool Crea();
+    void Libera();
+    // The text code of page p: HLP0, HLP1.
+    static int CodigoPagina(int p);
+
+    CSPM* m_pSPMMarco = nullptr;
+    CSPM* m_pSPMDibujos = nullptr;
+
+private:
+    void CambiaPagina(int iPaso) override;
 };

@@ -53,26 +53,12 @@ CMenuAyudaAnimado::~CMenuAyudaAnimado()
     Libera();
 }
 
-void CMenuAyudaAnimado::InicializaCampos()
-{
-    for (CBotonTazmo*& p : m_apBotones) p = nullptr;
-    m_pSPMFondo = m_pSPMPanel = m_pSPMAdorno = nullptr;
-    m_pTexto = nullptr;
-    m_iPagina = m_iPasos = 0;
-    m_iNumPaginas = 0;
-    m_Apertura = AperturaAyuda{};
-}
-
 void CMenuAyudaAnimado::Libera()
 {
-    for (CBotonTazmo*& p : m_apBotones) tazmo::Borra(p);
-    tazmo::BorraSPM(m_pSPMFondo);
     tazmo::BorraSPM(m_pSPMPanel);
     tazmo::BorraSPM(m_pSPMAdorno);
     m_Secuencia.Libera();
-    if (m_pTexto && g_pSistema2D) g_pSistema2D->AlliberaSprite(m_pTexto, false);
-    m_pTexto = nullptr;
-    m_bCreado = false;
+    LiberaComunes();
 }
 
 bool CMenuAyudaAnimado::Crea()
@@ -81,7 +67,9 @@ bool CMenuAyudaAnimado::Crea()
         LiberaSiIniciado();
         Libera();
     }
-    InicializaCampos();
+    InicializaComunes();
+    m_pSPMPanel = m_pSPMAdorno = nullptr;
+    m_iPasos = m_iNumPaginas = 0;
     bool bOk = CMenuObj::Inicia(-1, "MenuAyudaAnimado", kRect, -1);
     if (bOk) bOk = (m_pSPMFondo = ayuda::CreaFondo()) != nullptr;
     if (bOk) bOk = (m_pSPMPanel = tazmo::CopiaSPM(juego::paquete::PANEL_AYUDA)) != nullptr;
@@ -139,21 +127,11 @@ void CMenuAyudaAnimado::IniciaPagina(int iPagina)
     m_iPasos = 0;
 }
 
-void CMenuAyudaAnimado::IniciaTransicion(bool bEntrada)
-{
-    if (bEntrada)
-        m_Apertura.Abre();
-    else
-        m_Apertura.Cierra();
-    CMenuObj::IniciaTransicion(bEntrada);
-}
-
 void CMenuAyudaAnimado::Actualiza()
 {
-    m_Apertura.Paso();
     ++m_iPasos;
     if (m_Secuencia.EstaCargada()) m_Secuencia.Actualiza();
-    CMenuObj::Actualiza();
+    CPanelAyuda::Actualiza();
 }
 
 void CMenuAyudaAnimado::CambiaPagina(int iPaso)
@@ -163,28 +141,10 @@ void CMenuAyudaAnimado::CambiaPagina(int iPaso)
     IniciaPagina(ayuda::PaginaVecina(m_iPagina, m_iNumPaginas, iPaso));
 }
 
-void CMenuAyudaAnimado::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor)
-{
-    if (iTipo == EVENTO_PULSADO) {
-        switch (iIdEmisor) {
-        case ayuda::ID_VOLVER: Cierra(true); break;
-        case ayuda::ID_ANTERIOR: CambiaPagina(-1); break;
-        case ayuda::ID_SIGUIENTE: CambiaPagina(1); break;
-        default: break;
-        }
-    }
-    CMenuObj::EnviaEvento(iTipo, iValor, szTexto, iIdEmisor);
-}
-
 void CMenuAyudaAnimado::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
     const AperturaAyuda& a = m_Apertura;
-    if (m_pSPMFondo) m_pSPMFondo->DibujaSpriteEnDestino(pDestino, 0, kCentroX, a.fFondoY);
-    for (CSPM* p : {m_pSPMPanel, m_pSPMAdorno}) {
-        if (!p) continue;
-        p->PonEscala(a.fZoom, a.fZoom);
-        p->PonAlfa(a.ucAlfa);
-    }
+    DibujaFondo(pDestino, {m_pSPMPanel, m_pSPMAdorno});
     if (m_pSPMPanel) m_pSPMPanel->DibujaSpriteEnDestino(pDestino, 0, kCentroX, kCentroY);
     if (m_pSPMAdorno) m_pSPMAdorno->DibujaSpriteEnDestino(pDestino, 0, kAdornoX, kCentroY);
     if (m_pTexto && g_pSistema2D) {
@@ -205,8 +165,7 @@ void CMenuAyudaAnimado::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 void CMenuAyudaAnimado::CargaRecursos()
 {
     if (RecursosCargados()) return;
-    for (CSPM* p : {m_pSPMFondo, m_pSPMPanel, m_pSPMAdorno}) tazmo::MarcaSPM(p, true);
-    if (m_pTexto && g_pSistema2D) g_pSistema2D->MarcaSpriteEnUs(m_pTexto);
+    MarcaEnUso(true, {m_pSPMPanel, m_pSPMAdorno});
     if (m_Secuencia.EstaCargada()) m_Secuencia.CargaRecursos();
     CMenuObj::CargaRecursos();
 }
@@ -214,8 +173,7 @@ void CMenuAyudaAnimado::CargaRecursos()
 void CMenuAyudaAnimado::DescargaRecursos()
 {
     if (!RecursosCargados()) return;
-    for (CSPM* p : {m_pSPMFondo, m_pSPMPanel, m_pSPMAdorno}) tazmo::MarcaSPM(p, false);
-    if (m_pTexto && g_pSistema2D) g_pSistema2D->DesmarcaSpriteEnUs(m_pTexto);
+    MarcaEnUso(false, {m_pSPMPanel, m_pSPMAdorno});
     if (m_Secuencia.EstaCargada()) m_Secuencia.DescargaRecursos();
     CMenuObj::DescargaRecursos();
 }

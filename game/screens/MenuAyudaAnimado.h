@@ -10,7 +10,7 @@
 
 #include <array>
 
-class CMenuAyudaAnimado : public CMenuObj {
+class CMenuAyudaAnimado : public CPanelAyuda {
 public:
     static constexpr int kMaxPaginas = 10;
     static constexpr int kLongitudFichero = 1024;
@@ -24,21 +24,16 @@ public:
     // The seven pages the panel is built with: HL00..HL06 over Ayuda00..06.
     static constexpr int kNumPaginasJuego = 7;
 
-    CMenuAyudaAnimado() = default;
+    CMenuAyudaAnimado() : CPanelAyuda(true) {}
     ~CMenuAyudaAnimado() override;
 
     void Actualiza() override;
     void Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino) override;
     void CargaRecursos() override;
     void DescargaRecursos() override;
-    bool UsaTransicion() override { return true; }
-    bool EnTransicion() override { return m_Apertura.EnCurso(); }
-    void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
-    void IniciaTransicion(bool bEntrada) override;
 
     bool Crea();
     void Libera();
-    bool EstaCreado() const { return m_bCreado; }
     // Shows page i: its caption, and its sequence from the start (or none).
     // An index outside the pages does nothing.
     void IniciaPagina(int iPagina);
@@ -47,20 +42,13 @@ public:
     // The caption's flash over the first second of a page.
     static int AlfaDestello(int iPasos, int iAlfa);
 
-    bool m_bCreado = false;
-    CBotonTazmo* m_apBotones[3] = {};
-    CSPM* m_pSPMFondo = nullptr;
     CSPM* m_pSPMPanel = nullptr;
     CSPM* m_pSPMAdorno = nullptr;
     CSecuencia m_Secuencia;
-    Sprite* m_pTexto = nullptr;
-    int m_iPagina = 0;
     int m_iPasos = 0;
     std::array<Pagina, kMaxPaginas> m_aPaginas{};
     int m_iNumPaginas = 0;
-    AperturaAyuda m_Apertura;
 
 private:
-    void InicializaCampos();
-    void CambiaPagina(int iPaso);
+    void CambiaPagina(int iPaso) override;
 };

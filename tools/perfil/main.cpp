@@ -3,7 +3,9 @@
 // Writes profile `slot` (0 when not given) into the game's per-user folder
 // with the story complete at every difficulty and every extra-mode level
 // open, unlocked through the unlock manager as play unlocks them, so that
-// their parents (the main menu's mode icons) open too. A profile already in
+// their parents (the main menu's mode icons) open too. Each stage counts as a
+// first win on the map, so the line maximum and the map's counter grow as in
+// play. A profile already in
 // the slot keeps its name (unless one is given), records and trophies; a
 // new one is named "Player" unless a name is given.
 #include "engine/core/GestorComandes.h"
@@ -11,7 +13,9 @@
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/Marcadores.h"
 #include "game/profiles/Perfiles.h"
+#include "game/screens/MenuModoHistoria.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -49,7 +53,15 @@ int main(int argc, char** argv)
             const int iDificultadAntes = p.m_iDificultad;
             for (int d = 0; iSalida == 0 && d < NUM_DIFICULTADES; ++d) {
                 p.FijaDificultad(d);
-                while (p.ProgresoHistoria(d) < MAX_PROGRESO_HISTORIA) p.AvanzaHistoria();
+                // Every stage not yet won is won as on the map: its first win
+                // moves the map's counter and the line maximum with the progress.
+                for (int iEtapa; (iEtapa = p.ProgresoHistoria(d)) < MAX_PROGRESO_HISTORIA;) {
+                    int& iContador = p.Bloque().m_aiDatos[BloqueDificultad::CONTADOR_MAPA];
+                    iContador = std::min(iContador + CMenuModoHistoria::SubidaContadorEtapa(iEtapa),
+                                         CMenuModoHistoria::kMaxContador);
+                    if (CMenuModoHistoria::EsEtapaLineaMaxima(iEtapa)) p.AumentaLineaMaxima();
+                    p.AvanzaHistoria();
+                }
                 for (int k = 0; k < NUM_NIVELES_EXTRA; ++k)
                     desbloqueos.Desbloquea(NombreMarcador(IndiceBotonNivel(d, k)), false);
             }

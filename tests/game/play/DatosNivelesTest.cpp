@@ -9,6 +9,7 @@
 #include "game/CatalogoJuego.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/Figuras.h"
+#include "game/play/GestorTutoriales.h"
 #include "game/play/Solucionador.h"
 #include "game/play/TablaNiveles.h"
 #include "kit/ServeisFitxers.h"
@@ -201,6 +202,24 @@ TEST_F(DatosNiveles, BuiltInFigures)
             EXPECT_LT(b->Color(), n < NUM_TAPICES_TRAZAR ? 1 : 5);
         }
     }
+}
+
+// A tutorial's figure is played under its instruction line: no piece sits so
+// low that the line's text covers it (half a diamond and half a line of text
+// above the line's centre).
+TEST_F(DatosNiveles, TutorialFiguresKeepClearOfTheInstruction)
+{
+    constexpr float kHolgura = 24.0f;
+    int n = 0;
+    for (const FilaCatalogo& f : juego::kCatalogo) {
+        if (std::string(f.id).rfind("fichero::TUTOS_", 0) != 0) continue;
+        SCOPED_TRACE(f.nombre);
+        auto fig = Carga(std::string(f.nombre).substr(strlen(CARPETA_TAPICES)));
+        ASSERT_TRUE(fig->cargada);
+        for (const Punt2D& q : fig->Posiciones()) EXPECT_LE(q.y, CGestorTutoriales::kAbajoY - kHolgura) << q.x;
+        ++n;
+    }
+    EXPECT_GE(n, 10);
 }
 
 // The tutorial's lessons on laying lines: four, five and six diamonds whose
