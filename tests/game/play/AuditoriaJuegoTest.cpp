@@ -172,27 +172,20 @@ TEST(AuditoriaJuego, EveryModesInstructionsFitTheBoxAtFullSizeInEveryLanguage)
     ASSERT_TRUE(fMensaje && fMensaje->EstaCargada());
     const char* const aszInstrucciones[] = {juego::texto::INS0, juego::texto::INS1, juego::texto::INS2};
     int n = 0;
-    for (const TablaFLI& t : g_GestorFLIs.m_aTablas) {
-        if (t.m_iClave == -1) continue;
-        auto texto = [&](const char* szCodigo) -> const std::string* {
-            for (int i = 0; i < t.m_iNumTextos; ++i)
-                if (t.m_aEntradas[i].m_iCodigo == CodigoFLI(szCodigo)) return &t.m_aEntradas[i].m_sTexto;
-            return nullptr;
-        };
+    for (int idioma = 0; idioma < 3; ++idioma)
         for (const char* sz : aszInstrucciones) {
-            const std::string* s = texto(sz);
-            ASSERT_NE(s, nullptr) << "language " << t.m_iClave << " code " << sz;
+            const char* szTexto = g_GestorFLIs.GetTexto(CodigoFLI(sz), idioma);
+            ASSERT_NE(szTexto, nullptr) << "language " << idioma << " code " << sz;
             const M::Ajuste a = M::CalculaAjuste(
                 [&](float fAncho) {
                     std::string sEnvuelto;
-                    fMensaje->AjustaTexto(sEnvuelto, s->c_str(), fAncho);
+                    fMensaje->AjustaTexto(sEnvuelto, szTexto, fAncho);
                     return fMensaje->CalculaAlto(sEnvuelto.c_str());
                 },
                 M::kAnchoTextoGrande);
             EXPECT_TRUE(a.bCabe && a.fEscala == 1.0f)
-                << "language " << t.m_iClave << " code " << sz << " shrinks to " << a.fEscala << ": " << *s;
+                << "language " << idioma << " code " << sz << " shrinks to " << a.fEscala << ": " << szTexto;
             ++n;
         }
-    }
     EXPECT_EQ(n, 3 * 3);
 }
