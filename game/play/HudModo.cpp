@@ -11,6 +11,11 @@ namespace {
 constexpr int kFuente = 9;
 constexpr int kFormato = 0x01 | 0x08;
 constexpr float kAncho = 256.0f, kAlto = 64.0f;
+// The default font is small: labels are drawn larger in candle gold, values
+// larger still in white, so that both read from across the board.
+constexpr float kEscalaEtiqueta = 1.25f, kEscalaValor = 2.0f;
+const ColorARGB kColorEtiqueta(255, 255, 214, 138);
+const ColorARGB kColorValor(255, 255, 255, 255);
 const std::string kNada;
 } // namespace
 
@@ -91,7 +96,10 @@ void CHudModo::Dibuja(Sprite* pDestino)
         m_SPM.DibujaSpriteEnDestino(pDestino, kSlotPlaca, p.x, p.y);
     }
     m_SPM.PonEscala(1.0f, 1.0f);
-    for (size_t i = 0; i < m_apTextos.size(); ++i)
-        g_pSistema2D->DibuixaSpriteEX(pDestino, m_apTextos[i], m_Filas[i].x, m_Filas[i].y, false, 255, 0.0f, 1.0f,
-                                      1.0f);
+    for (size_t i = 0; i < m_apTextos.size(); ++i) {
+        const bool bValor = m_Filas[i].iCodigo == -1;
+        const float e = bValor ? kEscalaValor : kEscalaEtiqueta;
+        g_pSistema2D->PosaColorSprite(m_apTextos[i], bValor ? kColorValor : kColorEtiqueta);
+        g_pSistema2D->DibuixaSpriteEX(pDestino, m_apTextos[i], m_Filas[i].x, m_Filas[i].y, false, 255, 0.0f, e, e);
+    }
 }

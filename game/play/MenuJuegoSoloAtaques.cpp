@@ -39,10 +39,10 @@ const std::vector<CHudModo::FilaTexto>& TextosHud()
     return filas;
 }
 // One plate under each label and its value, inside the screen's edges.
-const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 86.0f, 0.75f, 1.8f},
-                                              {900.0f, 86.0f, 0.7f, 1.8f},
-                                              {120.0f, 653.0f, 0.75f, 1.6f},
-                                              {330.0f, 695.0f, 0.55f, 1.0f}};
+const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 92.0f, 0.75f, 1.96f},
+                                              {900.0f, 92.0f, 0.7f, 1.96f},
+                                              {120.0f, 656.0f, 0.75f, 1.7f},
+                                              {330.0f, 698.0f, 0.55f, 1.3f}};
 
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kRadioSeguro2 = 140625.0f;   // 375 points, squared

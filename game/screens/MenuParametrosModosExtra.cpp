@@ -61,12 +61,11 @@ constexpr float kIconoInicioX = 512.0f, kIconoY = 660.0f;
 constexpr float kInstruccionesX = 457.0f, kCofreX = 567.0f;
 constexpr float kRadioIcono = 128.0f, kEscalaIcono = 0.5f;
 constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
-// The two icons' pictures: the chest's is the main menu's (none is drawn
-// while it does not exist, its place still answers), and an eye looks at
-// how the mode plays.
-constexpr const char* kIconoInstrucciones = juego::paquete::ICONO_OJO;
-constexpr const char* kIconoCofre = nullptr;
-constexpr int kAyudaCofre = -1;
+// The two icons' pictures: the chapters' book tells how the mode plays, and
+// the chest is the main menu's.
+constexpr const char* kIconoInstrucciones = juego::paquete::ICO_CAPITULOS;
+constexpr const char* kIconoCofre = juego::paquete::ICONO_COFRE;
+constexpr const char* kAyudaCofre = juego::texto::MP04;
 constexpr const char* kNombreInstrucciones = "m_pBotonInstrucciones";
 constexpr const char* kNombreCofre = "MPrin_BotonCofreTesoro";
 constexpr const char* kNombreVolver = "m_pBotonVolver";
@@ -87,9 +86,8 @@ constexpr float kEscalaTitulos = 0.7f;
 // names, own results, ranking names, ranking results.
 enum { T_DESCRIPCION, T_DIFICULTAD, T_TITULO_PROPIOS, T_TITULO_RANKING, T_NOMBRES, T_VALORES, T_NOMBRES_RANKING,
        T_VALORES_RANKING };
-constexpr int kFuenteCabecera = 0, kFuenteRecords = 1;
+constexpr int kFuenteCabecera = 0;
 constexpr float kCabeceraAncho = 512.0f, kCabeceraAlto = 64.0f;
-constexpr float kRecordsAncho = 256.0f, kRecordsAlto = 128.0f;
 constexpr int kFormatoCabecera = 0x01 | 0x08;
 constexpr int kFormatoNombres = 0x04 | 0x20;
 constexpr int kFormatoValores = 0x02 | 0x20;
@@ -119,21 +117,26 @@ int CodigoLogro(int k)
 
 } // namespace
 
+// The nine small seals levels' narrow buttons stand in two rows, five and
+// four, each button clear of its neighbours (in one row their frames would
+// overlap and hide the ends of the captions).
+constexpr float kFilaSellos1Y = 476.0f, kFilaSellos2Y = 532.0f;
+
 // id: mode, caption, marker, top band centre, flags, group and part,
 // extra-mode level, the button whose marker a victory unlocks.
 const std::array<CMenuParametrosModosExtra::FilaNivel, CMenuParametrosModosExtra::NUM_BOTONES_NIVEL>
     CMenuParametrosModosExtra::kNiveles = {{
         {3, juego::texto::PM00, "m_pBoton_Concentrar_JugarA20_Dif", 260.0f, 550.0f, 0, 15, 0, 14, 1},
         {3, juego::texto::PM01, "m_pBoton_Concentrar_JugarSinFin_Dif", 764.0f, 550.0f, 0, 15, 1, 15, -1},
-        {1, juego::texto::PM02, "m_pBoton_Sellos_Peque1_Dif", 102.4f * 1, 500.0f, CBotonTazmo::ESTRECHO, 13, 0, 0, 3},
-        {1, juego::texto::PM03, "m_pBoton_Sellos_Peque2_Dif", 102.4f * 2, 500.0f, CBotonTazmo::ESTRECHO, 13, 1, 1, 4},
-        {1, juego::texto::PM04, "m_pBoton_Sellos_Peque3_Dif", 102.4f * 3, 500.0f, CBotonTazmo::ESTRECHO, 13, 2, 2, 5},
-        {1, juego::texto::PM05, "m_pBoton_Sellos_Peque4_Dif", 102.4f * 4, 500.0f, CBotonTazmo::ESTRECHO, 13, 3, 3, 6},
-        {1, juego::texto::PM06, "m_pBoton_Sellos_Peque5_Dif", 102.4f * 5, 500.0f, CBotonTazmo::ESTRECHO, 13, 4, 4, 7},
-        {1, juego::texto::PM07, "m_pBoton_Sellos_Peque6_Dif", 102.4f * 6, 500.0f, CBotonTazmo::ESTRECHO, 13, 5, 5, 8},
-        {1, juego::texto::PM08, "m_pBoton_Sellos_Peque7_Dif", 102.4f * 7, 500.0f, CBotonTazmo::ESTRECHO, 13, 6, 6, 9},
-        {1, juego::texto::PM09, "m_pBoton_Sellos_Peque8_Dif", 102.4f * 8, 500.0f, CBotonTazmo::ESTRECHO, 13, 7, 7, 10},
-        {1, juego::texto::PM10, "m_pBoton_Sellos_Peque9_Dif", 102.4f * 9, 500.0f, CBotonTazmo::ESTRECHO, 13, 8, 8, 11},
+        {1, juego::texto::PM02, "m_pBoton_Sellos_Peque1_Dif", 172.0f, kFilaSellos1Y, CBotonTazmo::ESTRECHO, 13, 0, 0, 3},
+        {1, juego::texto::PM03, "m_pBoton_Sellos_Peque2_Dif", 342.0f, kFilaSellos1Y, CBotonTazmo::ESTRECHO, 13, 1, 1, 4},
+        {1, juego::texto::PM04, "m_pBoton_Sellos_Peque3_Dif", 512.0f, kFilaSellos1Y, CBotonTazmo::ESTRECHO, 13, 2, 2, 5},
+        {1, juego::texto::PM05, "m_pBoton_Sellos_Peque4_Dif", 682.0f, kFilaSellos1Y, CBotonTazmo::ESTRECHO, 13, 3, 3, 6},
+        {1, juego::texto::PM06, "m_pBoton_Sellos_Peque5_Dif", 852.0f, kFilaSellos1Y, CBotonTazmo::ESTRECHO, 13, 4, 4, 7},
+        {1, juego::texto::PM07, "m_pBoton_Sellos_Peque6_Dif", 257.0f, kFilaSellos2Y, CBotonTazmo::ESTRECHO, 13, 5, 5, 8},
+        {1, juego::texto::PM08, "m_pBoton_Sellos_Peque7_Dif", 427.0f, kFilaSellos2Y, CBotonTazmo::ESTRECHO, 13, 6, 6, 9},
+        {1, juego::texto::PM09, "m_pBoton_Sellos_Peque8_Dif", 597.0f, kFilaSellos2Y, CBotonTazmo::ESTRECHO, 13, 7, 7, 10},
+        {1, juego::texto::PM10, "m_pBoton_Sellos_Peque9_Dif", 767.0f, kFilaSellos2Y, CBotonTazmo::ESTRECHO, 13, 8, 8, 11},
         {1, juego::texto::PM20, "m_pBoton_Sellos_MultiSellos_Dif", 260.0f, 600.0f, 0, 13, 9, 10, 12},
         {1, juego::texto::PM21, "m_pBoton_Sellos_Azar_Dif", 764.0f, 600.0f, 0, 13, 10, 11, -1},
         {2, juego::texto::PM30, "m_pBoton_Ataques_Jugar_Dif", 260.0f, 550.0f, 0, 14, 0, 12, 14},
@@ -305,7 +308,7 @@ bool CMenuParametrosModosExtra::Construye()
     if (!m_pBotonCofre ||
         !m_pBotonCofre->Inicia(kIconoCofre, 0, kSonidoFoco, kSonidoPulsar, kIconoInicioX, kIconoY,
                                kCofreX, kIconoY, false, kRadioIcono, kRadioIcono, kEscalaIcono,
-                               kAyudaCofre, 0, ID_COFRE, kNombreCofre))
+                               CodigoFLI(kAyudaCofre), 0, ID_COFRE, kNombreCofre))
         return false;
     m_pBotonVolver = new (std::nothrow) CBotonTazmo;
     if (!m_pBotonVolver ||

@@ -48,6 +48,10 @@ public:
         ID_VOLVER = 18,
     };
     static constexpr int kNumTextos = 8;
+    // The four record texts: font, and a box tall enough for the four
+    // ranks' lines.
+    static constexpr int kFuenteRecords = 1;
+    static constexpr float kRecordsAncho = 256.0f, kRecordsAlto = 160.0f;
     static constexpr const char* kNombre = "MenuCofreTesoro";
 
     // One level button's row.

@@ -5,14 +5,16 @@
 // open, unlocked through the unlock manager as play unlocks them, so that
 // their parents (the main menu's mode icons) open too. Each stage counts as a
 // first win on the map, so the line maximum and the map's counter grow as in
-// play. A profile already in
-// the slot keeps its name (unless one is given), records and trophies; a
-// new one is named "Player" unless a name is given.
+// play. The trophies that this progress earns are awarded as play awards
+// them, so the game has none left to tell. A profile already in the slot
+// keeps its name (unless one is given), records and trophies; a new one is
+// named "Player" unless a name is given.
 #include "engine/core/GestorComandes.h"
 #include "engine/core/SistemaFitxers.h"
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/Marcadores.h"
 #include "game/profiles/Perfiles.h"
+#include "game/profiles/Trofeos.h"
 #include "game/screens/MenuModoHistoria.h"
 
 #include <algorithm>
@@ -66,6 +68,10 @@ int main(int argc, char** argv)
                     desbloqueos.Desbloquea(NombreMarcador(IndiceBotonNivel(d, k)), false);
             }
             p.FijaDificultad(iDificultadAntes);
+            // As the menus do after a game: evaluate until no rule awards more.
+            uint8_t logros[NUM_LOGROS] = {};
+            for (int i = 0; iSalida == 0 && i < NUM_LOGROS && EvaluaTrofeos(logros); ++i) {
+            }
             if (iSalida == 0 && !p.Guarda()) {
                 std::fprintf(stderr, "mg_perfil: %s cannot be written\n", p.m_szRuta);
                 iSalida = 1;

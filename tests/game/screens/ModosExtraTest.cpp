@@ -2,6 +2,9 @@
 // player meets it: the instructions once per mode, the panel fading as the
 // focus moves, a level won and told, a restart, and a level that cannot
 // start.
+#include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "game/play/MenuJuego.h"
 #include "game/profiles/Marcadores.h"
 #include "game/screens/MenuMaestro.h"
@@ -12,7 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 using M = CMenuParametrosModosExtra;
 
@@ -160,4 +165,48 @@ TEST(ModosExtra, ALevelThatCannotStartLeavesTheMenuIdle)
     EXPECT_FALSE(m.JuegoAbierto());
     EXPECT_EQ(g_pMenuMaestro->m_pMenuActual, m.Menu());
     EXPECT_EQ(g_iCambiosMenu, iCambios);
+}
+
+// What a player sees of the seals-only menu: no level button covers another,
+// every caption fits inside its own button in every language, and the
+// records' boxes hold the four ranks' lines.
+TEST(ModosExtra, ButtonsCaptionsAndRecordsFitTheirPlaces)
+{
+    kit::CModosPrueba m("sitio");
+    ASSERT_TRUE(m.Iniciado());
+    ASSERT_TRUE(m.AbreMenu(M::MODO_SOLO_SELLOS));
+    std::vector<const CBotonTazmo*> botones;
+    for (int i = 0; i < M::NUM_BOTONES_NIVEL; ++i)
+        if (M::kNiveles[static_cast<size_t>(i)].iModo == M::MODO_SOLO_SELLOS) {
+            auto* b = dynamic_cast<const CBotonTazmo*>(m.JuegoPrueba().Busca(M::NombreBoton(i, m.Dificultad())));
+            ASSERT_NE(b, nullptr) << "button " << i;
+            botones.push_back(b);
+        }
+    ASSERT_EQ(botones.size(), 11u);
+    for (size_t a = 0; a < botones.size(); ++a)
+        for (size_t b = a + 1; b < botones.size(); ++b) {
+            const auto& ra = botones[a]->Rect();
+            const auto& rb = botones[b]->Rect();
+            // The frames are drawn lower than the rectangles are tall: rows
+            // closer than a frame's height but apart count as apart.
+            const bool bMismaFila = std::abs(ra.y - rb.y) < 40.0f;
+            const bool bSeparados = ra.x + ra.ancho <= rb.x || rb.x + rb.ancho <= ra.x || !bMismaFila;
+            EXPECT_TRUE(bSeparados) << botones[a]->Nombre() << " covers " << botones[b]->Nombre();
+        }
+
+    const CFont* fBoton = g_pSistema2D->GetFont(0);
+    ASSERT_TRUE(fBoton && fBoton->EstaCargada());
+    for (int idioma = 0; idioma < 3; ++idioma)
+        for (int i = 0; i < M::NUM_BOTONES_NIVEL; ++i) {
+            const M::FilaNivel& f = M::kNiveles[static_cast<size_t>(i)];
+            const char* sz = g_GestorFLIs.GetTexto(CodigoFLI(f.szTexto), idioma);
+            ASSERT_NE(sz, nullptr) << f.szTexto;
+            // A frame's rounded ends take a little of its width.
+            EXPECT_LE(fBoton->CalculaAncho(sz), CBotonTazmo::AnchoDeFlags(f.iFlags) - 16.0f)
+                << "language " << idioma << ": " << sz;
+        }
+
+    const CFont* fRecords = g_pSistema2D->GetFont(M::kFuenteRecords);
+    ASSERT_TRUE(fRecords && fRecords->EstaCargada());
+    EXPECT_LE(fRecords->CalculaAlto("~\n~\n~\n~"), M::kRecordsAlto);
 }
