@@ -45,7 +45,7 @@ TEST_F(FontDemo, GameFontsLoadAndDraw)
     ASSERT_TRUE(g_pSistema2D->CarregaFonts(lista));
     CFont* defecto = g_pSistema2D->GetFont(FONT_DEFECTO);
     ASSERT_TRUE(defecto->EstaCargada());
-    EXPECT_EQ(defecto->m_pSombra, nullptr);
+    EXPECT_NE(defecto->m_pSombra, nullptr); // it reads on any ground too
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         CFont* font = g_pSistema2D->GetFont(i);
