@@ -1,6 +1,7 @@
 #include "game/play/herramientas/HerramientaResumen.h"
 
 #include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
@@ -9,11 +10,14 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace {
 
 // The plate in the middle of the field; a start summary's title and lines
-// lower on it than a final one's, the lines following each other down.
+// lower on it than a final one's, the lines following each other down: a
+// separator 40 points, a one-line paragraph 50 (and each line it wraps to
+// beyond the first one more paragraph line height), any other line 32.
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kTituloInicialY = 175.0f, kTituloFinalY = 64.0f;
 constexpr float kLineasInicialY = 230.0f, kLineasFinalY = 128.0f;
@@ -64,9 +68,32 @@ Sprite* CreaTexto(int iFuente, const char* szTexto, int iCodigo, int iFormato, f
 
 int Alfa(float f) { return static_cast<int>(std::clamp(f, 0.0f, 1.0f) * 255.0f); }
 
-float Avance(int iTipo)
+// The height a paragraph's text takes in its box, in the language in force:
+// its lines once wrapped as its sprite wraps them, times the line height at
+// the paragraph's scale, no more than the box shows. 0 without the font.
+float AltoParrafo(int iCodigo)
 {
-    return iTipo == LINEA_SEPARADOR ? kAvanceSeparador : iTipo == LINEA_PARRAFO ? kAvanceParrafo : kAvanceLinea;
+    CFont* f = g_pSistema2D ? g_pSistema2D->GetFont(kFuenteParrafo) : nullptr;
+    if (!f || !f->EstaCargada()) return 0.0f;
+    // Without a code the sprite shows a blank line.
+    const char* szTexto = iCodigo != -1 ? g_GestorFLIs.GetTexto(iCodigo, -1) : nullptr;
+    if (!szTexto || !*szTexto) szTexto = " ";
+    std::string sEnvuelto = szTexto;
+    const float fAncho = kAnchoTexto / kEscalaParrafo;
+    if (static_cast<int>(f->CalculaAncho(szTexto)) >= static_cast<int>(fAncho))
+        f->AjustaTexto(sEnvuelto, szTexto, fAncho);
+    return std::min(f->CalculaAlto(sEnvuelto.c_str()) * kEscalaParrafo, kAltoTexto);
+}
+
+// How far down the next line goes: a paragraph that wraps pushes it down by
+// what its lines after the first take, so that it never runs into it.
+float Avance(const LineaResumen& l)
+{
+    if (l.m_iTipo == LINEA_SEPARADOR) return kAvanceSeparador;
+    if (l.m_iTipo != LINEA_PARRAFO) return kAvanceLinea;
+    const CFont* f = g_pSistema2D ? g_pSistema2D->GetFont(kFuenteParrafo) : nullptr;
+    const float fUnaLinea = f && f->EstaCargada() ? f->AltoLinea() * kEscalaParrafo : 0.0f;
+    return kAvanceParrafo + std::max(0.0f, AltoParrafo(l.m_iTexto) - fUnaLinea);
 }
 
 } // namespace
@@ -350,7 +377,7 @@ std::vector<float> CHerramientaResumen::PosicionesLineas() const
     for (const LineaResumen& l : m_Datos.m_aLineas) {
         if (l.m_iTipo == LINEA_FIN) break;
         v.push_back(y);
-        y += Avance(l.m_iTipo);
+        y += Avance(l);
     }
     return v;
 }

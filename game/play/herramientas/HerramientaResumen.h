@@ -97,8 +97,10 @@ public:
     float Fundido() const { return m_fFundido; }
     float Revelado() const { return m_fRevelado; }
     const DatosResumen& Datos() const { return m_Datos; }
-    // Where each line is drawn (its y), in the record's order, up to the
-    // first line of kind -1.
+    // Where each line is drawn (its y, the middle of its box), in the
+    // record's order, up to the first line of kind -1. A paragraph makes
+    // room under it for every line its text wraps to in the language in
+    // force.
     std::vector<float> PosicionesLineas() const;
     // The value a line shows beside its label ("" for the kinds without one).
     static std::string TextoValor(const LineaResumen& linea);

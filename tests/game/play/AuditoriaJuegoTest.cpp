@@ -162,7 +162,9 @@ TEST(AuditoriaJuego, EverySummaryParagraphFitsItsBoxInEveryLanguage)
 }
 
 // Each mode's instructions, in each of the three tables, fill the big
-// message box at full size: the box would shrink a longer text.
+// message box at full size (the box would shrink a longer text) in at most
+// seven lines of its wrapping width: with the Accept button under them, an
+// eighth line would push the button onto the frame's border.
 TEST(AuditoriaJuego, EveryModesInstructionsFitTheBoxAtFullSizeInEveryLanguage)
 {
     kit::CJuegoPrueba juego("textos_modos");
@@ -185,6 +187,9 @@ TEST(AuditoriaJuego, EveryModesInstructionsFitTheBoxAtFullSizeInEveryLanguage)
                 M::kAnchoTextoGrande);
             EXPECT_TRUE(a.bCabe && a.fEscala == 1.0f)
                 << "language " << idioma << " code " << sz << " shrinks to " << a.fEscala << ": " << szTexto;
+            EXPECT_LE(a.fAlto, 7.0f * fMensaje->AltoLinea())
+                << "language " << idioma << " code " << sz << " takes " << a.fAlto / fMensaje->AltoLinea()
+                << " lines: " << szTexto;
             ++n;
         }
     EXPECT_EQ(n, 3 * 3);

@@ -2,11 +2,13 @@
 // the plate, the reveal and the fade, what a record leaves behind when it is
 // replaced and released, and both summaries' buttons on a real stage.
 #include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
 #include "game/play/herramientas/HerramientaResumen.h"
+#include "kit/TextosPrueba.h"
 #include "kit/game/PartidaPrueba.h"
 
 #include <gtest/gtest.h>
@@ -81,7 +83,8 @@ protected:
 kit::CJuegoPrueba* HerramientaResumenJuego::s_pJuego = nullptr;
 
 // Lines go down from the title: 40 points after a separator, 50 after a
-// paragraph, 32 after any other; the first line of kind -1 ends them.
+// one-line paragraph, 32 after any other; the first line of kind -1 ends
+// them.
 TEST_F(HerramientaResumenJuego, LinesGoDownThePlateByTheirKinds)
 {
     const struct {
@@ -121,6 +124,55 @@ TEST_F(HerramientaResumenJuego, LinesGoDownThePlateByTheirKinds)
         r.Muestra();
         r.Actualiza();
         r.Dibuja(nullptr);
+    }
+}
+
+// A paragraph that wraps makes room for its lines: the next line goes down
+// one more paragraph line height for each line after the first, up to what
+// the paragraph's box shows (the box cuts a longer text short). The wrap
+// follows the language in force.
+TEST_F(HerramientaResumenJuego, AWrappedParagraphPushesTheNextLinesDownByItsLines)
+{
+    using R = CHerramientaResumen;
+    const CFont* f = g_pSistema2D->GetFont(R::kFuenteParrafo);
+    ASSERT_TRUE(f && f->EstaCargada());
+    const float h = f->AltoLinea() * R::kEscalaParrafo;
+    ASSERT_GT(3.0f * h, R::kAltoTexto);
+    const int idioma = g_GestorFLIs.IdiomaActual();
+    // Two lines, and four that the box shows two and a bit of.
+    const std::string sPalabras = " seal shard";
+    std::string sDos = "Trace";
+    auto lineas = [&](const std::string& s) {
+        return f->CalculaAlto(mgtest::AjustaComoCaja(*f, s, R::kAnchoTexto, R::kEscalaParrafo).c_str()) /
+               f->AltoLinea();
+    };
+    while (lineas(sDos + sPalabras) < 2.5f) sDos += sPalabras;
+    ASSERT_EQ(lineas(sDos), 2.0f);
+    mgtest::PonTexto(idioma, "ZRP2", sDos.c_str());
+    mgtest::PonTexto(idioma, "ZRP4", (sDos + sPalabras + " " + sDos).c_str());
+    ASSERT_GE(lineas(g_GestorFLIs.GetTexto(CodigoFLI("ZRP4"), idioma)), 4.0f);
+
+    const struct {
+        std::vector<const char*> parrafos;   // the texts of the record's paragraphs, in order
+        std::vector<float> ys;
+    } casos[] = {
+        {{"ZRP2", "RE46"}, {230, 270, 302, 352 + h, 384 + h, 434 + h}},
+        {{"RE46", "ZRP2"}, {230, 270, 302, 352, 384, 434 + h}},
+        {{"ZRP2", "ZRP2"}, {230, 270, 302, 352 + h, 384 + h, 434 + 2 * h}},
+        {{"ZRP4", "RE46"}, {230, 270, 302, 352 + 64 - h, 384 + 64 - h, 434 + 64 - h}},
+    };
+    for (const auto& c : casos) {
+        DatosResumen d = Registro(true, {LINEA_SEPARADOR, LINEA_CABECERA, LINEA_PARRAFO, LINEA_ENTERO, LINEA_PARRAFO,
+                                         LINEA_SEPARADOR});
+        d.m_aLineas[2].m_iTexto = CodigoFLI(c.parrafos[0]);
+        d.m_aLineas[4].m_iTexto = CodigoFLI(c.parrafos[1]);
+        CHerramientaResumen r;
+        ASSERT_TRUE(r.Carga(nullptr, nullptr, nullptr, nullptr));
+        r.Prepara(d);
+        const std::vector<float> ys = r.PosicionesLineas();
+        ASSERT_EQ(ys.size(), c.ys.size());
+        for (size_t i = 0; i < ys.size(); ++i)
+            EXPECT_NEAR(ys[i], c.ys[i], 0.01f) << c.parrafos[0] << " " << c.parrafos[1] << " line " << i;
     }
 }
 
