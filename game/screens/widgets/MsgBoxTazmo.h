@@ -33,8 +33,9 @@ public:
     static constexpr float kAltoMarco = 450.0f;
     // The widths the text wraps at. The big frame's ornamented border ends
     // at x 55 and 965 inside: its text, centred, keeps some 70 points clear
-    // of it on each side.
-    static constexpr float kAnchoTextoGrande = 770.0f, kAnchoTextoPequeno = 450.0f;
+    // of it on each side; the small frame's text keeps some 45 points clear
+    // of its border.
+    static constexpr float kAnchoTextoGrande = 770.0f, kAnchoTextoPequeno = 400.0f;
     static constexpr int kAltoBoton = 64;
     static constexpr int kAltoEntrada = 79;
 
