@@ -1,5 +1,6 @@
 #include "engine/ui/InputText.h"
 
+#include "engine/graphics/ElementoTexto.h"
 #include "engine/ui/CuadreText.h"
 
 #include <cstring>
@@ -100,7 +101,12 @@ bool CInputText::Inicia(float x, float y, float ancho, float alto, int longitudM
     return true;
 }
 
-void CInputText::Muestra() { texto_widget::Muestra(m_pSprite, Texto(), -1, 0, m_fEscalaX, m_fEscalaY); }
+// The line sits in the middle of the field's height; it starts at the
+// field's left, where a caret drawn after its last letter expects it.
+void CInputText::Muestra()
+{
+    texto_widget::Muestra(m_pSprite, Texto(), -1, TEXTO_MEDIO, m_fEscalaX, m_fEscalaY);
+}
 
 void CInputText::PonTexto(const char* texto)
 {

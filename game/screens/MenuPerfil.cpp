@@ -23,10 +23,12 @@ namespace texto = juego::texto;
 // The four slots' centres, left to right and top to bottom.
 constexpr float kRanuraX[NUM_PERFILES] = {255.0f, 768.0f, 255.0f, 768.0f};
 constexpr float kRanuraY[NUM_PERFILES] = {325.0f, 325.0f, 515.0f, 515.0f};
-// A slot's buttons around its centre.
+// A slot's buttons around its centre: the name above, and below it either
+// the new button or the reset and delete pair, one narrow button each side
+// of the centre with a little room between them.
 constexpr float kNombreDY = -30.0f;
 constexpr float kBotonesDY = 50.0f;
-constexpr float kLadoDX = 30.0f;
+constexpr float kLadoDX = 85.0f;
 // The frame (512 x 256) rests with its centre on the slot's and slides in
 // from the side it is on.
 constexpr float kMarcoMitadAncho = 256.0f, kMarcoMitadAlto = 128.0f;
@@ -35,7 +37,9 @@ constexpr float kMarcoFueraBase = 768.0f;
 constexpr float kPresentacionX = 341.0f, kSalirX = 682.0f, kBarraY = 740.0f;
 
 constexpr int kFlagsNombre = CBotonTazmo::SIN_MARCO;
-constexpr int kFlagsPequeno = CBotonTazmo::SIN_MARCO | CBotonTazmo::MINIMO | CBotonTazmo::SIN_BRILLO;
+// Reset and delete are captioned with words in every language: a narrow
+// framed button holds the longest of them.
+constexpr int kFlagsPequeno = CBotonTazmo::ESTRECHO;
 
 constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
 constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;

@@ -191,3 +191,30 @@ TEST(InputTextSinGraficos, WithoutATextSpriteTheLineFails)
     EXPECT_FALSE(l.EstaIniciado());
     EXPECT_FALSE(l.TrataCaracter('1'));
 }
+
+// The typed line sits in the middle of its field's height and starts at the
+// field's left, where a caret drawn after its last letter expects it.
+TEST_F(InputText, TheLineIsDrawnInTheMiddleOfTheFieldsHeightFromItsLeft)
+{
+    CInputText linea;
+    ASSERT_TRUE(linea.Inicia(100, 100, 400, 64, 32, 4, uitest::kFuenteTexto, -1, 4, "medio", 1, 1));
+    linea.PonTexto("HHHH");
+    Anade(&linea);
+    Fondo(0, 0, 0);
+    linea.Dibuja(nullptr, nullptr);
+    const uitest::Pixel negro{0, 0, 0};
+    int arriba = -1, abajo = -1, izquierda = -1;
+    for (int y = 90; y < 175; ++y)
+        if (Distintos(100, y, 500, y + 1, negro) > 0) {
+            if (arriba < 0) arriba = y;
+            abajo = y;
+        }
+    for (int x = 95; x < 500 && izquierda < 0; ++x)
+        if (Distintos(x, 100, x + 1, 164, negro) > 0) izquierda = x;
+    ASSERT_GE(arriba, 0);
+    EXPECT_NEAR((arriba + abajo) / 2.0, 100 + 64 / 2.0, 4.0) << arriba << ".." << abajo;
+    EXPECT_GE(izquierda, 100);
+    EXPECT_LE(izquierda, 110);
+    Raiz()->QuitaHijo(false, &linea);
+    m_arbol->Pasos(1);
+}

@@ -25,18 +25,25 @@ constexpr const char* kSonidoFoco = juego::sonido::SELECCIONAR_BOTON;
 constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
-// Our chapter medallion is 220 points across: at 0.55 the icons of a
-// column, 127 points apart, no longer overlap.
-constexpr float kRadioX = 128.0f, kRadioY = 90.0f, kEscala = 0.55f;
+// Our chapter medallion is 224 points across: at 0.5 it is 112, and 123
+// when focused, so the icons of a column, 120 points apart, never touch.
+constexpr float kRadioX = 128.0f, kRadioY = 90.0f, kEscala = 0.5f;
 constexpr float kAnchoFondo = 1100.0f, kAltoFondo = 850.0f;
 constexpr int kFuenteEscenas = 0;
 
 struct Punto {
     float x, y;
 };
+// Three columns of four between the bars. The top row stands low enough
+// that the right column's first icon clears the title's medallion at the
+// top right, even when focused.
+constexpr float kFila[4] = {240.0f, 360.0f, 480.0f, 600.0f};
+constexpr float kColumnaIzquierda = 180.0f, kColumnaCentro = 512.0f, kColumnaDerecha = 831.0f;
 const Punto kCapitulos[CMenuCapitulos::kNumCapitulos] = {
-    {180.0f, 220.0f}, {180.0f, 347.0f}, {180.0f, 473.0f}, {180.0f, 602.0f}, {512.0f, 602.0f}, {512.0f, 473.0f},
-    {512.0f, 347.0f}, {512.0f, 220.0f}, {831.0f, 220.0f}, {831.0f, 347.0f}, {831.0f, 473.0f}, {831.0f, 602.0f},
+    {kColumnaIzquierda, kFila[0]}, {kColumnaIzquierda, kFila[1]}, {kColumnaIzquierda, kFila[2]},
+    {kColumnaIzquierda, kFila[3]}, {kColumnaCentro, kFila[3]},     {kColumnaCentro, kFila[2]},
+    {kColumnaCentro, kFila[1]},    {kColumnaCentro, kFila[0]},     {kColumnaDerecha, kFila[0]},
+    {kColumnaDerecha, kFila[1]},   {kColumnaDerecha, kFila[2]},    {kColumnaDerecha, kFila[3]},
 };
 const char* const kAyudas[CMenuCapitulos::kNumCapitulos] = {
     juego::texto::C001, juego::texto::C002, juego::texto::C003, juego::texto::C004,

@@ -5,11 +5,15 @@
 // failed, another slot's unsaved profile kept, a never-saved one), resetting,
 // and the quiet save (saved; failed with retry, help and cancel). The
 // removal of a finished quiet save never reopens the screen it sat on.
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/Temporizador.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "game/profiles/Perfiles.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuPerfil.h"
 #include "game/screens/MenuPrincipal.h"
+#include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/widgets/MsgBoxTazmo.h"
 #include "kit/game/JuegoPrueba.h"
 
@@ -314,4 +318,34 @@ TEST(PerfilNombre, ATypedNameAsTheProfileKeepsIt)
         {"abcdefghijklmnopqrstuvwxyz0123456789", "abcdefghijklmnopqrstuvwxyz01234"},
     };
     for (const auto& [szEscrito, sNombre] : casos) EXPECT_EQ(CMenuPerfil::NombreDeEntrada(szEscrito), sNombre) << szEscrito;
+}
+
+// A named slot's reset and delete buttons carry words in every language:
+// each caption fits its button at rest, with room for the frame's ends, the
+// two buttons keep apart and both stay inside the slot's frame (512 wide,
+// its gold border a little inside that).
+TEST_F(Perfil, ResetAndDeleteCaptionsFitTheirButtonsInEveryLanguage)
+{
+    CFont* f = g_pSistema2D->GetFont(0);
+    ASSERT_TRUE(f && f->EstaCargada());
+    constexpr float kExtremosMarco = 20.0f, kMitadMarcoUtil = 236.0f;
+    for (int i = 0; i < NUM_PERFILES; ++i) {
+        SCOPED_TRACE(testing::Message() << "slot " << i);
+        const CBotonTazmo* r = m_p->m_apReiniciar[i];
+        const CBotonTazmo* b = m_p->m_apBorrar[i];
+        ASSERT_TRUE(r && b);
+        const float cx = m_p->BotonNombre(i)->Rect().x + m_p->BotonNombre(i)->Rect().ancho / 2.0f;
+        EXPECT_LT(r->Rect().x + r->Rect().ancho, b->Rect().x);
+        EXPECT_GE(r->Rect().x, cx - kMitadMarcoUtil);
+        EXPECT_LE(b->Rect().x + b->Rect().ancho, cx + kMitadMarcoUtil);
+        for (int idioma = 0; idioma < 3; ++idioma)
+            for (const auto& [p, codigo] : {std::pair{r, "PE50"}, std::pair{b, "PE51"}}) {
+                SCOPED_TRACE(testing::Message() << "language " << idioma << " " << codigo);
+                const char* szTexto = g_GestorFLIs.GetTexto(CodigoFLI(codigo), idioma);
+                ASSERT_NE(szTexto, nullptr);
+                EXPECT_GE(std::string(szTexto).size(), 3u) << szTexto;
+                EXPECT_LE(f->CalculaAncho(szTexto), p->Rect().ancho - kExtremosMarco) << szTexto;
+                EXPECT_LE(f->CalculaAlto(szTexto), p->Rect().alto) << szTexto;
+            }
+    }
 }

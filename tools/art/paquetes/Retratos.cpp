@@ -39,6 +39,10 @@ enum {
     NUM_MODELOS
 };
 
+// Stokinnen's hat, in the colours of his whole figure (the character
+// viewer's), so that his portraits and his figure wear the same one.
+const Color kGorroSabio = Hex(0x3A2A8A), kGorroSabioOscuro = Hex(0x14103A);
+
 const Modelo kModelos[NUM_MODELOS] = {
     // Maida: auburn hair with a gold bow, a blue dress.
     {Hex(0xF6D7BE), Hex(0xD9A98A), Hex(0x6B2E1A), Hex(0xA2532E), Hex(0x3B5BA5), Hex(0x1F2E66), pl::Oro,
@@ -326,23 +330,19 @@ void Tocado(cairo_t* cr, const Modelo& m, double cx, double cy, double r)
         break;
     }
     case GORRO_MAGO: {
-        const double base = cy - r * 0.7;
-        cairo_move_to(cr, cx - r * 1.2, base + r * 0.05);
-        cairo_curve_to(cr, cx - r * 0.6, base - r * 0.5, cx - r * 0.2, base - r * 1.4, cx + r * 0.55, base - r * 1.75);
-        cairo_curve_to(cr, cx + r * 0.3, base - r * 1.1, cx + r * 0.6, base - r * 0.4, cx + r * 1.2, base + r * 0.05);
-        cairo_curve_to(cr, cx + r * 0.4, base - r * 0.2, cx - r * 0.4, base - r * 0.2, cx - r * 1.2, base + r * 0.05);
+        // The sage's hat as his whole figure wears it: a tall straight cone
+        // leaning a little to the right, in the figure's deep indigo, with
+        // one star halfway up and no brim. A bust has less room above the
+        // head, so the cone is a little shorter for its width.
+        const double base = cy - r * 0.55, medio = r * 1.15, alto = r * 2.6;
+        cairo_move_to(cr, cx - medio, base);
+        cairo_line_to(cr, cx + medio * 0.2, base - alto);
+        cairo_line_to(cr, cx + medio, base);
         cairo_close_path(cr);
-        DegradadoH(cr, cx - r, cx + r, {{0, m.ropaOscura}, {0.45, m.ropa}, {1, m.ropaOscura}});
+        DegradadoH(cr, cx - medio, cx + medio, {{0, kGorroSabioOscuro}, {0.5, kGorroSabio}, {1, kGorroSabioOscuro}});
         cairo_fill_preserve(cr);
         Contorno(cr, r * 0.04);
-        // a band of gold and two stars
-        cairo_move_to(cr, cx - r * 1.0, base - r * 0.05);
-        cairo_curve_to(cr, cx - r * 0.4, base - r * 0.3, cx + r * 0.4, base - r * 0.3, cx + r * 1.0, base - r * 0.05);
-        Fuente(cr, m.adorno);
-        cairo_set_line_width(cr, r * 0.12);
-        cairo_stroke(cr);
-        Destello(cr, cx - r * 0.1, base - r * 0.75, r * 0.16, pl::OroClaro);
-        Destello(cr, cx + r * 0.3, base - r * 1.2, r * 0.11, pl::OroClaro);
+        Destello(cr, cx, base - alto * 0.4, medio * 0.27, pl::OroClaro);
         break;
     }
     case PANUELO: {
@@ -536,7 +536,7 @@ void Retrato(cairo_t* cr, double w, double h, int n)
     cairo_paint(cr);
     Resplandor(cr, cx, cy - ry * 0.15, rx * 0.9, Hex(0xFFD27A, 0.22));
     // a tall hat brings the head down so that its tip stays inside
-    const double alza = kModelos[n].tocado == GORRO_MAGO ? 0.0 : 0.12;
+    const double alza = kModelos[n].tocado == GORRO_MAGO ? -0.1 : 0.12;
     Busto(cr, kModelos[n], cx, cy - ry * alza, rx * 0.36, n == TERESIA ? TRISTE : NORMAL, h);
     cairo_restore(cr);
     Elipse(cr, cx, cy, rx - 6, ry - 6);
@@ -1034,7 +1034,7 @@ void Chiqui(cairo_t* cr, double w, double h, int n, Gesto g)
     DegradadoRadial(cr, cx, cy - r * 0.3, r * 1.3, {{0, pl::Azul}, {0.6, pl::NocheAzul}, {1, pl::Noche}});
     cairo_paint(cr);
     Resplandor(cr, cx, cy - r * 0.2, r * 0.95, luz);
-    const double alza = kModelos[n].tocado == GORRO_MAGO ? 0.0 : 0.1;
+    const double alza = kModelos[n].tocado == GORRO_MAGO ? -0.25 : 0.1;
     Busto(cr, kModelos[n], cx, cy - r * alza, r * 0.4, g, h);
     cairo_restore(cr);
     cairo_arc(cr, cx, cy, r - 0.5, 0, 2 * M_PI);
@@ -1081,7 +1081,7 @@ int NumModelos() { return NUM_MODELOS; }
 double AnchoModelo(int modelo) { return ModeloSeguro(modelo).ancho; }
 bool ModeloEncapuchado(int modelo) { return ModeloSeguro(modelo).tocado == CAPUCHA; }
 Color IrisModelo(int modelo) { return ModeloSeguro(modelo).iris; }
-double AltoFiguraModelo(int modelo) { return ModeloSeguro(modelo).tocado == GORRO_MAGO ? 9.8 : 8.2; }
+double AltoFiguraModelo(int modelo) { return ModeloSeguro(modelo).tocado == GORRO_MAGO ? 10.5 : 8.2; }
 
 void FiguraModelo(cairo_t* cr, int modelo, double cx, double pies, double r, int gesto, double vuelo, bool bSinOjosNiBoca)
 {

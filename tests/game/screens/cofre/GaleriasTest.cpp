@@ -22,6 +22,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 #include <string>
 
@@ -292,4 +293,36 @@ TEST(Galerias, AChapterReplaysEachOfItsScenesThenTheMenusMusic)
     EXPECT_EQ(j.m_juego.MusicaCanal(CBaseMenu::kCanalMusica), juego::musica::RAN_MENUS);
     ASSERT_TRUE(j.m_juego.Pulsa("MenuCapitulos_BUT_Volver"));
     ASSERT_TRUE(j.Hasta([&] { return M()->m_pMenuActual == M()->m_pMenuCofreTesoro; }));
+}
+
+// The chapter medallions, each at its focused size (the chapter picture's
+// medallion is 224 across and grows by a tenth of its scale under the
+// pointer), touch neither one another nor the title's medallion, the same
+// picture at 0.85 round (900, 90), and stay between the top and bottom bars.
+TEST(Galerias, TheChapterMedallionsTouchNeitherEachOtherNorTheTitlesMedallion)
+{
+    JuegoConPerfil j("capitulos_medallones");
+    ASSERT_TRUE(j.m_juego.Iniciado());
+    j.m_juego.Pasos(2);
+    CMenuCapitulos* c = M()->m_pMenuCapitulos;
+    ASSERT_TRUE(j.Abre(c));
+    constexpr float kRadioMedallon = 112.0f, kCrecimientoFoco = 0.1f;
+    constexpr float kTituloX = 900.0f, kTituloY = 90.0f, kRadioTitulo = kRadioMedallon * 0.85f;
+    constexpr float kBarraSuperior = 110.0f, kBarraInferior = 715.0f;
+    auto Radio = [&](const CBotonIconoTazmo* p) { return kRadioMedallon * p->m_fEscala * (1.0f + kCrecimientoFoco); };
+    for (int a = 0; a < CMenuCapitulos::kNumCapitulos; ++a) {
+        const CBotonIconoTazmo* p = c->m_apCapitulos[a];
+        ASSERT_NE(p, nullptr);
+        SCOPED_TRACE(testing::Message() << "chapter " << a);
+        EXPECT_GT(std::hypot(p->m_fXFin - kTituloX, p->m_fYFin - kTituloY), Radio(p) + kRadioTitulo);
+        EXPECT_GT(p->m_fYFin - Radio(p), kBarraSuperior);
+        EXPECT_LT(p->m_fYFin + Radio(p), kBarraInferior);
+        for (int b = a + 1; b < CMenuCapitulos::kNumCapitulos; ++b) {
+            const CBotonIconoTazmo* q = c->m_apCapitulos[b];
+            // one focused, its neighbour at rest
+            EXPECT_GT(std::hypot(p->m_fXFin - q->m_fXFin, p->m_fYFin - q->m_fYFin),
+                      Radio(p) + kRadioMedallon * q->m_fEscala)
+                << "chapter " << b;
+        }
+    }
 }
