@@ -53,18 +53,33 @@ void OroV(cairo_t* cr, double y0, double y1)
     DegradadoV(cr, y0, y1, {{0, OroClaro}, {0.45, OroMedio}, {1, OroOscuro}});
 }
 
-void Medallon(cairo_t* cr, double cx, double cy, double r)
+void Medallon(cairo_t* cr, double cx, double cy, double r, double opacidadDisco)
 {
+    const double rInt = r - r * 0.1;
     Resplandor(cr, cx, cy, r * 1.18, Hex(0xF2A93B, 0.22));
-    cairo_arc(cr, cx, cy + 3, r, 0, 2 * M_PI);
+    // The shadow and the gold: a whole disc under an opaque disc, only a
+    // ring round one that lets what lies behind show through.
+    const bool bOpaco = opacidadDisco >= 1.0;
+    auto forma = [&](double y) {
+        cairo_new_path(cr);
+        cairo_arc(cr, cx, y, r, 0, 2 * M_PI);
+        if (bOpaco) return;
+        cairo_new_sub_path(cr);
+        cairo_arc_negative(cr, cx, y, rInt, 2 * M_PI, 0);
+    };
+    forma(cy + 3);
     Fuente(cr, Hex(0x000000, 0.5));
     cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    forma(cy);
     OroV(cr, cy - r, cy + r);
     cairo_fill(cr);
-    cairo_arc(cr, cx, cy, r - r * 0.1, 0, 2 * M_PI);
+    cairo_push_group(cr);
+    cairo_arc(cr, cx, cy, rInt, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.35, r, {{0, Azul}, {0.55, NocheAzul}, {1, Noche}});
-    cairo_fill_preserve(cr);
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, opacidadDisco);
+    cairo_arc(cr, cx, cy, rInt, 0, 2 * M_PI);
     ContornoTinta(cr, 1.4);
     // a fine light line inside the ring, and eight studs on it
     cairo_arc(cr, cx, cy, r - r * 0.14, 0, 2 * M_PI);

@@ -21,8 +21,13 @@ void RellenaYPerfila(cairo_t* cr, const Color& borde, double ancho);
 // Gold from light to shadow down a span, as the frames' metal: the source.
 void OroV(cairo_t* cr, double y0, double y1);
 // The icons' medallion: a gilded ring round a night-blue disc with a soft
-// light behind whatever it holds, radius r.
-void Medallon(cairo_t* cr, double cx, double cy, double r);
+// light behind whatever it holds, radius r. The disc covers what lies behind
+// it with the given opacity.
+void Medallon(cairo_t* cr, double cx, double cy, double r, double opacidadDisco = 1.0);
+// The disc's opacity of icons that may show locked: a locked icon is drawn
+// all black, and what its medallion holds then stands out as a silhouette
+// against the dimmed disc instead of vanishing into one black disc.
+constexpr double kDiscoIconoBloqueable = 0.3;
 
 // The wordless titles: a cartouche of gold scrolls round an emblem that
 // `emblema` paints at the centre it is given, in a w by h sprite of

@@ -1,6 +1,8 @@
 #include "game/screens/widgets/BotonTazmo.h"
 
 #include "engine/app/Aplicacion.h"
+#include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/graphics/Sprite.h"
@@ -31,6 +33,8 @@ constexpr float kPasoDestello = 0.05f;
 // below its middle.
 constexpr float kBajadaBrillo = 10.0f;
 constexpr float kBajadaTexto = 5.0f;
+// The frame's rounded ends, together, that a caption keeps clear of.
+constexpr float kExtremosMarco = 24.0f;
 // A locked caption is dark grey.
 const ColorARGB kColorTextoBloqueado(255, 25, 25, 25);
 // News sparks fly out to this share of the half width, and this far down.
@@ -135,14 +139,47 @@ void CBotonTazmo::CambiaTextos(int iCodigoTextoBloqueado, int iCodigoTexto)
     m_iCodigoTextoBloqueado = iCodigoTextoBloqueado;
     m_iCodigoTexto = iCodigoTexto;
     m_fDestello = 1.0f;
-    CButo::PonIdTexto(m_bBloqueado ? iCodigoTextoBloqueado : iCodigoTexto);
+    PonIdTexto(m_bBloqueado ? iCodigoTextoBloqueado : iCodigoTexto);
 }
+
+float CBotonTazmo::EscalaQueCabe(float fEscala, float fAncho, float fAnchoUtil)
+{
+    if (!(fAncho > 0.0f) || fAncho * fEscala <= fAnchoUtil) return fEscala;
+    return std::max(0.0f, fAnchoUtil) / fAncho;
+}
+
+float CBotonTazmo::AnchoUtil(float fAnchoMarco) { return fAnchoMarco - kExtremosMarco; }
+
+namespace {
+// A caption's width at scale 1 in the buttons' font (0 without the font).
+float AnchoCaption(const char* texto)
+{
+    CFont* f = (g_pSistema2D && texto) ? g_pSistema2D->GetFont(kFuente) : nullptr;
+    return f ? f->CalculaAncho(texto) : 0.0f;
+}
+} // namespace
 
 void CBotonTazmo::PonTexto(const char* texto)
 {
     m_fDestello = 1.0f;
     m_iCodigoTexto = m_iCodigoTextoBloqueado = -1;
+    const float fAncho = AnchoCaption(texto);
+    m_fEscala = EscalaQueCabe(1.0f, fAncho, AnchoUtil(m_rect.ancho));
+    m_fAnchoTexto = fAncho * m_fEscala;
     CButo::PonTexto(texto);
+}
+
+float CBotonTazmo::EscalaCaption(int idTexto) const
+{
+    const float fAncho = idTexto == -1 ? 0.0f : AnchoCaption(g_GestorFLIs.GetTexto(idTexto));
+    return EscalaQueCabe(1.0f, fAncho, AnchoUtil(m_rect.ancho));
+}
+
+void CBotonTazmo::PonIdTexto(int idTexto)
+{
+    m_fEscala = EscalaCaption(idTexto);
+    m_fAnchoTexto = idTexto == -1 ? 0.0f : AnchoCaption(g_GestorFLIs.GetTexto(idTexto)) * m_fEscala;
+    CButo::PonIdTexto(idTexto);
 }
 
 void CBotonTazmo::IniciaTransicion(bool bEntrada)
@@ -155,7 +192,8 @@ void CBotonTazmo::IniciaTransicion(bool bEntrada)
         m_bAbierto = true;
         m_bPulsando = false;
         const int iCodigo = m_bBloqueado ? m_iCodigoTextoBloqueado : m_iCodigoTexto;
-        if (iCodigo != -1 && iCodigo != m_iIdTexto) CButo::PonIdTexto(iCodigo);
+        // Also when the language has changed the caption's width.
+        if (iCodigo != -1 && (iCodigo != m_iIdTexto || EscalaCaption(iCodigo) != m_fEscala)) PonIdTexto(iCodigo);
         m_desliza.Abre();
         tazmo::Arranca(m_tPulsacion, m_tPulsacion.m_iDuracion, -1);
         if (m_bRecienDesbloqueado) tazmo::Arranca(m_tDesbloqueo, kPasosDesbloqueo, 1);
@@ -284,7 +322,11 @@ void CBotonTazmo::Dibuja(CMenuObj*, Sprite* pDestino)
     if (!m_pTexto || !g_pSistema2D) return;
     g_pSistema2D->PosaColorSprite(m_pTexto, m_bBloqueado ? kColorTextoBloqueado : ColorARGB(255, 255, 255, 255));
     g_pSistema2D->PosaHotspot(m_pTexto, m_pTexto->GetAmplada() / 2.0f, m_pTexto->GetAlcada() / 2.0f + kBajadaTexto);
-    const float fEscalaTexto = fEscala * m_fEscalaFoco;
+    // The caption grows with the focus faster than the frame: never past
+    // the frame's ends.
+    const float fEscalaMarco = (m_fEscalaFoco - 1.0f) * 0.25f + 1.0f;
+    const float fEscalaTexto =
+        fEscala * EscalaQueCabe(m_fEscalaFoco, m_fAnchoTexto, AnchoUtil(m_rect.ancho) * fEscalaMarco);
     g_pSistema2D->DibuixaSpriteEX(pDestino, m_pTexto, cx, cy, false, alfa, 0.0f, fEscalaTexto + fPulso,
                                   fEscalaTexto + fPulso);
     if (m_fDestello > 0.0f) {

@@ -48,6 +48,8 @@ public:
     void IniciaTransicion(bool bEntrada) override;
     // Flash, no codes, then the literal.
     void PonTexto(const char* texto) override;
+    // The caption by code, rendered small enough to fit inside the frame.
+    void PonIdTexto(int idTexto) override;
 
     // (fX, fY) is the centre of the top band: the rectangle is
     // (fX - w/2, fY - 30, w, h). Codes are -1 for none.
@@ -66,6 +68,11 @@ public:
     static float AltoDeFlags(int iFlags);
     // The press animation's extra scale at progress f (0..1).
     static float Pulso(float f, int iFlags);
+    // The scale, at most `fEscala`, at which a caption `fAncho` wide at
+    // scale 1 keeps inside `fAnchoUtil` (a frame's width less its ends).
+    static float EscalaQueCabe(float fEscala, float fAncho, float fAnchoUtil);
+    // The room a frame of this width leaves its caption between its ends.
+    static float AnchoUtil(float fAnchoMarco);
 
     bool Bloqueado() const { return m_bBloqueado; }
     bool RecienDesbloqueado() const { return m_bRecienDesbloqueado; }
@@ -75,6 +82,8 @@ public:
     int CodigoMostrado() const { return m_iIdTexto; }
     const tazmo::Deslizamiento& Desliza() const { return m_desliza; }
 
+    float EscalaCaption(int idTexto) const;
+
     bool m_bCreado = false;
     CSPM* m_pSPM = nullptr;
     int32_t m_iFlags = 0;
@@ -82,6 +91,7 @@ public:
     float m_fFaseBrillo = 0.0f;
     int32_t m_iAlfaBrillo = 0;
     float m_fDestello = 0.0f; // the caption's flash after a change
+    float m_fAnchoTexto = 0.0f; // the caption's width as rendered
     tazmo::Deslizamiento m_desliza;
     bool m_bSonidoFocoTocado = false;
     CTemporizador m_tPulsacion;

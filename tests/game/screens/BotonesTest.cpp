@@ -3,6 +3,9 @@
 // input and shows its locked caption and hint; one press clears a button's
 // news in the profile; an icon's unlock fade plays once, a text button's at
 // every opening; the slide and the icon's hit area.
+#include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game//profiles/RegistroPerfil.h"
 #include "game/screens/widgets/BotonIconoTazmo.h"
@@ -229,4 +232,39 @@ TEST_F(Botones, AnIconFliesInAndANeverHitIconIsNeverHit)
     EXPECT_FALSE(b->Contiene(200, 600));
     b->m_iFlags |= CBotonIconoTazmo::NUNCA_TOCADO;
     EXPECT_FALSE(b->Contiene(200, 200));
+}
+
+// A caption is drawn at its size unless it would run past its frame's ends;
+// then, and while the focus grows it, it is drawn just small enough.
+TEST(BotonTazmo, ACaptionShrinksOnlyToKeepInsideItsFrame)
+{
+    const struct {
+        float escala, ancho, util, esperada;
+    } casos[] = {
+        {1.0f, 100.0f, 126.0f, 1.0f},            // fits
+        {1.0f, 126.0f, 126.0f, 1.0f},            // just fits
+        {1.0f, 168.0f, 126.0f, 0.75f},           // too wide: shrinks
+        {1.3f, 100.0f, 135.0f, 1.3f},            // focused, still inside
+        {1.3f, 120.0f, 135.0f, 1.125f},          // focused, held at the frame
+        {1.0f, 0.0f, 126.0f, 1.0f},              // no caption
+        {1.0f, 50.0f, -4.0f, 0.0f},              // no room at all
+    };
+    for (const auto& c : casos)
+        EXPECT_FLOAT_EQ(CBotonTazmo::EscalaQueCabe(c.escala, c.ancho, c.util), c.esperada)
+            << c.escala << " " << c.ancho << " " << c.util;
+}
+
+TEST_F(Botones, ALongCaptionIsRenderedSmallEnoughForANarrowFrame)
+{
+    const CFont* f = g_pSistema2D->GetFont(0);
+    ASSERT_TRUE(f && f->EstaCargada());
+    const float util = CBotonTazmo::AnchoUtil(CBotonTazmo::AnchoDeFlags(CBotonTazmo::ESTRECHO));
+    const int32_t kLargo = CodigoFLI("TERV"), kCorto = CodigoFLI("MAID");
+    const float anchoLargo = f->CalculaAncho(g_GestorFLIs.GetTexto(kLargo));
+    ASSERT_GT(anchoLargo, util) << "the fixture wants a caption wider than a narrow frame";
+    CBotonTazmo* largo = Boton("Largo", CBotonTazmo::ESTRECHO, kLargo);
+    EXPECT_LT(largo->m_fEscala, 1.0f);
+    EXPECT_LE(anchoLargo * largo->m_fEscala, util + 0.01f);
+    CBotonTazmo* corto = Boton("Corto", CBotonTazmo::ESTRECHO, kCorto);
+    EXPECT_FLOAT_EQ(corto->m_fEscala, 1.0f);
 }

@@ -270,7 +270,7 @@ using Dibujo = void (*)(cairo_t*, double, double, double);
 Paquete Icono(const char* comentario, Dibujo d)
 {
     return UnSprite(comentario, Centrado(0, 256, 256, [d](cairo_t* cr, double w, double h) {
-                        Medallon(cr, w / 2, h / 2, 112);
+                        Medallon(cr, w / 2, h / 2, 112, kDiscoIconoBloqueable);
                         d(cr, w / 2, h / 2 + 6, 1.0);
                     }));
 }

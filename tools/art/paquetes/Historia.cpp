@@ -38,16 +38,26 @@ Sprite Pieza(int slot, int w, int h, double hx, double hy, Painter p)
     return s;
 }
 
-// A gilded medallion round a night-blue disc, as the menus' icons.
-void MedallonMapa(cairo_t* cr, double cx, double cy, double r)
+// A gilded medallion round a night-blue disc, as the menus' icons; the disc
+// covers what lies behind it with the given opacity.
+void MedallonMapa(cairo_t* cr, double cx, double cy, double r, double opacidadDisco = 1.0)
 {
     Resplandor(cr, cx, cy, r * 1.18, Hex(0xF2A93B, 0.22));
+    cairo_new_path(cr);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    if (opacidadDisco < 1.0) {
+        cairo_new_sub_path(cr);
+        cairo_arc_negative(cr, cx, cy, r * 0.9, 2 * M_PI, 0);
+    }
     OroV(cr, cy - r, cy + r);
     cairo_fill(cr);
+    cairo_push_group(cr);
     cairo_arc(cr, cx, cy, r * 0.9, 0, 2 * M_PI);
     DegradadoRadial(cr, cx, cy - r * 0.35, r, {{0, Azul}, {0.55, NocheAzul}, {1, Noche}});
-    cairo_fill_preserve(cr);
+    cairo_fill(cr);
+    cairo_pop_group_to_source(cr);
+    cairo_paint_with_alpha(cr, opacidadDisco);
+    cairo_arc(cr, cx, cy, r * 0.9, 0, 2 * M_PI);
     ContornoTinta(cr, 1.4);
     for (int i = 0; i < 8; ++i) {
         const double a = i * M_PI / 4;
@@ -181,7 +191,8 @@ Paquete MarcasMapa()
 void IconoCapitulos(cairo_t* cr, double w, double h)
 {
     const double cx = w / 2, cy = h / 2;
-    MedallonMapa(cr, cx, cy, 112);
+    // it shows locked among the chapter replays
+    MedallonMapa(cr, cx, cy, 112, kDiscoIconoBloqueable);
     // a closed book with a ribbon
     RectRedondeado(cr, cx - 52, cy - 66, 104, 132, 8);
     DegradadoV(cr, cy - 66, cy + 66, {{0, Hex(0x8A2A3A)}, {1, Hex(0x4A0E1A)}});
