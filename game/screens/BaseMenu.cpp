@@ -49,6 +49,9 @@ constexpr int kSpritePieza = 1;
 constexpr float kAdornoX = 140.0f, kTituloY = 80.0f;
 constexpr float kPastillaX = 612.0f;
 constexpr float kIconoX = 900.0f, kIconoY = 90.0f, kEscalaIcono = 0.85f;
+// The icon stays inside the top bar, right of the pill's end: a bigger
+// picture (the chest's medallions are) is drawn smaller to this width.
+constexpr float kLadoIconoMax = 104.0f;
 constexpr float kEscalaTitulo = 1.3f;
 
 // Sparkles: three a step around the pointer, living 30 steps.
@@ -179,6 +182,13 @@ void CBaseMenu::IniciaMusica()
     if (g_pGestorSonido && m_szRanuraMusica[0]) g_pGestorSonido->TocaRanuraMusica(m_szRanuraMusica, kCanalMusica, -1);
 }
 
+float CBaseMenu::EscalaIcono(float fAncho, float fAlto)
+{
+    const float fLado = std::max(fAncho, fAlto);
+    if (fLado * kEscalaIcono <= kLadoIconoMax) return kEscalaIcono;
+    return kLadoIconoMax / fLado;
+}
+
 void CBaseMenu::PosicionPiezaTitulo(float t, int i, float* px, float* py)
 {
     const PiezaTitulo& p = kPiezas[std::clamp(i, 0, 3)];
@@ -298,7 +308,8 @@ void CBaseMenu::Dibuja(CMenuObj*, Sprite* pDestino)
         m_pSPMBarraTitulo->DibujaSpriteEnDestino(pDestino, 1, kPastillaX, kTituloY);
         if (m_pSPMIcono) {
             m_pSPMIcono->ActivaEspejo();
-            m_pSPMIcono->PonEscala(kEscalaIcono * s, kEscalaIcono * s);
+            const float e = EscalaIcono(m_pSPMIcono->GetAnchoMaximo(), m_pSPMIcono->GetAltoMaximo());
+            m_pSPMIcono->PonEscala(e * s, e * s);
             m_pSPMIcono->PonAlfa(Alfa(p));
             m_pSPMIcono->DibujaSpriteEnDestino(pDestino, 0, kIconoX, kIconoY);
         }

@@ -62,6 +62,9 @@ public:
     float ProgresoApertura();
     // Plays the screen's music slot on the menus' channel.
     void IniciaMusica();
+    // The title bar icon's scale for a picture of that size: 0.85, or less
+    // for a picture that would not fit the bar at that scale.
+    static float EscalaIcono(float fAncho, float fAlto);
     // Where title piece i (0..3) is at eased progress t.
     static void PosicionPiezaTitulo(float t, int i, float* px, float* py);
     // The circle's place and scale for the random draws of one opening.

@@ -4,10 +4,13 @@
 // title pieces fly into the corners; a screen that does not draw itself
 // draws only what comes before.
 #include "engine/graphics/Bitmap.h"
+#include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/BaseMenu.h"
 #include "game/screens/MenuCreditos.h"
 #include "game/screens/EntornoPantallas.h"
+#include "game/screens/widgets/AyudasTazmo.h"
 
 #include <gtest/gtest.h>
 
@@ -122,6 +125,33 @@ TEST(PiezasTitulo, FlyFromTheEdgesIntoTheCorners)
         EXPECT_FLOAT_EQ(x, c.x) << c.i << " at " << c.t;
         EXPECT_FLOAT_EQ(y, c.y) << c.i << " at " << c.t;
     }
+}
+
+// The title bar's icon sits at (900, 90), right of the pill. The chest's
+// screens show their big medallions there: drawn at the usual 0.85 they ran
+// off the top of the screen, over the pill's end and onto the corner piece.
+TEST_F(BaseMenu, TheTitleBarIconStaysInsideTheBar)
+{
+    const char* const paquetes[] = {
+        juego::paquete::ICONO_COFRE,     juego::paquete::ICO_PERSONAJES, juego::paquete::ICO_CAPITULOS,
+        juego::paquete::ICO_GALERIA,     juego::paquete::ICO_TROFEOS,    juego::paquete::ICO_SELLOS,
+        juego::paquete::ICO_BOLSA,       juego::paquete::ICONOS_OPCIONES, juego::paquete::ICONOS_PERFILES,
+        juego::paquete::ICONO_IDIOMA,
+    };
+    for (const char* szPaquete : paquetes) {
+        CSPM* spm = tazmo::CopiaSPM(szPaquete);
+        ASSERT_NE(spm, nullptr) << szPaquete;
+        const float w = spm->GetAnchoMaximo(), h = spm->GetAltoMaximo();
+        const float e = CBaseMenu::EscalaIcono(w, h);
+        EXPECT_GE(90.0f - h * e / 2.0f, 38.0f) << szPaquete;  // under the screen's top, in the bar
+        EXPECT_LE(90.0f + h * e / 2.0f, 142.0f) << szPaquete; // clear of the corner piece at y 150 and more
+        EXPECT_GE(900.0f - w * e / 2.0f, 848.0f) << szPaquete;
+        EXPECT_LE(e, 0.85f) << szPaquete;
+        delete spm;
+    }
+    // A picture that fits keeps the usual scale; a bigger one shrinks to fit.
+    EXPECT_FLOAT_EQ(CBaseMenu::EscalaIcono(120, 120), 0.85f);
+    EXPECT_FLOAT_EQ(CBaseMenu::EscalaIcono(200, 250), 104.0f / 250.0f);
 }
 
 TEST_F(BaseMenu, AScreenThatDoesNotDrawItselfDrawsOnlyWhatComesBefore)
