@@ -4,10 +4,12 @@
 // never more than two are held and none once the credits are gone, over
 // two passes; only a left release leaves (to the main menu, or closing as a
 // child with the finish code 0).
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/Lista.h"
 #include "engine/core/Temporizador.h"
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/RegistroPerfil.h"
+#include "game/CatalogoJuego.h"
 #include "game/screens/EntornoPantallas.h"
 #include "game/screens/MenuCreditos.h"
 #include "game/screens/MenuMaestro.h"
@@ -86,6 +88,27 @@ TEST_F(Creditos, AnOpeningUnlocksItsTenMarkersInOrder)
     EXPECT_TRUE(perfil.EstaDesbloqueado("BoxDif_3"));
     EXPECT_TRUE(perfil.EstaDesbloqueado("MPrin_BotonCreditos"));
     EXPECT_FALSE(perfil.EstaDesbloqueado(CMenuCreditos::kTrofeoFinal));
+}
+
+// The blocks are stacked by their measured heights: one that does not end
+// in an empty line runs its last line straight into the next block's
+// heading.
+TEST_F(Creditos, EveryBlockButTheLastEndsInOneEmptyLineInEveryLanguage)
+{
+    const char* const codigos[] = {
+        juego::texto::MCR0, juego::texto::MCR1, juego::texto::MCR2, juego::texto::MCR3, juego::texto::MCR4,
+        juego::texto::MCR5, juego::texto::MCR6, juego::texto::MCR7, juego::texto::MCR8,
+    };
+    for (int idioma = 0; idioma < 3; ++idioma)
+        for (const char* codigo : codigos) {
+            SCOPED_TRACE(testing::Message() << "language " << idioma << " " << codigo);
+            const char* szTexto = g_GestorFLIs.GetTexto(CodigoFLI(codigo), idioma);
+            ASSERT_NE(szTexto, nullptr);
+            const std::string texto(szTexto);
+            ASSERT_GE(texto.size(), 3u);
+            EXPECT_EQ(texto.back(), '\n');
+            EXPECT_NE(texto[texto.size() - 2], '\n');
+        }
 }
 
 TEST_F(Creditos, TheWholePassTrophyComesWhenTheLastBlockHasLeftTheTop)
