@@ -34,7 +34,7 @@ const CMsgBoxDificultad::Fila CMsgBoxDificultad::kFilas[kNumBotones] = {
     {715.0f, 332.0f, juego::texto::DIF1, juego::texto::DIFB, nullptr, false, "BoxDif_1"},
     {340.0f, 450.0f, juego::texto::DIF2, juego::texto::DIFC, nullptr, false, "BoxDif_2"},
     {715.0f, 450.0f, juego::texto::DIF3, juego::texto::DIFD, juego::texto::MP31, false, "BoxDif_3"},
-    {815.0f, 600.0f, juego::texto::VOLV, nullptr, nullptr, true, ""},
+    {512.0f, 540.0f, juego::texto::VOLV, nullptr, nullptr, true, ""},
 };
 
 CMsgBoxDificultad::~CMsgBoxDificultad() { LiberaSiCreado(); }

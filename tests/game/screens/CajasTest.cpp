@@ -5,12 +5,14 @@
 // difficulty box's back and its locked hardest difficulty; a knob whose
 // draggable part fails.
 #include "engine/app/Aplicacion.h"
+#include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/CuadreText.h"
 #include "engine/ui/InputText.h"
 #include "game/CatalogoJuego.h"
 #include "game//screens/EntornoPantallas.h"
 #include "game/screens/widgets/ArrastrableTazmo.h"
+#include "game/screens/widgets/AyudasTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/widgets/MsgBoxDificultad.h"
 #include "game/screens/widgets/MsgBoxTazmo.h"
@@ -238,6 +240,27 @@ TEST_F(Cajas, DifficultyBoxGoesBackOnEscapeAndTheRightButton)
         EXPECT_EQ(d->m_iResultado, -1) << via;
         m_arbol->Pasos(1);
         EXPECT_EQ(d->m_iResultado, CMsgBoxDificultad::kRespuestaVolver) << via;
+    }
+}
+
+// The back button used to sit across the frame's bottom edge, over its
+// corner ornament: every button's area stays inside the frame.
+TEST_F(Cajas, TheDifficultyBoxsButtonsStayInsideItsFrame)
+{
+    CSPM* marco = tazmo::CopiaSPM(juego::paquete::MSGBOX_GRANDE);
+    ASSERT_NE(marco, nullptr);
+    const float w = marco->GetAnchoMaximo(), h = marco->GetAltoMaximo();
+    delete marco;
+    auto* d = Nuevo<CMsgBoxDificultad>();
+    ASSERT_TRUE(d->Inicia(10, "Box_Dificultad"));
+    Muestra(d);
+    for (int i = 0; i < CMsgBoxDificultad::kNumBotones; ++i) {
+        SCOPED_TRACE(testing::Message() << "button " << i);
+        const Rectangulo& r = d->m_apBotones[i]->Rect();
+        EXPECT_GE(r.x, 512.0f - w / 2);
+        EXPECT_LE(r.x + r.ancho, 512.0f + w / 2);
+        EXPECT_GE(r.y, 384.0f - h / 2);
+        EXPECT_LE(r.y + r.alto, 384.0f + h / 2);
     }
 }
 
