@@ -59,9 +59,12 @@ public:
     float m_fEscalaY = 1.0f;
     bool m_bAceptar = false;
     int32_t m_iFormato = TEXTO_MEDIO;
+    int32_t m_iFuente = -1;
 
 private:
     void InicializaCampos();
     void Libera();
     void Muestra();
+    // The line with c added still fits the field's width.
+    bool Cabe(char c) const;
 };

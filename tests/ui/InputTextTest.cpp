@@ -1,6 +1,8 @@
 // The text input: the mode filter, the maximum length, Backspace, the accept
 // sent one update after Enter and cancelled by a focus change, Enter kept
 // from the parent, a hidden line, PonTexto bounded by the line's length.
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "engine/ui/Buto.h"
 #include "engine/ui/InputText.h"
 #include "ui/TextoEntorno.h"
@@ -229,6 +231,29 @@ TEST_F(InputText, TheLineIsDrawnInTheMiddleOfTheFieldsHeightFromItsLeft)
         }
     ASSERT_GE(izq, 0);
     EXPECT_NEAR((izq + der) / 2.0, 100 + 400 / 2.0, 4.0) << izq << ".." << der;
+    Raiz()->QuitaHijo(false, &linea);
+    m_arbol->Pasos(1);
+}
+
+// What is typed stays inside the field: a letter that would run past its
+// right edge is taken and dropped, as one past the length limit is.
+TEST_F(InputText, ALetterThatWouldRunPastTheFieldIsDropped)
+{
+    CInputText linea;
+    ASSERT_TRUE(linea.Inicia(100, 100, 120, 40, 64, 4, uitest::kFuenteTexto, -1, 4, "estrecha", 1, 1));
+    Anade(&linea);
+    const CFont* f = g_pSistema2D->GetFont(uitest::kFuenteTexto);
+    ASSERT_TRUE(f && f->EstaCargada());
+    for (int i = 0; i < 40; ++i) EXPECT_TRUE(linea.TrataCaracter('W'));
+    const std::string tecleado = linea.Texto();
+    EXPECT_GT(tecleado.size(), 0u);
+    EXPECT_LT(tecleado.size(), 40u);
+    EXPECT_LE(f->CalculaAncho(tecleado.c_str()), 120.0f);
+    EXPECT_GT(f->CalculaAncho((tecleado + "W").c_str()), 120.0f);
+    // Rubbing out makes room again.
+    EXPECT_TRUE(linea.TrataCaracter(CInputText::kBorrar));
+    EXPECT_TRUE(linea.TrataCaracter('i'));
+    EXPECT_EQ(std::string(linea.Texto()), tecleado.substr(0, tecleado.size() - 1) + "i");
     Raiz()->QuitaHijo(false, &linea);
     m_arbol->Pasos(1);
 }
