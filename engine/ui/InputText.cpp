@@ -60,6 +60,7 @@ void CInputText::InicializaCampos()
     m_iModo = 0;
     m_fEscalaX = m_fEscalaY = 1.0f;
     m_bAceptar = false;
+    m_iFormato = TEXTO_MEDIO;
 }
 
 void CInputText::Libera()
@@ -101,11 +102,15 @@ bool CInputText::Inicia(float x, float y, float ancho, float alto, int longitudM
     return true;
 }
 
-// The line sits in the middle of the field's height; it starts at the
-// field's left, where a caret drawn after its last letter expects it.
+void CInputText::PonFormato(int iFormato)
+{
+    m_iFormato = iFormato;
+    if (m_bCreado) Muestra();
+}
+
 void CInputText::Muestra()
 {
-    texto_widget::Muestra(m_pSprite, Texto(), -1, TEXTO_MEDIO, m_fEscalaX, m_fEscalaY);
+    texto_widget::Muestra(m_pSprite, Texto(), -1, m_iFormato, m_fEscalaX, m_fEscalaY);
 }
 
 void CInputText::PonTexto(const char* texto)

@@ -193,7 +193,8 @@ TEST(InputTextSinGraficos, WithoutATextSpriteTheLineFails)
 }
 
 // The typed line sits in the middle of its field's height and starts at the
-// field's left, where a caret drawn after its last letter expects it.
+// field's left, where a caret drawn after its last letter expects it, unless
+// the field is asked to centre it.
 TEST_F(InputText, TheLineIsDrawnInTheMiddleOfTheFieldsHeightFromItsLeft)
 {
     CInputText linea;
@@ -215,6 +216,19 @@ TEST_F(InputText, TheLineIsDrawnInTheMiddleOfTheFieldsHeightFromItsLeft)
     EXPECT_NEAR((arriba + abajo) / 2.0, 100 + 64 / 2.0, 4.0) << arriba << ".." << abajo;
     EXPECT_GE(izquierda, 100);
     EXPECT_LE(izquierda, 110);
+
+    // Asked to, the line grows from the middle of the field instead.
+    linea.PonFormato(TEXTO_CENTRADO | TEXTO_MEDIO);
+    Fondo(0, 0, 0);
+    linea.Dibuja(nullptr, nullptr);
+    int izq = -1, der = -1;
+    for (int x = 95; x < 505; ++x)
+        if (Distintos(x, 100, x + 1, 164, negro) > 0) {
+            if (izq < 0) izq = x;
+            der = x;
+        }
+    ASSERT_GE(izq, 0);
+    EXPECT_NEAR((izq + der) / 2.0, 100 + 400 / 2.0, 4.0) << izq << ".." << der;
     Raiz()->QuitaHijo(false, &linea);
     m_arbol->Pasos(1);
 }
