@@ -1,9 +1,12 @@
 #include "engine/ui/InputText.h"
 
 #include "engine/graphics/ElementoTexto.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "engine/ui/CuadreText.h"
 
 #include <cstring>
+#include <string>
 
 namespace {
 
@@ -60,6 +63,8 @@ void CInputText::InicializaCampos()
     m_iModo = 0;
     m_fEscalaX = m_fEscalaY = 1.0f;
     m_bAceptar = false;
+    m_iFormato = TEXTO_MEDIO;
+    m_iFuente = -1;
 }
 
 void CInputText::Libera()
@@ -87,6 +92,7 @@ bool CInputText::Inicia(float x, float y, float ancho, float alto, int longitudM
     if (longitudMax < 0 || !CMenuObj::Inicia(id, nombre, Rectangulo{x, y, ancho, alto}, estilo)) return false;
     m_iModo = modo;
     m_iLongitudMax = longitudMax;
+    m_iFuente = fuente;
     m_fEscalaX = escalaX;
     m_fEscalaY = escalaY;
     m_pSprite = texto_widget::Crea(fuente, escalaX, escalaY, ancho, alto, false);
@@ -101,11 +107,15 @@ bool CInputText::Inicia(float x, float y, float ancho, float alto, int longitudM
     return true;
 }
 
-// The line sits in the middle of the field's height; it starts at the
-// field's left, where a caret drawn after its last letter expects it.
+void CInputText::PonFormato(int iFormato)
+{
+    m_iFormato = iFormato;
+    if (m_bCreado) Muestra();
+}
+
 void CInputText::Muestra()
 {
-    texto_widget::Muestra(m_pSprite, Texto(), -1, TEXTO_MEDIO, m_fEscalaX, m_fEscalaY);
+    texto_widget::Muestra(m_pSprite, Texto(), -1, m_iFormato, m_fEscalaX, m_fEscalaY);
 }
 
 void CInputText::PonTexto(const char* texto)
@@ -119,13 +129,23 @@ void CInputText::PonTexto(const char* texto)
     Muestra();
 }
 
+bool CInputText::Cabe(char c) const
+{
+    const CFont* f = g_pSistema2D ? g_pSistema2D->GetFont(m_iFuente) : nullptr;
+    if (!f || !f->EstaCargada()) return true;
+    std::string s = Texto();
+    s += c;
+    return f->CalculaAncho(s.c_str()) * m_fEscalaX <= m_rect.ancho;
+}
+
 bool CInputText::TrataCaracter(char c)
 {
     if (!m_szTexto || !EsVisible()) return false;
     switch (Clasifica(m_iModo, c)) {
     case ANADIR:
-        // Used even when the line is full.
-        if (m_iLongitud < m_iLongitudMax) {
+        // Used even when the line is full, in length or in width: what is
+        // typed stays inside the field, where the player sees it.
+        if (m_iLongitud < m_iLongitudMax && Cabe(c)) {
             m_szTexto[m_iLongitud++] = c;
             m_szTexto[m_iLongitud] = '\0';
             Muestra();

@@ -9,6 +9,7 @@
 //   accented letters of the game's languages; 4 as 3 plus common signs;
 //   any other mode takes nothing, not even Backspace and Enter.
 #pragma once
+#include "engine/graphics/ElementoTexto.h"
 #include "engine/ui/MenuObj.h"
 
 #include <cstdint>
@@ -40,6 +41,9 @@ public:
     // Copies at most the maximum length of characters and shows them; null
     // does nothing.
     void PonTexto(const char* texto);
+    // How the line lies in the field (text format flags); by default in the
+    // middle of its height from its left.
+    void PonFormato(int iFormato);
 
     void LiberaSiCreado();
     bool EstaCreado() const { return m_bCreado; }
@@ -54,9 +58,13 @@ public:
     float m_fEscalaX = 1.0f;
     float m_fEscalaY = 1.0f;
     bool m_bAceptar = false;
+    int32_t m_iFormato = TEXTO_MEDIO;
+    int32_t m_iFuente = -1;
 
 private:
     void InicializaCampos();
     void Libera();
     void Muestra();
+    // The line with c added still fits the field's width.
+    bool Cabe(char c) const;
 };

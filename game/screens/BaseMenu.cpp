@@ -303,9 +303,13 @@ void CBaseMenu::Dibuja(CMenuObj*, Sprite* pDestino)
         m_pSPMBarraTitulo->PonEscala(s, s);
         m_pSPMBarraTitulo->PonAlfa(Alfa(p));
         m_pSPMBarraTitulo->DibujaSpriteEnDestino(pDestino, 0, kAdornoX, kTituloY);
-        m_pSPMBarraTitulo->PonEscala(2.0f * s, 0.65f * s);
-        m_pSPMBarraTitulo->PonAlfa(Alfa(p * 128.0f / 255.0f));
-        m_pSPMBarraTitulo->DibujaSpriteEnDestino(pDestino, 1, kPastillaX, kTituloY);
+        // The plate lies behind the title: a screen without one (the pause
+        // menu) would show it as an empty frame.
+        if (m_pSPMTitulo) {
+            m_pSPMBarraTitulo->PonEscala(2.0f * s, 0.65f * s);
+            m_pSPMBarraTitulo->PonAlfa(Alfa(p * 128.0f / 255.0f));
+            m_pSPMBarraTitulo->DibujaSpriteEnDestino(pDestino, 1, kPastillaX, kTituloY);
+        }
         if (m_pSPMIcono) {
             m_pSPMIcono->ActivaEspejo();
             const float e = EscalaIcono(m_pSPMIcono->GetAnchoMaximo(), m_pSPMIcono->GetAltoMaximo());

@@ -1,6 +1,8 @@
 // The text input: the mode filter, the maximum length, Backspace, the accept
 // sent one update after Enter and cancelled by a focus change, Enter kept
 // from the parent, a hidden line, PonTexto bounded by the line's length.
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "engine/ui/Buto.h"
 #include "engine/ui/InputText.h"
 #include "ui/TextoEntorno.h"
@@ -193,7 +195,8 @@ TEST(InputTextSinGraficos, WithoutATextSpriteTheLineFails)
 }
 
 // The typed line sits in the middle of its field's height and starts at the
-// field's left, where a caret drawn after its last letter expects it.
+// field's left, where a caret drawn after its last letter expects it, unless
+// the field is asked to centre it.
 TEST_F(InputText, TheLineIsDrawnInTheMiddleOfTheFieldsHeightFromItsLeft)
 {
     CInputText linea;
@@ -215,6 +218,42 @@ TEST_F(InputText, TheLineIsDrawnInTheMiddleOfTheFieldsHeightFromItsLeft)
     EXPECT_NEAR((arriba + abajo) / 2.0, 100 + 64 / 2.0, 4.0) << arriba << ".." << abajo;
     EXPECT_GE(izquierda, 100);
     EXPECT_LE(izquierda, 110);
+
+    // Asked to, the line grows from the middle of the field instead.
+    linea.PonFormato(TEXTO_CENTRADO | TEXTO_MEDIO);
+    Fondo(0, 0, 0);
+    linea.Dibuja(nullptr, nullptr);
+    int izq = -1, der = -1;
+    for (int x = 95; x < 505; ++x)
+        if (Distintos(x, 100, x + 1, 164, negro) > 0) {
+            if (izq < 0) izq = x;
+            der = x;
+        }
+    ASSERT_GE(izq, 0);
+    EXPECT_NEAR((izq + der) / 2.0, 100 + 400 / 2.0, 4.0) << izq << ".." << der;
+    Raiz()->QuitaHijo(false, &linea);
+    m_arbol->Pasos(1);
+}
+
+// What is typed stays inside the field: a letter that would run past its
+// right edge is taken and dropped, as one past the length limit is.
+TEST_F(InputText, ALetterThatWouldRunPastTheFieldIsDropped)
+{
+    CInputText linea;
+    ASSERT_TRUE(linea.Inicia(100, 100, 120, 40, 64, 4, uitest::kFuenteTexto, -1, 4, "estrecha", 1, 1));
+    Anade(&linea);
+    const CFont* f = g_pSistema2D->GetFont(uitest::kFuenteTexto);
+    ASSERT_TRUE(f && f->EstaCargada());
+    for (int i = 0; i < 40; ++i) EXPECT_TRUE(linea.TrataCaracter('W'));
+    const std::string tecleado = linea.Texto();
+    EXPECT_GT(tecleado.size(), 0u);
+    EXPECT_LT(tecleado.size(), 40u);
+    EXPECT_LE(f->CalculaAncho(tecleado.c_str()), 120.0f);
+    EXPECT_GT(f->CalculaAncho((tecleado + "W").c_str()), 120.0f);
+    // Rubbing out makes room again.
+    EXPECT_TRUE(linea.TrataCaracter(CInputText::kBorrar));
+    EXPECT_TRUE(linea.TrataCaracter('i'));
+    EXPECT_EQ(std::string(linea.Texto()), tecleado.substr(0, tecleado.size() - 1) + "i");
     Raiz()->QuitaHijo(false, &linea);
     m_arbol->Pasos(1);
 }

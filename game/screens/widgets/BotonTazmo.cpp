@@ -35,8 +35,9 @@ constexpr float kBajadaBrillo = 10.0f;
 constexpr float kBajadaTexto = 5.0f;
 // The frame's rounded ends, together, that a caption keeps clear of.
 constexpr float kExtremosMarco = 24.0f;
-// A locked caption is dark grey.
-const ColorARGB kColorTextoBloqueado(255, 25, 25, 25);
+// A locked caption is a dim grey: it reads as out of reach on the frame,
+// which a locked button draws black.
+const ColorARGB kColorTextoBloqueado(255, 118, 112, 136);
 // News sparks fly out to this share of the half width, and this far down.
 constexpr float kAlcanceChispaX = 1.25f;
 constexpr float kAlcanceChispaY = 60.0f;

@@ -164,6 +164,8 @@ bool CMsgBoxTazmo::Construye(bool bGrande, const char* szTexto, int nBotones, co
                                 kEntradaAlto, kLongitudEntrada, kModoEntrada, kFuente, kEstiloEntrada, kIdEntrada,
                                 sEntrada.c_str(), 1.0f, 1.0f))
             return false;
+        // The name grows from the middle of its field, as the box's texts do.
+        m_pEntrada->PonFormato(TEXTO_CENTRADO | TEXTO_MEDIO);
     }
 
     const int n = nBotones < kMaxBotones ? nBotones : kMaxBotones;
@@ -245,8 +247,9 @@ void CMsgBoxTazmo::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
     Sprite* pCursor = pFont->m_apLetras[kCaracterCursor];
     if (!pCursor) return;
     const Rectangulo& r = m_pEntrada->Rect();
-    g_pSistema2D->DibuixaSpriteEX(pDestino, pCursor, r.x + pFont->CalculaAncho(m_pEntrada->Texto()),
-                                  r.y + kBajadaCursor, false, 255, 0.0f, 1.0f, 1.0f);
+    // Right after the line's last letter: the line is centred in the field.
+    const float x = r.x + (r.ancho + pFont->CalculaAncho(m_pEntrada->Texto())) / 2.0f;
+    g_pSistema2D->DibuixaSpriteEX(pDestino, pCursor, x, r.y + kBajadaCursor, false, 255, 0.0f, 1.0f, 1.0f);
 }
 
 void CMsgBoxTazmo::CargaRecursos()

@@ -8,6 +8,8 @@
 // decisions of the map.
 #include "engine/audio/GestorSonido.h"
 #include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/MenuJuego.h"
@@ -20,6 +22,7 @@
 #include "game/screens/MenuPrincipal.h"
 #include "game/screens/MenuPresentacionCapitulo.h"
 #include "game/screens/widgets/BotonTazmo.h"
+#include "game/screens/widgets/MsgBoxTazmo.h"
 #include "game/Personajes.h"
 #include "kit/game/JuegoPrueba.h"
 #include "kit/game/MapaPrueba.h"
@@ -469,3 +472,31 @@ TEST(MapaHistoriaDecisiones, LastOfChapterAndLineRiseForEveryStage)
 }
 
 } // namespace
+
+// The map's small message box (its legend, the messages of the extra modes'
+// unlocks and of the chest) draws a frame of one size, whatever the text: a
+// text that wraps to more lines than the frame holds runs over its top and
+// pushes the accept button onto its bottom edge. Six lines keep the text under
+// the frame's top corners and the button above its bottom ones, in every
+// language.
+TEST(MapaHistoriaTextos, EveryTextOfTheSmallBoxFitsItsFrameInEveryLanguage)
+{
+    kit::CJuegoPrueba juego("mapa_textos");
+    ASSERT_TRUE(juego.Iniciado());
+    const CFont* f = g_pSistema2D ? g_pSistema2D->GetFont(CMsgBoxTazmo::kFuente) : nullptr;
+    ASSERT_TRUE(f && f->EstaCargada());
+    std::vector<const char*> codigos = {juego::texto::MH21, juego::texto::MH10};
+    for (const char* c : M::MensajesLogrosHistoria) codigos.push_back(c);
+    const int iIdiomaAntes = g_GestorFLIs.IdiomaActual();
+    for (const int idioma : {0, 1, 2}) {
+        g_GestorFLIs.SeleccionaIdioma(idioma);
+        for (const char* c : codigos) {
+            const std::string sTexto = g_GestorFLIs.GetTexto(CodigoFLI(c), -1);
+            std::string sAjustado;
+            f->AjustaTexto(sAjustado, sTexto.c_str(), CMsgBoxTazmo::kAnchoTextoPequeno);
+            const float fLineas = f->CalculaAlto(sAjustado.c_str()) / f->AltoLinea();
+            EXPECT_LE(fLineas, 6.01f) << "language " << idioma << ", " << c << ": " << sAjustado;
+        }
+    }
+    g_GestorFLIs.SeleccionaIdioma(iIdiomaAntes);
+}
