@@ -21,6 +21,11 @@ constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
 constexpr float kRadioTrofeo = 110.0f;
+// The shelf's places and scales are laid out for trophy pictures of about
+// 100 by 128 points; ours are 200 by 256, so the shelf draws them at half
+// its scales, or the larger ones cover their neighbours. The picture shown
+// above an open box keeps its full size.
+constexpr float kEscalaEstante = 0.5f;
 // Where the shown trophy's large picture sits, above its box.
 constexpr float kGrandeX = 512.0f, kGrandeY = 240.0f;
 
@@ -128,8 +133,8 @@ bool CMenuTrofeos::Construye()
         m_apTrofeos[i] = new (std::nothrow) CBotonIconoTazmo;
         if (!m_apTrofeos[i] ||
             !m_apTrofeos[i]->Inicia(kPaquetes[f.iPaquete], f.iFrame, kSonidoFoco, kSonidoPulsar, kCentroX, kCentroY,
-                                    f.x, f.y, false, kRadioTrofeo, kRadioTrofeo, f.fEscala, CodigoFLI(f.szTexto),
-                                    CBotonIconoTazmo::AYUDA_SIN_FOCO, i, Marcador(i).c_str()))
+                                    f.x, f.y, false, kRadioTrofeo, kRadioTrofeo, f.fEscala * kEscalaEstante,
+                                    CodigoFLI(f.szTexto), CBotonIconoTazmo::AYUDA_SIN_FOCO, i, Marcador(i).c_str()))
             return false;
     }
     m_pBotonVolver = new (std::nothrow) CBotonTazmo;

@@ -2,6 +2,7 @@
 // chapter replays, through their decisions and played in the real game.
 #include "engine/app/Sistemas.h"
 #include "engine/audio/GestorSonido.h"
+#include "engine/graphics/SPM.h"
 #include "engine/ui/MenuObj.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/Figuras.h"
@@ -251,6 +252,41 @@ TEST(Galerias, AWonTrophyOpensItsBoxWithItsPictureFadingInAndOut)
     j.m_juego.Pasos(12);
     EXPECT_FLOAT_EQ(t->Fundido(), 0.0f);
     EXPECT_EQ(M()->m_pMenuActual, t);
+}
+
+// Each trophy at rest draws its picture's frame at its scale round its place:
+// no two of these boxes meet, and each stays on the screen.
+TEST(Galerias, TheTrophiesOnTheShelfNeitherCoverOneAnotherNorLeaveTheScreen)
+{
+    JuegoConPerfil j("trofeos_estante");
+    ASSERT_TRUE(j.m_juego.Iniciado());
+    j.m_juego.Pasos(2);
+    CMenuTrofeos* t = M()->m_pMenuTrofeos;
+    ASSERT_TRUE(j.Abre(t));
+    struct Caja {
+        float x0, y0, x1, y1;
+    };
+    Caja cajas[CMenuTrofeos::kNumTrofeos];
+    for (int a = 0; a < CMenuTrofeos::kNumTrofeos; ++a) {
+        CBotonIconoTazmo* p = t->m_apTrofeos[a];
+        ASSERT_NE(p, nullptr);
+        ASSERT_NE(p->m_pSPM, nullptr);
+        const float w = p->m_pSPM->GetAnchoMaximo() * p->m_fEscala, h = p->m_pSPM->GetAltoMaximo() * p->m_fEscala;
+        ASSERT_GT(w, 0.0f);
+        ASSERT_GT(h, 0.0f);
+        cajas[a] = {p->m_fXFin - w / 2, p->m_fYFin - h / 2, p->m_fXFin + w / 2, p->m_fYFin + h / 2};
+        SCOPED_TRACE(testing::Message() << "trophy " << a << " (" << p->Nombre() << ")");
+        EXPECT_GE(cajas[a].x0, 0.0f);
+        EXPECT_GE(cajas[a].y0, 0.0f);
+        EXPECT_LE(cajas[a].x1, 1024.0f);
+        EXPECT_LE(cajas[a].y1, 768.0f);
+    }
+    for (int a = 0; a < CMenuTrofeos::kNumTrofeos; ++a)
+        for (int b = a + 1; b < CMenuTrofeos::kNumTrofeos; ++b) {
+            const Caja &p = cajas[a], &q = cajas[b];
+            EXPECT_TRUE(p.x1 <= q.x0 || q.x1 <= p.x0 || p.y1 <= q.y0 || q.y1 <= p.y0)
+                << "trophies " << a << " and " << b << " overlap";
+        }
 }
 
 TEST(Galerias, AChapterReplaysEachOfItsScenesThenTheMenusMusic)
