@@ -161,3 +161,9 @@ void CFont::AjustaTexto(std::string& destino, const char* texto, float ancho) co
 {
     AjustaTextoMarcado(destino, texto, ancho, m_afAnchos, m_fSeparacion);
 }
+
+void CFont::AjustaComoCaja(std::string& destino, const char* texto, float ancho) const
+{
+    destino = texto ? texto : "";
+    if (static_cast<int>(CalculaAncho(destino.c_str())) >= static_cast<int>(ancho)) AjustaTexto(destino, texto, ancho);
+}

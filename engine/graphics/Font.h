@@ -43,6 +43,9 @@ public:
     // piece too wide is preceded by an empty line; one wider than the whole
     // width keeps its own line). Empty for an empty text or a width of 0.
     void AjustaTexto(std::string& destino, const char* texto, float ancho) const;
+    // As a text box lays a text out: unchanged when it is narrower than
+    // `ancho`, otherwise word-wrapped to it.
+    void AjustaComoCaja(std::string& destino, const char* texto, float ancho) const;
 
     std::string m_sFichero;
     Sprite* m_apLetras[256];

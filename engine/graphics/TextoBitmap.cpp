@@ -52,10 +52,7 @@ void DibuixaTextoEnSprite(CSistema2D& s2d, Bitmap* pBitmap, CFont* font, const c
     const float cajaH = pBitmap->m_fCaixaAlcada < 0 ? propio->GetAlcada() : pBitmap->m_fCaixaAlcada;
 
     std::string buffer = texto;
-    if ((flags & TEXTO_AJUSTA) && sx != 0.0f) {
-        const float ancho = cajaW / sx;
-        if (static_cast<int>(font->CalculaAncho(texto)) >= static_cast<int>(ancho)) font->AjustaTexto(buffer, texto, ancho);
-    }
+    if ((flags & TEXTO_AJUSTA) && sx != 0.0f) font->AjustaComoCaja(buffer, texto, cajaW / sx);
     const float y0 = InicioBloque(flags, cajaH, font->CalculaAlto(buffer.c_str()), sy);
     const float yInicio = font->m_fDesplazamientoY + y0 + pBitmap->m_fOffsetY;
 

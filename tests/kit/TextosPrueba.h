@@ -40,8 +40,8 @@ inline std::string LetrasCodigo(uint32_t codigo)
 // `escala`: unchanged when it fits on one line, else wrapped.
 inline std::string AjustaComoCaja(const CFont& f, const std::string& texto, float ancho, float escala)
 {
-    std::string ajustado = texto;
-    if (f.CalculaAncho(texto.c_str()) >= ancho / escala) f.AjustaTexto(ajustado, texto.c_str(), ancho / escala);
+    std::string ajustado;
+    f.AjustaComoCaja(ajustado, texto.c_str(), ancho / escala);
     return ajustado;
 }
 

@@ -78,10 +78,8 @@ float AltoParrafo(int iCodigo)
     // Without a code the sprite shows a blank line.
     const char* szTexto = iCodigo != -1 ? g_GestorFLIs.GetTexto(iCodigo, -1) : nullptr;
     if (!szTexto || !*szTexto) szTexto = " ";
-    std::string sEnvuelto = szTexto;
-    const float fAncho = kAnchoTexto / kEscalaParrafo;
-    if (static_cast<int>(f->CalculaAncho(szTexto)) >= static_cast<int>(fAncho))
-        f->AjustaTexto(sEnvuelto, szTexto, fAncho);
+    std::string sEnvuelto;
+    f->AjustaComoCaja(sEnvuelto, szTexto, kAnchoTexto / kEscalaParrafo);
     return std::min(f->CalculaAlto(sEnvuelto.c_str()) * kEscalaParrafo, kAltoTexto);
 }
 
