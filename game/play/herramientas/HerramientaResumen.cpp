@@ -208,6 +208,7 @@ bool CHerramientaResumen::Carga(CMenuJuego* pJuego, RegistroNivel* pNivel, CBoto
     m_pContinuar = pContinuar;
     m_pReiniciar = pReiniciar;
     m_Datos.Inicializa();
+    m_bPosicionesValidas = false;
     m_bVisible = false;
     m_fFundido = 0.0f;
     m_fRevelado = 0.0f;
@@ -235,6 +236,7 @@ void CHerramientaResumen::Libera()
     LiberaSprites();
     m_SPM.Libera();
     m_Datos.Inicializa();
+    m_bPosicionesValidas = false;
     m_pJuego = nullptr;
     m_pNivel = nullptr;
     m_pContinuar = m_pReiniciar = nullptr;
@@ -304,6 +306,7 @@ void CHerramientaResumen::Prepara(const DatosResumen& datos)
     if (!m_bCreado) return;
     LiberaSprites();
     m_Datos = datos;
+    m_bPosicionesValidas = false;
     for (LineaResumen& l : m_Datos.m_aLineas) l.m_apSprites = {};
 
     const bool bInicial = m_Datos.m_bInicial;
@@ -380,6 +383,17 @@ std::vector<float> CHerramientaResumen::PosicionesLineas() const
     return v;
 }
 
+const std::vector<float>& CHerramientaResumen::PosicionesEnUso()
+{
+    const int iIdioma = g_GestorFLIs.IdiomaActual();
+    if (!m_bPosicionesValidas || m_iIdiomaPosiciones != iIdioma) {
+        m_afPosiciones = PosicionesLineas();
+        m_iIdiomaPosiciones = iIdioma;
+        m_bPosicionesValidas = true;
+    }
+    return m_afPosiciones;
+}
+
 void CHerramientaResumen::Dibuja(Sprite* pDestino)
 {
     if (!m_bCreado || m_fFundido <= 0.0f || !g_pSistema2D) return;
@@ -391,7 +405,7 @@ void CHerramientaResumen::Dibuja(Sprite* pDestino)
     if (m_pTitulo)
         g_pSistema2D->DibuixaSpriteEX(pDestino, m_pTitulo, kCentroX, bInicial ? kTituloInicialY : kTituloFinalY, false,
                                       Alfa(m_fFundido), 0.0f, 1.0f, 1.0f);
-    const std::vector<float> ys = PosicionesLineas();
+    const std::vector<float>& ys = PosicionesEnUso();
     for (size_t i = 0; i < ys.size(); ++i) {
         const LineaResumen& l = m_Datos.m_aLineas[i];
         const float a = m_fFundido * std::clamp(m_fRevelado - static_cast<float>(i), 0.0f, 1.0f);

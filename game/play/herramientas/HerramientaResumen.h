@@ -123,4 +123,10 @@ public:
 private:
     void LiberaSprites();
     void CreaSpritesLinea(LineaResumen& l);
+    // PosicionesLineas as last laid out: wrapping the paragraphs again is
+    // only needed for new lines or another language, not on every frame.
+    const std::vector<float>& PosicionesEnUso();
+    std::vector<float> m_afPosiciones;
+    int m_iIdiomaPosiciones = -1;
+    bool m_bPosicionesValidas = false;
 };
