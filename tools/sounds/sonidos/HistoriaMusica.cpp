@@ -155,10 +155,12 @@ void Flauta(Pista& p, double t, float midi, float dur, float vol, float pan)
         const double s = double(j) / kTasa;
         const double vib = 1.0 + 0.005 * std::sin(2 * kPi * 5.2 * s) * std::clamp((s - 0.25) * 3.0, 0.0, 1.0);
         fase += 2 * kPi * f * vib / kTasa;
-        aire += (azar() - aire) * 0.15f;
+        aire += (azar() - aire) * 0.04f;
         const double ataque = std::min(1.0, s / 0.07), fin = std::clamp((dur + 0.12 - s) / 0.15, 0.0, 1.0);
         const double cuerpo = 0.85 + 0.15 * std::exp(-s * 2.0);
-        const double v = std::sin(fase) + 0.18 * std::sin(2 * fase) + 0.06 * std::sin(3 * fase) + 0.25 * aire * ataque;
+        // The breath is strongest as the note speaks, then a whisper under it.
+        const double soplo = 0.5 * std::exp(-s / 0.05) + 0.12;
+        const double v = std::sin(fase) + 0.18 * std::sin(2 * fase) + 0.06 * std::sin(3 * fase) + soplo * aire;
         Pon(p, i0 + j, float(vol * ataque * fin * cuerpo * v), pan);
     }
 }
@@ -243,6 +245,22 @@ void Redoble(Pista& p, double t, float vol, float pan)
     }
 }
 
+// A closed hi-hat: a hiss of high noise, gone in a few tens of milliseconds.
+void Platillo(Pista& p, double t, float vol, float pan, double caida = 0.035)
+{
+    const size_t i0 = size_t(t * kTasa), n = size_t(caida * 6 * kTasa);
+    p.Asegura(i0 + n + 1);
+    Azar azar(uint32_t(t * 4099 + 11));
+    float previo = 0;
+    for (size_t j = 0; j < n; ++j) {
+        const double s = double(j) / kTasa;
+        const float r = azar();
+        const float alto = r - previo; // the top of the noise only
+        previo = r;
+        Pon(p, i0 + j, float(vol * 0.5 * alto * std::exp(-s / caida)), pan);
+    }
+}
+
 // ---- the arranger ----
 
 enum Voz { V_CAJA, V_CAMPANA, V_PULSADA, V_FLAUTA, V_CUERDAS };
@@ -254,12 +272,15 @@ public:
     double Segundos(double pulsos) const { return pulsos * m_pulso; }
 
     // A melody in one voice, `transporta` semitones away.
-    void Linea(const std::vector<Sonada>& notas, Voz voz, float vol, float pan, int transporta = 0, double retraso = 0)
+    void Linea(const std::vector<Sonada>& notas, Voz voz, float volumen, float pan, int transporta = 0, double retraso = 0)
     {
         for (const Sonada& n : notas) {
             const double t = Segundos(n.tiempo + retraso);
             const float tono = float(n.tono + transporta);
             const float d = float(Segundos(n.dur));
+            // The bar's first beat leans, its off-beats are lighter.
+            const double enCompas = std::fmod(n.tiempo, 4.0), enPulso = std::fmod(n.tiempo, 1.0);
+            const float vol = volumen * (enCompas < 1e-6 ? 1.1f : enPulso > 1e-6 ? 0.85f : 0.95f);
             switch (voz) {
             case V_CAJA: Caja(m_p, t, tono, std::max(d, 0.6f) + 1.0f, vol, pan); break;
             case V_CAMPANA: Campana(m_p, t, tono, std::max(d, 0.6f) + 1.0f, vol, pan); break;
@@ -437,7 +458,7 @@ RegistroPieza g_peligro(juego::pieza::HISTORIA_PELIGRO, 0.35f, [] {
         Tambor(a.P(), a.Segundos(c.tiempo), 0.35f, 0.0f);
         Tambor(a.P(), a.Segundos(c.tiempo + 1.5), 0.22f, 0.0f);
         Tambor(a.P(), a.Segundos(c.tiempo + 2.5), 0.28f, 0.0f);
-        for (int k = 0; k < 8; ++k) Chasquido(a.P(), a.Segundos(c.tiempo + 0.5 * k), k % 2 ? 0.12f : 0.2f, 0.9f);
+        for (int k = 0; k < 8; ++k) Platillo(a.P(), a.Segundos(c.tiempo + 0.5 * k), k % 2 ? 0.1f : 0.16f, 0.35f);
         if (c.tiempo >= 64) Redoble(a.P(), a.Segundos(c.tiempo + 3), 0.16f, 0.2f);
     }
     const auto m1 = Melodia("D5:1.5 E5:.5 F5:1 A5:1 | G5:1 F5:1 E5:2 | D5:1.5 E5:.5 F5:1 Bb5:1 | A5:3 r:1 |"
