@@ -231,6 +231,12 @@ bool CMenuJuego::TiempoAgotado(int iFase, int iLimite, int iTiempoUsado, bool bT
     return bReloj && bTieneLimite && iLimite > 0 && iTiempoUsado >= iLimite;
 }
 
+bool CMenuJuego::DevuelveTiempoEnFase(int iFase)
+{
+    return iFase >= FASE_DIAMANTES && iFase <= FASE_ESPERA_RUSH && iFase != FASE_SELLO_COMPLETADO &&
+           iFase != FASE_ESPERA_FIN;
+}
+
 bool CMenuJuego::GuardaMejorJugadaPermitida(int iGrupo, int iPar, int iUsadas)
 {
     return iGrupo >= 0 && iGrupo < kGruposConMejorJugada && iPar >= 0 && iUsadas <= iPar;
@@ -269,6 +275,7 @@ void CMenuJuego::ReiniciaEstado()
     m_pListaGuia = nullptr;
     m_fNivelGuia = m_fPasoGuia = 0.0f;
     m_iResultado = m_iResultadoGuardado = RESULTADO_NINGUNO;
+    m_bGanadaAntesDeReiniciar = false;
     for (std::string& s : m_asImagenes) s.clear();
     m_UltimoResumen.Inicializa();
 }
@@ -604,13 +611,17 @@ void CMenuJuego::Finaliza()
     if (m_pResumen) m_pResumen->Oculta();
     PonFase(FASE_TERMINADA);
     m_iResultado = m_iResultadoGuardado;
-    if (m_Nivel.MODOJUEGO == MODO_HISTORIA && m_iResultadoGuardado == RESULTADO_VICTORIA) {
-        DesbloqueaFigura(m_Nivel.FIGURA.c_str());
-        RegistroPerfil* pPerfil = Perfil();
-        if (m_bUltimaDeCapitulo && m_Nivel.m_iGrupo >= 0 && m_Nivel.m_iGrupo < NUM_CAPITULOS_HISTORIA && pPerfil) {
-            const char* szCapitulo = NombreMarcador(MARCADOR_PRIMER_CAPITULO + m_Nivel.m_iGrupo);
-            if (!pPerfil->EstaDesbloqueado(szCapitulo)) Desbloquea(szCapitulo);
-        }
+    RegistraVictoria();
+}
+
+void CMenuJuego::RegistraVictoria()
+{
+    if (m_Nivel.MODOJUEGO != MODO_HISTORIA || m_iResultadoGuardado != RESULTADO_VICTORIA) return;
+    DesbloqueaFigura(m_Nivel.FIGURA.c_str());
+    RegistroPerfil* pPerfil = Perfil();
+    if (m_bUltimaDeCapitulo && m_Nivel.m_iGrupo >= 0 && m_Nivel.m_iGrupo < NUM_CAPITULOS_HISTORIA && pPerfil) {
+        const char* szCapitulo = NombreMarcador(MARCADOR_PRIMER_CAPITULO + m_Nivel.m_iGrupo);
+        if (!pPerfil->EstaDesbloqueado(szCapitulo)) Desbloquea(szCapitulo);
     }
 }
 
@@ -959,6 +970,12 @@ void CMenuJuego::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iId
                 Finaliza();
             return;
         case CHerramientaResumen::kIdReiniciar:
+            // A won stage stays won: its victory is recorded before the
+            // replay, whatever the replay brings.
+            if (m_iFase == FASE_RESUMEN_FINAL && m_iResultadoGuardado == RESULTADO_VICTORIA) {
+                RegistraVictoria();
+                m_bGanadaAntesDeReiniciar = true;
+            }
             m_iResultado = m_iResultadoGuardado = RESULTADO_REINICIO;
             return;
         default: return;

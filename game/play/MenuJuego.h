@@ -245,8 +245,10 @@ public:
     // [0, 1] each time a run of tests on chance begins.
     static int EligeComentarioFinal(const DatosComentario& d, const std::function<float()>& aleatorio);
     // The paragraph that weighs the lines used against the par and the best
-    // count stored so far.
-    static int ParrafoMejorJugada(int iPar, int iMejor, int iUsadas);
+    // count stored so far (stored by wins only, and only within par). A
+    // stage is within par with at most PAR lines; a lost stage is never
+    // within par, whatever its count.
+    static int ParrafoMejorJugada(int iPar, int iMejor, int iUsadas, bool bGanada);
     // Whether the best line count of a level is kept: story and quick-game
     // groups only, with a par, and no more lines than the par.
     static bool GuardaMejorJugadaPermitida(int iGrupo, int iPar, int iUsadas);
@@ -257,6 +259,10 @@ public:
     static int HintInicio(int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso, bool bUsadoDeshacer);
     // A time-out is due: the clock runs, a limit is set and it is used up.
     static bool TiempoAgotado(int iFase, int iLimite, int iTiempoUsado, bool bTieneLimite);
+    // Time given back (a bonus) still counts in this phase: not once the
+    // stage is decided (its seal complete, won, lost, timed out), when the
+    // clock has stopped for good and the final summary tells what it showed.
+    static bool DevuelveTiempoEnFase(int iFase);
 
     // ---- What the screens and tests read ----
     bool EstaCreado() const { return m_bCreado; }
@@ -265,6 +271,10 @@ public:
     int Resultado() const { return m_iResultado; }
     void PonResultado(int iResultado) { m_iResultado = iResultado; }
     int ResultadoGuardado() const { return m_iResultadoGuardado; }
+    // A restart asked from the final summary of a won stage: the win was
+    // recorded here first, and the screen that started the stage records
+    // its own part (progress, save) before replaying it.
+    bool GanadaAntesDeReiniciar() const { return m_bGanadaAntesDeReiniciar; }
     int Puntuacion() const { return m_iPuntuacion; }
     int Objetivo() const { return m_iObjetivo; }
     int TiempoUsado() const { return m_iTiempoUsado; }
@@ -304,6 +314,8 @@ protected:
     void ActualizaFase();
     void EmpiezaJuego();
     void Finaliza();
+    // What a won story stage unlocks (its seal's picture, its chapter).
+    void RegistraVictoria();
     void EntraEnTrazado();
     void VuelveADiamantes();
     void DesvaneceFigura();
@@ -435,6 +447,7 @@ public:
     // Result.
     int m_iResultado = RESULTADO_NINGUNO;
     int m_iResultadoGuardado = RESULTADO_NINGUNO;
+    bool m_bGanadaAntesDeReiniciar = false;
 
     // The pictures the circle shows for the current figure.
     std::array<std::string, 5> m_asImagenes;

@@ -110,18 +110,22 @@ TEST(DecisionesJuego, EndComment)
 
 TEST(DecisionesJuego, BestLineParagraphAndWhenItIsKept)
 {
+    // Won stages; a stage is within par with at most PAR lines (the lost
+    // ones are weighed in ResultadosTest.cpp).
     const struct {
         int par, mejor, usadas;
         const char* parrafo;
     } casos[] = {
         {10, 12, 9, "RE12"},
-        {10, 12, 10, "RE11"},
+        {10, 12, 10, "RE12"},
+        {10, 12, 11, "RE11"},
         {10, 8, 9, "RE14"},
         {10, 8, 11, "RE13"},
         {10, 999, 9, "RE12"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(CMenuJuego::ParrafoMejorJugada(c.par, c.mejor, c.usadas), Co(c.parrafo)) << c.mejor << " " << c.usadas;
+        EXPECT_EQ(CMenuJuego::ParrafoMejorJugada(c.par, c.mejor, c.usadas, true), Co(c.parrafo))
+            << c.mejor << " " << c.usadas;
 
     EXPECT_TRUE(CMenuJuego::GuardaMejorJugadaPermitida(0, 10, 10));
     EXPECT_TRUE(CMenuJuego::GuardaMejorJugadaPermitida(12, 10, 3));
