@@ -215,9 +215,11 @@ std::string CMenuJuego::RutaFondo(const std::string& sFondo)
     return TablaFondosAzar[static_cast<size_t>(EnteroAleatorio(0, NUM_FONDOS_AZAR - 1))];
 }
 
-int CMenuJuego::HintInicio(int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso, bool bUsadoDeshacer)
+int CMenuJuego::HintInicio(int iModo, int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso,
+                           bool bUsadoDeshacer)
 {
-    if (iGrupo == kGrupoRec0 && (iParte == 0 || iParte == 1) && !bRec0Mostrado &&
+    if (iModo != MODO_HISTORIA && iModo != MODO_SOLO_CONCENTRAR) return -1;
+    if (iModo == MODO_HISTORIA && iGrupo == kGrupoRec0 && (iParte == 0 || iParte == 1) && !bRec0Mostrado &&
         (iProgreso == kProgresoRec0A || iProgreso == kProgresoRec0B))
         return CodigoFLI(juego::texto::REC0);
     if (!(iGrupo == 0 && iParte == 0) && !bUsadoDeshacer) return CodigoFLI(juego::texto::REC1);
@@ -580,7 +582,8 @@ void CMenuJuego::MuestraInicio()
     RegistroPerfil* pPerfil = Perfil();
     const int iProgreso = pPerfil ? pPerfil->ProgresoHistoria(pPerfil->m_iDificultad) : 0;
     const bool bUsado = pPerfil && pPerfil->EstaDesbloqueado(NombreMarcador(kMarcadorUsadoDeshacer));
-    const int iHint = HintInicio(m_Nivel.m_iGrupo, m_Nivel.m_iParte, g_bRec0Mostrado, iProgreso, bUsado);
+    const int iHint = HintInicio(m_Nivel.MODOJUEGO, m_Nivel.m_iGrupo, m_Nivel.m_iParte, g_bRec0Mostrado,
+                                 iProgreso, bUsado);
     if (iHint == CodigoFLI(juego::texto::REC0)) {
         g_bRec0Mostrado = true;
         MuestraMensaje(juego::texto::REC0);

@@ -255,8 +255,11 @@ public:
     // The background path of a level's FONDO ("AlAzar", in any case, draws
     // one of TablaFondosAzar).
     static std::string RutaFondo(const std::string& sFondo);
-    // The hint that the start shows: REC0, REC1 or none (-1).
-    static int HintInicio(int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso, bool bUsadoDeshacer);
+    // The hint that the start shows: REC0, REC1 or none (-1). REC0 belongs
+    // to the story; REC1 speaks of diamonds and of the Undo button, so only
+    // the modes that have both (the story, concentration) show it.
+    static int HintInicio(int iModo, int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso,
+                          bool bUsadoDeshacer);
     // A time-out is due: the clock runs, a limit is set and it is used up.
     static bool TiempoAgotado(int iFase, int iLimite, int iTiempoUsado, bool bTieneLimite);
     // Time given back (a bonus) still counts in this phase: not once the

@@ -1,6 +1,8 @@
-// One clock a player can trust in each mode: the story's summary tells the
-// time left the board showed when its clock stopped, concentration counts
-// one time down, the seals' clock waits for the opening banner.
+// One clock a player can trust in each mode, and start hints that fit the
+// mode: the story's summary tells the time left the board showed when its
+// clock stopped, concentration counts one time down, the seals' clock waits
+// for the opening banner, and only the modes with diamonds and an Undo
+// button speak of them.
 #include "engine/core/GestorFLIs.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/BolaTablero.h"
@@ -11,6 +13,7 @@
 #include "game/play/herramientas/HerramientaCarteles.h"
 #include "game/play/herramientas/HerramientaResumen.h"
 #include "game/screens/MenuParametrosModosExtra.h"
+#include "game/screens/widgets/MsgBoxTazmo.h"
 #include "kit/game/ModosPrueba.h"
 #include "kit/game/PartidaPrueba.h"
 
@@ -28,6 +31,11 @@ int PasosDeLinea(const DatosResumen& d, const char* szEtiqueta)
     for (const LineaResumen& l : d.m_aLineas)
         if (l.m_iTipo == LINEA_TIEMPO && l.m_iEtiqueta == CodigoFLI(szEtiqueta)) return l.m_iPasos;
     return -1;
+}
+
+bool AvisoAbierto(CMenuJuego* j)
+{
+    return j && j->Mensaje() && static_cast<CMenuObj*>(j->Mensaje())->Padre() == j;
 }
 
 } // namespace
@@ -128,5 +136,33 @@ TEST(Relojes, TheSealsClockWaitsForTheOpeningBanner)
         m.JuegoPrueba().Pasos(30);
         EXPECT_GE(j->Tiempo(), 29);
         EXPECT_LE(j->Tiempo(), 31);
+    }
+}
+
+// The hint about Undo and the diamond of the line: the seals have no
+// diamonds, the attacks no Undo button; concentration has both.
+TEST(Relojes, TheStartHintFitsTheMode)
+{
+    const struct {
+        int modo, boton;
+        bool aviso;
+    } casos[] = {
+        {M::MODO_SOLO_SELLOS, 2, false},
+        {M::MODO_ATAQUES, 13, false},
+        {M::MODO_CONCENTRAR, 1, true},
+    };
+    for (const auto& c : casos) {
+        kit::CModosPrueba m("aviso_" + std::to_string(c.modo), 0, true);
+        ASSERT_TRUE(m.Iniciado());
+        m.DesbloqueaNivel(c.boton);
+        ASSERT_TRUE(m.AbreMenu(c.modo));
+        ASSERT_TRUE(m.EmpiezaNivel(c.boton)) << "mode " << c.modo;
+        bool bAbierto = false;
+        for (int i = 0; i < 60 && !bAbierto; ++i) {
+            bAbierto = AvisoAbierto(m.Juego());
+            m.JuegoPrueba().Paso();
+        }
+        EXPECT_EQ(bAbierto, c.aviso) << "mode " << c.modo << " modojuego " << m.Juego()->Nivel().MODOJUEGO << " "
+                                     << m.Juego()->Nivel().m_iGrupo << "-" << m.Juego()->Nivel().m_iParte;
     }
 }
