@@ -235,8 +235,7 @@ bool CMenuJuego::TiempoAgotado(int iFase, int iLimite, int iTiempoUsado, bool bT
 
 bool CMenuJuego::DevuelveTiempoEnFase(int iFase)
 {
-    return iFase >= FASE_DIAMANTES && iFase <= FASE_ESPERA_RUSH && iFase != FASE_SELLO_COMPLETADO &&
-           iFase != FASE_ESPERA_FIN;
+    return iFase != FASE_SELLO_COMPLETADO && iFase != FASE_ESPERA_FIN && iFase < FASE_VICTORIA;
 }
 
 bool CMenuJuego::GuardaMejorJugadaPermitida(int iGrupo, int iPar, int iUsadas)
