@@ -277,6 +277,7 @@ void CMenuJuego::ReiniciaEstado()
     m_fNivelGuia = m_fPasoGuia = 0.0f;
     m_iResultado = m_iResultadoGuardado = RESULTADO_NINGUNO;
     m_bGanadaAntesDeReiniciar = false;
+    m_iPasosPulsacionPendiente = 0;
     for (std::string& s : m_asImagenes) s.clear();
     m_UltimoResumen.Inicializa();
 }
@@ -502,6 +503,23 @@ void CMenuJuego::IniciaTransicion(bool bEntrada)
 {
     if (bEntrada && g_pSistemaCacheEfectos) g_pSistemaCacheEfectos->LimpiaTodo();
     CMenuObj::IniciaTransicion(bEntrada);
+}
+
+bool CMenuJuego::EnTransicion() { return HijoQueRetiene([](CMenuObj* h) { return h->EnTransicion(); }); }
+
+bool CMenuJuego::EntradaBloqueada() { return HijoQueRetiene([](CMenuObj* h) { return h->EntradaBloqueada(); }); }
+
+bool CMenuJuego::HijoQueRetiene(bool (*retiene)(CMenuObj*))
+{
+    // Leaving the screen, or with its result published, every child counts:
+    // the screen closes only once they all have.
+    const bool bJuegoSigue = m_bCreado && !m_bPausado && m_iResultado == RESULTADO_EN_JUEGO;
+    for (const NodoLista* n = m_lHijos.m_pCabeza; n; n = n->m_pSiguiente) {
+        auto* h = static_cast<CMenuObj*>(n->m_pItem);
+        if (bJuegoSigue && h->Padre() != this) continue;
+        if (retiene(h)) return true;
+    }
+    return false;
 }
 
 void CMenuJuego::PonEnfocado(bool bEnfocado)
@@ -936,6 +954,7 @@ void CMenuJuego::Actualiza()
             if (m_pAtaques) m_pAtaques->Actualiza(px, py, m_iFase == FASE_DIAMANTES);
             if (s_bGanaPorReglas) JuegaPorReglas();
             CompruebaLinea();
+            ActualizaPulsacionPendiente();
         }
     }
     if (m_pEfectos) m_pEfectos->Actualiza();

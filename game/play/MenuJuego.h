@@ -130,6 +130,11 @@ public:
     void QuitaHijo(bool bRecarga, CMenuObj* pHijo) override;
     void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
     void IniciaTransicion(bool bEntrada) override;
+    // While the play goes on, a child on its way out (the pause menu after
+    // Continue, an answered hint) no longer holds the board: its closing is
+    // its own, and the board answers as soon as it has been asked to leave.
+    bool EnTransicion() override;
+    bool EntradaBloqueada() override;
 
     // ---- The play screens' own operations, in their fixed order ----
     virtual bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria);
@@ -317,6 +322,12 @@ protected:
     void ActualizaFase();
     void EmpiezaJuego();
     void Finaliza();
+    // Whether a child holds the board by `retiene` (its transition, its
+    // blocked input); see EnTransicion.
+    bool HijoQueRetiene(bool (*retiene)(CMenuObj*));
+    // A press kept while the last line settled, answered once it has.
+    void ActualizaPulsacionPendiente();
+    static constexpr int kPasosPulsacionPendiente = 60;
     // What a won story stage unlocks (its seal's picture, its chapter).
     void RegistraVictoria();
     void EntraEnTrazado();
@@ -386,6 +397,11 @@ public:
     int m_iPasosDesdeEsquirla = 0;
     CBolaTablero* m_pSobrevolada = nullptr;
     Punt2D m_Pulsacion;              // where the pointer pressed last
+    // A press on the board while the last line still settles (its last
+    // piece being taken, its pieces leaving) waits for it, this many more
+    // steps at most, instead of being lost.
+    Punt2D m_PulsacionPendiente;
+    int m_iPasosPulsacionPendiente = 0;
     bool m_bJugadaNueva = false;
     bool m_bLineaCompleta = false;
     bool m_bLineaCompletaAntes = false;
