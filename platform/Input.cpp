@@ -434,7 +434,12 @@ bool ReadPointerPosition(int* x, int* y)
 void WarpCursorToField(float fieldX, float fieldY)
 {
     int x, y;
-    if (MainFieldToWindow(fieldX, fieldY, &x, &y)) SDL_WarpMouseInWindow(MainSdlWindow(), x, y);
+    if (!MainFieldToWindow(fieldX, fieldY, &x, &y)) return;
+    SDL_WarpMouseInWindow(MainSdlWindow(), x, y);
+    // The messages that follow carry the pointer where it now is, not where
+    // it was before the move (the system may report the move late, or never).
+    g_in.cursorX = x;
+    g_in.cursorY = y;
 }
 
 void CaptureMouse(bool capture)

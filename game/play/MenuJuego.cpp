@@ -215,9 +215,11 @@ std::string CMenuJuego::RutaFondo(const std::string& sFondo)
     return TablaFondosAzar[static_cast<size_t>(EnteroAleatorio(0, NUM_FONDOS_AZAR - 1))];
 }
 
-int CMenuJuego::HintInicio(int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso, bool bUsadoDeshacer)
+int CMenuJuego::HintInicio(int iModo, int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso,
+                           bool bUsadoDeshacer)
 {
-    if (iGrupo == kGrupoRec0 && (iParte == 0 || iParte == 1) && !bRec0Mostrado &&
+    if (iModo != MODO_HISTORIA && iModo != MODO_SOLO_CONCENTRAR) return -1;
+    if (iModo == MODO_HISTORIA && iGrupo == kGrupoRec0 && (iParte == 0 || iParte == 1) && !bRec0Mostrado &&
         (iProgreso == kProgresoRec0A || iProgreso == kProgresoRec0B))
         return CodigoFLI(juego::texto::REC0);
     if (!(iGrupo == 0 && iParte == 0) && !bUsadoDeshacer) return CodigoFLI(juego::texto::REC1);
@@ -229,6 +231,11 @@ bool CMenuJuego::TiempoAgotado(int iFase, int iLimite, int iTiempoUsado, bool bT
     // Only while the clock runs, and a limit of 0 or less is none.
     const bool bReloj = iFase == FASE_DIAMANTES || iFase == FASE_TRAZADO;
     return bReloj && bTieneLimite && iLimite > 0 && iTiempoUsado >= iLimite;
+}
+
+bool CMenuJuego::DevuelveTiempoEnFase(int iFase)
+{
+    return iFase != FASE_SELLO_COMPLETADO && iFase != FASE_ESPERA_FIN && iFase < FASE_VICTORIA;
 }
 
 bool CMenuJuego::GuardaMejorJugadaPermitida(int iGrupo, int iPar, int iUsadas)
@@ -269,6 +276,8 @@ void CMenuJuego::ReiniciaEstado()
     m_pListaGuia = nullptr;
     m_fNivelGuia = m_fPasoGuia = 0.0f;
     m_iResultado = m_iResultadoGuardado = RESULTADO_NINGUNO;
+    m_bGanadaAntesDeReiniciar = false;
+    m_iPasosPulsacionPendiente = 0;
     for (std::string& s : m_asImagenes) s.clear();
     m_UltimoResumen.Inicializa();
 }
@@ -496,6 +505,23 @@ void CMenuJuego::IniciaTransicion(bool bEntrada)
     CMenuObj::IniciaTransicion(bEntrada);
 }
 
+bool CMenuJuego::EnTransicion() { return HijoQueRetiene([](CMenuObj* h) { return h->EnTransicion(); }); }
+
+bool CMenuJuego::EntradaBloqueada() { return HijoQueRetiene([](CMenuObj* h) { return h->EntradaBloqueada(); }); }
+
+bool CMenuJuego::HijoQueRetiene(bool (*retiene)(CMenuObj*))
+{
+    // Leaving the screen, or with its result published, every child counts:
+    // the screen closes only once they all have.
+    const bool bJuegoSigue = m_bCreado && !m_bPausado && m_iResultado == RESULTADO_EN_JUEGO;
+    for (const NodoLista* n = m_lHijos.m_pCabeza; n; n = n->m_pSiguiente) {
+        auto* h = static_cast<CMenuObj*>(n->m_pItem);
+        if (bJuegoSigue && h->Padre() != this) continue;
+        if (retiene(h)) return true;
+    }
+    return false;
+}
+
 void CMenuJuego::PonEnfocado(bool bEnfocado)
 {
     CMenuObj::PonEnfocado(bEnfocado);
@@ -573,7 +599,8 @@ void CMenuJuego::MuestraInicio()
     RegistroPerfil* pPerfil = Perfil();
     const int iProgreso = pPerfil ? pPerfil->ProgresoHistoria(pPerfil->m_iDificultad) : 0;
     const bool bUsado = pPerfil && pPerfil->EstaDesbloqueado(NombreMarcador(kMarcadorUsadoDeshacer));
-    const int iHint = HintInicio(m_Nivel.m_iGrupo, m_Nivel.m_iParte, g_bRec0Mostrado, iProgreso, bUsado);
+    const int iHint = HintInicio(m_Nivel.MODOJUEGO, m_Nivel.m_iGrupo, m_Nivel.m_iParte, g_bRec0Mostrado,
+                                 iProgreso, bUsado);
     if (iHint == CodigoFLI(juego::texto::REC0)) {
         g_bRec0Mostrado = true;
         MuestraMensaje(juego::texto::REC0);
@@ -604,13 +631,17 @@ void CMenuJuego::Finaliza()
     if (m_pResumen) m_pResumen->Oculta();
     PonFase(FASE_TERMINADA);
     m_iResultado = m_iResultadoGuardado;
-    if (m_Nivel.MODOJUEGO == MODO_HISTORIA && m_iResultadoGuardado == RESULTADO_VICTORIA) {
-        DesbloqueaFigura(m_Nivel.FIGURA.c_str());
-        RegistroPerfil* pPerfil = Perfil();
-        if (m_bUltimaDeCapitulo && m_Nivel.m_iGrupo >= 0 && m_Nivel.m_iGrupo < NUM_CAPITULOS_HISTORIA && pPerfil) {
-            const char* szCapitulo = NombreMarcador(MARCADOR_PRIMER_CAPITULO + m_Nivel.m_iGrupo);
-            if (!pPerfil->EstaDesbloqueado(szCapitulo)) Desbloquea(szCapitulo);
-        }
+    RegistraVictoria();
+}
+
+void CMenuJuego::RegistraVictoria()
+{
+    if (m_Nivel.MODOJUEGO != MODO_HISTORIA || m_iResultadoGuardado != RESULTADO_VICTORIA) return;
+    DesbloqueaFigura(m_Nivel.FIGURA.c_str());
+    RegistroPerfil* pPerfil = Perfil();
+    if (m_bUltimaDeCapitulo && m_Nivel.m_iGrupo >= 0 && m_Nivel.m_iGrupo < NUM_CAPITULOS_HISTORIA && pPerfil) {
+        const char* szCapitulo = NombreMarcador(MARCADOR_PRIMER_CAPITULO + m_Nivel.m_iGrupo);
+        if (!pPerfil->EstaDesbloqueado(szCapitulo)) Desbloquea(szCapitulo);
     }
 }
 
@@ -923,6 +954,7 @@ void CMenuJuego::Actualiza()
             if (m_pAtaques) m_pAtaques->Actualiza(px, py, m_iFase == FASE_DIAMANTES);
             if (s_bGanaPorReglas) JuegaPorReglas();
             CompruebaLinea();
+            ActualizaPulsacionPendiente();
         }
     }
     if (m_pEfectos) m_pEfectos->Actualiza();
@@ -959,6 +991,12 @@ void CMenuJuego::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iId
                 Finaliza();
             return;
         case CHerramientaResumen::kIdReiniciar:
+            // A won stage stays won: its victory is recorded before the
+            // replay, whatever the replay brings.
+            if (m_iFase == FASE_RESUMEN_FINAL && m_iResultadoGuardado == RESULTADO_VICTORIA) {
+                RegistraVictoria();
+                m_bGanadaAntesDeReiniciar = true;
+            }
             m_iResultado = m_iResultadoGuardado = RESULTADO_REINICIO;
             return;
         default: return;

@@ -130,6 +130,11 @@ public:
     void QuitaHijo(bool bRecarga, CMenuObj* pHijo) override;
     void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
     void IniciaTransicion(bool bEntrada) override;
+    // While the play goes on, a child on its way out (the pause menu after
+    // Continue, an answered hint) no longer holds the board: its closing is
+    // its own, and the board answers as soon as it has been asked to leave.
+    bool EnTransicion() override;
+    bool EntradaBloqueada() override;
 
     // ---- The play screens' own operations, in their fixed order ----
     virtual bool IniciaNivel(const RegistroNivel& nivel, bool bUltimaDeCapitulo, bool bMensajeVictoria);
@@ -245,18 +250,27 @@ public:
     // [0, 1] each time a run of tests on chance begins.
     static int EligeComentarioFinal(const DatosComentario& d, const std::function<float()>& aleatorio);
     // The paragraph that weighs the lines used against the par and the best
-    // count stored so far.
-    static int ParrafoMejorJugada(int iPar, int iMejor, int iUsadas);
+    // count stored so far (stored by wins only, and only within par). A
+    // stage is within par with at most PAR lines; a lost stage is never
+    // within par, whatever its count.
+    static int ParrafoMejorJugada(int iPar, int iMejor, int iUsadas, bool bGanada);
     // Whether the best line count of a level is kept: story and quick-game
     // groups only, with a par, and no more lines than the par.
     static bool GuardaMejorJugadaPermitida(int iGrupo, int iPar, int iUsadas);
     // The background path of a level's FONDO ("AlAzar", in any case, draws
     // one of TablaFondosAzar).
     static std::string RutaFondo(const std::string& sFondo);
-    // The hint that the start shows: REC0, REC1 or none (-1).
-    static int HintInicio(int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso, bool bUsadoDeshacer);
+    // The hint that the start shows: REC0, REC1 or none (-1). REC0 belongs
+    // to the story; REC1 speaks of diamonds and of the Undo button, so only
+    // the modes that have both (the story, concentration) show it.
+    static int HintInicio(int iModo, int iGrupo, int iParte, bool bRec0Mostrado, int iProgreso,
+                          bool bUsadoDeshacer);
     // A time-out is due: the clock runs, a limit is set and it is used up.
     static bool TiempoAgotado(int iFase, int iLimite, int iTiempoUsado, bool bTieneLimite);
+    // Time given back (a bonus) still counts in this phase: not once the
+    // stage is decided (its seal complete, won, lost, timed out), when the
+    // clock has stopped for good and the final summary tells what it showed.
+    static bool DevuelveTiempoEnFase(int iFase);
 
     // ---- What the screens and tests read ----
     bool EstaCreado() const { return m_bCreado; }
@@ -265,6 +279,10 @@ public:
     int Resultado() const { return m_iResultado; }
     void PonResultado(int iResultado) { m_iResultado = iResultado; }
     int ResultadoGuardado() const { return m_iResultadoGuardado; }
+    // A restart asked from the final summary of a won stage: the win was
+    // recorded here first, and the screen that started the stage records
+    // its own part (progress, save) before replaying it.
+    bool GanadaAntesDeReiniciar() const { return m_bGanadaAntesDeReiniciar; }
     int Puntuacion() const { return m_iPuntuacion; }
     int Objetivo() const { return m_iObjetivo; }
     int TiempoUsado() const { return m_iTiempoUsado; }
@@ -304,6 +322,14 @@ protected:
     void ActualizaFase();
     void EmpiezaJuego();
     void Finaliza();
+    // Whether a child holds the board by `retiene` (its transition, its
+    // blocked input); see EnTransicion.
+    bool HijoQueRetiene(bool (*retiene)(CMenuObj*));
+    // A press kept while the last line settled, answered once it has.
+    void ActualizaPulsacionPendiente();
+    static constexpr int kPasosPulsacionPendiente = 60;
+    // What a won story stage unlocks (its seal's picture, its chapter).
+    void RegistraVictoria();
     void EntraEnTrazado();
     void VuelveADiamantes();
     void DesvaneceFigura();
@@ -371,6 +397,11 @@ public:
     int m_iPasosDesdeEsquirla = 0;
     CBolaTablero* m_pSobrevolada = nullptr;
     Punt2D m_Pulsacion;              // where the pointer pressed last
+    // A press on the board while the last line still settles (its last
+    // piece being taken, its pieces leaving) waits for it, this many more
+    // steps at most, instead of being lost.
+    Punt2D m_PulsacionPendiente;
+    int m_iPasosPulsacionPendiente = 0;
     bool m_bJugadaNueva = false;
     bool m_bLineaCompleta = false;
     bool m_bLineaCompletaAntes = false;
@@ -435,6 +466,7 @@ public:
     // Result.
     int m_iResultado = RESULTADO_NINGUNO;
     int m_iResultadoGuardado = RESULTADO_NINGUNO;
+    bool m_bGanadaAntesDeReiniciar = false;
 
     // The pictures the circle shows for the current figure.
     std::array<std::string, 5> m_asImagenes;

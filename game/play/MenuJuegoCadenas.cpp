@@ -80,7 +80,16 @@ void CMenuJuego::LiberaJugadas()
 bool CMenuJuego::TrataBotonRaton(int iRaton, int iEvento, float x, float y)
 {
     const bool bUsado = CMenuObj::TrataBotonRaton(iRaton, iEvento, x, y);
-    if (!m_bCreado || m_bPausado || m_bLineaCompleta || m_bPiezaSaliendo) return bUsado;
+    if (!m_bCreado || m_bPausado) return bUsado;
+    if (m_bLineaCompleta || m_bPiezaSaliendo) {
+        // The line before is still settling: the press is kept and answers
+        // as soon as it has (ActualizaPulsacionPendiente).
+        if (iEvento == BOTON_IZQUIERDO_ABAJO && (m_iFase == FASE_DIAMANTES || m_iFase == FASE_TRAZADO)) {
+            m_PulsacionPendiente = Punt2D{x, y};
+            m_iPasosPulsacionPendiente = kPasosPulsacionPendiente;
+        }
+        return bUsado;
+    }
     if (m_pEstadosCursor && !m_pEstadosCursor->PuedeTrazar()) return bUsado;
     if (m_iFase == FASE_DIAMANTES) {
         if (iEvento == BOTON_IZQUIERDO_ABAJO)
@@ -91,6 +100,17 @@ bool CMenuJuego::TrataBotonRaton(int iRaton, int iEvento, float x, float y)
         RecogePiezasCercanas(x, y, kRadioBusca2, BUSCA_PULSACION);
     }
     return bUsado;
+}
+
+void CMenuJuego::ActualizaPulsacionPendiente()
+{
+    if (m_iPasosPulsacionPendiente <= 0) return;
+    --m_iPasosPulsacionPendiente;
+    if (m_bLineaCompleta || m_bPiezaSaliendo) return;
+    m_iPasosPulsacionPendiente = 0;
+    if (m_iFase != FASE_DIAMANTES && m_iFase != FASE_TRAZADO) return;
+    if (m_pEstadosCursor && !m_pEstadosCursor->PuedeTrazar()) return;
+    RecogePiezasCercanas(m_PulsacionPendiente.x, m_PulsacionPendiente.y, kRadioBusca2, BUSCA_PULSACION);
 }
 
 void CMenuJuego::RecogePiezasCercanas(float x, float y, float fCota, ModoBusca modo)

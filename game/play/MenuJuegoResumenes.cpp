@@ -39,10 +39,12 @@ bool Mayor(const std::optional<float>& a, float b) { return a && *a > b; }
 
 } // namespace
 
-int CMenuJuego::ParrafoMejorJugada(int iPar, int iMejor, int iUsadas)
+int CMenuJuego::ParrafoMejorJugada(int iPar, int iMejor, int iUsadas, bool bGanada)
 {
-    if (iPar < iMejor) return Codigo(iUsadas < iPar ? juego::texto::RE12 : juego::texto::RE11);
-    return Codigo(iUsadas < iPar ? juego::texto::RE14 : juego::texto::RE13);
+    const bool bAntes = iMejor <= iPar;
+    const bool bAhora = bGanada && iUsadas <= iPar;
+    if (!bAntes) return Codigo(bAhora ? juego::texto::RE12 : juego::texto::RE11);
+    return Codigo(bAhora ? juego::texto::RE14 : juego::texto::RE13);
 }
 
 int CMenuJuego::EligeComentarioFinal(const DatosComentario& d, const std::function<float()>& aleatorio)
@@ -184,7 +186,8 @@ void CMenuJuego::PreparaResumenFinal()
     d.m_bInicial = false;
     d.m_iCodigoCabecera = Codigo(juego::texto::VOLV);
     d.AnadeCabecera(m_Nivel.FLINOMBRE);
-    if (m_iResultadoGuardado == RESULTADO_VICTORIA)
+    const bool bGanada = m_iResultadoGuardado == RESULTADO_VICTORIA;
+    if (bGanada)
         d.AnadeParrafo(m_Nivel.FLIFINAL);
     else
         d.AnadeCabecera(Codigo(juego::texto::RE01));
@@ -205,10 +208,11 @@ void CMenuJuego::PreparaResumenFinal()
         d.AnadeEntero(Codigo(juego::texto::RE09), m_Nivel.PAR);
         d.AnadeEntero(Codigo(juego::texto::RE10), m_iLineasUsadas);
         const int iMejor = pPerfil ? pPerfil->MejorJugada(m_Nivel.m_iGrupo, m_Nivel.m_iParte) : SIN_JUGADA;
-        d.AnadeParrafo(ParrafoMejorJugada(m_Nivel.PAR, iMejor, m_iLineasUsadas));
+        d.AnadeParrafo(ParrafoMejorJugada(m_Nivel.PAR, iMejor, m_iLineasUsadas, bGanada));
     }
     EntregaResumen(d);
-    // Kept once, here.
-    if (pPerfil && GuardaMejorJugadaPermitida(m_Nivel.m_iGrupo, m_Nivel.PAR, m_iLineasUsadas))
+    // Kept once, here, and for a win only: a lost stage's count is nothing
+    // the player achieved.
+    if (bGanada && pPerfil && GuardaMejorJugadaPermitida(m_Nivel.m_iGrupo, m_Nivel.PAR, m_iLineasUsadas))
         pPerfil->GuardaMejorJugada(m_iLineasUsadas, m_Nivel.m_iGrupo, m_Nivel.m_iParte);
 }

@@ -34,7 +34,6 @@ const std::vector<CHudModo::Placa> kPlacas = {{120.0f, 92.0f, 0.75f, 1.96f},
 
 constexpr int kFanfarriaSello = 1;
 constexpr int kFanfarriaEnergia = 3;
-constexpr int kPasosSegundo = 30;
 
 int Codigo(const char* sz) { return CodigoFLI(sz); }
 
@@ -203,7 +202,9 @@ void CMenuJuegoSoloConcentrar::ActualizaHud()
         m_iUltimaPuntuacion = m_iPuntuacionModo;
         m_Hud.Escribe(HUD_PUNTOS, std::to_string(m_iPuntuacionModo));
     }
-    if (m_iReloj % kPasosSegundo == 0) m_Hud.Escribe(HUD_RELOJ, CHudModo::Reloj(m_iReloj));
+    // One clock: the time left that ends the run when it runs out, the one
+    // the board's own counter shows (each level's extra time raises it).
+    m_Hud.Escribe(HUD_RELOJ, CHudModo::Reloj(TiempoRestante()));
     if (Multiplicador() != m_iUltimoMultiplicador) {
         m_iUltimoMultiplicador = Multiplicador();
         m_Hud.Escribe(HUD_MULTI, std::to_string(m_iUltimoMultiplicador) + "x");
@@ -215,7 +216,8 @@ void CMenuJuegoSoloConcentrar::Actualiza()
     CMenuJuego::Actualiza();
     if (!m_bCreado) return;
     if (ModoEnJuego()) {
-        ++m_iReloj;
+        // The time played stops with the run (its time-out or its victory).
+        if (m_iFase < FASE_VICTORIA) ++m_iReloj;
         ActualizaHud();
     }
     TerminaPasoModo();
@@ -275,7 +277,8 @@ void CMenuJuegoSoloConcentrar::PreparaResumenFinal()
     d.AnadeCabecera(Codigo(bConFin ? juego::texto::PM00 : juego::texto::PM01));
     d.AnadeCabecera(Codigo(!bConFin ? juego::texto::RE90 : bVictoria ? juego::texto::RE00 : juego::texto::RE01));
     d.AnadeSeparador();
-    d.AnadeTiempo(Codigo(juego::texto::RE51), m_iTiempoUsado);
+    // The run's length: the time played, every level's.
+    d.AnadeTiempo(Codigo(juego::texto::RE51), m_iReloj);
     d.AnadeEntero(Codigo(juego::texto::RE52), m_iNivel - 1);
     d.AnadeEntero(Codigo(juego::texto::RE53), m_iMaximoLinea);
     d.AnadeEntero(Codigo(juego::texto::RE54), Multiplicador());

@@ -9,6 +9,7 @@
 #include "game/play/HudModo.h"
 #include "game/play/MenuJuego.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -66,6 +67,8 @@ public:
     int ObjetivoAcumulado() const { return m_iObjetivoAcumulado; }
     int Colores() const { return m_iColores; }
     int Reloj() const { return m_iReloj; }
+    // The steps left before the run times out (never below 0).
+    int TiempoRestante() const { return std::max(0, m_Nivel.TIEMPOLIMITE - m_iTiempoUsado); }
     int PoolUsado() const { return m_iPoolUsado; }
     const std::vector<int>& GeneradoresActivados() const { return m_aiGeneradores; }
     const CHudModo& Hud() const { return m_Hud; }

@@ -5,6 +5,7 @@
 #include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/Figuras.h"
+#include "game/play/herramientas/HerramientaCarteles.h"
 #include "game/play/herramientas/HerramientaCirculoCabalistico.h"
 #include "game/play/herramientas/HerramientaEventoSonido.h"
 #include "game/profiles/Perfiles.h"
@@ -141,6 +142,7 @@ void CMenuJuegoSoloSellos::InicializaModo(const RegistroNivel& nivel)
 {
     m_iNumFiguras = m_iNumMulti = 0;
     m_iTiempo = m_iSiguiente = m_iSiguienteMulti = m_iTrazos = m_iHechas = 0;
+    m_bRelojEnMarcha = false;
     m_aTransformaciones.fill(TransformacionFigura{});
     m_aMultiTransformaciones.fill(TransformacionFigura{});
     m_NivelModo = nivel;
@@ -271,7 +273,11 @@ void CMenuJuegoSoloSellos::Actualiza()
 {
     CMenuJuego::Actualiza();
     if (!m_bCreado) return;
-    if (ModoEnJuego()) {
+    // The time is the result here: it does not run while the opening
+    // banner still covers the board.
+    if (ModoEnJuego() && !m_bRelojEnMarcha)
+        m_bRelojEnMarcha = m_iTrazos > 0 || !m_pCarteles || m_pCarteles->Tipo() == CHerramientaCarteles::kNinguno;
+    if (ModoEnJuego() && m_bRelojEnMarcha) {
         ++m_iTiempo;
         if (m_iTiempo % kPasosSegundo == 0) m_Hud.Escribe(HUD_RELOJ, CHudModo::Reloj(m_iTiempo));
     }

@@ -95,6 +95,9 @@ private:
     int m_iSiguienteMulti = 0;
     int m_iTrazos = 0;
     int m_iHechas = 0;
+    // The clock has started: once the opening banner has left the board,
+    // or at the first stroke if the player does not wait for it.
+    bool m_bRelojEnMarcha = false;
     CHudModo m_Hud;
     bool m_bModoCreado = false;
 };

@@ -659,6 +659,13 @@ void CMenuModoHistoria::EmpiezaJuego(int iEtapa)
 
 void CMenuModoHistoria::TrasVictoria()
 {
+    GuardaVictoria();
+    ++m_iEtapa;
+    MarcaVictoria();
+}
+
+void CMenuModoHistoria::GuardaVictoria()
+{
     RegistroPerfil* pPerfil = Perfil();
     if (pPerfil && m_iEtapa == Progreso()) {
         // A first win: the counter, the line maximum and the progress move,
@@ -673,8 +680,6 @@ void CMenuModoHistoria::TrasVictoria()
         pPerfil->AvanzaHistoria();
         pPerfil->Guarda();
     }
-    ++m_iEtapa;
-    MarcaVictoria();
 }
 
 void CMenuModoHistoria::AbreCreditos()
@@ -726,6 +731,8 @@ void CMenuModoHistoria::ActualizaHistoria()
             break;
         }
         case RESULTADO_REINICIO:
+            // "Try again" on a won stage: the win counts before the replay.
+            if (pJuego->GanadaAntesDeReiniciar()) GuardaVictoria();
             QuitaHijo(true, pJuego);
             m_iEstado = ESTADO_REINICIO;
             break;

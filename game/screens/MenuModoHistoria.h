@@ -181,6 +181,9 @@ private:
     void ActualizaHistoria();
     void ActualizaMensajes();
     void TrasVictoria();
+    // A first win of the stage played: the map's counter, the line maximum
+    // and the progress move, and the profile is saved. A replay changes nothing.
+    void GuardaVictoria();
     void AbreCreditos();
     void MarcaVictoria() { m_bVictoriaPendiente = true; }
     void DibujaMapa(Sprite* pDestino);

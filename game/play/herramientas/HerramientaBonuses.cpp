@@ -155,8 +155,10 @@ void CHerramientaBonuses::AplicaBonus(int iTipo, float x, float y)
         m_iPasosMultiplicador = kPasosMultiplicador;
         break;
     case 2:
-        // Time back: a twentieth of the level's limit; nothing without one.
-        if (m_pJuego && m_pNivel && m_pNivel->TIEMPOLIMITE > 0)
+        // Time back: a twentieth of the level's limit; nothing without one,
+        // nor once the stage is decided and its clock stopped for good.
+        if (m_pJuego && m_pNivel && m_pNivel->TIEMPOLIMITE > 0 &&
+            CMenuJuego::DevuelveTiempoEnFase(m_pJuego->Fase()))
             m_pJuego->m_iTiempoUsado = std::max(0, m_pJuego->m_iTiempoUsado - m_pNivel->TIEMPOLIMITE / 20);
         break;
     case 4: m_bDuplicar = 1; break;

@@ -111,8 +111,8 @@ bool CHerramientaEstadosCursor::Carga(CMenuJuego* pJuego, RegistroNivel* pNivel)
         Libera();
         return false;
     }
-    m_fUltimoX = PunteroX();
-    m_fUltimoY = PunteroY();
+    m_fUltimoX = m_fLecturaX = PunteroX();
+    m_fUltimoY = m_fLecturaY = PunteroY();
     m_bCreado = true;
     return true;
 }
@@ -325,8 +325,23 @@ void CHerramientaEstadosCursor::Actualiza()
 
     const float px = PunteroX(), py = PunteroY();
     const bool bActivo = AlgunEstadoActivo();
+    // The player's movement since the last frame. A pointer the system moved
+    // where the filter put it reports from there; but a pointer that reports
+    // where the player's hand is (a tablet, a remote desktop, a scripted
+    // pointer, a system that ignores the move, or a report made before the
+    // move arrived) reports from the player's own last place. The states that
+    // slow, hold or pull the pointer follow such a hand from where they put
+    // it, and settle; an inverted pointer would instead double its distance
+    // from the hand every frame and end pinned in a corner of the field, so
+    // it takes, of the two readings, the much smaller one as the movement.
+    const float ax = px - m_fUltimoX, ay = py - m_fUltimoY;
+    const float bx = px - m_fLecturaX, by = py - m_fLecturaY;
+    const bool bDesdeLectura = m_afIntensidad[CURSOR_INVERTIDO] > 0.0f &&
+                               std::hypot(bx, by) < 0.5f * std::hypot(ax, ay);
+    m_fLecturaX = px;
+    m_fLecturaY = py;
     float x = px, y = py;
-    FiltraPuntero(px, py, &x, &y);
+    FiltraPuntero(m_fUltimoX + (bDesdeLectura ? bx : ax), m_fUltimoY + (bDesdeLectura ? by : ay), &x, &y);
     // The system pointer moves only when a state changed where the player
     // put it, and then once with both coordinates.
     if (bActivo && (std::fabs(x - px) > kSinCambio || std::fabs(y - py) > kSinCambio))

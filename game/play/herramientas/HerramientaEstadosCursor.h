@@ -102,6 +102,8 @@ public:
     int m_iEscudo = 0;
     bool m_bPermiteMaldiciones = true;
     float m_fUltimoX = 512.0f, m_fUltimoY = 384.0f;
+    // The system pointer's reading of the last frame, before the filter.
+    float m_fLecturaX = 512.0f, m_fLecturaY = 384.0f;
     float m_fEscala = 1.0f, m_fEscalaObjetivo = 1.0f;
     float m_fGiro = 0.0f, m_fGiroObjetivo = 0.0f;
     int m_iSubPersecucion = PERSECUCION_ENTRADA;

@@ -110,18 +110,22 @@ TEST(DecisionesJuego, EndComment)
 
 TEST(DecisionesJuego, BestLineParagraphAndWhenItIsKept)
 {
+    // Won stages; a stage is within par with at most PAR lines (the lost
+    // ones are weighed in ResultadosTest.cpp).
     const struct {
         int par, mejor, usadas;
         const char* parrafo;
     } casos[] = {
         {10, 12, 9, "RE12"},
-        {10, 12, 10, "RE11"},
+        {10, 12, 10, "RE12"},
+        {10, 12, 11, "RE11"},
         {10, 8, 9, "RE14"},
         {10, 8, 11, "RE13"},
         {10, 999, 9, "RE12"},
     };
     for (const auto& c : casos)
-        EXPECT_EQ(CMenuJuego::ParrafoMejorJugada(c.par, c.mejor, c.usadas), Co(c.parrafo)) << c.mejor << " " << c.usadas;
+        EXPECT_EQ(CMenuJuego::ParrafoMejorJugada(c.par, c.mejor, c.usadas, true), Co(c.parrafo))
+            << c.mejor << " " << c.usadas;
 
     EXPECT_TRUE(CMenuJuego::GuardaMejorJugadaPermitida(0, 10, 10));
     EXPECT_TRUE(CMenuJuego::GuardaMejorJugadaPermitida(12, 10, 3));
@@ -134,25 +138,33 @@ TEST(DecisionesJuego, BestLineParagraphAndWhenItIsKept)
 TEST(DecisionesJuego, StartHints)
 {
     const int rec0 = Co("REC0"), rec1 = Co("REC1");
+    const int H = MODO_HISTORIA;
     const struct {
-        int grupo, parte;
+        int modo, grupo, parte;
         bool rec0Visto;
         int progreso;
         bool usado;
         int hint;
     } casos[] = {
-        {1, 0, false, 3, false, rec0},
-        {1, 1, false, 4, true, rec0},
-        {1, 1, true, 4, false, rec1},   // once a run
-        {1, 2, false, 3, false, rec1},
-        {1, 0, false, 5, true, -1},
-        {0, 0, false, 0, false, -1},    // the very first stage shows none
-        {0, 1, false, 1, false, rec1},
-        {0, 1, false, 1, true, -1},     // the first undo stops it
+        {H, 1, 0, false, 3, false, rec0},
+        {H, 1, 1, false, 4, true, rec0},
+        {H, 1, 1, true, 4, false, rec1},   // once a run
+        {H, 1, 2, false, 3, false, rec1},
+        {H, 1, 0, false, 5, true, -1},
+        {H, 0, 0, false, 0, false, -1},    // the very first stage shows none
+        {H, 0, 1, false, 1, false, rec1},
+        {H, 0, 1, false, 1, true, -1},     // the first undo stops it
+        // The hint speaks of diamonds and of the Undo button: concentration
+        // has both; the seals have no diamonds, the attacks no Undo button.
+        {MODO_SOLO_CONCENTRAR, 13, 1, false, 3, false, rec1},
+        {MODO_SOLO_CONCENTRAR, 13, 1, false, 3, true, -1},
+        {MODO_SOLO_SELLOS, 13, 1, false, 3, false, -1},
+        {MODO_SOLO_ATAQUES, 13, 1, false, 3, false, -1},
+        {MODO_SOLO_ATAQUES, 1, 0, false, 3, false, -1},  // REC0 is the story's
     };
     for (const auto& c : casos)
-        EXPECT_EQ(CMenuJuego::HintInicio(c.grupo, c.parte, c.rec0Visto, c.progreso, c.usado), c.hint)
-            << c.grupo << "-" << c.parte << " progress " << c.progreso;
+        EXPECT_EQ(CMenuJuego::HintInicio(c.modo, c.grupo, c.parte, c.rec0Visto, c.progreso, c.usado), c.hint)
+            << "mode " << c.modo << " " << c.grupo << "-" << c.parte << " progress " << c.progreso;
 }
 
 TEST(DecisionesJuego, TimeOutOnlyWhileTheClockRunsAndWithALimit)

@@ -12,10 +12,10 @@
 
 namespace kit {
 
-CModosPrueba::CModosPrueba(const std::string& nombre, int iDificultad)
+CModosPrueba::CModosPrueba(const std::string& nombre, int iDificultad, bool bConAvisos)
     : m_partida("modos_" + nombre, iDificultad), m_iDificultad(iDificultad)
 {
-    m_partida.SinAvisos();
+    if (!bConAvisos) m_partida.SinAvisos();
 }
 
 void CModosPrueba::DesbloqueaNivel(int iBoton)

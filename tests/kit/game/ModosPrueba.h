@@ -21,7 +21,9 @@ namespace kit {
 
 class CModosPrueba {
 public:
-    explicit CModosPrueba(const std::string& nombre, int iDificultad = 0);
+    // The profile has made its first undo, so that no start shows the Undo
+    // hint; bConAvisos keeps it a new player's, hint and all.
+    explicit CModosPrueba(const std::string& nombre, int iDificultad = 0, bool bConAvisos = false);
 
     CJuegoPrueba& JuegoPrueba() { return m_partida.JuegoPrueba(); }
     bool Iniciado() const { return m_partida.Iniciado(); }
