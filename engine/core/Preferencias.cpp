@@ -272,7 +272,9 @@ bool CPreferencias::LeeRegistro(FitxerComandes* f, int* control)
 
 void CPreferencias::ApartaDanado(const std::string& real)
 {
-    const std::string aparte = plat::KeepAside(real);
+    // Settings are not worth a player's being stuck: once every kept name is
+    // taken the oldest copy gives way and saving goes on.
+    const std::string aparte = plat::KeepAside(real, plat::KeepAsidePolicy::ReplaceOldest);
     if (aparte.empty()) {
         // Never saved over: the player's file stays as it is.
         m_bGuardable = 0;
