@@ -424,6 +424,8 @@ bool RegistroPerfil::Carga(const char* ruta, bool reset)
         return false;
     }
     std::strcpy(m_szRuta, ruta);
+    // What a save cut short left beside the file is never read.
+    CGestorComandes::BorraTemporal(ruta);
 
     std::string real;
     const bool existe = plat::ResolveExisting(ruta, &real);

@@ -396,7 +396,25 @@ TEST(Preferencias, ADamagedFileReplacesTheOldestKeptCopyAndSavingGoesOn)
     EXPECT_FALSE(p.Guarda());
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer()), "FLAGS = 0;\nVOLMU");
-    EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer().string() + ".bad9"), "earlier");
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(fs::is_directory(kept(i))) << i;
+}
+
+// A save killed halfway leaves its temporary file beside the real one: the
+// next load removes it and the real settings are read.
+TEST(Preferencias, ALoadRemovesTheTemporaryFileOfACutSave)
+{
+    Entorn e("temporal");
+    CPreferencias p;
+    p.m_cLuminosidad = 100;
+    ASSERT_TRUE(p.Guarda());
+    const std::string temporal = e.Fitxer().string() + ".tmp";
+    EscriuFitxer(temporal, "IDIOMA = 1;\nLUMINOS");
+    CPreferencias q;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(q.Carga());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(fs::exists(temporal));
+    EXPECT_EQ(q.m_cLuminosidad, 100);
 }
 
 TEST(Preferencias, ASaveCutShortKeepsThePreviousFile)
