@@ -54,16 +54,30 @@ bool ReplaceFile(const std::string& from, const std::string& to)
     return SyncFolderOf(to);
 }
 
-std::string KeepAside(const std::string& path)
+std::string KeepAside(const std::string& path, KeepAsidePolicy policy)
 {
     if (path.empty()) return std::string();
+    std::string oldest;
+    struct timespec oldestTime {};
     for (int i = 0; i < 10; ++i) {
         const std::string aside = path + ".bad" + (i ? std::to_string(i) : std::string());
         struct stat st;
-        if (::lstat(aside.c_str(), &st) == 0 || errno != ENOENT) continue;
+        if (::lstat(aside.c_str(), &st) == 0) {
+            // Only a regular file may give way (never a link, a folder...).
+            if (!S_ISREG(st.st_mode)) continue;
+            const bool older = st.st_mtim.tv_sec < oldestTime.tv_sec ||
+                               (st.st_mtim.tv_sec == oldestTime.tv_sec && st.st_mtim.tv_nsec < oldestTime.tv_nsec);
+            if (oldest.empty() || older) {
+                oldest = aside;
+                oldestTime = st.st_mtim;
+            }
+            continue;
+        }
+        if (errno != ENOENT) continue;
         return ReplaceFile(path, aside) ? aside : std::string();
     }
-    return std::string();
+    if (policy != KeepAsidePolicy::ReplaceOldest || oldest.empty()) return std::string();
+    return ReplaceFile(path, oldest) ? oldest : std::string();
 }
 
 bool RemoveFile(const std::string& path)

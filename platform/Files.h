@@ -24,11 +24,20 @@ bool ReplaceFile(const std::string& from, const std::string& to);
 // Deletes a file; true when it is gone (also when it never existed).
 bool RemoveFile(const std::string& path);
 
-// Keeps a damaged file aside, never over an earlier kept one (which may be
-// the player's real file): renamed to <file>.bad, else .bad1 to .bad9. The
-// name it now has, or "" when it could not be moved (every name taken, or
-// the rename failed).
-std::string KeepAside(const std::string& path);
+// What KeepAside does once every kept name (.bad, .bad1 to .bad9) is taken.
+enum class KeepAsidePolicy {
+    // Nothing: an earlier kept file may be the player's real one.
+    KeepEvery,
+    // The oldest kept copy (by its modification time) that is a regular file
+    // gives way: the ten newest copies are kept.
+    ReplaceOldest,
+};
+
+// Keeps a damaged file aside, never over an earlier kept one unless the
+// policy says so: renamed to <file>.bad, else .bad1 to .bad9. The name it
+// now has, or "" when it could not be moved (every name taken and none may
+// be replaced, or the rename failed).
+std::string KeepAside(const std::string& path, KeepAsidePolicy policy = KeepAsidePolicy::KeepEvery);
 
 // ---- folders ----
 

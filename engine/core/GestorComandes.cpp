@@ -353,7 +353,7 @@ bool CGestorComandes::EscriuFitxerSegur(const char* ruta, const std::function<bo
     // Only a regular file (or none) is replaced: a save never writes beside
     // a device or over a folder.
     if (!ruta || !ruta[0] || !plat::IsReplaceableFile(plat::ResolvePath(ruta))) return false;
-    const std::string temporal = std::string(ruta) + ".tmp";
+    const std::string temporal = RutaTemporal(ruta);
     FitxerComandes* f = ObreEscriptura(temporal.c_str());
     if (!f) return false;
     bool ok = escriu(f);
@@ -362,4 +362,15 @@ bool CGestorComandes::EscriuFitxerSegur(const char* ruta, const std::function<bo
     ok = ok && plat::ReplaceFile(plat::ResolvePath(temporal), plat::ResolvePath(ruta));
     if (!ok) plat::RemoveFile(plat::ResolvePath(temporal));
     return ok;
+}
+
+std::string CGestorComandes::RutaTemporal(const char* ruta)
+{
+    return ruta && ruta[0] ? std::string(ruta) + ".tmp" : std::string();
+}
+
+bool CGestorComandes::BorraTemporal(const char* ruta)
+{
+    const std::string temporal = RutaTemporal(ruta);
+    return !temporal.empty() && plat::RemoveFile(plat::ResolvePath(temporal));
 }

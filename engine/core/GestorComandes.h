@@ -98,6 +98,12 @@ public:
     // answering false included) or when `ruta` names something other than a
     // regular file (a device, a folder).
     bool EscriuFitxerSegur(const char* ruta, const std::function<bool(FitxerComandes*)>& escriu);
+    // The temporary file a safe write of `ruta` fills ("" for no path).
+    static std::string RutaTemporal(const char* ruta);
+    // Removes the temporary file a save of `ruta` cut short (a kill, a power
+    // cut) left beside it; the real file never depends on it. True when none
+    // is left.
+    static bool BorraTemporal(const char* ruta);
 
     // Parses one command from memory (the reader's own state machine):
     // used by the fuzz target and the benchmark.

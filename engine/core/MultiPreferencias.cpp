@@ -59,6 +59,8 @@ int CMultiPreferencias::LeeEntero(const char* clave)
 bool CMultiPreferencias::Carga(const char* ruta)
 {
     if (!m_bIniciado || !g_pGestorComandes) return false;
+    // What a save cut short left beside the file is never read.
+    CGestorComandes::BorraTemporal(ruta);
     FitxerComandes* f = g_pGestorComandes->ObreLectura(ruta);
     if (!f) return false;
     do {

@@ -217,6 +217,8 @@ bool CPreferencias::Carga()
         m_bCargado = 1;
         return true;
     }
+    // What a save cut short left beside the file is never read.
+    CGestorComandes::BorraTemporal(ruta.c_str());
     std::string real;
     const bool bExiste = plat::ResolveExisting(ruta, &real);
     FitxerComandes* f = bExiste ? g_pGestorComandes->ObreLectura(ruta.c_str()) : nullptr;
@@ -272,7 +274,9 @@ bool CPreferencias::LeeRegistro(FitxerComandes* f, int* control)
 
 void CPreferencias::ApartaDanado(const std::string& real)
 {
-    const std::string aparte = plat::KeepAside(real);
+    // Settings are not worth a player's being stuck: once every kept name is
+    // taken the oldest copy gives way and saving goes on.
+    const std::string aparte = plat::KeepAside(real, plat::KeepAsidePolicy::ReplaceOldest);
     if (aparte.empty()) {
         // Never saved over: the player's file stays as it is.
         m_bGuardable = 0;
@@ -299,34 +303,29 @@ bool CPreferencias::Escribe()
 {
     std::string ruta = RutaFichero();
     if (!g_pGestorComandes || ruta.empty() || !m_bGuardable) return false;
-    const std::string temporal = ruta + ".tmp";
-    FitxerComandes* f = g_pGestorComandes->ObreEscriptura(temporal.c_str());
-    if (!f) return false;
-    bool ok = true;
-    g_pGestorComandes->EscriuNomComanda(f, "IDIOMA");
-    g_pGestorComandes->EscriuEnter(f, m_iIdioma);
-    ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    g_pGestorComandes->EscriuNomComanda(f, "FLAGS");
-    g_pGestorComandes->EscriuEnter(f, m_iFlags);
-    ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    g_pGestorComandes->EscriuNomComanda(f, "VOLMUSICA");
-    g_pGestorComandes->EscriuReal(f, m_fVolMusica);
-    ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    g_pGestorComandes->EscriuNomComanda(f, "VOLSONIDO");
-    g_pGestorComandes->EscriuReal(f, m_fVolSonido);
-    ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    g_pGestorComandes->EscriuNomComanda(f, "LUMINOSIDAD");
-    g_pGestorComandes->EscriuEnter(f, m_cLuminosidad);
-    ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    for (const AsignacionControl& a : m_aControles) {
-        EscribeControl(f, a);
+    return g_pGestorComandes->EscriuFitxerSegur(ruta.c_str(), [this](FitxerComandes* f) {
+        bool ok = true;
+        g_pGestorComandes->EscriuNomComanda(f, "IDIOMA");
+        g_pGestorComandes->EscriuEnter(f, m_iIdioma);
         ok = g_pGestorComandes->EscriuComanda(f) && ok;
-    }
-    ok = g_pGestorComandes->Sincronitza(f) && ok;
-    ok = g_pGestorComandes->Tanca(f) && ok;
-    ok = ok && plat::ReplaceFile(plat::ResolvePath(temporal), plat::ResolvePath(ruta));
-    if (!ok) plat::RemoveFile(plat::ResolvePath(temporal));
-    return ok;
+        g_pGestorComandes->EscriuNomComanda(f, "FLAGS");
+        g_pGestorComandes->EscriuEnter(f, m_iFlags);
+        ok = g_pGestorComandes->EscriuComanda(f) && ok;
+        g_pGestorComandes->EscriuNomComanda(f, "VOLMUSICA");
+        g_pGestorComandes->EscriuReal(f, m_fVolMusica);
+        ok = g_pGestorComandes->EscriuComanda(f) && ok;
+        g_pGestorComandes->EscriuNomComanda(f, "VOLSONIDO");
+        g_pGestorComandes->EscriuReal(f, m_fVolSonido);
+        ok = g_pGestorComandes->EscriuComanda(f) && ok;
+        g_pGestorComandes->EscriuNomComanda(f, "LUMINOSIDAD");
+        g_pGestorComandes->EscriuEnter(f, m_cLuminosidad);
+        ok = g_pGestorComandes->EscriuComanda(f) && ok;
+        for (const AsignacionControl& a : m_aControles) {
+            EscribeControl(f, a);
+            ok = g_pGestorComandes->EscriuComanda(f) && ok;
+        }
+        return ok;
+    });
 }
 
 void CPreferencias::CambiaPantallaCompleta(bool completa)

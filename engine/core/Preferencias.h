@@ -72,8 +72,9 @@ public:
 
     // Reads Preferencias.PRF from the per-user folder; a missing file gives
     // the defaults (not written), a missing or unreadable value its default.
-    // A file that does not read whole is kept aside (<file>.bad, .bad1..):
-    // when it cannot be moved, nothing is saved over it. Always true.
+    // A file that does not read whole is kept aside (<file>.bad, .bad1..;
+    // with every name taken, over the oldest kept copy): when it cannot be
+    // moved, nothing is saved over it. Always true.
     bool Carga();
     // Writes the file; false (and one line on standard error) when it cannot
     // be created or written: the previous file then stays.

@@ -20,6 +20,7 @@
 #include "engine/ui/PanelNavegacion.h"
 #include "engine/ui/QuadreGrafic.h"
 
+#include <algorithm>
 #include <cstring>
 #include <strings.h>
 #include <typeinfo>
@@ -96,9 +97,14 @@ CMenuObj* CFabricaMenuObj::CreaMenuObjPorTipo(const char* szTipo)
 void CFabricaMenuObj::BorraArbol(CMenuObj* pObj)
 {
     if (!pObj) return;
+    // Every child it holds: attached, closing, or waiting to be attached (a
+    // screen waits there until its parent has closed).
     std::vector<CMenuObj*> hijos;
-    for (const NodoLista* n = pObj->m_lHijos.m_pCabeza; n; n = n->m_pSiguiente)
-        hijos.push_back(static_cast<CMenuObj*>(n->m_pItem));
+    for (const CLista* l : {&pObj->m_lHijos, &pObj->m_lBajas, &pObj->m_lAltasPendientes})
+        for (const NodoLista* n = l->m_pCabeza; n; n = n->m_pSiguiente) {
+            auto* h = static_cast<CMenuObj*>(n->m_pItem);
+            if (std::find(hijos.begin(), hijos.end(), h) == hijos.end()) hijos.push_back(h);
+        }
     // Each child leaves its parent's lists as it goes.
     for (CMenuObj* h : hijos) BorraArbol(h);
     delete pObj;

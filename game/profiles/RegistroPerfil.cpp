@@ -424,6 +424,8 @@ bool RegistroPerfil::Carga(const char* ruta, bool reset)
         return false;
     }
     std::strcpy(m_szRuta, ruta);
+    // What a save cut short left beside the file is never read.
+    CGestorComandes::BorraTemporal(ruta);
 
     std::string real;
     const bool existe = plat::ResolveExisting(ruta, &real);
@@ -445,7 +447,9 @@ bool RegistroPerfil::Carga(const char* ruta, bool reset)
     std::strcpy(m_szRuta, ruta);
     SiembraListas();
     if (danado) {
-        const std::string aparte = plat::KeepAside(real);
+        // Never over an earlier kept profile, unlike the settings: a kept
+        // profile may be the player's real one, with a whole story in it.
+        const std::string aparte = plat::KeepAside(real, plat::KeepAsidePolicy::KeepEvery);
         if (aparte.empty()) {
             plat::ReportError("profile %s cannot be read and cannot be moved aside; it is left untouched", ruta);
             m_szRuta[0] = '\0';

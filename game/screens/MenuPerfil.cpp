@@ -1,6 +1,7 @@
 #include "game/screens/MenuPerfil.h"
 
 #include "engine/app/Aplicacion.h"
+#include "engine/core/GestorComandes.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/QuadreGrafic.h"
@@ -312,6 +313,9 @@ int CMenuPerfil::BorraPerfil(int i)
     const std::string sRuta = RutaRanura(i);
     // A slot without a file (a profile kept unsaved) is as good as deleted.
     if (sRuta.empty() || !plat::RemoveFile(plat::ResolvePath(sRuta))) return 2;
+    // Nothing of the profile stays behind: a save cut short left its
+    // temporary file beside it.
+    CGestorComandes::BorraTemporal(sRuta.c_str());
     // Only this slot: another slot's profile may be kept unsaved in memory.
     CargaRanura(i);
     if (i == m_iPerfilActual) m_bSinGuardar = 0;

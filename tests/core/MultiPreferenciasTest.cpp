@@ -144,3 +144,27 @@ TEST(MultiPreferencias, AFailedSaveKeepsTheOldFile)
         EXPECT_FALSE(fs::exists("/dev/full.tmp"));
     }
 }
+
+// A save killed halfway leaves its temporary file beside the real one: the
+// next load removes it and reads the real file (also when the real one is
+// missing); a folder in its place is not touched.
+TEST(MultiPreferencias, ALoadRemovesTheTemporaryFileOfACutSave)
+{
+    Entorn e("temporal");
+    for (bool bReal : {true, false}) {
+        SCOPED_TRACE(bReal);
+        fs::remove(e.ruta);
+        if (bReal) EscriuFitxer(e.ruta, "VOLMUSICA = \"70\";\n");
+        EscriuFitxer(e.ruta + ".tmp", "VOLMUSICA = \"1");
+        CMultiPreferencias m;
+        ASSERT_TRUE(m.Inicia(2, kDefectos));
+        EXPECT_EQ(m.Carga(e.ruta.c_str()), bReal);
+        EXPECT_FALSE(fs::exists(e.ruta + ".tmp"));
+        EXPECT_EQ(m.LeeEntero("VOLMUSICA"), bReal ? 70 : 25);
+    }
+    fs::create_directories(e.ruta + ".tmp");
+    CMultiPreferencias m;
+    ASSERT_TRUE(m.Inicia(2, kDefectos));
+    m.Carga(e.ruta.c_str());
+    EXPECT_TRUE(fs::is_directory(e.ruta + ".tmp"));
+}

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -346,13 +347,47 @@ TEST(Preferencias, ADamagedFileKeepsTheDefaultsAndIsKeptAside)
     }
 }
 
-// A damaged file that cannot be moved aside (every kept name taken) is never
-// saved over.
-TEST(Preferencias, ADamagedFileThatCannotBeKeptAsideIsNotSavedOver)
+// With every kept name taken, the oldest kept copy gives way to the newest
+// damaged file and saving goes on; a damaged file that cannot be moved aside
+// at all (no kept name is a regular file) is never saved over.
+TEST(Preferencias, ADamagedFileReplacesTheOldestKeptCopyAndSavingGoesOn)
 {
     Entorn e("aside");
-    for (int i = 0; i < 10; ++i)
-        EscriuFitxer(e.Fitxer().string() + ".bad" + (i ? std::to_string(i) : std::string()), "earlier");
+    const auto kept = [&](int i) { return e.Fitxer().string() + ".bad" + (i ? std::to_string(i) : std::string()); };
+    const auto ahora = fs::file_time_type::clock::now();
+    for (int i = 0; i < 10; ++i) {
+        EscriuFitxer(kept(i), "earlier " + std::to_string(i));
+        // .bad4 is the oldest, then .bad0, .bad1... in their order.
+        const int edad = i == 4 ? 100 : 50 - i;
+        fs::last_write_time(kept(i), ahora - std::chrono::hours(edad));
+    }
+    for (int ronda = 0; ronda < 2; ++ronda) {
+        SCOPED_TRACE(ronda);
+        EscriuFitxer(e.Fitxer(), "FLAGS = 0;\nVOLMU" + std::to_string(ronda));
+        testing::internal::CaptureStderr();
+        CPreferencias p;
+        ASSERT_TRUE(p.Carga());
+        const std::string dicho = testing::internal::GetCapturedStderr();
+        // The first round replaces the oldest (.bad4), the second the next
+        // oldest (.bad0): the newest copies stay.
+        const std::string sustituido = kept(ronda == 0 ? 4 : 0);
+        EXPECT_NE(dicho.find(sustituido), std::string::npos) << dicho;
+        EXPECT_EQ(mgtest::LlegeixFitxer(sustituido), "FLAGS = 0;\nVOLMU" + std::to_string(ronda));
+        EXPECT_FALSE(p.PantallaCompleta());
+        EXPECT_TRUE(p.Guarda());
+        CPreferencias q;
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(q.Carga());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "the saved file reads whole";
+        EXPECT_FALSE(q.PantallaCompleta());
+        for (int i : {1, 2, 3, 5, 6, 7, 8, 9}) EXPECT_EQ(mgtest::LlegeixFitxer(kept(i)), "earlier " + std::to_string(i));
+    }
+
+    // No kept name may give way: nothing is saved over the file.
+    for (int i = 0; i < 10; ++i) {
+        fs::remove(kept(i));
+        fs::create_directory(kept(i));
+    }
     EscriuFitxer(e.Fitxer(), "FLAGS = 0;\nVOLMU");
     testing::internal::CaptureStderr();
     CPreferencias p;
@@ -361,7 +396,25 @@ TEST(Preferencias, ADamagedFileThatCannotBeKeptAsideIsNotSavedOver)
     EXPECT_FALSE(p.Guarda());
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer()), "FLAGS = 0;\nVOLMU");
-    EXPECT_EQ(mgtest::LlegeixFitxer(e.Fitxer().string() + ".bad9"), "earlier");
+    for (int i = 0; i < 10; ++i) EXPECT_TRUE(fs::is_directory(kept(i))) << i;
+}
+
+// A save killed halfway leaves its temporary file beside the real one: the
+// next load removes it and the real settings are read.
+TEST(Preferencias, ALoadRemovesTheTemporaryFileOfACutSave)
+{
+    Entorn e("temporal");
+    CPreferencias p;
+    p.m_cLuminosidad = 100;
+    ASSERT_TRUE(p.Guarda());
+    const std::string temporal = e.Fitxer().string() + ".tmp";
+    EscriuFitxer(temporal, "IDIOMA = 1;\nLUMINOS");
+    CPreferencias q;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(q.Carga());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_FALSE(fs::exists(temporal));
+    EXPECT_EQ(q.m_cLuminosidad, 100);
 }
 
 TEST(Preferencias, ASaveCutShortKeepsThePreviousFile)

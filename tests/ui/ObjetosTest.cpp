@@ -217,6 +217,19 @@ TEST_F(Objetos, ReaderLeavesOutWhatFails)
         {"not a CLASE record", "PARAMS = " + kBase + ";\n", false, false, ""},
         {"cut short", "CLASE = \"BUTO\";\nPARAMS = " + kBase + ", \"CBUTO_PAR_V0001\", -1;\n" + hijoBien, true, true,
          "obj"},
+        // A screen waits in its parent's list of children to attach (it is
+        // attached once the parent has closed): deleting the tree deletes it
+        // too, also when a later child fails or the screen holds a screen.
+        {"a screen child, then a child that fails",
+         "CLASE = \"CUADRETEXT\";\nPARAMS = " + kBase + ";\nCLASE = \"MENU_JAPSECUENCIA\";\nPARAMS = " + kBase +
+             ";\nFINCLASE = 1;\nCLASE = \"BUTO\";\nPARAMS = " + kBase + ", \"CBUTO_PAR_V9999\";\nFINCLASE = 1;\n" +
+             hijoBien + "FINCLASE = 1;\n",
+         true, true, "obj"},
+        {"a screen holding a screen, in a child that fails",
+         "CLASE = \"CUADRETEXT\";\nPARAMS = " + kBase + ";\nCLASE = \"NADA\";\nCLASE = \"MENU_SECUENCIABLE\";\nPARAMS = " +
+             kBase + ";\nCLASE = \"MENU_JAPSECUENCIA\";\nPARAMS = " + kBase +
+             ";\nFINCLASE = 1;\nFINCLASE = 1;\nFINCLASE = 1;\nFINCLASE = 1;\n",
+         true, true, ""},
     };
     for (const Cas& c : casos) {
         SCOPED_TRACE(c.nom);

@@ -291,6 +291,33 @@ TEST_F(FicheroPerfil, AFileKeptAsideIsNeverReplacedByALaterOne)
     EXPECT_EQ(mgtest::LlegeixFitxer(ruta), "damaged three");
 }
 
+// A save killed halfway leaves its temporary file beside the profile: the
+// next load (of a saved profile, of an empty slot, or a reset) removes it
+// and reads the real file; a folder in its place is not touched.
+TEST_F(FicheroPerfil, ALoadRemovesTheTemporaryFileOfACutSave)
+{
+    const std::string temporal = ruta + ".tmp";
+    struct Cas {
+        const char* nom;
+        bool bGuardado, bReinicio;
+    } casos[] = {{"a saved profile", true, false}, {"an empty slot", false, false}, {"a reset", true, true}};
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.nom);
+        fs::remove(ruta);
+        if (c.bGuardado) GuardaEjemplo("Ada");
+        mgtest::EscriuFitxer(temporal, "PERFILVELQUISTVER = \"0.0001A\";\nDATA = \"Cut");
+        RegistroPerfil p;
+        EXPECT_TRUE(p.Carga(ruta.c_str(), c.bReinicio));
+        EXPECT_FALSE(fs::exists(temporal));
+        EXPECT_STREQ(p.m_szNombre, c.bGuardado && !c.bReinicio ? "Ada" : "");
+    }
+    fs::create_directories(temporal);
+    RegistroPerfil p;
+    EXPECT_TRUE(p.Carga(ruta.c_str(), false));
+    EXPECT_TRUE(fs::is_directory(temporal));
+    fs::remove(temporal);
+}
+
 TEST_F(FicheroPerfil, VersionAndRecordNamesIgnoreCase)
 {
     auto lineas = Lineas(GuardaEjemplo());

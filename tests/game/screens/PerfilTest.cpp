@@ -247,6 +247,18 @@ TEST_F(Perfil, DeletingAndResetting)
     Pulsa("MENUPERFIL_BUT_Nuevo3");
     ASSERT_EQ(Nombre("Zoe"), 6);
     Elegido();
+    // A deleted profile leaves nothing behind: not even the temporary file
+    // a save killed halfway left beside it.
+    std::ofstream(Temporal(3)) << "PERFILVELQUISTVER = \"0.0001A\";\nDATA = \"Zo";
+    ASSERT_TRUE(std::filesystem::exists(Temporal(3)));
+    Pulsa("MENUPERFIL_BUT_Borrar3");
+    EXPECT_EQ(Responde(0), 25);
+    EXPECT_FALSE(std::filesystem::exists(Ruta(3)));
+    EXPECT_FALSE(std::filesystem::exists(Temporal(3)));
+    EXPECT_EQ(Responde(0), CMenuPerfil::ESTADO_ESPERA);
+    Pulsa("MENUPERFIL_BUT_Nuevo3");
+    ASSERT_EQ(Nombre("Zoe"), 6);
+    Elegido();
     BloqueaBorrado(3);
     Pulsa("MENUPERFIL_BUT_Borrar3");
     EXPECT_EQ(Responde(0), 26);
