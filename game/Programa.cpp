@@ -126,7 +126,10 @@ int EjecutaPrograma()
     // A close while starting ends the program as a close always does.
     if (!IniciaPrograma()) return CerradoDuranteInicio() ? 0 : 1;
     bool bBien = BuclePrincipal();
-    if (!bBien) plat::ReportError("start-up failed: menu manager");
+    if (!bBien && CMenuMaestro::MotivoFallo().empty())
+        plat::ReportError("start-up failed: menu manager");
+    else if (!bBien)
+        plat::ReportError("start-up failed: menu manager: %s", CMenuMaestro::MotivoFallo().c_str());
     LiberaSistemas();
     return bBien ? 0 : 1;
 }

@@ -125,7 +125,13 @@ bool IniciaSonido(const ParametrosInicio&)
 bool IniciaBancoRanuras(const ParametrosInicio& p)
 {
     g_pBancoRanuras = new (std::nothrow) CBancoRanuras;
-    if (!g_pBancoRanuras || !g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido)) return false;
+    if (!g_pBancoRanuras) return false;
+    if (!g_pBancoRanuras->Carga(p.szConfigMusica, p.szConfigSonido)) {
+        // The failure names the file, not only the step.
+        if (!g_pBancoRanuras->FicheroIlegible().empty())
+            g_sDetalleFallo = g_pBancoRanuras->FicheroIlegible() + " cannot be read";
+        return false;
+    }
     // The sequence player takes its music slots from the same bank.
     CSecuencia::PonBancoRanuras(g_pBancoRanuras);
     return true;

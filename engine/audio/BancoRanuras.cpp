@@ -217,6 +217,7 @@ bool CBancoRanuras::LeeRanurasSonido(FitxerComandes* f)
 bool CBancoRanuras::Carga(const char* ficheroMusica, const char* ficheroSonido)
 {
     Libera();
+    m_sFicheroIlegible.clear();
     if (!g_pGestorComandes) return false;
     CreaRanurasPorDefecto();
     bool ok = false;
@@ -224,12 +225,14 @@ bool CBancoRanuras::Carga(const char* ficheroMusica, const char* ficheroSonido)
         ok = LeeRanurasMusica(f);
         g_pGestorComandes->Tanca(f);
     }
+    if (!ok) m_sFicheroIlegible = ficheroMusica ? ficheroMusica : "";
     if (ok) {
         ok = false;
         if (FitxerComandes* f = g_pGestorComandes->ObreLectura(ficheroSonido)) {
             ok = LeeRanurasSonido(f);
             g_pGestorComandes->Tanca(f);
         }
+        if (!ok) m_sFicheroIlegible = ficheroSonido ? ficheroSonido : "";
     }
     if (!ok) {
         Libera();

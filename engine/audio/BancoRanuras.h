@@ -12,6 +12,7 @@
 // command reader keeps their names.
 #pragma once
 #include <cstdint>
+#include <string>
 
 class CRanuraMusica;
 class CRanuraSonido;
@@ -29,6 +30,9 @@ public:
     bool Carga(const char* ficheroMusica, const char* ficheroSonido);
     void Libera();
     bool EstaCargado() const { return m_bCargado != 0; }
+    // After a Carga that failed: the file that could not be read ("" after
+    // one that did not fail).
+    const std::string& FicheroIlegible() const { return m_sFicheroIlegible; }
 
     bool LeeRanurasMusica(FitxerComandes* f);
     bool LeeRanurasSonido(FitxerComandes* f);
@@ -47,6 +51,7 @@ public:
 
 private:
     uint8_t m_bCargado = 0;
+    std::string m_sFicheroIlegible;
     CRanuraMusica* m_pMusica[MAX_MUSICA] = {};
     CRanuraSonido* m_pSonido[MAX_SONIDO] = {};
     int m_iNumMusica = 0;

@@ -8,11 +8,13 @@ std::mutex g_mutexFaltas;
 std::vector<FaltaContenido> g_faltas;
 } // namespace
 
-void AnotaFaltaContenido(TipoFalta tipo, const std::string& nombre)
+bool AnotaFaltaContenido(TipoFalta tipo, const std::string& nombre)
 {
     std::lock_guard<std::mutex> lock(g_mutexFaltas);
     const FaltaContenido f{tipo, nombre};
-    if (std::find(g_faltas.begin(), g_faltas.end(), f) == g_faltas.end()) g_faltas.push_back(f);
+    if (std::find(g_faltas.begin(), g_faltas.end(), f) != g_faltas.end()) return false;
+    g_faltas.push_back(f);
+    return true;
 }
 
 std::vector<FaltaContenido> FaltasContenido()

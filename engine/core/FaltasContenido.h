@@ -11,7 +11,7 @@
 enum class TipoFalta {
     Paquete,      // a package whose file is missing
     Sprite,       // "package#slot": a slot the package does not hold
-    Imagen,       // a picture file that is missing or not a PNG
+    Imagen,       // a picture file that is missing or does not decode whole
     Texto,        // "CODE@language key"
     RanuraSonido, // a sound slot name
     RanuraMusica, // a music slot name
@@ -23,8 +23,9 @@ struct FaltaContenido {
     bool operator==(const FaltaContenido&) const = default;
 };
 
-// Notes a fault once (later notes of the same one are dropped). Any thread.
-void AnotaFaltaContenido(TipoFalta tipo, const std::string& nombre);
+// Notes a fault once (later notes of the same one are dropped): true when
+// it was not noted yet. Any thread.
+bool AnotaFaltaContenido(TipoFalta tipo, const std::string& nombre);
 // The faults noted so far, in order, and a fresh start.
 std::vector<FaltaContenido> FaltasContenido();
 void OlvidaFaltasContenido();

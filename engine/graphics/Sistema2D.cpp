@@ -462,15 +462,19 @@ Bitmap* CSistema2D::CreaBitmapFitxerBMP(const char* szFitxer, bool bOpac)
     Bloqueja(BLOQUEIG_BITMAPS, "CreaBitmapFitxerBMP");
     Bitmap* b = BuscaBitmapAmbNom(szFitxer, bOpac);
     if (!b) {
-        if (EsFitxerPNG(szFitxer)) {
+        // A file whose header does not read as a PNG is as good as
+        // missing: the placeholder stands in for it.
+        ImatgePNG capcalera;
+        if (LlegeixFitxerPNG(szFitxer, true, false, &capcalera) && capcalera.iAmplada > 0 && capcalera.iAlcada > 0) {
             b = NouBitmap(BITMAP_FITXER);
             b->m_szFitxer = CopiaTexto(szFitxer);
             b->m_bOpac = bOpac;
             b->m_bIdioma = CSistemaFitxers::TeMarcaIdioma(szFitxer);
-            CalculaMidaBitmap(b);
+            b->m_fAmplada = static_cast<float>(capcalera.iAmplada);
+            b->m_fAlcada = static_cast<float>(capcalera.iAlcada);
             AfegeixBitmap(b);
         } else {
-            AnotaFaltaContenido(TipoFalta::Imagen, szFitxer);
+            AnotaImatgeIllegible(szFitxer);
             b = Placeholder();
         }
     }
@@ -663,7 +667,14 @@ bool CSistema2D::CarregaBitmap(Bitmap* pBitmap)
         pBitmap->m_iAmpladaCarregada = pBitmap->m_iAlcadaCarregada = 0;
     }
     if (pBitmap->m_iTipus == BITMAP_FITXER) {
-        if (!CarregaPNG(pBitmap, false) && pBitmap == m_pPlaceholder) OmpleImatgeSubstituta(pBitmap);
+        // An image whose body does not decode shows the placeholder's
+        // pattern over its whole size, never a part of it over black (a form
+        // that is not converted stays transparent).
+        bool bDanada = false;
+        if (!CarregaPNG(pBitmap, false, &bDanada) && (bDanada || pBitmap == m_pPlaceholder)) {
+            if (pBitmap != m_pPlaceholder) AnotaImatgeIllegible(pBitmap->m_szFitxer);
+            OmpleImatgeSubstituta(pBitmap);
+        }
         ZeroFora(pBitmap);
     } else if (pBitmap->m_iTipus == BITMAP_TEXT) {
         DibuixaBitmapText(pBitmap);
@@ -673,8 +684,21 @@ bool CSistema2D::CarregaBitmap(Bitmap* pBitmap)
 
 bool CSistema2D::EsFitxerPNG(const char* szFitxer) { return ComencaAmbFirmaPNG(szFitxer); }
 
-bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera)
+// Noted as missing content either way; a file that is there but does not
+// decode is also said on standard error, once per file (the note keeps
+// each fault once).
+void CSistema2D::AnotaImatgeIllegible(const char* szFitxer)
 {
+    if (!szFitxer) return;
+    EntradaFitxer* pFitxer = g_pSistemaFitxers ? g_pSistemaFitxers->Obre(szFitxer, FITXER_LECTURA | FITXER_BINARI) : nullptr;
+    if (pFitxer) g_pSistemaFitxers->Tanca(pFitxer);
+    if (AnotaFaltaContenido(TipoFalta::Imagen, szFitxer) && pFitxer)
+        plat::ReportError("picture %s cannot be read whole; its placeholder is drawn", szFitxer);
+}
+
+bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera, bool* pbDanada)
+{
+    if (pbDanada) *pbDanada = false;
     if (!pBitmap || pBitmap->m_iTipus != BITMAP_FITXER || !pBitmap->m_szFitxer) return false;
     if (bNomesCapcalera) {
         ImatgePNG capcalera;
@@ -695,8 +719,9 @@ bool CSistema2D::CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera)
         return p->pSistema->PujaTexels(p->pBitmap, pArgb, y, w, h, w);
     };
     bool bConvertida = false;
-    return LlegeixFitxerPNGPerFranges(pBitmap->m_szFitxer, pBitmap->m_bOpac, puja, &pujada, &bConvertida) &&
-           bConvertida;
+    const bool bLlegida = LlegeixFitxerPNGPerFranges(pBitmap->m_szFitxer, pBitmap->m_bOpac, puja, &pujada, &bConvertida);
+    if (pbDanada) *pbDanada = !bLlegida;
+    return bLlegida && bConvertida;
 }
 
 // Zeroes what the last upload left unset: right of and below the image (all
@@ -749,23 +774,28 @@ bool CSistema2D::PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int y, int w
 
 // The image shown for a missing picture when even the placeholder file is
 // missing: magenta and black squares crossed by a white X, unmistakable.
+// An image that does not decode has it repeated over its whole size.
 void CSistema2D::OmpleImatgeSubstituta(Bitmap* pBitmap)
 {
     if (!pBitmap || !pBitmap->m_pTextura) return;
     const int n = kMidaSubstituta;
-    std::vector<uint32_t> argb(static_cast<size_t>(n) * n);
-    for (int y = 0; y < n; ++y) {
-        for (int x = 0; x < n; ++x) {
-            bool bVora = x < 2 || y < 2 || x >= n - 2 || y >= n - 2;
-            bool bCreu = std::abs(x - y) <= 1 || std::abs(x + y - (n - 1)) <= 1;
-            bool bMagenta = ((x / 8) + (y / 8)) % 2 == 0;
+    const int w = std::min(pBitmap->m_iAmpladaTextura, static_cast<int>(std::ceil(pBitmap->m_fAmplada)));
+    const int h = std::min(pBitmap->m_iAlcadaTextura, static_cast<int>(std::ceil(pBitmap->m_fAlcada)));
+    if (w <= 0 || h <= 0) return;
+    std::vector<uint32_t> argb(static_cast<size_t>(w) * h);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const int u = x % n, v = y % n;
+            bool bVora = u < 2 || v < 2 || u >= n - 2 || v >= n - 2;
+            bool bCreu = std::abs(u - v) <= 1 || std::abs(u + v - (n - 1)) <= 1;
+            bool bMagenta = ((u / 8) + (v / 8)) % 2 == 0;
             uint32_t c = bVora || bCreu ? FesColorARGB(255, 255, 255, 255)
                          : bMagenta     ? FesColorARGB(255, 0, 255, 255)
                                         : FesColorARGB(0, 0, 0, 255);
-            argb[static_cast<size_t>(y) * n + x] = c;
+            argb[static_cast<size_t>(y) * w + x] = c;
         }
     }
-    PujaTexels(pBitmap, argb.data(), 0, n, n, n);
+    PujaTexels(pBitmap, argb.data(), 0, w, h, w);
 }
 
 // ---------------------------------------------------------------------------

@@ -131,7 +131,9 @@ public:
     void AlliberaBitmaps();
     void CalculaMidaBitmap(Bitmap* pBitmap);
     bool CarregaBitmap(Bitmap* pBitmap);
-    bool CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera);
+    // *pbDanada (when given) tells a file that did not decode (missing,
+    // damaged) from one of a form that is not converted.
+    bool CarregaPNG(Bitmap* pBitmap, bool bNomesCapcalera, bool* pbDanada = nullptr);
     bool EsFitxerPNG(const char* szFitxer);
     void DibuixaBitmapText(Bitmap* pBitmap);
     // A text bitmap's unknown width and height measured with its font.
@@ -195,6 +197,9 @@ private:
     void EsborraBitmap(Bitmap* pBitmap);
     Bitmap* Placeholder();
     void OmpleImatgeSubstituta(Bitmap* pBitmap);
+    // A picture that is missing or does not decode: noted as missing
+    // content, and said on standard error when the file is there.
+    void AnotaImatgeIllegible(const char* szFitxer);
     // Writes ARGB texels from row y on, at the texture's left edge, in its
     // format.
     bool PujaTexels(Bitmap* pBitmap, const uint32_t* pArgb, int y, int w, int h, int iPas);

@@ -38,6 +38,7 @@ CJapSecuenciador::~CJapSecuenciador() { Libera(); }
 void CJapSecuenciador::InicializaCampos()
 {
     m_bCargado = false;
+    m_bDanado = false;
     m_iEstado = SECUENCIADOR_ESCRIBIENDO;
     m_Config = ConfigSecuenciador();
     m_pEsperada = nullptr;
@@ -85,10 +86,13 @@ bool CJapSecuenciador::Carga(const char* szGuion, const ConfigSecuenciador* pCon
         return false;
     }
     m_iFont = iFont;
+    bool bEntero = true;
     do {
-        LeeRegistro(g_pGestorComandes->NomComanda(f), f);
+        bEntero = LeeRegistro(g_pGestorComandes->NomComanda(f), f) && bEntero;
     } while (g_pGestorComandes->LlegeixComanda(f));
+    if (f->m_bFinalIncomplet) bEntero = false;
     g_pGestorComandes->Tanca(f);
+    m_bDanado = !bEntero;
     m_bCargado = true;
     SiguienteLinea();
     return true;
@@ -110,7 +114,7 @@ void CJapSecuenciador::Libera()
     m_bCargado = false;
 }
 
-void CJapSecuenciador::LeeRegistro(const char* szNombre, FitxerComandes* f)
+bool CJapSecuenciador::LeeRegistro(const char* szNombre, FitxerComandes* f)
 {
     if (EsNombre(szNombre, "JAPTXTSECUENCIA"))
         LeeJapTxtSecuencia(f);
@@ -122,6 +126,9 @@ void CJapSecuenciador::LeeRegistro(const char* szNombre, FitxerComandes* f)
         LeeGotoEtiqueta(f);
     else if (EsNombre(szNombre, "FIN"))
         LeeFin(f);
+    else
+        return false;
+    return true;
 }
 
 void CJapSecuenciador::LeeJapTxtSecuencia(FitxerComandes* f)

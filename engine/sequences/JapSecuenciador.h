@@ -120,8 +120,9 @@ public:
     // Runs an inline command; true when the name is not a command (its text
     // is then typed as written).
     virtual bool EjecutaComando(const std::string& sNombre, const Parametros& p);
-    // One script record, by name.
-    virtual void LeeRegistro(const char* szNombre, FitxerComandes* f);
+    // One script record, by name; false when it is not one of the script's
+    // records (or names what does not exist).
+    virtual bool LeeRegistro(const char* szNombre, FitxerComandes* f);
     // Walks the script to the next line: -1 when a line starts, else the
     // script's result.
     virtual int SiguienteLinea();
@@ -143,6 +144,10 @@ public:
     bool Carga(const char* szGuion, const ConfigSecuenciador* pConfig, int iFont);
     void Libera();
     bool EstaCargado() const { return m_bCargado; }
+    // Loaded, and every record of the script was understood up to a whole
+    // last one: false for a damaged file (which Carga still plays as far as
+    // it goes).
+    bool LeidoEntero() const { return m_bCargado && !m_bDanado; }
 
     // ---- Reading (hosts, tools, tests) ----
     int Estado() const { return m_iEstado; }
@@ -179,6 +184,7 @@ protected:
     void RecalculaScroll();
 
     bool m_bCargado = false;
+    bool m_bDanado = false;
     int m_iEstado = SECUENCIADOR_ESCRIBIENDO;
     ConfigSecuenciador m_Config;
     std::vector<std::unique_ptr<RegistroJapTxtSecuencia>> m_aSecuencias; // file order

@@ -191,18 +191,25 @@ bool CTablaNiveles::CargaNiveles(CGestorComandes& lector)
     for (const FilaCatalogoNiveles& fila : CatalogoNiveles()) {
         FitxerComandes* f = lector.ObreLectura(fila.m_sRuta.c_str());
         if (!f) {
+            // Its caller names it in its own failure.
             m_sFicheroQueFalta = fila.m_sRuta;
-            plat::ReportError("level file missing: %s", fila.m_sRuta.c_str());
             return false;
         }
-        LeeNivel(fila, lector, f);
+        bool bEntero = true;
+        LeeNivel(fila, lector, f, &bEntero);
         lector.Tanca(f);
+        if (!bEntero) {
+            m_sFicheroQueFalta = fila.m_sRuta;
+            return false;
+        }
     }
     return true;
 }
 
-bool CTablaNiveles::LeeNivel(const FilaCatalogoNiveles& fila, CGestorComandes& lector, FitxerComandes* f)
+bool CTablaNiveles::LeeNivel(const FilaCatalogoNiveles& fila, CGestorComandes& lector, FitxerComandes* f,
+                             bool* pbEntero)
 {
+    if (pbEntero) *pbEntero = false;
     EntradaNivel* e = Entrada(fila.m_iDificultad, fila.m_iGrupo, fila.m_iParte);
     if (!e || !f) return false;
     RegistroNivel& r = e->m_Registro;
@@ -211,11 +218,15 @@ bool CTablaNiveles::LeeNivel(const FilaCatalogoNiveles& fila, CGestorComandes& l
     r.m_iTutorial = fila.m_iTutorial;
     int ataques = 0;
 
+    bool bEntero = true;
     do {
         const char* nombre = lector.NomComanda(f);
         if (!nombre) continue;
         const Clave* clave = Claves().Busca(nombre);
-        if (!clave) continue;
+        if (!clave) {
+            bEntero = false;
+            continue;
+        }
         switch (*clave) {
         case Clave::JAPSECINTRO: LeeTexto(lector, f, e->JAPSECINTRO, LONGITUD_TEXTO_NIVEL); break;
         case Clave::JAPSECOUTRO: LeeTexto(lector, f, e->JAPSECOUTRO, LONGITUD_TEXTO_NIVEL); break;
@@ -346,6 +357,7 @@ bool CTablaNiveles::LeeNivel(const FilaCatalogoNiveles& fila, CGestorComandes& l
         case Clave::PERSOS_SON_ENEMIGOS: r.PERSOS_SON_ENEMIGOS = lector.LlegeixEnter(f) == 1; break;
         }
     } while (lector.LlegeixComanda(f));
+    if (pbEntero) *pbEntero = bEntero && !f->m_bFinalIncomplet;
     return true;
 }
 

@@ -18,12 +18,15 @@ public:
     // Every slot to its defaults.
     void Reinicia();
     // Resets the table and reads every file of the catalogue, in order, with
-    // the reader. The first file that cannot be opened ends the reading
-    // (later slots keep their defaults): false, with one line on standard
-    // error naming the file (FicheroQueFalta keeps it).
+    // the reader. The first file that cannot be opened or does not read
+    // whole (damaged) ends the reading (later slots keep their defaults):
+    // false, and FicheroQueFalta names the file (its caller reports it).
     bool CargaNiveles(CGestorComandes& lector);
-    // Parses one open level file into the slot of the catalogue row.
-    bool LeeNivel(const FilaCatalogoNiveles& fila, CGestorComandes& lector, FitxerComandes* fichero);
+    // Parses one open level file into the slot of the catalogue row. Records
+    // it does not know are passed over; *pbEntero (when given) tells whether
+    // the file read whole: every record known and the last one complete.
+    bool LeeNivel(const FilaCatalogoNiveles& fila, CGestorComandes& lector, FitxerComandes* fichero,
+                  bool* pbEntero = nullptr);
     // Copies the slot's record whole into `actual`. A (group, part,
     // difficulty) outside the catalogue gives the defaults and false.
     bool EligeNivel(int grupo, int parte, int dificultad, RegistroNivel& actual) const;

@@ -160,6 +160,12 @@ CMenuMaestro::~CMenuMaestro()
 
 void CMenuMaestro::FuerzaFalloPantalla(const char* szMiembro) { g_szPantallaQueFalla = szMiembro; }
 
+namespace {
+std::string g_sMotivoFallo;
+} // namespace
+
+const std::string& CMenuMaestro::MotivoFallo() { return g_sMotivoFallo; }
+
 CMenuObj* CMenuMaestro::Pantalla(int i)
 {
     return i >= 0 && i < kNumPantallas ? kPantallas[i].pLee(*this) : nullptr;
@@ -221,6 +227,7 @@ bool CMenuMaestro::Crea()
         m_bCreado = false;
     }
     InicializaCampos();
+    g_sMotivoFallo.clear();
     bool bOk = CMenuObj::Inicia(-1, kNombre, Rectangulo{0.0f, 0.0f, 1024.0f, 768.0f}, -1);
     bOk = bOk && CreaPreferencias();
     bOk = bOk && CreaCartelYHint();
@@ -234,7 +241,10 @@ bool CMenuMaestro::Crea()
         m_pSPMEfectos = tazmo::CopiaSPM(juego::paquete::EFECTOS);
         bOk = m_pSPMEfectos != nullptr;
     }
-    bOk = bOk && CargaNiveles();
+    if (bOk && !CargaNiveles()) {
+        bOk = false;
+        g_sMotivoFallo = m_TablaNiveles.FicheroQueFalta() + " cannot be read";
+    }
     // The first screen fades in from black whatever happened.
     if (g_pAplicacion) g_pAplicacion->CambiaFundido(1.0f, 0, 0, 0);
     if (!bOk) {
@@ -292,7 +302,10 @@ bool CMenuMaestro::CreaPantallas()
         if (f.creacion == Creacion::SOLO_CONSTRUIDA) continue;
         bool bCreada = f.pCrea(*this);
         if (g_szPantallaQueFalla && std::strcmp(g_szPantallaQueFalla, f.szMiembro) == 0) bCreada = false;
-        if (!bCreada && f.creacion == Creacion::REQUERIDA) return false;
+        if (!bCreada && f.creacion == Creacion::REQUERIDA) {
+            g_sMotivoFallo = std::string(f.szMiembro) + " could not be made";
+            return false;
+        }
     }
     return true;
 }

@@ -129,6 +129,10 @@ public:
     // Test seam: the screen of that member name ("m_pMenuCreditos") fails
     // its Crea as if it had failed itself; null for none.
     static void FuerzaFalloPantalla(const char* szMiembro);
+    // Why the last Crea failed, in words naming what could not be had (a
+    // level file that cannot be read, a screen that could not be made); ""
+    // after one that did not fail.
+    static const std::string& MotivoFallo();
 
     bool m_bCreado = false;
     int m_bPrimerMenuElegido = 0;

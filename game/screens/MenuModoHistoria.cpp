@@ -246,6 +246,7 @@ CMenuModoHistoria::~CMenuModoHistoria()
 void CMenuModoHistoria::InicializaCampos()
 {
     m_iEstado = ESTADO_INACTIVO;
+    m_szAvisoPendiente = nullptr;
     m_fFaseCamino = 0.0f;
     m_afDestello.fill(kDestelloTenue);
     m_afResalte.fill(0.0f);
@@ -567,6 +568,11 @@ void CMenuModoHistoria::ActualizaMensajes()
         }
         // A box still closing is left to finish first.
         if (m_pMsgBox && m_pMsgBox->EstaCreado() && m_pMsgBox->EnTransicion()) break;
+        if (m_szAvisoPendiente) {
+            AbreMensaje(false, m_szAvisoPendiente, kNombreMsgBox3);
+            m_szAvisoPendiente = nullptr;
+            return;
+        }
         for (int k = 0; k < NUM_LOGROS; ++k)
             if (m_abLogros[static_cast<size_t>(k)]) {
                 m_abLogros[static_cast<size_t>(k)] = 0;
@@ -609,7 +615,11 @@ void CMenuModoHistoria::EmpiezaEtapa(int iEtapa)
     if (!EmpiezaCapitulo(iEtapa)) {
         m_iEstado = ESTADO_ESCENA_INICIAL;
         const EntradaNivel* e = EntradaEtapa(iEtapa);
-        TocaSecuencia(e ? e->JAPSECINTRO.c_str() : "");
+        if (!TocaSecuencia(e ? e->JAPSECINTRO.c_str() : "")) {
+            // Nothing was closed: the map, still open, tells the player.
+            AbreMensaje(false, juego::texto::MH31, kNombreMsgBox3);
+            m_iEstado = ESTADO_MENSAJES;
+        }
         return;
     }
     CMenuPresentacionCapitulo* pCarta = g_pMenuMaestro ? g_pMenuMaestro->m_pMenuPresentacionCapitulo : nullptr;
@@ -622,16 +632,31 @@ void CMenuModoHistoria::EmpiezaEtapa(int iEtapa)
     m_iEstado = ESTADO_PRESENTACION;
 }
 
-void CMenuModoHistoria::TocaSecuencia(const char* szFichero)
+bool CMenuModoHistoria::TocaSecuencia(const char* szFichero)
 {
     CMenuJapSecuencia* pHost = g_pMenuMaestro ? g_pMenuMaestro->m_pMenuJapSecuencia : nullptr;
-    if (!pHost || !m_pJapSecTazmo) return;
+    if (!pHost || !m_pJapSecTazmo) return true;
     const ConfigSecuenciador config = CJapSecTazmo::ConfigCaja();
-    // A scene that cannot load is finished at once: its host answers at the
-    // next step and the chain goes on.
+    // A stage without a scene plays an empty one, finished at once: its host
+    // answers at the next step and the chain goes on. A named scene that
+    // does not read whole (missing, damaged) is never played half.
     m_pJapSecTazmo->Carga(szFichero, &config, 1);
-    if (!pHost->CreaConSecuenciador(m_pJapSecTazmo)) return;
+    if (szFichero && szFichero[0] && !m_pJapSecTazmo->LeidoEntero()) {
+        std::fprintf(stderr, "marrowgate: the story scene %s cannot be read\n", szFichero);
+        m_pJapSecTazmo->Libera();
+        return false;
+    }
+    if (!pHost->CreaConSecuenciador(m_pJapSecTazmo)) return true;
     AnadeHijo(true, pHost, false, false);
+    return true;
+}
+
+void CMenuModoHistoria::VuelveAlMapaConAviso(const char* szCodigo)
+{
+    m_szAvisoPendiente = szCodigo;
+    m_iEstado = ESTADO_INACTIVO;
+    m_bMapaVisible = true;
+    IniciaTransicion(true);
 }
 
 void CMenuModoHistoria::EmpiezaJuego(int iEtapa)
@@ -648,10 +673,10 @@ void CMenuModoHistoria::EmpiezaJuego(int iEtapa)
     m->EligeNivel(c, p, pPerfil ? pPerfil->m_iDificultad : DIFICULTAD_INICIAL);
     m_iEstado = ESTADO_JUGANDO;
     if (!pJuego->IniciaNivel(m->m_NivelActual, EsUltimaDeCapitulo(iEtapa), SubeLineaMaxima(iEtapa))) {
-        // Nothing to play: back to the map.
-        m_iEstado = ESTADO_INACTIVO;
-        m_bMapaVisible = true;
-        IniciaTransicion(true);
+        // Nothing to play (the stage's files missing or damaged): back to
+        // the map, which says so.
+        std::fprintf(stderr, "marrowgate: the story stage %d-%d could not be started\n", c, p);
+        VuelveAlMapaConAviso(juego::texto::MH30);
         return;
     }
     AnadeHijo(true, pJuego, false, false);
@@ -727,7 +752,8 @@ void CMenuModoHistoria::ActualizaHistoria()
             const EntradaNivel* e = EntradaEtapa(m_iEtapa);
             const std::string sOutro = e ? e->JAPSECOUTRO : std::string();
             TrasVictoria();
-            TocaSecuencia(sOutro.c_str());
+            // The victory is kept whatever becomes of the scene.
+            if (!TocaSecuencia(sOutro.c_str())) VuelveAlMapaConAviso(juego::texto::MH31);
             break;
         }
         case RESULTADO_REINICIO:

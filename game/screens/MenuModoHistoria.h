@@ -123,7 +123,13 @@ public:
     // stage, else the stage's opening scene.
     void EmpiezaEtapa(int iEtapa);
     // Play a story scene through the menu manager's scene host.
-    void TocaSecuencia(const char* szFichero);
+    // Plays a scene in the scene host; false, playing nothing, when a scene
+    // is named but cannot be read whole (no name plays an empty scene that
+    // ends at once).
+    bool TocaSecuencia(const char* szFichero);
+    // A stage or a scene that cannot be read: back to the map, which tells
+    // the player (szCodigo) once it has opened.
+    void VuelveAlMapaConAviso(const char* szCodigo);
     // Fills the message flags; true when any is raised.
     bool EvaluaLogros();
     // Draws picture k with its anchor at (x, y) with the package's state.
@@ -230,5 +236,7 @@ private:
     bool m_bVictoriaPendiente = false;
     bool m_bMensajeAbierto = false;
     int m_iCodigoMensaje = -1;
+    // A warning the map shows once its opening is done (null: none).
+    const char* m_szAvisoPendiente = nullptr;
     CJapSecTazmo* m_pJapSecTazmo = nullptr;
 };

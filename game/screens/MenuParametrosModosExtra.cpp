@@ -538,10 +538,12 @@ void CMenuParametrosModosExtra::EmpiezaNivel(int iBoton)
     n.m_iNivelModoExtra = f.iNivelModoExtra;
     const int iMarcador = MarcadorAlGanar(iBoton, d);
     if (iMarcador != MARCADOR_NINGUNO) n.m_iMarcadorAlGanar = iMarcador;
-    // A level that cannot start leaves the menu as it was, with one line
-    // saying so: a half-built play screen is never shown.
+    // A level that cannot start (its file damaged or missing) leaves the
+    // menu as it was and tells the player, with one line on standard error:
+    // a half-built play screen is never shown.
     if (!pJuego->IniciaNivel(n, false, false)) {
         std::fprintf(stderr, "marrowgate: the extra-mode level %d-%d could not be started\n", f.iGrupo, f.iParte);
+        AbreMensaje(false, CodigoFLI(juego::texto::PM50), kNombreCajaLogro);
         return;
     }
     m_pJuego = pJuego;

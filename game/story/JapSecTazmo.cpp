@@ -9,6 +9,7 @@
 #include "game/story/PersoSecTazmo.h"
 #include "game/story/SonidoSecTazmo.h"
 
+#include <string>
 #include <strings.h>
 
 namespace {
@@ -88,20 +89,28 @@ void CJapSecTazmo::LiberaElementos()
     m_aCanales.clear();
 }
 
-void CJapSecTazmo::LeeRegistro(const char* szNombre, FitxerComandes* f)
+bool CJapSecTazmo::LeeRegistro(const char* szNombre, FitxerComandes* f)
 {
+    // A character or a picture the game does not know is a damaged name: the
+    // scene does not read whole (what does exist is still kept).
     const auto texto = [&] { return g_pGestorComandes->LlegeixText(f); };
     if (EsNombre(szNombre, "TAZMO_PREDECLARAPERSONAJE")) {
+        const char* sz = texto();
+        const std::string sNombre = sz ? sz : "";
         auto p = std::make_unique<CPersoSecTazmo>();
-        if (p->Carga(texto())) m_aPersonajes.push_back(std::move(p));
-    } else if (EsNombre(szNombre, "TAZMO_PREDECLARAFONDO")) {
+        if (p->Carga(sz)) m_aPersonajes.push_back(std::move(p));
+        return BuscaFilaPersonaje(sNombre.c_str()) != PERSONAJE_ESCENA_NINGUNO;
+    }
+    if (EsNombre(szNombre, "TAZMO_PREDECLARAFONDO") || EsNombre(szNombre, "TAZMO_PREDECLARAIMAGEN")) {
+        const bool bFondo = EsNombre(szNombre, "TAZMO_PREDECLARAFONDO");
+        const char* sz = texto();
+        const std::string sClave = sz ? sz : "";
         auto p = std::make_unique<CImagenSecTazmo>();
-        if (p->Carga(texto())) m_aFondos.push_back(std::move(p));
-    } else if (EsNombre(szNombre, "TAZMO_PREDECLARAIMAGEN")) {
-        auto p = std::make_unique<CImagenSecTazmo>();
-        p->m_bZoom = true;
-        if (p->Carga(texto())) m_aImagenes.push_back(std::move(p));
-    } else if (EsNombre(szNombre, "TAZMO_PREDECLARAEFECTO")) {
+        p->m_bZoom = !bFondo;
+        if (p->Carga(sz)) (bFondo ? m_aFondos : m_aImagenes).push_back(std::move(p));
+        return BuscaFilaImagen(sClave.c_str()) != IMAGEN_ESCENA_NINGUNA;
+    }
+    if (EsNombre(szNombre, "TAZMO_PREDECLARAEFECTO")) {
         if (auto e = CreaEfectoSecuencia(texto())) m_aEfectos.push_back(std::move(e));
     } else if (EsNombre(szNombre, "TAZMO_PREDECLARASONIDO")) {
         auto s = std::make_unique<CSonidoSecTazmo>();
@@ -110,8 +119,9 @@ void CJapSecTazmo::LeeRegistro(const char* szNombre, FitxerComandes* f)
         auto c = std::make_unique<CCanalSecTazmo>();
         if (c->Carga(texto())) m_aCanales.push_back(std::move(c));
     } else {
-        CJapSecuenciador::LeeRegistro(szNombre, f);
+        return CJapSecuenciador::LeeRegistro(szNombre, f);
     }
+    return true;
 }
 
 // ---------------------------------------------------------------------------

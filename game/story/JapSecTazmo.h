@@ -48,7 +48,7 @@ public:
     void DescargaRecursos() override;
     void Reinicia() override;
     bool EjecutaComando(const std::string& sNombre, const Parametros& p) override;
-    void LeeRegistro(const char* szNombre, FitxerComandes* f) override;
+    bool LeeRegistro(const char* szNombre, FitxerComandes* f) override;
 
     // Loads a scene script (the previous scene's elements and effects go
     // first). False, with no element left, when the script cannot be loaded.

@@ -145,23 +145,26 @@ TEST(BancoRanuras, LoadFailures)
     e.Escribe("UltimoMalo.crs", std::string(kSonidoMinimo) + "RANURASONIDO = ;\nRANURASONIDO_VER = 0;\n");
     e.Escribe("SinVersion.crm", "RANURAMUSICA = ;\nRANURAMUSICA_NOMBRE = \"M\";\nRANURAMUSICA_FIN = ;\n");
     e.Escribe("SinFin.crs", "RANURASONIDO = ;\nRANURASONIDO_VER = 1;\nRANURASONIDO_NOMBRE = \"S\";\n");
+    // A failure names the file that could not be read (start-up reports it).
     struct Caso {
         const char* musica;
         const char* sonido;
         bool carga;
+        const char* ilegible;
     } casos[] = {
-        {"M.crm", "S.crs", true},
-        {"NoEsta.crm", "S.crs", false},
-        {"M.crm", "NoEsta.crs", false},
-        {"M.crm", "Desnudo.crs", false},
-        {"M.crm", "UltimoMalo.crs", false},
-        {"SinVersion.crm", "S.crs", false},
-        {"M.crm", "SinFin.crs", true}, // the end of the file closes the record
+        {"M.crm", "S.crs", true, ""},
+        {"NoEsta.crm", "S.crs", false, "NoEsta.crm"},
+        {"M.crm", "NoEsta.crs", false, "NoEsta.crs"},
+        {"M.crm", "Desnudo.crs", false, "Desnudo.crs"},
+        {"M.crm", "UltimoMalo.crs", false, "UltimoMalo.crs"},
+        {"SinVersion.crm", "S.crs", false, "SinVersion.crm"},
+        {"M.crm", "SinFin.crs", true, ""}, // the end of the file closes the record
     };
     for (const Caso& c : casos) {
         CBancoRanuras banco;
         EXPECT_EQ(banco.Carga(c.musica, c.sonido), c.carga) << c.musica << " " << c.sonido;
         EXPECT_EQ(banco.EstaCargado(), c.carga);
+        EXPECT_EQ(banco.FicheroIlegible(), c.ilegible);
         if (!c.carga) {
             EXPECT_EQ(banco.NumRanurasSonido(), 0);
         }

@@ -3,10 +3,12 @@
 #include "Ajudes.h"
 
 #include "engine/core/CatalogoMotor.h"
+#include "engine/core/FaltasContenido.h"
 #include "engine/core/SistemaFitxers.h"
 #include "kit/ServeisFitxers.h"
 #include "platform/RenderDevice.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <png.h>
 
@@ -339,6 +341,68 @@ TEST_F(ProvaGrafics, MissingImagesShowThePlaceholder)
     m_pSis->DibuixaSprite(s, 100, 100);
     LlegeixPantalla();
     EXPECT_RGB(At(100, 100), 0, 250, 0);
+}
+
+// A picture whose file is there but does not decode is treated as missing,
+// and said once on standard error: a header that does not read gives the
+// shared placeholder; a body that does not decode keeps the picture's size
+// and shows the placeholder's pattern over all of it, never black.
+TEST_F(ProvaGrafics, DamagedImagesShowThePlaceholderAndAreReported)
+{
+    OlvidaFaltasContenido();
+    EscriuPNGPla("sencera.png", 96, 80, 0, 0, 250, 255);
+    const std::string sencera = mgtest::LlegeixFitxer(std::filesystem::path(CarpetaDades()) / "sencera.png");
+    ASSERT_GT(sencera.size(), 80u);
+    const auto escriu = [](const char* nom, const std::string& bytes) {
+        mgtest::EscriuFitxer(std::filesystem::path(CarpetaDades()) / nom, bytes);
+    };
+    // The signature and then garbage where the header should be.
+    escriu("capcalera.png", sencera.substr(0, 8) + std::string(40, '\x5a'));
+    // A whole header, the image data cut short.
+    escriu("tallada.png", sencera.substr(0, sencera.size() / 2));
+    // The image data's bytes overwritten (its checksum no longer agrees).
+    std::string remenada = sencera;
+    for (size_t i = 60; i < remenada.size() - 16; i += 3) remenada[i] = static_cast<char>(remenada[i] ^ 0x5a);
+    escriu("remenada.png", remenada);
+    struct Cas {
+        const char* nom;
+        bool bPlaceholder;
+    } casos[] = {{"capcalera.png", true}, {"tallada.png", false}, {"remenada.png", false}};
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.nom);
+        testing::internal::CaptureStderr();
+        Sprite* s = SpriteEnUs(c.nom);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->m_pBitmap == m_pSis->GetPlaceholder(), c.bPlaceholder);
+        EXPECT_EQ(s->GetAmplada(), c.bPlaceholder ? 64.0f : 96.0f);
+        Fons(0, 250, 0);
+        m_pSis->DibuixaSprite(s, c.bPlaceholder ? 132 : 100, c.bPlaceholder ? 132 : 100);
+        LlegeixPantalla();
+        // The pattern's frame, a magenta square and a black one, from the
+        // picture's top left corner and in its next tile.
+        for (int x0 : {100, 164}) {
+            if (c.bPlaceholder && x0 > 100) continue;
+            EXPECT_RGB(At(x0, 100), 255, 255, 255);
+            EXPECT_RGB(At(x0 + 20, 104), 255, 0, 255);
+            EXPECT_RGB(At(x0 + 12, 104), 0, 0, 0);
+        }
+        if (!c.bPlaceholder) EXPECT_RGB(At(100 + 95, 100 + 79), 255, 0, 255); // its last texel: in a magenta square
+        // Drawn again (its texture dropped and made again): said once only.
+        m_pSis->AlliberaSprite(s, false);
+        m_pSis->DescarregaBitmapsSenseUs();
+        s = SpriteEnUs(c.nom);
+        m_pSis->AlliberaSprite(s, false);
+        const std::string dicho = testing::internal::GetCapturedStderr();
+        EXPECT_NE(dicho.find(std::string("picture ") + c.nom + " cannot be read whole"), std::string::npos) << dicho;
+        EXPECT_EQ(std::count(dicho.begin(), dicho.end(), '\n'), 1) << dicho;
+        const auto faltas = FaltasContenido();
+        EXPECT_NE(std::find(faltas.begin(), faltas.end(), FaltaContenido{TipoFalta::Imagen, c.nom}), faltas.end());
+    }
+    // A missing file is noted, not said.
+    testing::internal::CaptureStderr();
+    m_pSis->AlliberaSprite(SpriteEnUs("nohies.png"), false);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    OlvidaFaltasContenido();
 }
 
 // A language change: pictures whose names hold _XX are read again from the

@@ -258,6 +258,37 @@ TEST_F(JapSecuenciador, ScriptsThatWouldHoldTheirHostForEver)
     EXPECT_FALSE(vacio.EstaCargado());
 }
 
+// A script reads whole only when every record is one of its own and the
+// last one is complete: a damaged file (garbage among the records, a name
+// that is no record, a cut end) still loads as far as it goes, but says it
+// did not read whole, so that its opener does not play half a scene.
+TEST_F(JapSecuenciador, ADamagedScriptDoesNotReadWhole)
+{
+    struct Cas {
+        const char* nom;
+        std::string guion;
+        bool bEntero;
+    } casos[] = {
+        {"whole", "ETIQUETA = \"a\"; JAPTXTLINE = \"NONE\", \"QW01\", 1; GOTOETIQUETA = \"a\"; FIN = 1;", true},
+        {"a record that is no record", "JAPTXTLINE = \"NONE\", \"QW01\", 1; JAPTXTLIME = \"x\"; FIN = 1;", false},
+        {"garbage among the records", std::string("JAPTXTLINE = \"NONE\", \"QW01\", 1;\x01\xfe\x7f=;;FIN = 1;"), false},
+        {"cut inside the last record", "JAPTXTLINE = \"NONE\", \"QW01\", 1; FIN = ", false},
+    };
+    for (const Cas& c : casos) {
+        SCOPED_TRACE(c.nom);
+        CJapSecuenciador s;
+        EXPECT_TRUE(s.Carga(Escribe("danado.txt", c.guion).c_str(), &m_config, uitest::kFuenteTexto));
+        EXPECT_TRUE(s.EstaCargado());
+        EXPECT_EQ(s.LeidoEntero(), c.bEntero);
+    }
+    // An empty file and no file do not load at all.
+    CJapSecuenciador s;
+    EXPECT_FALSE(s.Carga(Escribe("vacio.txt", "").c_str(), &m_config, uitest::kFuenteTexto));
+    EXPECT_FALSE(s.LeidoEntero());
+    EXPECT_FALSE(s.Carga((m_carpeta / "no-existe.txt").string().c_str(), &m_config, 0));
+    EXPECT_FALSE(s.LeidoEntero());
+}
+
 TEST_F(JapSecuenciador, SequencesShownUnderTheText)
 {
     Escribe("fin.sec", "FIN = 10; OBJETOEXTREMO = 0;");

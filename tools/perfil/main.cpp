@@ -1,32 +1,63 @@
-// mg_perfil [slot 0..3] [name]
+// mg_perfil [slot 0..3] [name] | --help
 //
-// Writes profile `slot` (0 when not given) into the game's per-user folder
-// with the story complete at every difficulty and every extra-mode level
-// open, unlocked through the unlock manager as play unlocks them, so that
-// their parents (the main menu's mode icons) open too. Each stage counts as a
-// first win on the map, so the line maximum and the map's counter grow as in
-// play. The trophies that this progress earns are awarded as play awards
-// them, so the game has none left to tell. A profile already in the slot
-// keeps its name (unless one is given), records and trophies; a new one is
-// named "Player" unless a name is given.
+// Writes profile `slot` (0 when not given) into the game's per-user folder as
+// a finished story leaves it (TerminaHistoria): every stage of every
+// difficulty won as a first win on the map, the chest filled, the credits
+// seen (the fourth difficulty open), the first-visit boxes told, every
+// extra-mode level open and the trophies this earns, all unlocked through the
+// unlock manager as play unlocks them. It reads the game's data (the stages'
+// seals) from the build's data folder beside the game. A profile already in
+// the slot keeps its name (unless one is given), records and trophies; a new
+// one is named "Player" unless a name is given. Anything it does not
+// understand is refused before any file is touched.
+#include "engine/core/CatalogoMotor.h"
 #include "engine/core/GestorComandes.h"
 #include "engine/core/SistemaFitxers.h"
+#include "game/play/TablaNiveles.h"
 #include "game/profiles/GestorDesbloqueos.h"
-#include "game/profiles/Marcadores.h"
 #include "game/profiles/Perfiles.h"
-#include "game/profiles/Trofeos.h"
-#include "game/screens/MenuModoHistoria.h"
+#include "game/screens/HistoriaTerminada.h"
+#include "platform/Paths.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kUso[] =
+    "usage: mg_perfil [slot] [name]\n"
+    "  Writes profile slot (one digit, 0 to 3; 0 when not given) into the game's\n"
+    "  per-user folder with the story complete, every extra-mode level open and\n"
+    "  the trophies that progress earns. A profile already in the slot keeps its\n"
+    "  name unless one is given; a new one is named \"Player\".\n"
+    "  mg_perfil --help (or -h) prints this.\n";
+
+// The slot is one digit, 0 to 3: anything else ("--help" mistyped, "1x",
+// "01", "-1") is not a slot.
+bool LeeRanura(const char* sz, int* piRanura)
+{
+    if (!sz || sz[0] < '0' || sz[0] >= '0' + NUM_PERFILES || sz[1] != '\0') return false;
+    *piRanura = sz[0] - '0';
+    return true;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
-    const int iRanura = argc > 1 ? std::atoi(argv[1]) : 0;
-    if (iRanura < 0 || iRanura >= NUM_PERFILES || argc > 3) {
-        std::fprintf(stderr, "usage: mg_perfil [slot 0..3] [name]\n");
+    // Every argument is understood before any file is touched.
+    if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+        std::fputs(kUso, stdout);
+        return 0;
+    }
+    int iRanura = 0;
+    if (argc > 3 || (argc > 1 && !LeeRanura(argv[1], &iRanura))) {
+        std::fprintf(stderr, "mg_perfil: %s is not understood\n%s", argc > 3 ? "a third argument" : "the slot",
+                     kUso);
         return 2;
     }
     CSistemaFitxers sistema;
@@ -37,8 +68,15 @@ int main(int argc, char** argv)
     {
         CPerfiles perfiles;
         CGestorDesbloqueos desbloqueos;
-        if (!sistema.Inicia("Kestrune", "Marrowgate") || !comandos.Inicia() || !desbloqueos.Inicia()) {
-            std::fprintf(stderr, "mg_perfil: the per-user folder cannot be had\n");
+        // The game's data lies beside the game, two folders up in the build.
+        const fs::path datos = fs::path(plat::ExecutableDir()) / ".." / ".." / "data";
+        std::error_code ec;
+        if (fs::is_directory(datos, ec)) plat::SetDataRoot(datos.lexically_normal().string());
+        if (!sistema.IniciaAmbArxiu(motor::fichero::ARCHIVO, motor::fichero::INDICE_ARCHIVO, "Kestrune",
+                                    "Marrowgate") ||
+            !comandos.Inicia() || !desbloqueos.Inicia()) {
+            std::fprintf(stderr, "mg_perfil: the game's data or the per-user folder cannot be had%s%s\n",
+                         sistema.Error().empty() ? "" : ": ", sistema.Error().c_str());
             iSalida = 1;
         } else {
             perfiles.m_iPerfilActual = iRanura;
@@ -52,26 +90,14 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "mg_perfil: a name cannot hold a double quote\n");
                 iSalida = 2;
             }
-            const int iDificultadAntes = p.m_iDificultad;
-            for (int d = 0; iSalida == 0 && d < NUM_DIFICULTADES; ++d) {
-                p.FijaDificultad(d);
-                // Every stage not yet won is won as on the map: its first win
-                // moves the map's counter and the line maximum with the progress.
-                for (int iEtapa; (iEtapa = p.ProgresoHistoria(d)) < MAX_PROGRESO_HISTORIA;) {
-                    int& iContador = p.Bloque().m_aiDatos[BloqueDificultad::CONTADOR_MAPA];
-                    iContador = std::min(iContador + CMenuModoHistoria::SubidaContadorEtapa(iEtapa),
-                                         CMenuModoHistoria::kMaxContador);
-                    if (CMenuModoHistoria::EsEtapaLineaMaxima(iEtapa)) p.AumentaLineaMaxima();
-                    p.AvanzaHistoria();
-                }
-                for (int k = 0; k < NUM_NIVELES_EXTRA; ++k)
-                    desbloqueos.Desbloquea(NombreMarcador(IndiceBotonNivel(d, k)), false);
+            // The stages' seals come from the game's level table.
+            CTablaNiveles niveles;
+            if (iSalida == 0 && !niveles.CargaNiveles(comandos)) {
+                std::fprintf(stderr, "mg_perfil: the game's data cannot be read (%s)\n",
+                             niveles.FicheroQueFalta().empty() ? "no archive" : niveles.FicheroQueFalta().c_str());
+                iSalida = 1;
             }
-            p.FijaDificultad(iDificultadAntes);
-            // As the menus do after a game: evaluate until no rule awards more.
-            uint8_t logros[NUM_LOGROS] = {};
-            for (int i = 0; iSalida == 0 && i < NUM_LOGROS && EvaluaTrofeos(logros); ++i) {
-            }
+            if (iSalida == 0) TerminaHistoria(p, desbloqueos, &niveles);
             if (iSalida == 0 && !p.Guarda()) {
                 std::fprintf(stderr, "mg_perfil: %s cannot be written\n", p.m_szRuta);
                 iSalida = 1;

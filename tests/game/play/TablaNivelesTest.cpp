@@ -268,6 +268,28 @@ TEST_F(LectorNiveles, MissingFileStopsTheReadingThere)
     }
 }
 
+// A level file that does not read whole (a record that is no level record,
+// a cut last record) stops the reading there like a missing one, naming it.
+TEST_F(LectorNiveles, ADamagedFileStopsTheReadingThere)
+{
+    const int danado = 40;
+    std::string ruta = CatalogoNiveles()[danado].m_sRuta;
+    for (char& c : ruta)
+        if (c == '\\') c = '/';
+    for (const char* texto : {"PAR = 40;\nP\x01R\xfe = 3;\n", "PAR = 40;\nTIEMPOLIMITE = 3"}) {
+        SCOPED_TRACE(texto);
+        EscribeCatalogo();
+        mgtest::EscriuFitxer(carpeta / ruta, texto);
+        EXPECT_FALSE(tabla.CargaNiveles(*g_pGestorComandes));
+        EXPECT_EQ(tabla.FicheroQueFalta(), CatalogoNiveles()[danado].m_sRuta);
+        const FilaCatalogoNiveles& f = CatalogoNiveles()[danado + 1];
+        EXPECT_TRUE(*tabla.Entrada(f.m_iDificultad, f.m_iGrupo, f.m_iParte) == EntradaNivel{});
+    }
+    EscribeCatalogo();
+    EXPECT_TRUE(tabla.CargaNiveles(*g_pGestorComandes));
+    EXPECT_EQ(tabla.FicheroQueFalta(), "");
+}
+
 TEST(CatalogoNiveles, RowsFollowTheRule)
 {
     const auto& filas = CatalogoNiveles();

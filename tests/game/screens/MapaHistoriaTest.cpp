@@ -10,6 +10,7 @@
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/ui/MenuJapSecuencia.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/MenuJuego.h"
@@ -46,6 +47,8 @@ public:
     ~CJuegoFalso() override { m_bCreado = false; }
     bool IniciaNivel(const RegistroNivel&, bool bUltima, bool bMensaje) override
     {
+        // A stage whose files cannot be read.
+        if (m_bFalla) return false;
         if (!EstaIniciado() && !CMenuObj::Inicia(-1, "MenuJuegoFalso", Rectangulo{0, 0, 1024, 768}, -1)) return false;
         m_bCreado = true;
         PonResultado(RESULTADO_EN_JUEGO);
@@ -72,6 +75,33 @@ public:
     };
     std::vector<Inicio> m_aInicios;
     int m_iReinicios = 0;
+    bool m_bFalla = false;
+};
+
+// A stage's scene (its opening or closing one) named as a file that is not
+// there, for as long as it lives.
+class EscenaIlegible {
+public:
+    EscenaIlegible(int iEtapa, bool bInicial)
+    {
+        int c = 0, p = 0;
+        EXPECT_TRUE(CapituloYParte(iEtapa, c, p));
+        EntradaNivel* e = g_pMenuMaestro->m_TablaNiveles.Entrada(0, c, p);
+        EXPECT_NE(e, nullptr);
+        if (!e) return;
+        m_psEscena = bInicial ? &e->JAPSECINTRO : &e->JAPSECOUTRO;
+        m_sAntes = *m_psEscena;
+        EXPECT_FALSE(m_sAntes.empty());
+        *m_psEscena = "Data\\Escenas\\NoExiste.JSC";
+    }
+    ~EscenaIlegible()
+    {
+        if (m_psEscena) *m_psEscena = m_sAntes;
+    }
+
+private:
+    std::string* m_psEscena = nullptr;
+    std::string m_sAntes;
 };
 
 class MapaHistoriaBase : public ::testing::Test {
@@ -384,6 +414,63 @@ std::vector<Caso> Casos()
              t.m_juego.Pasos(40);
              EXPECT_EQ(t.m_juego.MusicaCanal("CANAL_MUSICA_ODL"), "");
              EXPECT_EQ(t.m_juego.Musica(), juego::musica::MUSICA_MENUS);
+         }},
+        {"a stage that cannot be read tells MH30 and leaves the map and the progress as they were",
+         [](MapaHistoria& t) {
+             t.Abre(5, 4);
+             t.m_falso.m_bFalla = true;
+             testing::internal::CaptureStderr();
+             t.Elige(5);
+             std::vector<std::string> contados;
+             EXPECT_TRUE(kit::EsperaMapaQuieto(t.m_juego, 1500, &contados));
+             const std::string err = testing::internal::GetCapturedStderr();
+             t.m_falso.m_bFalla = false;
+             EXPECT_TRUE(Contiene(contados, "MH30"));
+             EXPECT_NE(err.find("could not be started"), std::string::npos) << err;
+             EXPECT_FALSE(t.Jugando());
+             EXPECT_EQ(t.Mapa()->Estado(), M::ESTADO_INACTIVO);
+             EXPECT_EQ(t.Perfil().ProgresoHistoria(0), 5);
+             // The map answers again.
+             t.Elige(5);
+             EXPECT_TRUE(t.Jugando());
+             t.Termina(RESULTADO_ABANDONO);
+         }},
+        {"an opening scene that cannot be read tells MH31 and plays nothing",
+         [](MapaHistoria& t) {
+             t.Abre(2, 2);
+             t.m_falso.m_aInicios.clear();
+             std::vector<std::string> contados;
+             {
+                 EscenaIlegible escena(1, true);
+                 testing::internal::CaptureStderr();
+                 t.Elige(1);
+                 EXPECT_TRUE(kit::EsperaMapaQuieto(t.m_juego, 1500, &contados));
+                 const std::string err = testing::internal::GetCapturedStderr();
+                 EXPECT_NE(err.find("NoExiste.JSC cannot be read"), std::string::npos) << err;
+             }
+             EXPECT_EQ(contados, std::vector<std::string>{"MH31"});
+             EXPECT_TRUE(t.m_falso.m_aInicios.empty());
+             EXPECT_NE(g_pMenuMaestro->m_pMenuJapSecuencia->Padre(), t.Mapa());
+             EXPECT_EQ(t.Perfil().ProgresoHistoria(0), 2);
+         }},
+        {"a closing scene that cannot be read keeps the win, tells MH31 and goes back to the map",
+         [](MapaHistoria& t) {
+             t.Abre(1, 2);
+             t.m_falso.m_aInicios.clear();
+             std::vector<std::string> contados;
+             {
+                 EscenaIlegible escena(1, false);
+                 t.Elige(1);
+                 ASSERT_TRUE(t.Jugando());
+                 testing::internal::CaptureStderr();
+                 t.m_falso.PonResultado(RESULTADO_VICTORIA);
+                 EXPECT_TRUE(kit::EsperaMapaQuieto(t.m_juego, 1500, &contados));
+                 testing::internal::GetCapturedStderr();
+             }
+             EXPECT_TRUE(Contiene(contados, "MH31"));
+             EXPECT_EQ(t.Perfil().ProgresoHistoria(0), 2);
+             EXPECT_EQ(t.m_falso.m_aInicios.size(), 1u) << "the next stage is not started";
+             EXPECT_FALSE(t.Jugando());
          }},
         {"a defeat saves quietly and returns to the idle map; a restart plays the same level again",
          [](MapaHistoria& t) {

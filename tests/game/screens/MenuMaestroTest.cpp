@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 
 #include <filesystem>
@@ -280,7 +281,8 @@ TEST(MenuMaestro, AScreenThatFailsItsCreaStopsTheProgramWithStatusOne)
     const std::string err = testing::internal::GetCapturedStderr();
     CMenuMaestro::FuerzaFalloPantalla(nullptr);
     EXPECT_EQ(iEstado, 1);
-    EXPECT_NE(err.find("start-up failed: menu manager"), std::string::npos) << err;
+    EXPECT_NE(err.find("start-up failed: menu manager: m_pMenuCreditos could not be made"), std::string::npos) << err;
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
     EXPECT_EQ(g_pMenuMaestro, nullptr);
     EXPECT_EQ(g_pAplicacion, nullptr);
     // What it built is gone, the store written on the way out included.

@@ -144,8 +144,9 @@ TEST(ModosExtra, ThePanelFollowsTheFocus)
     }
 }
 
-// A level whose seal cannot be loaded does not start: the menu stays idle,
-// with nothing attached.
+// A level whose seal cannot be loaded (its file missing or damaged) does not
+// start: the menu stays idle, with no play screen attached, and a box tells
+// the player; once it is closed the menu answers again.
 TEST(ModosExtra, ALevelThatCannotStartLeavesTheMenuIdle)
 {
     kit::CModosPrueba m("fallo");
@@ -165,6 +166,14 @@ TEST(ModosExtra, ALevelThatCannotStartLeavesTheMenuIdle)
     EXPECT_FALSE(m.JuegoAbierto());
     EXPECT_EQ(g_pMenuMaestro->m_pMenuActual, m.Menu());
     EXPECT_EQ(g_iCambiosMenu, iCambios);
+    EXPECT_TRUE(m.CierraCaja()) << "the player is told";
+    EXPECT_EQ(m.Menu()->Estado(), M::ESTADO_INACTIVO);
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(m.JuegoPrueba().Pulsa(M::NombreBoton(2, 0)));
+    m.JuegoPrueba().Pasos(40);
+    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(m.JuegoAbierto());
+    EXPECT_TRUE(m.CierraCaja()) << "and told again";
 }
 
 // What a player sees of the seals-only menu: no level button covers another,

@@ -84,6 +84,9 @@ TEST_F(Historia, EveryScenePlaysToItsEndAndAllAreDeclared)
         g_GestorFLIs.SeleccionaIdioma(idioma);
         SCOPED_TRACE(std::string(x.szFichero) + ", language " + std::to_string(idioma));
         ASSERT_TRUE(CargaFichero(x.szFichero));
+        // Every record understood: a shipped scene is never taken for a
+        // damaged one.
+        EXPECT_TRUE(m_escena->LeidoEntero());
         for (const auto& pj : m_escena->Personajes()) personajes.insert(pj->m_iFila);
         for (const auto* lista : {&m_escena->Fondos(), &m_escena->Imagenes()})
             for (const auto& im : *lista) imagenes.insert(im->m_iFila);
