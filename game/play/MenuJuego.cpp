@@ -982,6 +982,8 @@ void CMenuJuego::EnviaEvento(int iTipo, int iValor, const char* szTexto, int iId
             if (m_bPausado || !g_pMenuMaestro || !g_pMenuMaestro->m_pMenuInGame) return;
             if (g_pAplicacion) g_pAplicacion->PonDibujaCursores(true);
             m_bPausado = true;
+            // A press kept for the board is not carried over the pause.
+            m_iPasosPulsacionPendiente = 0;
             AnadeHijo(true, static_cast<CMenuObj*>(g_pMenuMaestro->m_pMenuInGame), false, false);
             return;
         case CHerramientaResumen::kIdContinuar:

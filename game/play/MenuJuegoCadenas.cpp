@@ -19,6 +19,7 @@
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/Marcadores.h"
 #include "game/profiles/Perfiles.h"
+#include "game/screens/widgets/BotonTazmo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -84,7 +85,10 @@ bool CMenuJuego::TrataBotonRaton(int iRaton, int iEvento, float x, float y)
     if (m_bLineaCompleta || m_bPiezaSaliendo) {
         // The line before is still settling: the press is kept and answers
         // as soon as it has (ActualizaPulsacionPendiente).
-        if (iEvento == BOTON_IZQUIERDO_ABAJO && (m_iFase == FASE_DIAMANTES || m_iFase == FASE_TRAZADO)) {
+        // A press on one of the screen's buttons is the button's alone.
+        auto enBoton = [&](CBotonTazmo* b) { return b && b->Padre() == this && b->Contiene(x, y); };
+        if (iEvento == BOTON_IZQUIERDO_ABAJO && (m_iFase == FASE_DIAMANTES || m_iFase == FASE_TRAZADO) &&
+            !enBoton(m_pBotonPausa) && !enBoton(m_pBotonAyuda)) {
             m_PulsacionPendiente = Punt2D{x, y};
             m_iPasosPulsacionPendiente = kPasosPulsacionPendiente;
         }

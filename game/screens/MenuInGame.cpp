@@ -58,8 +58,10 @@ bool CMenuInGame::Crea()
     for (int i = 0; i < kNumBotones; ++i) {
         const FilaBoton& f = kBotones[i];
         m_apBotones[i] = new CBotonTazmo;
+        // Continue gives the board back at once: a short press.
+        const int iFlags = f.iId == ID_CONTINUAR ? CBotonTazmo::PULSACION_CORTA : 0;
         if (!m_apBotones[i]->Inicia(kSonidoFoco, kSonidoPulsar, f.x, f.y, CodigoFLI(f.szTexto),
-                                    CodigoFLI(juego::texto::BLOQ), -1, -1, 0, f.iId, f.szNombre)) {
+                                    CodigoFLI(juego::texto::BLOQ), -1, -1, iFlags, f.iId, f.szNombre)) {
             LiberaPropios();
             LiberaSiIniciado();
             CBaseMenu::Libera();

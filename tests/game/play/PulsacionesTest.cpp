@@ -24,8 +24,9 @@ CBolaTablero* PiezaLibre(CPartidaPrueba& p)
 
 } // namespace
 
-// Continue in the pause menu: once the menu has been asked to leave, the
-// next press on the board takes its piece (the menu's closing is its own).
+// Continue in the pause menu: its press is a short one, and once the menu
+// has been asked to leave the next press on the board takes its piece (the
+// menu's closing is its own).
 TEST(Pulsaciones, TheBoardAnswersAsSoonAsThePauseMenuIsLeft)
 {
     CPartidaPrueba p("continuar");
@@ -40,9 +41,12 @@ TEST(Pulsaciones, TheBoardAnswersAsSoonAsThePauseMenuIsLeft)
     CMenuObj* pPausa = g_pMenuMaestro->m_pMenuInGame;
     for (int i = 0; i < 120 && (!j->Pausado() || pPausa->EnTransicion()); ++i) p.JuegoPrueba().Paso();
     ASSERT_TRUE(j->Pausado());
+    // The press (over two steps) plays its short answer, and play resumes.
     ASSERT_TRUE(p.JuegoPrueba().Pulsa("MENUINGAME_BUT_Continuar"));
-    for (int i = 0; i < 90 && j->Pausado(); ++i) p.JuegoPrueba().Paso();
+    int iPasos = 0;
+    for (; iPasos < 90 && j->Pausado(); ++iPasos) p.JuegoPrueba().Paso();
     ASSERT_FALSE(j->Pausado());
+    EXPECT_LE(iPasos, 8);
     CBolaTablero* b = PiezaLibre(p);
     ASSERT_NE(b, nullptr);
     p.PulsaPieza(b);
