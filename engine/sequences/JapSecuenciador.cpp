@@ -55,7 +55,7 @@ void CJapSecuenciador::InicializaCampos()
     m_bRecursosCargados = false;
     m_iFont = -1;
     m_iAlfaCaja = 0;
-    m_bRapido = false;
+    m_bRapido = s_bSiempreRapido;
     m_bTextoCambiado = true;
 }
 
@@ -240,7 +240,7 @@ void CJapSecuenciador::EscribeSiguienteCaracter()
             m_iPosicion = n + 1;
             if (m_bEsperaLinea) {
                 m_iEstado = SECUENCIADOR_ESPERA_JUGADOR;
-                m_bRapido = false;
+                m_bRapido = s_bSiempreRapido;
             }
             m_bLineaTerminada = true;
             return;
@@ -323,7 +323,7 @@ void CJapSecuenciador::PartirComando(const std::string& sContenido, std::string&
 bool CJapSecuenciador::EjecutaComando(const std::string& sNombre, const Parametros& p)
 {
     if (sNombre == "PAUSA") {
-        m_bRapido = false;
+        m_bRapido = s_bSiempreRapido;
         m_iEstado = SECUENCIADOR_ESPERA_JUGADOR;
         return false;
     }

@@ -89,6 +89,10 @@ public:
     static constexpr int kPasoAlfaCaja = 55;
     // Typing steps per frame in fast mode (one otherwise).
     static constexpr int kPasosRapido = 10;
+    // Every line typed and every wait held in fast mode, as if the player
+    // had clicked at each line's start: for whoever plays many scenes in a
+    // row without reading them (the whole story's tests).
+    static inline bool s_bSiempreRapido = false;
 
     CJapSecuenciador();
     CJapSecuenciador(const CJapSecuenciador&) = delete;

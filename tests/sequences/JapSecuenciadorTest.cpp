@@ -137,6 +137,40 @@ TEST_F(JapSecuenciador, TypesOneCharacterAFrameWithItsCommands)
     EXPECT_EQ(uitest::Muestra(m_s.SpriteTexto()), "<R255>red");
 }
 
+// The fast mode kept on: every line types ten letters a frame and waits a
+// tenth from its first frame, without a click, and still stops for the
+// player at its end and at a pause.
+TEST_F(JapSecuenciador, AlwaysFastStillStopsForThePlayerAtEveryLine)
+{
+    struct Restaura {
+        ~Restaura() { CJapSecuenciador::s_bSiempreRapido = false; }
+    } restaura;
+    CJapSecuenciador::s_bSiempreRapido = true;
+    Texto("QR01", "<ESPERA=30>abcdefghijklmnopqrstuvwxyz");
+    Texto("QR02", "uno<PAUSA>dos");
+    ASSERT_TRUE(Carga("JAPTXTLINE = \"NONE\", \"QR01\", 1; JAPTXTLINE = \"NONE\", \"QR02\", 1; FIN = 4;"));
+    EXPECT_TRUE(m_s.ModoRapido());
+    Pasos(3);
+    EXPECT_EQ(m_s.Estado(), SECUENCIADOR_ESPERA_FRAMES);
+    Pasos(4);
+    EXPECT_EQ(m_s.TextoEscrito(), "abcdefghijklmnopqrstuvwxyz");
+    EXPECT_EQ(m_s.Estado(), SECUENCIADOR_ESPERA_JUGADOR);
+    Pasos(20);
+    EXPECT_EQ(m_s.Linea(), "<ESPERA=30>abcdefghijklmnopqrstuvwxyz") << "a line is never skipped";
+    Clic();
+    Pasos(2);
+    EXPECT_EQ(m_s.TextoEscrito(), "uno");
+    EXPECT_EQ(m_s.Estado(), SECUENCIADOR_ESPERA_JUGADOR);
+    Clic();
+    Pasos(2);
+    EXPECT_EQ(m_s.TextoEscrito(), "unodos");
+    EXPECT_TRUE(m_s.ModoRapido()) << "a pause keeps the mode";
+    EXPECT_EQ(m_s.GetResultado(), -1);
+    Clic();
+    Pasos(2);
+    EXPECT_EQ(m_s.GetResultado(), 4);
+}
+
 TEST_F(JapSecuenciador, LinesLabelsJumpsAndTheResult)
 {
     Texto("QA01", "uno");

@@ -14,6 +14,7 @@
 // a segment may end in the middle of a chapter, and the next one starts its
 // stage from the map, through the stage's opening scene. The messages the
 // map told are handed on with the files.
+#include "engine/sequences/JapSecuenciador.h"
 #include "game/play/CatalogoNiveles.h"
 #include "game/play/GestorTutoriales.h"
 #include "game/play/MenuJuego.h"
@@ -67,10 +68,19 @@ constexpr std::array<int, 23> kFinTramo = {2,  4,  7,  9,  12, 14, 16, 19, 21, 2
 constexpr int kPasosTutorial = 12000;
 constexpr int kPasosNivel = 4000;
 
-// The play screen's rules seam, on for one segment.
+// The play screen's rules seam and the scenes' fast mode (every line is
+// still clicked through), on for one segment.
 struct Costura {
-    Costura() { CMenuJuego::s_bGanaPorReglas = true; }
-    ~Costura() { CMenuJuego::s_bGanaPorReglas = false; }
+    Costura()
+    {
+        CMenuJuego::s_bGanaPorReglas = true;
+        CJapSecuenciador::s_bSiempreRapido = true;
+    }
+    ~Costura()
+    {
+        CMenuJuego::s_bGanaPorReglas = false;
+        CJapSecuenciador::s_bSiempreRapido = false;
+    }
 };
 
 // The files the segment before left (none for the first).
