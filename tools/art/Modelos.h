@@ -27,6 +27,31 @@ double AltoFiguraModelo(int modelo);
 // is the hem's width in shoulders (1.5 the portraits' own).
 void FiguraModelo(cairo_t* cr, int modelo, double cx, double pies, double r, int gesto, double vuelo,
                   bool bSinOjosNiBoca);
+// The model of a character of the registry (game/Personajes.h) by its name;
+// Maida's for a name it lacks.
+int ModeloDePersonaje(const char* nombre);
+// The model's clothes: their colour, their shade and their trim.
+void RopaModelo(int modelo, Color* ropa, Color* oscura, Color* adorno);
+
+// Where a whole figure stands and how wide it is, for what a picture paints
+// round it (a shadow, a mantle's train).
+struct GeometriaFigura {
+    double hombroY = 0;      // the shoulders' height
+    double medioHombros = 0; // half the shoulders' width
+    double medioBajo = 0;    // half the hem's width
+    double cabezaY = 0;      // the head's centre
+};
+// A story character's whole figure, face included, in its normal mood,
+// standing with its feet at (pieX, pieY), at most `alto` high from its feet
+// to the top of its head or hat and `medioAncho` wide on each side of pieX.
+// It is painted by the painter of the character's scene pictures (Maida's
+// and Stokinnen's own, the portraits' models for the rest), so a whole
+// figure is the character the scenes and the portraits show. `nombre` is
+// the character registry's name.
+GeometriaFigura MideFiguraEntera(const char* nombre, double pieX, double pieY, double alto, double medioAncho);
+GeometriaFigura FiguraEntera(cairo_t* cr, const char* nombre, double pieX, double pieY, double alto,
+                             double medioAncho);
+
 // One eye of the model at (x, y) for head radius r, open by `abierto`
 // (1 open .. 0 closed).
 void OjoModelo(cairo_t* cr, int modelo, double x, double y, double r, double abierto);

@@ -3,6 +3,7 @@
 // nine whole figures of the story's characters (cut into the pieces the map
 // draws), the card's scroll and stand, and the chapters' title texts.
 #include "Arte.h"
+#include "Modelos.h"
 #include "Ornamentos.h"
 #include "Paleta.h"
 #include "Piezas.h"
@@ -236,169 +237,86 @@ void IconoLeyenda(cairo_t* cr, double w, double h)
     Destello(cr, cx + 42, cy - 26, 14, Ambar);
 }
 
-// ---- the whole figures: one model per character, painted whole and cut ----
+// ---- the whole figures: each character as its scenes and portraits show
+// it, standing on its anchor, painted whole and cut ----
 
 struct Figura {
     const char* comentario;
+    const char* nombre;    // the character registry's name
     int ancho, alto;       // the whole picture
     double pieX, pieY;     // where the feet stand: the character registry's anchor (ConAncla)
-    Color piel, pelo, ropa, ropaOscura, adorno;
-    int peinado;           // 0 long, 1 bun, 2 short, 3 hood, 4 beard and hat, 5 crown and veil
-    double escala;         // the figure's height against the picture's
+    double escala;         // the figure's height against the anchor's
+    double medioAncho;     // room on each side of the feet
 };
+
+// The queen's mantle: it falls from her shoulders behind her and trails on
+// the floor to her left, violet lined with ermine.
+void Manto(cairo_t* cr, const Figura& f, const GeometriaFigura& g)
+{
+    Color ropa, oscura, adorno;
+    RopaModelo(ModeloDePersonaje(f.nombre), &ropa, &oscura, &adorno);
+    const double x = f.pieX, y = f.pieY, hx = g.medioHombros;
+    const double finX = f.ancho - 14.0;
+    cairo_move_to(cr, x + hx * 0.6, g.hombroY - hx * 0.05);
+    cairo_curve_to(cr, x + hx * 1.5, g.hombroY + (y - g.hombroY) * 0.25, x + hx * 1.6, y - (y - g.hombroY) * 0.3,
+                   finX, y - 6);
+    cairo_curve_to(cr, finX - 40, y + 6, x + hx * 0.5, y + 8, x, y);
+    cairo_line_to(cr, x - hx * 0.2, g.hombroY + 10);
+    cairo_close_path(cr);
+    DegradadoH(cr, x, finX, {{0, oscura}, {0.35, ropa}, {0.7, Mezcla(ropa, Lavanda, 0.2)}, {1, oscura}});
+    cairo_fill_preserve(cr);
+    ContornoTinta(cr, 1.6);
+    // the ermine along the train's edge: cream with black tips
+    cairo_move_to(cr, x + hx * 1.05, g.hombroY + (y - g.hombroY) * 0.18);
+    cairo_curve_to(cr, x + hx * 1.75, g.hombroY + (y - g.hombroY) * 0.35, x + hx * 1.75, y - (y - g.hombroY) * 0.3,
+                   finX, y - 6);
+    Fuente(cr, adorno);
+    cairo_set_line_width(cr, 12);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke_preserve(cr);
+    Fuente(cr, Hex(0x1A0F05, 0.5));
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    for (int i = 1; i < 8; ++i) {
+        const double t = i / 8.0, u = 1 - t;
+        const double p0x = x + hx * 1.05, p0y = g.hombroY + (y - g.hombroY) * 0.18;
+        const double p1x = x + hx * 1.75, p1y = g.hombroY + (y - g.hombroY) * 0.35;
+        const double p2x = x + hx * 1.75, p2y = y - (y - g.hombroY) * 0.3;
+        const double px = u * u * u * p0x + 3 * u * u * t * p1x + 3 * u * t * t * p2x + t * t * t * finX;
+        const double py = u * u * u * p0y + 3 * u * u * t * p1y + 3 * u * t * t * p2y + t * t * t * (y - 6);
+        cairo_move_to(cr, px, py - 3);
+        cairo_line_to(cr, px + 1.5, py + 2);
+        cairo_line_to(cr, px - 1.5, py + 2);
+        cairo_close_path(cr);
+    }
+    Fuente(cr, Tinta);
+    cairo_fill(cr);
+    // a gold clasp at the shoulder
+    Destello(cr, x + hx * 0.6, g.hombroY, 7, OroClaro);
+}
 
 void PintaFigura(cairo_t* cr, const Figura& f)
 {
     const double alto = f.pieY * f.escala;
-    const double cx = f.pieX, pie = f.pieY;
-    const double cabezaR = alto * 0.085;
-    const double cy = pie - alto + cabezaR * 1.3;
-    const double cuello = cy + cabezaR * 1.05;
-    const double hombro = alto * 0.14;
-    // the shadow on the floor
-    cairo_save(cr);
-    cairo_translate(cr, cx, pie);
-    cairo_scale(cr, hombro * 1.6, 10);
-    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-    Fuente(cr, Hex(0x000000, 0.35));
-    cairo_fill(cr);
-    cairo_restore(cr);
-    // long hair behind
-    if (f.peinado == 0 || f.peinado == 5) {
-        cairo_move_to(cr, cx - cabezaR * 1.1, cy);
-        cairo_curve_to(cr, cx - cabezaR * 1.6, cy + cabezaR * 3, cx - cabezaR * 0.8, cy + cabezaR * 4, cx,
-                       cy + cabezaR * 3.6);
-        cairo_curve_to(cr, cx + cabezaR * 0.8, cy + cabezaR * 4, cx + cabezaR * 1.6, cy + cabezaR * 3, cx + cabezaR * 1.1,
-                       cy);
-        cairo_close_path(cr);
-        Fuente(cr, f.pelo);
-        cairo_fill(cr);
-    }
-    // the gown: shoulders to a wide hem
-    cairo_move_to(cr, cx - hombro * 0.6, cuello);
-    cairo_curve_to(cr, cx - hombro * 1.1, cuello + 10, cx - hombro, cuello + alto * 0.2, cx - hombro * 0.7,
-                   cuello + alto * 0.3);
-    cairo_curve_to(cr, cx - hombro * 1.2, pie - alto * 0.2, cx - hombro * 1.6, pie - 20, cx - hombro * 1.5, pie);
-    cairo_line_to(cr, cx + hombro * 1.5, pie);
-    cairo_curve_to(cr, cx + hombro * 1.6, pie - 20, cx + hombro * 1.2, pie - alto * 0.2, cx + hombro * 0.7,
-                   cuello + alto * 0.3);
-    cairo_curve_to(cr, cx + hombro, cuello + alto * 0.2, cx + hombro * 1.1, cuello + 10, cx + hombro * 0.6, cuello);
-    cairo_close_path(cr);
-    DegradadoH(cr, cx - hombro * 1.5, cx + hombro * 1.5, {{0, f.ropaOscura}, {0.4, f.ropa}, {1, f.ropaOscura}});
-    cairo_fill_preserve(cr);
-    ContornoTinta(cr, 2.2);
-    // a belt and trim of its own colour
-    cairo_rectangle(cr, cx - hombro * 0.72, cuello + alto * 0.28, hombro * 1.44, alto * 0.025);
-    Fuente(cr, f.adorno);
-    cairo_fill(cr);
-    cairo_move_to(cr, cx - hombro * 1.5, pie - 8);
-    cairo_line_to(cr, cx + hombro * 1.5, pie - 8);
-    cairo_set_line_width(cr, 5);
-    cairo_stroke(cr);
-    // hands folded at the waist
-    cairo_arc(cr, cx, cuello + alto * 0.33, cabezaR * 0.35, 0, 2 * M_PI);
-    Fuente(cr, f.piel);
-    cairo_fill_preserve(cr);
-    ContornoTinta(cr, 1.2);
-    // the head
-    cairo_arc(cr, cx, cy, cabezaR, 0, 2 * M_PI);
-    DegradadoRadial(cr, cx - cabezaR * 0.3, cy - cabezaR * 0.3, cabezaR * 1.3,
-                    {{0, Mezcla(f.piel, Hex(0xFFFFFF), 0.25)}, {1, f.piel}});
-    cairo_fill_preserve(cr);
-    ContornoTinta(cr, 1.6);
-    // eyes and a small smile
-    for (int lado : {-1, 1}) {
-        cairo_save(cr);
-        cairo_translate(cr, cx + lado * cabezaR * 0.38, cy + cabezaR * 0.05);
-        cairo_scale(cr, cabezaR * 0.13, cabezaR * 0.19);
-        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-        cairo_restore(cr);
-        Fuente(cr, Tinta);
-        cairo_fill(cr);
-    }
-    cairo_arc(cr, cx, cy + cabezaR * 0.35, cabezaR * 0.22, 0.2 * M_PI, 0.8 * M_PI);
-    Fuente(cr, Tinta);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
-    // the hair or headwear in front
-    switch (f.peinado) {
-    case 1: // a bun
-        cairo_arc(cr, cx, cy - cabezaR * 1.05, cabezaR * 0.45, 0, 2 * M_PI);
-        Fuente(cr, f.pelo);
-        cairo_fill(cr);
-        [[fallthrough]];
-    case 0:
-    case 2:
-        cairo_arc(cr, cx, cy, cabezaR * 1.04, M_PI * 1.05, M_PI * 1.95);
-        cairo_curve_to(cr, cx + cabezaR * 0.5, cy - cabezaR * 0.55, cx - cabezaR * 0.2, cy - cabezaR * 0.2,
-                       cx - cabezaR * 1.0, cy - cabezaR * 0.1);
-        cairo_close_path(cr);
-        Fuente(cr, f.pelo);
-        cairo_fill(cr);
-        break;
-    case 3: // a hood over the head, the face in shadow
-        cairo_arc(cr, cx, cy - cabezaR * 0.1, cabezaR * 1.35, M_PI * 0.85, M_PI * 2.15);
-        cairo_line_to(cr, cx + cabezaR * 1.2, cy + cabezaR * 1.2);
-        cairo_line_to(cr, cx - cabezaR * 1.2, cy + cabezaR * 1.2);
-        cairo_close_path(cr);
-        cairo_arc_negative(cr, cx, cy + cabezaR * 0.1, cabezaR * 0.95, M_PI * 2.1, M_PI * 0.9);
-        cairo_close_path(cr);
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-        Fuente(cr, f.ropaOscura);
-        cairo_fill(cr);
-        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-        cairo_arc(cr, cx, cy, cabezaR * 0.98, M_PI, 2 * M_PI);
-        Fuente(cr, Hex(0x000000, 0.45));
-        cairo_fill(cr);
-        break;
-    case 4: // a tall pointed hat and a beard
-        cairo_move_to(cr, cx - cabezaR * 1.5, cy - cabezaR * 0.5);
-        cairo_line_to(cr, cx + cabezaR * 0.3, cy - cabezaR * 4.2);
-        cairo_line_to(cr, cx + cabezaR * 1.5, cy - cabezaR * 0.5);
-        cairo_close_path(cr);
-        DegradadoH(cr, cx - cabezaR * 1.5, cx + cabezaR * 1.5, {{0, f.ropaOscura}, {0.5, f.ropa}, {1, f.ropaOscura}});
-        cairo_fill_preserve(cr);
-        ContornoTinta(cr, 1.8);
-        Destello(cr, cx, cy - cabezaR * 2, cabezaR * 0.4, OroClaro);
-        cairo_move_to(cr, cx - cabezaR * 0.8, cy + cabezaR * 0.55);
-        cairo_curve_to(cr, cx - cabezaR * 0.6, cy + cabezaR * 2.6, cx + cabezaR * 0.6, cy + cabezaR * 2.6,
-                       cx + cabezaR * 0.8, cy + cabezaR * 0.55);
-        cairo_curve_to(cr, cx + cabezaR * 0.3, cy + cabezaR * 0.8, cx - cabezaR * 0.3, cy + cabezaR * 0.8,
-                       cx - cabezaR * 0.8, cy + cabezaR * 0.55);
-        Fuente(cr, f.pelo);
-        cairo_fill(cr);
-        break;
-    case 5: // a crown over a veil
-        cairo_arc(cr, cx, cy, cabezaR * 1.04, M_PI * 1.05, M_PI * 1.95);
-        cairo_close_path(cr);
-        Fuente(cr, f.pelo);
-        cairo_fill(cr);
-        for (int i = 0; i < 5; ++i) {
-            const double x = cx - cabezaR * 0.7 + i * cabezaR * 0.35;
-            cairo_move_to(cr, x - cabezaR * 0.15, cy - cabezaR * 0.8);
-            cairo_line_to(cr, x, cy - cabezaR * (i % 2 ? 1.2 : 1.45));
-            cairo_line_to(cr, x + cabezaR * 0.15, cy - cabezaR * 0.8);
-        }
-        cairo_close_path(cr);
-        OroV(cr, cy - cabezaR * 1.5, cy - cabezaR * 0.8);
-        cairo_fill_preserve(cr);
-        ContornoTinta(cr, 1.2);
-        break;
-    }
+    if (std::strcmp(f.nombre, "Adeletia") == 0)
+        Manto(cr, f, MideFiguraEntera(f.nombre, f.pieX, f.pieY, alto, f.medioAncho));
+    FiguraEntera(cr, f.nombre, f.pieX, f.pieY, alto, f.medioAncho);
 }
 
 // The figure standing on the anchor the character registry gives its
 // package, the point every screen places: a package the registry does not
-// know is a fault of the art's table.
+// know, or a name that is not its character's, is a fault of the art's
+// table.
 Figura ConAncla(Figura f, const char* paquete)
 {
     for (const Personaje& p : RegistroPersonajes)
-        if (p.m_pszFigura && std::strcmp(p.m_pszFigura, paquete) == 0) {
+        if (p.m_pszFigura && std::strcmp(p.m_pszFigura, paquete) == 0 && std::strcmp(p.m_pszNombre, f.nombre) == 0) {
             f.pieX = p.m_fAnclaX;
             f.pieY = p.m_fAnclaY;
             return f;
         }
-    std::fprintf(stderr, "mg_art: no character has the whole figure %s\n", paquete);
+    std::fprintf(stderr, "mg_art: %s has no whole figure %s\n", f.nombre, paquete);
     std::exit(1);
 }
 
@@ -425,57 +343,48 @@ Paquete FiguraEnPiezas(const Figura& f, std::initializer_list<std::array<int, 5>
     return p;
 }
 
-const Color kPiel = Hex(0xF4D2B4), kPielOscura = Hex(0xC99A78);
-
 RegistroPaquete g_adeletia(juego::paquete::COMPLETO_ADELETIA, [] {
     // two pieces side by side: the queen and the train of her mantle
-    const Figura f{"Adeletia, the queen, whole: her figure and her mantle's train, side by side", 512, 500, 0, 0,
-                   kPiel, Hex(0x6A3A1A), Hex(0x7A2A8A), Hex(0x3A1048), OroMedio, 5, 0.92};
+    const Figura f{"Adeletia, the queen, whole: her figure and her mantle's train, side by side", "Adeletia", 512, 500,
+                   0, 0, 0.92, 140};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ADELETIA),
                           {{0, 0, 0, 256, 500}, {1, 256, 0, 256, 500}});
 });
 RegistroPaquete g_aldunia(juego::paquete::COMPLETO_ALDUNIA, [] {
-    const Figura f{"Aldunia, the old healer, whole", 200, 400, 0, 0, Hex(0xE8C8AE), Hex(0xD8D8E0), Hex(0x3E6A4A),
-                   Hex(0x1E3424), Ambar, 1, 0.9};
+    const Figura f{"Aldunia, the old healer, whole", "Aldunia", 200, 400, 0, 0, 0.9, 90};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ALDUNIA), {{0, 0, 0, 200, 400}});
 });
 RegistroPaquete g_alfatima(juego::paquete::COMPLETO_ALFATIMA, [] {
     // two pieces stacked: the cook, and her feet and apron's hem
-    const Figura f{"Alfatima, the cook, whole: two pieces, one above the other", 256, 576, 0, 0, kPielOscura,
-                   Hex(0x2A1A12), Hex(0xB85A2A), Hex(0x5A240E), Pergamino, 1, 0.9};
+    const Figura f{"Alfatima, the cook, whole: two pieces, one above the other", "Alfatima", 256, 576, 0, 0, 0.9, 116};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ALFATIMA),
                           {{0, 0, 0, 256, 512}, {1, 0, 512, 256, 64}});
 });
 RegistroPaquete g_asesino(juego::paquete::COMPLETO_ASESINO, [] {
-    const Figura f{"The assassin, hooded, whole", 200, 510, 0, 0, kPiel, Hex(0x1A1A1A), Hex(0x2A2A3A),
-                   Hex(0x0A0A12), Hex(0x5A5A6A), 3, 0.95};
+    const Figura f{"The assassin, hooded, whole", "Asesino", 200, 510, 0, 0, 0.95, 96};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_ASESINO), {{0, 0, 0, 200, 510}});
 });
 RegistroPaquete g_franz(juego::paquete::COMPLETO_FRANZ, [] {
-    const Figura f{"Franz, Maida's brother, whole", 214, 510, 0, 0, kPiel, Hex(0x8A5A2A), Hex(0x2A5A8A),
-                   Hex(0x122A48), OroMedio, 2, 0.9};
+    const Figura f{"Franz, Maida's brother, whole", "Franz", 214, 510, 0, 0, 0.9, 103};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_FRANZ), {{0, 0, 0, 214, 510}});
 });
 RegistroPaquete g_irina(juego::paquete::COMPLETO_IRINA, [] {
-    const Figura f{"Irina, who raised Maida, whole", 246, 490, 0, 0, kPiel, Hex(0x3A2A5A), Hex(0x4A4A8A),
-                   Hex(0x1A1A3A), LuzDeLuna, 0, 0.92};
+    const Figura f{"Irina, who raised Maida, whole", "Irina", 246, 490, 0, 0, 0.92, 119};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_IRINA), {{0, 0, 0, 246, 490}});
 });
 RegistroPaquete g_maida(juego::paquete::COMPLETO_MAIDA, [] {
-    const Figura f{"Maida, whole", 200, 455, 0, 0, kPiel, Hex(0xC8782A), Hex(0x2A8A6A), Hex(0x0E3A2A), OroClaro,
-                   0, 0.85};
+    const Figura f{"Maida, whole", "Maida", 200, 455, 0, 0, 0.85, 96};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_MAIDA), {{0, 0, 0, 200, 455}});
 });
 RegistroPaquete g_stokinnen(juego::paquete::COMPLETO_STOKINNEN, [] {
-    // three pieces: the hat's tip above, the body, and the hem at the right
-    const Figura f{"Stokinnen, the magician, whole: his hat's tip, his body, the right of his hem", 320, 583, 0, 0,
-                   kPiel, Hex(0xE8E8F0), Hex(0x3A2A8A), Hex(0x14103A), OroMedio, 4, 0.86};
+    // three pieces: the top of his cap above, the body, and the hem at the right
+    const Figura f{"Stokinnen, the magician, whole: the top of his cap, his body, the right of his hem", "Stokinnen",
+                   320, 583, 0, 0, 0.86, 136};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_STOKINNEN),
                           {{1, 0, 0, 256, 71}, {0, 0, 71, 256, 512}, {2, 256, 348, 64, 235}});
 });
 RegistroPaquete g_teresia(juego::paquete::COMPLETO_TERESIA, [] {
-    const Figura f{"Teresia, the princess under the curse, whole", 390, 500, 0, 0, Hex(0xD8C8D8), Hex(0x2A1A3A),
-                   Hex(0x5A1A4A), Hex(0x200A1A), Rubi, 5, 0.88};
+    const Figura f{"Teresia, the princess under the curse, whole", "Teresia", 390, 500, 0, 0, 0.88, 150};
     return FiguraEnPiezas(ConAncla(f, juego::paquete::COMPLETO_TERESIA), {{0, 0, 0, 390, 500}});
 });
 

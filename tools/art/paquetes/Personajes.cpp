@@ -5,12 +5,17 @@
 // which the scenes read too. The illustration of Stokinnen and Maida playing
 // is painted from the same models.
 #include "Arte.h"
+#include "Modelos.h"
 #include "Paleta.h"
 #include "Pinceles.h"
 
 #include "game/CatalogoJuego.h"
+#include "game/Personajes.h"
 #include "game/story/CarasEscena.h"
 
+#include <strings.h>
+
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -182,7 +187,7 @@ void PeloDetras(cairo_t* cr, const Modelo& m, double cx, double cy)
         cairo_fill_preserve(cr);
         Contorno(cr, 1.5);
     } else {
-        // White hair at the back of the head.
+        // White hair round the back of the head.
         cairo_arc(cr, cx, cy + r * 0.1, r * 1.08, M_PI * 0.1, M_PI * 0.9);
         Fuente(cr, Mezcla(m.pelo, Hex(0x8A8AA0), 0.3));
         cairo_fill(cr);
@@ -594,4 +599,116 @@ RegistroPaquete g_ilusJuegan(juego::paquete::ILUS_STOKINNEN_MAIDA_JUEGAN, [] {
 });
 
 } // namespace
+
+// ---- whole figures (Modelos.h) ----
+
+namespace {
+
+const Modelo* ModeloPropio(const char* nombre)
+{
+    for (const Modelo* m : {&kMaida, &kStokinnen})
+        if (nombre && strcasecmp(nombre, m->nombre) == 0) return m;
+    return nullptr;
+}
+
+// What a painter leaves on a picture: its ink's box.
+struct Caja {
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+};
+Caja Tinta(const std::function<void(cairo_t*)>& pinta)
+{
+    cairo_surface_t* s = cairo_recording_surface_create(CAIRO_CONTENT_COLOR_ALPHA, nullptr);
+    cairo_t* cr = cairo_create(s);
+    pinta(cr);
+    cairo_destroy(cr);
+    double x = 0, y = 0, w = 0, h = 0;
+    cairo_recording_surface_ink_extents(s, &x, &y, &w, &h);
+    cairo_surface_destroy(s);
+    return {x, y, x + w, y + h};
+}
+
+
+// The model's figure and its head radius that fit `alto` by twice
+// `medioAncho` (the hem no narrower than the shoulders).
+double RadioModelo(int modelo, double alto, double medioAncho)
+{
+    constexpr double kR = 100; // measured large, for the ink box's precision
+    const Caja c = Tinta([modelo](cairo_t* cr) { FiguraModelo(cr, modelo, 0, 0, kR, 0, 1.05, false); });
+    const double medio = std::max({-c.x0, c.x1, AnchoModelo(modelo) * 1.05 * kR});
+    return kR * std::min(alto / -c.y0, medioAncho / medio);
+}
+
+// A scene body's hem lies on the picture's bottom edge, this far below its
+// hotspot.
+constexpr double kBajoEscena = mp::kAltoCuerpo - mp::kHotspotY;
+
+} // namespace
+
+int ModeloDePersonaje(const char* nombre)
+{
+    for (const ::Personaje& p : RegistroPersonajes)
+        if (nombre && strcasecmp(nombre, p.m_pszNombre) == 0) return p.m_iClaveNivel;
+    return 0;
+}
+
+GeometriaFigura MideFiguraEntera(const char* nombre, double pieX, double pieY, double alto, double medioAncho)
+{
+    GeometriaFigura g;
+    if (const Modelo* m = ModeloPropio(nombre)) {
+        const Caja c = Tinta([m](cairo_t* cr) { PintaEntero(cr, *m, 1, 0, 0, 1.0, false); });
+        const double escala = std::min(alto / (kBajoEscena - c.y0), medioAncho / std::max(-c.x0, c.x1));
+        const double hotspotY = pieY - kBajoEscena * escala;
+        double cx = 0, cy = 0;
+        CentroCabeza(*m, 1, &cx, &cy);
+        g.cabezaY = hotspotY + (cy - mp::kHotspotY) * escala;
+        g.hombroY = g.cabezaY + m->radioCabeza * 1.4 * escala;
+        g.medioHombros = m->hombros * escala;
+        g.medioBajo = (m->hombros + 40) * escala;
+        (void)pieX;
+        return g;
+    }
+    const int modelo = ModeloDePersonaje(nombre);
+    const double r = RadioModelo(modelo, alto, medioAncho);
+    const double a = AnchoModelo(modelo) * r;
+    g.cabezaY = pieY - r * 6.2;
+    g.hombroY = g.cabezaY + r * 1.4;
+    g.medioHombros = a;
+    g.medioBajo = std::min(a * 1.5, medioAncho);
+    return g;
+}
+
+GeometriaFigura FiguraEntera(cairo_t* cr, const char* nombre, double pieX, double pieY, double alto, double medioAncho)
+{
+    const GeometriaFigura g = MideFiguraEntera(nombre, pieX, pieY, alto, medioAncho);
+    // the shadow on the floor
+    cairo_save(cr);
+    cairo_translate(cr, pieX, pieY);
+    cairo_scale(cr, g.medioBajo * 1.15, std::max(6.0, g.medioBajo * 0.12));
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    DegradadoRadial(cr, pieX, pieY, g.medioBajo * 1.15, {{0, Hex(0x000000, 0.45)}, {1, Hex(0x000000, 0)}});
+    cairo_fill(cr);
+    if (const Modelo* m = ModeloPropio(nombre)) {
+        // The scene picture whole, its hem on the floor, two shoes under it.
+        const double escala = g.medioBajo / (m->hombros + 40);
+        for (int lado : {-1, 1}) {
+            cairo_save(cr);
+            cairo_translate(cr, pieX + lado * g.medioBajo * 0.32, pieY - 3 * escala);
+            cairo_scale(cr, 20 * escala, 9 * escala);
+            cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+            cairo_close_path(cr);
+            cairo_restore(cr);
+            DegradadoV(cr, pieY - 12 * escala, pieY, {{0, Mezcla(m->ropaOscura, pl::Tinta, 0.3)}, {1, pl::Tinta}});
+            cairo_fill_preserve(cr);
+            Contorno(cr, 1.2);
+        }
+        PintaEntero(cr, *m, 1, pieX, pieY - 5 * escala - kBajoEscena * escala, escala, false);
+        return g;
+    }
+    const int modelo = ModeloDePersonaje(nombre);
+    const double r = RadioModelo(modelo, alto, medioAncho);
+    FiguraModelo(cr, modelo, pieX, pieY, r, 0, g.medioBajo / (AnchoModelo(modelo) * r), false);
+    return g;
+}
+
 } // namespace art

@@ -17,8 +17,8 @@ namespace {
 
 namespace pl = paleta;
 
-enum Peinado { MELENA, MELENA_LAZO, CORTO, TRENZA, MONO, CALVO };
-enum Tocado { NINGUNO, CORONA, DIADEMA, GORRO_MAGO, PANUELO, CAPUCHA, CASCO, GORRA };
+enum Peinado { MELENA, MELENA_LAZO, CORTO, TRENZA, MONO, CALVO, SABIO };
+enum Tocado { NINGUNO, CORONA, DIADEMA, GORRO_SABIO, PANUELO, CAPUCHA, CASCO, GORRA };
 enum Gesto { NORMAL, ALEGRE, TRISTE, DORMIDO, ASUSTADO };
 
 struct Modelo {
@@ -38,10 +38,6 @@ enum {
     MAIDA, ALDUNIA, IRINA, ADELETIA, ALFATIMA, FRANZ, STOKINNEN, ASESINO, TERESIA, SOLDADO, TERESIA_VIVA,
     NUM_MODELOS
 };
-
-// Stokinnen's hat, in the colours of his whole figure (the character
-// viewer's), so that his portraits and his figure wear the same one.
-const Color kGorroSabio = Hex(0x3A2A8A), kGorroSabioOscuro = Hex(0x14103A);
 
 const Modelo kModelos[NUM_MODELOS] = {
     // Maida: auburn hair with a gold bow, a blue dress.
@@ -63,9 +59,11 @@ const Modelo kModelos[NUM_MODELOS] = {
     // Franz, Maida's brother: the same auburn, short, a cap and a green coat.
     {Hex(0xF3D2B6), Hex(0xD3A384), Hex(0x6B2E1A), Hex(0xA2532E), Hex(0x2F6B4A), Hex(0x173826), pl::Ambar,
      Hex(0x3F8F5A), CORTO, GORRA, false, false, 1.8},
-    // Stokinnen, the old sage: white hair and beard, a violet robe and hat.
+    // Stokinnen, the old sage, as his scene pictures show him: white hair
+    // at the temples and a white beard, a violet robe and a soft violet cap
+    // with a gold band and a star.
     {Hex(0xE9C3A4), Hex(0xC2906F), Hex(0xE4E4EE), Hex(0xFFFFFF), pl::Violeta, Hex(0x22163F), pl::Oro,
-     Hex(0x5A7AA0), MELENA, GORRO_MAGO, true, true, 2.1},
+     Hex(0x5A7AA0), SABIO, GORRO_SABIO, true, true, 2.1},
     // The assassin: a hood in shadow, two cold eyes.
     {Hex(0x8A7A70), Hex(0x5A4A44), Hex(0x141018), Hex(0x2A2430), Hex(0x2A2632), Hex(0x121018), Hex(0x5A5468),
      Hex(0xB8F0C8), CALVO, CAPUCHA, false, false, 2.0},
@@ -117,12 +115,33 @@ void PeloDetras(cairo_t* cr, const Modelo& m, double cx, double cy, double r)
     case MONO:
         Elipse(cr, cx, cy - r * 1.02, r * 0.46, r * 0.36);
         break;
+    case SABIO:
+        // white hair round the back of the head, showing under the cap
+        cairo_arc(cr, cx, cy + r * 0.05, r * 0.98, -M_PI * 0.05, M_PI * 1.05);
+        cairo_close_path(cr);
+        Fuente(cr, Mezcla(m.pelo, Hex(0x8A8AA0), 0.3));
+        cairo_fill(cr);
+        return;
     default:
         return;
     }
     DegradadoV(cr, cy - r * 1.4, cy + r * 1.8, {{0, m.peloLuz}, {0.5, m.pelo}, {1, Mezcla(m.pelo, pl::NocheProfunda, 0.4)}});
     cairo_fill_preserve(cr);
     Contorno(cr, r * 0.04);
+}
+
+// The collar's trim, and a brooch.
+void Collar(cairo_t* cr, const Modelo& m, double cx, double cy, double r)
+{
+    cairo_move_to(cr, cx - r * 0.75, cy + r * 1.16);
+    cairo_curve_to(cr, cx - r * 0.4, cy + r * 1.75, cx + r * 0.4, cy + r * 1.75, cx + r * 0.75, cy + r * 1.16);
+    Fuente(cr, m.adorno);
+    cairo_set_line_width(cr, r * 0.16);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy + r * 1.6, r * 0.13, 0, 2 * M_PI);
+    DegradadoRadial(cr, cx - r * 0.04, cy + r * 1.56, r * 0.14, {{0, pl::OroClaro}, {1, pl::Oro}});
+    cairo_fill_preserve(cr);
+    Contorno(cr, r * 0.03);
 }
 
 void Hombros(cairo_t* cr, const Modelo& m, double cx, double cy, double r, double fondo)
@@ -136,16 +155,7 @@ void Hombros(cairo_t* cr, const Modelo& m, double cx, double cy, double r, doubl
     DegradadoH(cr, cx - a, cx + a, {{0, m.ropaOscura}, {0.4, m.ropa}, {0.65, m.ropa}, {1, m.ropaOscura}});
     cairo_fill_preserve(cr);
     Contorno(cr, r * 0.05);
-    // the collar's trim, and a brooch
-    cairo_move_to(cr, cx - r * 0.75, cy + r * 1.16);
-    cairo_curve_to(cr, cx - r * 0.4, cy + r * 1.75, cx + r * 0.4, cy + r * 1.75, cx + r * 0.75, cy + r * 1.16);
-    Fuente(cr, m.adorno);
-    cairo_set_line_width(cr, r * 0.16);
-    cairo_stroke(cr);
-    cairo_arc(cr, cx, cy + r * 1.6, r * 0.13, 0, 2 * M_PI);
-    DegradadoRadial(cr, cx - r * 0.04, cy + r * 1.56, r * 0.14, {{0, pl::OroClaro}, {1, pl::Oro}});
-    cairo_fill_preserve(cr);
-    Contorno(cr, r * 0.03);
+    Collar(cr, m, cx, cy, r);
 }
 
 void Ojo(cairo_t* cr, const Modelo& m, double x, double y, double r, Gesto g)
@@ -264,6 +274,21 @@ void Barba(cairo_t* cr, const Modelo& m, double cx, double cy, double r)
 void PeloDelante(cairo_t* cr, const Modelo& m, double cx, double cy, double r)
 {
     if (m.peinado == CALVO) return;
+    if (m.peinado == SABIO) {
+        // wisps of white hair at the temples; the cap covers the rest
+        for (int lado : {-1, 1}) {
+            cairo_move_to(cr, cx + lado * r * 0.72, cy - r * 0.45);
+            cairo_curve_to(cr, cx + lado * r * 1.08, cy - r * 0.18, cx + lado * r * 1.04, cy + r * 0.27, cx + lado * r * 0.9,
+                           cy + r * 0.4);
+            cairo_curve_to(cr, cx + lado * r * 0.86, cy + r * 0.09, cx + lado * r * 0.77, cy - r * 0.18, cx + lado * r * 0.72,
+                           cy - r * 0.45);
+            cairo_close_path(cr);
+        }
+        DegradadoV(cr, cy - r * 0.5, cy + r * 0.4, {{0, m.peloLuz}, {1, m.pelo}});
+        cairo_fill_preserve(cr);
+        Contorno(cr, r * 0.025);
+        return;
+    }
     // the crown of the head and a fringe
     cairo_move_to(cr, cx - r * 0.96, cy + r * 0.05);
     cairo_curve_to(cr, cx - r * 1.05, cy - r * 1.25, cx + r * 1.05, cy - r * 1.25, cx + r * 0.96, cy + r * 0.05);
@@ -329,20 +354,26 @@ void Tocado(cairo_t* cr, const Modelo& m, double cx, double cy, double r)
         cairo_fill(cr);
         break;
     }
-    case GORRO_MAGO: {
-        // The sage's hat as his whole figure wears it: a tall straight cone
-        // leaning a little to the right, in the figure's deep indigo, with
-        // one star halfway up and no brim. A bust has less room above the
-        // head, so the cone is a little shorter for its width.
-        const double base = cy - r * 0.55, medio = r * 1.15, alto = r * 2.6;
-        cairo_move_to(cr, cx - medio, base);
-        cairo_line_to(cr, cx + medio * 0.2, base - alto);
-        cairo_line_to(cr, cx + medio, base);
+    case GORRO_SABIO: {
+        // The sage's soft cap as his scene pictures draw it: a round violet
+        // crown leaning to the right, a gold band and a star.
+        const double k = 0.9; // the scenes' head is a little wider than a bust's
+        cairo_move_to(cr, cx - r * 1.02 * k, cy - r * 0.45 * k);
+        cairo_curve_to(cr, cx - r * 1.0 * k, cy - r * 1.6 * k, cx + r * 0.2 * k, cy - r * 1.9 * k, cx + r * 0.7 * k,
+                       cy - r * 1.55 * k);
+        cairo_curve_to(cr, cx + r * 1.0 * k, cy - r * 1.35 * k, cx + r * 1.1 * k, cy - r * 0.9 * k, cx + r * 1.02 * k,
+                       cy - r * 0.45 * k);
         cairo_close_path(cr);
-        DegradadoH(cr, cx - medio, cx + medio, {{0, kGorroSabioOscuro}, {0.5, kGorroSabio}, {1, kGorroSabioOscuro}});
+        DegradadoV(cr, cy - r * 1.8 * k, cy - r * 0.45 * k, {{0, Mezcla(m.ropa, pl::Lavanda, 0.35)}, {1, m.ropaOscura}});
         cairo_fill_preserve(cr);
         Contorno(cr, r * 0.04);
-        Destello(cr, cx, base - alto * 0.4, medio * 0.27, pl::OroClaro);
+        cairo_move_to(cr, cx - r * 1.04 * k, cy - r * 0.5 * k);
+        cairo_curve_to(cr, cx - r * 0.4 * k, cy - r * 0.72 * k, cx + r * 0.4 * k, cy - r * 0.72 * k, cx + r * 1.04 * k,
+                       cy - r * 0.5 * k);
+        Fuente(cr, m.adorno);
+        cairo_set_line_width(cr, r * 0.11);
+        cairo_stroke(cr);
+        Destello(cr, cx + r * 0.2 * k, cy - r * 1.2 * k, r * 0.19, Hex(0xFFE9A8, 0.9));
         break;
     }
     case PANUELO: {
@@ -443,17 +474,23 @@ void Capucha(cairo_t* cr, const Modelo& m, double cx, double cy, double r, bool 
 }
 
 // The whole bust; `fondo` is where the shoulders end (the bottom of the
-// picture or the top of a body).
-void Busto(cairo_t* cr, const Modelo& m, double cx, double cy, double r, Gesto g, double fondo)
+// picture). A standing figure paints its own shoulders, arms and the hair
+// behind them, and asks the bust for the rest (`conCuerpo`).
+void Busto(cairo_t* cr, const Modelo& m, double cx, double cy, double r, Gesto g, double fondo, bool conCuerpo = false)
 {
-    if (m.tocado == CAPUCHA) Capucha(cr, m, cx, cy, r, false);
-    PeloDetras(cr, m, cx, cy, r);
-    Hombros(cr, m, cx, cy, r, fondo);
+    if (!conCuerpo) {
+        if (m.tocado == CAPUCHA) Capucha(cr, m, cx, cy, r, false);
+        PeloDetras(cr, m, cx, cy, r);
+        Hombros(cr, m, cx, cy, r, fondo);
+    }
     // neck
     RectRedondeado(cr, cx - r * 0.3, cy + r * 0.6, r * 0.6, r * 0.6, r * 0.1);
     Fuente(cr, m.pielSombra);
     cairo_fill(cr);
-    Hombros(cr, m, cx, cy, r, fondo); // the collar over the neck's foot
+    if (conCuerpo)
+        Collar(cr, m, cx, cy, r);
+    else
+        Hombros(cr, m, cx, cy, r, fondo); // the collar over the neck's foot
     if (m.tocado == CAPUCHA) {
         Capucha(cr, m, cx, cy, r, true);
         Cara(cr, m, cx, cy, r, g);
@@ -476,40 +513,102 @@ struct Mano {
     double x = 0, y = 0;
 };
 
+// A sleeve along the current path: a stroke of the clothes' colour with an
+// ink outline.
+void Manga(cairo_t* cr, const Modelo& m, double r, double ancho)
+{
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    Fuente(cr, Hex(0x1A0F05, 0.8));
+    cairo_set_line_width(cr, ancho + r * 0.1);
+    cairo_stroke_preserve(cr);
+    Fuente(cr, Mezcla(m.ropa, m.ropaOscura, 0.45));
+    cairo_set_line_width(cr, ancho);
+    cairo_stroke(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+}
+
+void ManoPiel(cairo_t* cr, const Modelo& m, double x, double y, double r, double radio)
+{
+    cairo_arc(cr, x, y, radio, 0, 2 * M_PI);
+    DegradadoRadial(cr, x - radio * 0.3, y - radio * 0.3, radio * 1.4,
+                    {{0, m.tocado == CAPUCHA ? Hex(0x3A3440) : Mezcla(m.piel, Hex(0xFFFFFF), 0.2)},
+                     {1, m.tocado == CAPUCHA ? Hex(0x2A2430) : m.pielSombra}});
+    cairo_fill_preserve(cr);
+    Contorno(cr, r * 0.04);
+}
+
 void Figura(cairo_t* cr, const Modelo& m, double cx, double pies, double r, Gesto g, Mano mano = {},
             double vuelo = 1.5)
 {
     const double cy = pies - r * 6.2;
-    const double hombro = cy + r * 1.4;
+    const double cuello = cy + r * 1.1;
+    const double hombro = cy + r * 1.5;
     const double a = m.ancho * r;
-    // the robe, wider at the hem (`vuelo` times the shoulders)
+    if (m.tocado == CAPUCHA) Capucha(cr, m, cx, cy, r, false);
+    PeloDetras(cr, m, cx, cy, r);
+    // the robe: round shoulders, wider at the hem (`vuelo` times the
+    // shoulders)
     const double v = vuelo, vm = 1.05 + (vuelo - 1.05) * 0.78;
-    cairo_move_to(cr, cx - a * 0.95, hombro);
-    cairo_curve_to(cr, cx - a * 1.05, pies - r * 2, cx - a * vm, pies - r * 0.5, cx - a * v, pies);
+    cairo_move_to(cr, cx - r * 0.4, cuello);
+    cairo_curve_to(cr, cx - a * 0.7, cuello + r * 0.02, cx - a * 0.98, cuello + r * 0.12, cx - a, hombro);
+    cairo_curve_to(cr, cx - a * 1.05, pies - r * 2.2, cx - a * vm, pies - r * 0.5, cx - a * v, pies);
     cairo_curve_to(cr, cx - a * 0.5, pies + r * 0.25, cx + a * 0.5, pies + r * 0.25, cx + a * v, pies);
-    cairo_curve_to(cr, cx + a * vm, pies - r * 0.5, cx + a * 1.05, pies - r * 2, cx + a * 0.95, hombro);
+    cairo_curve_to(cr, cx + a * vm, pies - r * 0.5, cx + a * 1.05, pies - r * 2.2, cx + a, hombro);
+    cairo_curve_to(cr, cx + a * 0.98, cuello + r * 0.12, cx + a * 0.7, cuello + r * 0.02, cx + r * 0.4, cuello);
     cairo_close_path(cr);
-    DegradadoH(cr, cx - a * v, cx + a * v, {{0, m.ropaOscura}, {0.4, m.ropa}, {0.6, m.ropa}, {1, m.ropaOscura}});
+    DegradadoH(cr, cx - a * v, cx + a * v,
+               {{0, m.ropaOscura}, {0.35, m.ropa}, {0.55, Mezcla(m.ropa, pl::LuzDeLuna, 0.15)}, {1, m.ropaOscura}});
     cairo_fill_preserve(cr);
     Contorno(cr, r * 0.06);
+    // soft folds down the skirt
+    for (double k : {-0.45, 0.0, 0.45}) {
+        cairo_move_to(cr, cx + a * k * 0.6, cy + r * 3.6);
+        cairo_curve_to(cr, cx + a * k * 0.8 - r * 0.08, pies - r * 1.6, cx + a * k * 1.1 + r * 0.1, pies - r * 0.8,
+                       cx + a * k * v, pies);
+    }
+    Fuente(cr, Color{m.ropaOscura.r, m.ropaOscura.g, m.ropaOscura.b, 0.45});
+    cairo_set_line_width(cr, r * 0.07);
+    cairo_stroke(cr);
+    // the hem's trim
+    cairo_move_to(cr, cx - a * v * 0.97, pies - r * 0.18);
+    cairo_curve_to(cr, cx - a * 0.5, pies + r * 0.06, cx + a * 0.5, pies + r * 0.06, cx + a * v * 0.97, pies - r * 0.18);
+    Fuente(cr, Mezcla(m.adorno, m.ropa, 0.35));
+    cairo_set_line_width(cr, r * 0.12);
+    cairo_stroke(cr);
     // a belt
     cairo_move_to(cr, cx - a * 1.0, cy + r * 3.2);
     cairo_curve_to(cr, cx - a * 0.3, cy + r * 3.45, cx + a * 0.3, cy + r * 3.45, cx + a * 1.0, cy + r * 3.2);
     Fuente(cr, m.adorno);
     cairo_set_line_width(cr, r * 0.18);
     cairo_stroke(cr);
-    Busto(cr, m, cx, cy, r, g, hombro + r * 0.6);
-    if (mano.hay) {
-        const double sx = cx + (mano.x > cx ? a * 0.85 : -a * 0.85), sy = hombro + r * 0.3;
+    // the arms: sleeves from the shoulders, the hands folded at the waist
+    // (or one reaching for what it holds)
+    const double manga = r * 0.5, manoY = cy + r * 3.05;
+    for (int lado : {-1, 1}) {
+        const bool alza = mano.hay && (mano.x > cx) == (lado > 0);
+        const double sx = cx + lado * a * 0.86, sy = hombro + r * 0.05;
         cairo_move_to(cr, sx, sy);
-        cairo_curve_to(cr, sx, sy + r * 1.2, mano.x, mano.y + r * 0.6, mano.x, mano.y);
-        Fuente(cr, m.ropaOscura);
-        cairo_set_line_width(cr, r * 0.42);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-        cairo_stroke(cr);
-        cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
-        cairo_arc(cr, mano.x, mano.y, r * 0.2, 0, 2 * M_PI);
-        Fuente(cr, m.tocado == CAPUCHA ? Hex(0x2A2430) : m.piel);
+        if (alza)
+            cairo_curve_to(cr, sx + lado * r * 0.1, sy + r * 1.2, mano.x, mano.y + r * 0.6, mano.x, mano.y);
+        else if (mano.hay)
+            cairo_curve_to(cr, sx + lado * r * 0.15, sy + r * 0.9, sx + lado * r * 0.1, sy + r * 1.6, sx, sy + r * 2.0);
+        else
+            cairo_curve_to(cr, sx + lado * r * 0.15, sy + r * 0.9, cx + lado * r * 0.6, manoY, cx + lado * r * 0.22,
+                           manoY + r * 0.05);
+        Manga(cr, m, r, manga);
+    }
+    Busto(cr, m, cx, cy, r, g, hombro + r * 0.6, true);
+    if (mano.hay) {
+        ManoPiel(cr, m, mano.x, mano.y, r, r * 0.2);
+        const double ox = mano.x > cx ? cx - a * 0.86 : cx + a * 0.86;
+        ManoPiel(cr, m, ox, hombro + r * 2.1, r, r * 0.19);
+    } else {
+        Elipse(cr, cx, manoY + r * 0.05, r * 0.34, r * 0.24);
+        DegradadoRadial(cr, cx - r * 0.1, manoY - r * 0.05, r * 0.4,
+                        {{0, m.tocado == CAPUCHA ? Hex(0x3A3440) : Mezcla(m.piel, Hex(0xFFFFFF), 0.2)},
+                         {1, m.tocado == CAPUCHA ? Hex(0x2A2430) : m.pielSombra}});
         cairo_fill_preserve(cr);
         Contorno(cr, r * 0.04);
     }
@@ -535,8 +634,7 @@ void Retrato(cairo_t* cr, double w, double h, int n)
     DegradadoRadial(cr, cx, cy - ry * 0.3, ry * 1.2, {{0, pl::Azul}, {0.6, pl::NocheAzul}, {1, pl::Noche}});
     cairo_paint(cr);
     Resplandor(cr, cx, cy - ry * 0.15, rx * 0.9, Hex(0xFFD27A, 0.22));
-    // a tall hat brings the head down so that its tip stays inside
-    const double alza = kModelos[n].tocado == GORRO_MAGO ? -0.1 : 0.12;
+    const double alza = 0.12;
     Busto(cr, kModelos[n], cx, cy - ry * alza, rx * 0.36, n == TERESIA ? TRISTE : NORMAL, h);
     cairo_restore(cr);
     Elipse(cr, cx, cy, rx - 6, ry - 6);
@@ -1034,7 +1132,7 @@ void Chiqui(cairo_t* cr, double w, double h, int n, Gesto g)
     DegradadoRadial(cr, cx, cy - r * 0.3, r * 1.3, {{0, pl::Azul}, {0.6, pl::NocheAzul}, {1, pl::Noche}});
     cairo_paint(cr);
     Resplandor(cr, cx, cy - r * 0.2, r * 0.95, luz);
-    const double alza = kModelos[n].tocado == GORRO_MAGO ? -0.25 : 0.1;
+    const double alza = 0.1;
     Busto(cr, kModelos[n], cx, cy - r * alza, r * 0.4, g, h);
     cairo_restore(cr);
     cairo_arc(cr, cx, cy, r - 0.5, 0, 2 * M_PI);
@@ -1081,7 +1179,14 @@ int NumModelos() { return NUM_MODELOS; }
 double AnchoModelo(int modelo) { return ModeloSeguro(modelo).ancho; }
 bool ModeloEncapuchado(int modelo) { return ModeloSeguro(modelo).tocado == CAPUCHA; }
 Color IrisModelo(int modelo) { return ModeloSeguro(modelo).iris; }
-double AltoFiguraModelo(int modelo) { return ModeloSeguro(modelo).tocado == GORRO_MAGO ? 10.5 : 8.2; }
+double AltoFiguraModelo(int) { return 7.8; }
+void RopaModelo(int modelo, Color* ropa, Color* oscura, Color* adorno)
+{
+    const Modelo& m = ModeloSeguro(modelo);
+    if (ropa) *ropa = m.ropa;
+    if (oscura) *oscura = m.ropaOscura;
+    if (adorno) *adorno = m.adorno;
+}
 
 void FiguraModelo(cairo_t* cr, int modelo, double cx, double pies, double r, int gesto, double vuelo, bool bSinOjosNiBoca)
 {
