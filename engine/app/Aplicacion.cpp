@@ -43,6 +43,12 @@ void ActualizaRatones()
     if (g_pRatones) g_pRatones->Actualiza();
 }
 
+// A step has seen every press made before it.
+void PasoVistoRatones()
+{
+    if (g_pRatones) g_pRatones->PasoVisto();
+}
+
 void ActualizaTecladoYMandos()
 {
     if (g_pTeclado) g_pTeclado->Actualiza();
@@ -328,6 +334,7 @@ bool CAplicacion::Ciclo()
                 std::lock_guard<std::recursive_mutex> lock(m_mutexPintado);
                 pCartel->Actualiza();
             }
+            PasoVistoRatones();
             Pinta();
             m_fNivelFundido += m_fVelocidadFundido;
             if (m_fNivelFundido < -0.01f) {
