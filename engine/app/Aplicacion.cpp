@@ -335,6 +335,7 @@ bool CAplicacion::Ciclo()
                 pCartel->Actualiza();
             }
             PasoVistoRatones();
+            ReevaluaPuntero();
             Pinta();
             m_fNivelFundido += m_fVelocidadFundido;
             if (m_fNivelFundido < -0.01f) {
@@ -359,6 +360,56 @@ bool CAplicacion::Ciclo()
         }
     }
     return false;
+}
+
+namespace {
+
+uint64_t Mezcla(uint64_t h, uint64_t v)
+{
+    // FNV-1a over the value's bytes.
+    for (int i = 0; i < 8; ++i) {
+        h ^= (v >> (8 * i)) & 0xFFu;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+uint64_t FirmaDe(CMenuObj* p, uint64_t h, int iProfundidad)
+{
+    h = Mezcla(h, reinterpret_cast<uintptr_t>(p));
+    h = Mezcla(h, (p->EsVisible() ? 1u : 0u) | (p->EnTransicion() ? 2u : 0u) | (p->EntradaBloqueada() ? 4u : 0u));
+    // Object trees are shallow; the bound only guards against a cycle.
+    if (iProfundidad > 64) return h;
+    for (NodoLista* n = p->m_lHijos.m_pCabeza; n; n = n->m_pSiguiente)
+        h = FirmaDe(static_cast<CMenuObj*>(n->m_pItem), h, iProfundidad + 1);
+    return h;
+}
+
+} // namespace
+
+uint64_t CAplicacion::FirmaArbol()
+{
+    uint64_t h = 14695981039346656037ull;
+    h = Mezcla(h, reinterpret_cast<uintptr_t>(m_pFoco));
+    h = Mezcla(h, g_bVentana);
+    ParaCada(false, [&](CMenuObj* o) {
+        h = FirmaDe(o, h, 0);
+        return false;
+    });
+    return h;
+}
+
+void CAplicacion::ReevaluaPuntero()
+{
+    const uint64_t uFirma = FirmaArbol();
+    if (uFirma == m_uFirmaArbol) return;
+    m_uFirmaArbol = uFirma;
+    // Only the one system pointer: raw mice report their own moves.
+    if (!g_pRatones || !g_pRatones->m_bModoSistema) return;
+    CRaton* pRaton = g_pRatones->Raton(0);
+    // A pointer the window has never reported is nowhere yet.
+    if (!pRaton || pRaton->m_iCursorX == CRaton{}.m_iCursorX) return;
+    ProcesaMovimientoRaton(0, pRaton->X(), pRaton->Y());
 }
 
 void CAplicacion::Pinta()

@@ -207,7 +207,9 @@ void CBotonTazmo::IniciaTransicion(bool bEntrada)
 
 void CBotonTazmo::PideAyuda()
 {
-    if (!g_pAplicacion) return;
+    // Under a message box the button cannot be reached: no hint of its own
+    // over the box.
+    if (!g_pAplicacion || BajoModal()) return;
     if (m_bSobre) {
         const int iCodigo = m_bBloqueado ? m_iCodigoAyudaBloqueado : m_iCodigoAyuda;
         if (iCodigo != -1) g_pAplicacion->MuestraHint(iCodigo);
@@ -281,6 +283,9 @@ void CBotonTazmo::PonEnfocado(bool bEnfocado)
     CButo::PonEnfocado(bEnfocado);
     m_fFaseBrillo = 0.0f;
     if (!bEnfocado) m_bSobre = m_bDentro = false;
+    // Focused by the pointer that has just come over it: hovered at once,
+    // not from the pointer's next move.
+    else if (m_bDentro && !m_bBloqueado) m_bSobre = true;
 }
 
 void CBotonTazmo::Dibuja(CMenuObj*, Sprite* pDestino)
