@@ -26,6 +26,10 @@
 
 namespace {
 
+// The player has moved the mouse over the window since the core started: a
+// player who never touched it is never offered its resting place.
+bool g_bPunteroMovido = false;
+
 // The platform's own graphics link, used until another is installed.
 CEnlaceGraficos g_enlacePlataforma;
 
@@ -209,6 +213,7 @@ bool CAplicacion::Inicia(const char* szPaqueteCursores)
 {
     LiberaSiIniciada();
     Limpia();
+    g_bPunteroMovido = false;
     m_fBaseReloj.store(static_cast<float>(TiempoReal()));
     m_fUltimoFrame.store(m_fBaseReloj.load());
     m_fUltimaPasada.store(m_fBaseReloj.load());
@@ -403,9 +408,13 @@ void CAplicacion::ReevaluaPuntero()
 {
     const uint64_t uFirma = FirmaArbol();
     if (uFirma == m_uFirmaArbol) return;
+    // The first step only learns what there is: nothing has changed yet.
+    const bool bPrimera = m_uFirmaArbol == 0;
     m_uFirmaArbol = uFirma;
-    // Only the one system pointer: raw mice report their own moves.
-    if (!g_pRatones || !g_pRatones->m_bModoSistema) return;
+    if (bPrimera) return;
+    // Only the one system pointer, once it has moved: raw mice report
+    // their own moves.
+    if (!g_bPunteroMovido || !g_pRatones || !g_pRatones->m_bModoSistema) return;
     CRaton* pRaton = g_pRatones->Raton(0);
     // A pointer the window has never reported is nowhere yet.
     if (!pRaton || pRaton->m_iCursorX == CRaton{}.m_iCursorX) return;
@@ -582,6 +591,7 @@ void CAplicacion::ProcesaCaracter(char c)
 
 void CAplicacion::ProcesaMovimientoRaton(int iRaton, float x, float y)
 {
+    g_bPunteroMovido = true;
     if (Reparte([&](CMenuObj* o) { return o->TrataMovimientoRatonEditor(iRaton, x, y, false); }) && m_pFoco)
         m_pFoco->TrataMovimientoRaton(iRaton, x, y, false);
 }
