@@ -94,11 +94,11 @@ bool IniciaPrograma()
         return false;
     }
 
+    // The publisher's logo is shown; the game offers its three languages
+    // (the options screen carries the language button).
     g_bLogoDistribuidor = 1;
-    g_bSinBotonIdioma = 1;
+    g_bSinBotonIdioma = 0;
 
-    // The program starts in English whatever the preferences file held.
-    g_pPreferencias->CambiaIdioma(2);
     // The three text tables are needed: without one the game would show
     // missing texts.
     static const char* const kTablas[3] = {motor::fichero::TEXTOS_CATALA, motor::fichero::TEXTOS_CASTELLANO,
@@ -110,6 +110,8 @@ bool IniciaPrograma()
             return false;
         }
     }
+    // English until a language is known, then the one the player chose
+    // (kept in the preferences); with none yet the first screen asks.
     g_GestorFLIs.SeleccionaIdioma(2);
     g_pSistemaFitxers->CambiaIdioma('E', 'N');
     static const char kCodigos[3][2] = {{'C', 'A'}, {'E', 'S'}, {'E', 'N'}};

@@ -26,6 +26,10 @@
 
 namespace {
 
+// The player has moved the mouse over the window since the core started: a
+// player who never touched it is never offered its resting place.
+bool g_bPunteroMovido = false;
+
 // The platform's own graphics link, used until another is installed.
 CEnlaceGraficos g_enlacePlataforma;
 
@@ -41,6 +45,12 @@ void ActualizaRatones()
 {
     // Pending mouse input is dispatched.
     if (g_pRatones) g_pRatones->Actualiza();
+}
+
+// A step has seen every press made before it.
+void PasoVistoRatones()
+{
+    if (g_pRatones) g_pRatones->PasoVisto();
 }
 
 void ActualizaTecladoYMandos()
@@ -203,6 +213,7 @@ bool CAplicacion::Inicia(const char* szPaqueteCursores)
 {
     LiberaSiIniciada();
     Limpia();
+    g_bPunteroMovido = false;
     m_fBaseReloj.store(static_cast<float>(TiempoReal()));
     m_fUltimoFrame.store(m_fBaseReloj.load());
     m_fUltimaPasada.store(m_fBaseReloj.load());
@@ -328,6 +339,8 @@ bool CAplicacion::Ciclo()
                 std::lock_guard<std::recursive_mutex> lock(m_mutexPintado);
                 pCartel->Actualiza();
             }
+            PasoVistoRatones();
+            ReevaluaPuntero();
             Pinta();
             m_fNivelFundido += m_fVelocidadFundido;
             if (m_fNivelFundido < -0.01f) {
@@ -352,6 +365,60 @@ bool CAplicacion::Ciclo()
         }
     }
     return false;
+}
+
+namespace {
+
+uint64_t Mezcla(uint64_t h, uint64_t v)
+{
+    // FNV-1a over the value's bytes.
+    for (int i = 0; i < 8; ++i) {
+        h ^= (v >> (8 * i)) & 0xFFu;
+        h *= 1099511628211ull;
+    }
+    return h;
+}
+
+uint64_t FirmaDe(CMenuObj* p, uint64_t h, int iProfundidad)
+{
+    h = Mezcla(h, reinterpret_cast<uintptr_t>(p));
+    h = Mezcla(h, (p->EsVisible() ? 1u : 0u) | (p->EnTransicion() ? 2u : 0u) | (p->EntradaBloqueada() ? 4u : 0u));
+    // Object trees are shallow; the bound only guards against a cycle.
+    if (iProfundidad > 64) return h;
+    for (NodoLista* n = p->m_lHijos.m_pCabeza; n; n = n->m_pSiguiente)
+        h = FirmaDe(static_cast<CMenuObj*>(n->m_pItem), h, iProfundidad + 1);
+    return h;
+}
+
+} // namespace
+
+uint64_t CAplicacion::FirmaArbol()
+{
+    uint64_t h = 14695981039346656037ull;
+    h = Mezcla(h, reinterpret_cast<uintptr_t>(m_pFoco));
+    h = Mezcla(h, g_bVentana);
+    ParaCada(false, [&](CMenuObj* o) {
+        h = FirmaDe(o, h, 0);
+        return false;
+    });
+    return h;
+}
+
+void CAplicacion::ReevaluaPuntero()
+{
+    const uint64_t uFirma = FirmaArbol();
+    if (uFirma == m_uFirmaArbol) return;
+    // The first step only learns what there is: nothing has changed yet.
+    const bool bPrimera = m_uFirmaArbol == 0;
+    m_uFirmaArbol = uFirma;
+    if (bPrimera) return;
+    // Only the one system pointer, once it has moved: raw mice report
+    // their own moves.
+    if (!g_bPunteroMovido || !g_pRatones || !g_pRatones->m_bModoSistema) return;
+    CRaton* pRaton = g_pRatones->Raton(0);
+    // A pointer the window has never reported is nowhere yet.
+    if (!pRaton || pRaton->m_iCursorX == CRaton{}.m_iCursorX) return;
+    ProcesaMovimientoRaton(0, pRaton->X(), pRaton->Y());
 }
 
 void CAplicacion::Pinta()
@@ -524,6 +591,7 @@ void CAplicacion::ProcesaCaracter(char c)
 
 void CAplicacion::ProcesaMovimientoRaton(int iRaton, float x, float y)
 {
+    g_bPunteroMovido = true;
     if (Reparte([&](CMenuObj* o) { return o->TrataMovimientoRatonEditor(iRaton, x, y, false); }) && m_pFoco)
         m_pFoco->TrataMovimientoRaton(iRaton, x, y, false);
 }

@@ -183,6 +183,14 @@ private:
     void PideModo(int iTipo);
     void PararHilo();
     void EsperaPaso(float fAhora) const;
+    // What the pointer can reach: every object of the registered trees, with
+    // whether it is shown and takes input, folded into one number.
+    uint64_t FirmaArbol();
+    // After a step that changed what the pointer can reach (a screen or
+    // dialog opened, closed or finished its transition, a display-mode
+    // switch), the system pointer's place is offered again as a move, so
+    // hover and hints follow what is under it without waiting for the mouse.
+    void ReevaluaPuntero();
 
     uint8_t m_bIniciada = 0;
     CLista m_lObjetos;
@@ -191,6 +199,7 @@ private:
     CSPM* m_apCursores[kNumCursores] = {};
     CSPM* m_pVelo = nullptr;
     CMenuObj* m_pFoco = nullptr;
+    uint64_t m_uFirmaArbol = 0;
     CFlujoOgg* m_pMusica = nullptr;
     char m_szMusica[kLongitudMusica] = {};
     std::atomic<float> m_fBaseReloj{0.0f};

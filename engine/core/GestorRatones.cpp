@@ -74,7 +74,7 @@ bool CRaton::MensajeVentana(const plat::InputMessage& mensaje)
     }
     const int evento = EventoBoton(mensaje.type);
     if (evento >= 0) {
-        *Boton(*this, evento) = (evento % 2 == 0) ? 1 : 0;
+        CambiaBoton(evento);
         receptor->ProcesaBotonRaton(m_iIndice, evento, m_fX, m_fY);
         return true;
     }
@@ -99,11 +99,23 @@ void CRaton::ActualizaRaw(const plat::InputMessage& mensaje)
     }
     const int evento = EventoBoton(mensaje.type);
     if (evento < 0) return;
-    uint8_t* boton = Boton(*this, evento);
     const uint8_t abajo = (evento % 2 == 0) ? 1 : 0;
-    if (*boton == abajo) return; // no real change
-    *boton = abajo;
+    if (*Boton(*this, evento) == abajo) return; // no real change
+    CambiaBoton(evento);
     m_iPendientes |= 1u << evento;
+}
+
+bool CRaton::Pulsado(int iBoton) const
+{
+    if (iBoton < 0 || iBoton > 2) return false;
+    return *Boton(const_cast<CRaton&>(*this), 2 * iBoton) || (m_iPulsadosSinPaso & (1u << iBoton));
+}
+
+void CRaton::CambiaBoton(int evento)
+{
+    const bool abajo = evento % 2 == 0;
+    *Boton(*this, evento) = abajo ? 1 : 0;
+    if (abajo) m_iPulsadosSinPaso = static_cast<uint8_t>(m_iPulsadosSinPaso | (1u << (evento / 2)));
 }
 
 void CRaton::EnviaEventos()
@@ -251,6 +263,13 @@ void CGestorRatones::Actualiza()
         BorraRatonesRaw();
         m_bAceptaNuevos = 1;
     }
+}
+
+void CGestorRatones::PasoVisto()
+{
+    if (!m_bIniciado) return;
+    m_RatonSistema.PasoVisto();
+    for (int i = 0; i < m_lRatones.m_iNumElementos; ++i) static_cast<CRaton*>(m_lRatones.Elemento(i))->PasoVisto();
 }
 
 CRaton* CGestorRatones::Raton(int i)

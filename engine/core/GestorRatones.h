@@ -32,6 +32,16 @@ public:
     void ActualizaRaw(const plat::InputMessage& mensaje);
     // Raw mode: the pending move, then the pending button events in order.
     void EnviaEventos();
+    // A button event (RATON_*) applied to the held bytes.
+    void CambiaBoton(int evento);
+
+    // The button (0 left, 1 right, 2 middle) as a step reads it: held now,
+    // or pressed since the last step ended. A press and release that both
+    // come between two steps (a tap, a quick click) read as held for the
+    // step that follows, where the held byte alone would never show them.
+    bool Pulsado(int iBoton) const;
+    // The end of a logic step: the presses made before it have been seen.
+    void PasoVisto() { m_iPulsadosSinPaso = 0; }
 
     float X() const { return m_fX; }
     float Y() const { return m_fY; }
@@ -48,7 +58,11 @@ public:
     uint8_t m_bIniciado = 0;
     int32_t m_iCursorX = -10000000, m_iCursorY = -10000000;
     float m_fX = 0, m_fY = 0;
+    // Held now, as the events left it (screens read Pulsado).
     uint8_t m_bIzquierdo = 0, m_bDerecho = 0, m_bCentral = 0;
+    // Per button (bit 0 left, 1 right, 2 middle): pressed since the last
+    // step ended.
+    uint8_t m_iPulsadosSinPaso = 0;
     uint16_t m_iRueda = 0;
     uint32_t m_iPendientes = 0;
     int m_iIndice = 0;
@@ -79,6 +93,8 @@ public:
     bool MensajeVentana(const plat::InputMessage& mensaje);
     // Once per pass of the main loop: raw mice hand over their input.
     void Actualiza();
+    // After every logic step's updates (CRaton::PasoVisto for every mouse).
+    void PasoVisto();
     // The system mouse takes the pointer's real place over the window (at
     // start and after a display-mode switch, when no move has told it).
     void LeePunteroReal();

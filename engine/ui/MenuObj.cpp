@@ -8,9 +8,11 @@
 #include "engine/graphics/Lineas.h"
 #include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/ui/Buto.h"
 #include "engine/ui/TiposMenuObj.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -622,6 +624,58 @@ bool CMenuObj::MueveFoco(CMenuObj* pVecino)
     return true;
 }
 
+bool CMenuObj::BajoModal()
+{
+    int iProfundidad = 0;
+    for (CMenuObj* p = this; p->m_pPadre && iProfundidad < 64; p = p->m_pPadre, ++iProfundidad) {
+        // The head of the list is the top child: those before p lie above it.
+        for (NodoLista* n = p->m_pPadre->m_lHijos.m_pCabeza; n && n->m_pItem != p; n = n->m_pSiguiente) {
+            auto* pEncima = static_cast<CMenuObj*>(n->m_pItem);
+            if (pEncima->EsModal() && pEncima->EsVisible()) return true;
+        }
+    }
+    return false;
+}
+
+bool CMenuObj::MueveFocoCercano(int dx, int dy)
+{
+    CMenuObj* pFoco = m_pHijoEnfocado;
+    // Links laid by the screen are its keyboard map: they are kept as they are.
+    if (pFoco && (pFoco->m_pArriba || pFoco->m_pAbajo || pFoco->m_pIzquierda || pFoco->m_pDerecha)) return false;
+    auto Centro = [](CMenuObj* p, float* x, float* y) {
+        *x = p->m_rect.x + p->m_rect.ancho / 2.0f;
+        *y = p->m_rect.y + p->m_rect.alto / 2.0f;
+    };
+    float x0 = 0.0f, y0 = 0.0f;
+    if (pFoco) Centro(pFoco, &x0, &y0);
+    CMenuObj* pMejor = nullptr;
+    float fMejor = 0.0f;
+    for (NodoLista* n = m_lHijos.m_pCabeza; n; n = n->m_pSiguiente) {
+        auto* p = static_cast<CMenuObj*>(n->m_pItem);
+        if (p == pFoco || !dynamic_cast<CButo*>(p) || !p->EsVisible()) continue;
+        float x = 0.0f, y = 0.0f;
+        Centro(p, &x, &y);
+        float fCoste;
+        if (pFoco) {
+            // Along the direction, and off it counted twice.
+            const float fAvance = (x - x0) * static_cast<float>(dx) + (y - y0) * static_cast<float>(dy);
+            if (fAvance <= 0.5f) continue;
+            const float fLado = std::fabs((x - x0) * static_cast<float>(dy) - (y - y0) * static_cast<float>(dx));
+            fCoste = fAvance + 2.0f * fLado;
+        } else {
+            // Reading order: rows of 40 points, then left to right.
+            fCoste = std::floor(y / 40.0f) * 4096.0f + x;
+        }
+        if (!pMejor || fCoste < fMejor) {
+            pMejor = p;
+            fMejor = fCoste;
+        }
+    }
+    if (!pMejor) return false;
+    EnfocaHijo(pMejor);
+    return true;
+}
+
 void CMenuObj::PulsaCancelar(int iOrigen)
 {
     CMenuObj* pCancelar = m_pCancelar;
@@ -669,15 +723,19 @@ bool CMenuObj::TrataTecla(int iTecla)
         break;
     case TECLA_ARRIBA:
         if (pFoco && MueveFoco(pFoco->m_pArriba)) return true;
+        if (MueveFocoCercano(0, -1)) return true;
         break;
     case TECLA_ABAJO:
         if (pFoco && MueveFoco(pFoco->m_pAbajo)) return true;
+        if (MueveFocoCercano(0, 1)) return true;
         break;
     case TECLA_IZQUIERDA:
         if (pFoco && MueveFoco(pFoco->m_pIzquierda)) return true;
+        if (MueveFocoCercano(-1, 0)) return true;
         break;
     case TECLA_DERECHA:
         if (pFoco && MueveFoco(pFoco->m_pDerecha)) return true;
+        if (MueveFocoCercano(1, 0)) return true;
         break;
     default:
         break;
@@ -721,6 +779,11 @@ bool CMenuObj::TrataEjeMando(CMando* pMando, int iEje, int iValor)
             pVecino =
                 iValor < -UMBRAL_EJE_MANDO ? pFoco->m_pIzquierda : iValor > UMBRAL_EJE_MANDO ? pFoco->m_pDerecha : nullptr;
         if (MueveFoco(pVecino)) return true;
+    }
+    if (iEje == EJE_MANDO_VERTICAL && (iValor < -UMBRAL_EJE_MANDO || iValor > UMBRAL_EJE_MANDO)) {
+        if (MueveFocoCercano(0, iValor < 0 ? -1 : 1)) return true;
+    } else if (iEje == EJE_MANDO_HORIZONTAL && (iValor < -UMBRAL_EJE_MANDO || iValor > UMBRAL_EJE_MANDO)) {
+        if (MueveFocoCercano(iValor < 0 ? -1 : 1, 0)) return true;
     }
     return Traga();
 }

@@ -178,6 +178,10 @@ public:
     const Rectangulo& Rect() const { return m_rect; }
     const char* Nombre() const { return m_szNombre; }
     CMenuObj* HijoEnfocado() const { return m_pHijoEnfocado; }
+    // A shown modal object (a message box) lies above this one, attached
+    // to it or to one of its ancestors over the branch that holds it: the
+    // player cannot reach this object now (its hints are not asked for).
+    bool BajoModal();
 
     void PonFrameIcono(int iFrame) { m_iFrameIcono = iFrame; }
     void PonArriba(CMenuObj* p) { m_pArriba = p; }
@@ -298,6 +302,12 @@ private:
     bool EntradaRechazada();
     bool Traga();
     bool MueveFoco(CMenuObj* pVecino);
+    // Where no neighbour links were laid (the focused child has none, or
+    // nothing has the focus yet), the arrows and the controller's axes move
+    // the focus to the nearest shown button that way (dx, dy one of the four
+    // directions); without a focused child, to the first button in reading
+    // order. False when there is none.
+    bool MueveFocoCercano(int dx, int dy);
     void PulsaCancelar(int iOrigen);
     template <class F>
     bool OfreceAHijosEditor(F f);

@@ -12,6 +12,7 @@
 #include "game/screens/widgets/AyudasTazmo.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -25,10 +26,22 @@ constexpr int kFuente = 0;
 constexpr int kFlagsTexto = 1;
 constexpr float kCentroX = 512.0f, kCentroY = 384.0f;
 
-// A picture comes in turned a little, at 0.9 of its size.
+// A picture comes in turned a little, small enough to stand beside the
+// text's column: the first slot's pictures on the left, the second's on the
+// right, so the text never scrolls over them.
 constexpr float kGiroMaximo = 0.392699f;
-constexpr float kEscalaIlustracion = 0.9f;
+constexpr float kEscalaIlustracion = 0.42f;
+constexpr float kIlustracionX[CMenuCreditos::kNumHuecos] = {160.0f, 864.0f};
 constexpr float kPasoFundido = 1.0f / static_cast<float>(CMenuCreditos::kPasosFundido);
+
+// The text shows between the bars only: it comes in from under the bottom
+// bar and goes under the top one.
+constexpr float kBandaArriba = 128.0f, kBandaAbajo = 690.0f;
+
+// "Click to go back", in the bottom bar where every menu has its back
+// button, breathing gently.
+constexpr float kSalidaX = 824.0f, kSalidaY = 740.0f;
+constexpr float kAnchoSalida = 400.0f, kAltoSalida = 64.0f, kEscalaSalida = 0.8f;
 
 // The text's soft shadow: dark copies one point up-left and down-right.
 const ColorARGB kSombra(200, 0, 0, 0);
@@ -66,6 +79,7 @@ void CMenuCreditos::InicializaCampos()
         m_afAltos[i] = 0.0f;
         m_apTextos[i] = nullptr;
     }
+    m_pTextoSalida = nullptr;
     for (int h = 0; h < kNumHuecos; ++h) {
         m_apIlustraciones[h] = nullptr;
         m_afVelocidad[h] = m_afAlfa[h] = 0.0f;
@@ -90,6 +104,8 @@ void CMenuCreditos::LiberaPropios()
         p = nullptr;
     }
     for (int h = 0; h < kNumHuecos; ++h) SueltaHueco(h);
+    if (m_pTextoSalida && g_pSistema2D) g_pSistema2D->AlliberaSprite(m_pTextoSalida, false);
+    m_pTextoSalida = nullptr;
 }
 
 void CMenuCreditos::Libera()
@@ -131,6 +147,17 @@ bool CMenuCreditos::Crea()
             Libera();
             return false;
         }
+    }
+    // The way out, written where every menu has its back button.
+    m_pTextoSalida = g_pSistema2D ? g_pSistema2D->CreaSpriteText(kFuente, nullptr, CodigoFLI(juego::texto::MCRS),
+                                                                 kFlagsTexto, kEscalaSalida, kEscalaSalida,
+                                                                 kAnchoSalida, kAltoSalida, kAnchoSalida / 2.0f,
+                                                                 kAltoSalida / 2.0f, 0.0f, 0.0f, -1.0f, -1.0f, false)
+                                  : nullptr;
+    if (!m_pTextoSalida) {
+        LiberaSiIniciado();
+        Libera();
+        return false;
     }
     MideBloques();
     m_bCreado = true;
@@ -185,6 +212,7 @@ void CMenuCreditos::CargaIlustracion(int i)
 
 void CMenuCreditos::Actualiza()
 {
+    ++m_iPasos;
     m_fScrollY -= 1.0f;
     if (m_fScrollY < -m_fAltoTotal) {
         m_fScrollY = kInicioScroll;
@@ -207,8 +235,8 @@ void CMenuCreditos::Actualiza()
 void CMenuCreditos::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
 {
     CBaseMenu::Dibuja(pHastaHijo, pDestino);
-    for (CSPM* p : m_apIlustraciones)
-        if (p) p->DibujaSpriteEnDestino(pDestino, 0, kCentroX, kCentroY);
+    for (int h = 0; h < kNumHuecos; ++h)
+        if (CSPM* p = m_apIlustraciones[h]) p->DibujaSpriteEnDestino(pDestino, 0, kIlustracionX[h], kCentroY);
     if (!g_pSistema2D) return;
     struct Pasada {
         ColorARGB color;
@@ -220,13 +248,49 @@ void CMenuCreditos::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
         for (int i = 0; i < kNumBloques; ++i) {
             if (Sprite* s = m_apTextos[i]) {
                 g_pSistema2D->PosaColorSprite(s, pasada.color);
-                g_pSistema2D->DibuixaSpriteEX(pDestino, s, kCentroX + pasada.dx, y + pasada.dy, false, 255, 0.0f,
-                                              1.0f, 1.0f);
+                DibujaRecortado(pDestino, s, kCentroX + pasada.dx, y + pasada.dy);
             }
             y += m_afAltos[i];
         }
     }
+    if (m_pTextoSalida) {
+        const float fRespira = 0.75f + 0.25f * std::sin(static_cast<float>(m_iPasos) * 0.08f);
+        for (const Pasada& pasada : pasadas) {
+            g_pSistema2D->PosaColorSprite(m_pTextoSalida, pasada.color);
+            g_pSistema2D->DibuixaSpriteEX(pDestino, m_pTextoSalida, kSalidaX + pasada.dx, kSalidaY + pasada.dy, false,
+                                          static_cast<int>(255.0f * fRespira), 0.0f, 1.0f, 1.0f);
+        }
+    }
 }
+
+// Only the rows of the sprite that fall between the bars are drawn: its
+// source rectangle and hotspot are cut for the draw and put back.
+void CMenuCreditos::DibujaRecortado(Sprite* pDestino, Sprite* s, float x, float y)
+{
+    const float fY = s->m_fY, fAlto = s->m_fAlcada, fHotspotY = s->m_fHotspotY;
+    const float fArriba = y - fHotspotY;
+    const float fCorteArriba = std::clamp(kBandaArriba - fArriba, 0.0f, fAlto);
+    const float fCorteAbajo = std::clamp(fArriba + fAlto - kBandaAbajo, 0.0f, fAlto);
+    const float fQueda = fAlto - fCorteArriba - fCorteAbajo;
+    if (fQueda < 1.0f) return;
+    s->m_fY = fY + fCorteArriba;
+    s->m_fAlcada = fQueda;
+    s->m_fHotspotY = fHotspotY - fCorteArriba;
+    g_pSistema2D->DibuixaSpriteEX(pDestino, s, x, y, false, 255, 0.0f, 1.0f, 1.0f);
+    s->m_fY = fY;
+    s->m_fAlcada = fAlto;
+    s->m_fHotspotY = fHotspotY;
+}
+
+void CMenuCreditos::Sale()
+{
+    m_iCodigoFin = 0;
+    if (m_iModo == MODO_HIJO)
+        Cierra(true);
+    else if (g_pMenuMaestro)
+        g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuPrincipal);
+}
+
 
 void CMenuCreditos::CargaRecursos()
 {
@@ -234,6 +298,7 @@ void CMenuCreditos::CargaRecursos()
     if (g_pSistema2D)
         for (Sprite* p : m_apTextos)
             if (p) g_pSistema2D->MarcaSpriteEnUs(p);
+    if (g_pSistema2D && m_pTextoSalida) g_pSistema2D->MarcaSpriteEnUs(m_pTextoSalida);
     for (CSPM* p : m_apIlustraciones) tazmo::MarcaSPM(p, true);
     CBaseMenu::CargaRecursos();
 }
@@ -244,6 +309,7 @@ void CMenuCreditos::DescargaRecursos()
     if (g_pSistema2D)
         for (Sprite* p : m_apTextos)
             if (p) g_pSistema2D->DesmarcaSpriteEnUs(p);
+    if (g_pSistema2D && m_pTextoSalida) g_pSistema2D->DesmarcaSpriteEnUs(m_pTextoSalida);
     // Nothing of the pictures stays after the credits are gone.
     for (int h = 0; h < kNumHuecos; ++h) SueltaHueco(h);
     CBaseMenu::DescargaRecursos();
@@ -251,12 +317,6 @@ void CMenuCreditos::DescargaRecursos()
 
 bool CMenuCreditos::TrataBotonRaton(int iRaton, int iEvento, float x, float y)
 {
-    if (iEvento == BOTON_IZQUIERDO_ARRIBA) {
-        m_iCodigoFin = 0;
-        if (m_iModo == MODO_HIJO)
-            Cierra(true);
-        else if (g_pMenuMaestro)
-            g_pMenuMaestro->CambiaMenu(g_pMenuMaestro->m_pMenuPrincipal);
-    }
+    if (iEvento == BOTON_IZQUIERDO_ARRIBA) Sale();
     return CBaseMenu::TrataBotonRaton(iRaton, iEvento, x, y);
 }

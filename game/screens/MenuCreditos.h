@@ -3,8 +3,10 @@
 // time at most, to epic music. Every opening unlocks a set of gallery
 // pictures and seals, the credits' own button, the hardest difficulty and a
 // trophy; watching them to the end unlocks a second trophy, and they start
-// again. Opened from the main menu as a screen, a left click returns there;
-// attached by the story map at the story's end, a left click closes them.
+// again. Opened from the main menu as a screen, a left click returns there
+// (the bottom bar says so); attached by the story map at the story's end, a
+// left click closes them. The text shows only between
+// the top and bottom bars.
 #pragma once
 #include "game/screens/BaseMenu.h"
 
@@ -66,6 +68,9 @@ public:
     float m_afAltos[kNumBloques] = {};
     float m_fAltoTotal = 0.0f;
     Sprite* m_apTextos[kNumBloques] = {};
+    // The way out told in the bottom bar: a click leaves.
+    Sprite* m_pTextoSalida = nullptr;
+    int m_iPasos = 0;
     CSPM* m_apIlustraciones[kNumHuecos] = {};
     float m_afVelocidad[kNumHuecos] = {};
     float m_afAlfa[kNumHuecos] = {};
@@ -83,4 +88,6 @@ private:
     void SueltaHueco(int iHueco);
     void CargaIlustracion(int i);
     void Desbloquea(const char* szMarcador);
+    void Sale();
+    void DibujaRecortado(Sprite* pDestino, Sprite* s, float x, float y);
 };

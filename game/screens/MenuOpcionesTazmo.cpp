@@ -53,7 +53,9 @@ const FilaIcono kIconos[] = {
      "MENUOPCIONESTAZMO_BUT_FullScreen"},
     {juego::paquete::ICONO_VENTANA, 850.0f, 496.0f, 1.0f, juego::texto::MO01, CBotonIconoTazmo::PULSACION_CORTA,
      CMenuOpcionesTazmo::ID_VENTANA, "MENUOPCIONESTAZMO_BUT_Ventana"},
-    {juego::paquete::ICONO_IDIOMA, 150.0f, 575.0f, 0.6f, juego::texto::MO16, 0, CMenuOpcionesTazmo::ID_IDIOMA,
+    // Our icons are some 154 points across at 0.6: the language icon keeps
+    // the rows' 160-point spacing under the sound icon rather than touch it.
+    {juego::paquete::ICONO_IDIOMA, 150.0f, 656.0f, 0.6f, juego::texto::MO16, 0, CMenuOpcionesTazmo::ID_IDIOMA,
      "MENUOPCIONESTAZMO_BUT_Idioma"},
 };
 

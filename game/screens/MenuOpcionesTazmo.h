@@ -6,9 +6,9 @@
 // that opened it. The pause menu attaches it as its child: back then only
 // closes it. Every change reaches the store in memory at once.
 //
-// A language button exists for builds that offer the choice; the game's
-// start-up switches it off (g_bSinBotonIdioma), and the layout then sits
-// 96 points lower.
+// The language button opens the language screen over this one. A build
+// that offers no language choice leaves it out (g_bSinBotonIdioma), and the
+// layout then sits 96 points lower; the game offers its three languages.
 #pragma once
 #include "game/screens/BaseMenu.h"
 

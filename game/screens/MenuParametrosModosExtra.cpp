@@ -1,6 +1,7 @@
 #include "game/screens/MenuParametrosModosExtra.h"
 
 #include "engine/graphics/Lineas.h"
+#include "engine/graphics/SPM.h"
 #include "engine/graphics/Sistema2D.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/MenuJuego.h"
@@ -231,6 +232,7 @@ void CMenuParametrosModosExtra::InicializaCampos()
     m_pBotonInstrucciones = m_pBotonCofre = nullptr;
     m_pBotonVolver = nullptr;
     m_apTextos.fill(nullptr);
+    m_pSPMPanel = nullptr;
     m_pMsgBox = nullptr;
     m_iModo = 0;
     m_pJuego = nullptr;
@@ -251,6 +253,7 @@ void CMenuParametrosModosExtra::LiberaPropios()
         s = nullptr;
     }
     tazmo::Borra(m_pMsgBox);
+    tazmo::BorraSPM(m_pSPMPanel);
 }
 
 void CMenuParametrosModosExtra::Libera()
@@ -287,6 +290,8 @@ bool CMenuParametrosModosExtra::Crea(int iModo)
 
 bool CMenuParametrosModosExtra::Construye()
 {
+    // A panel that cannot be copied leaves only the texts.
+    m_pSPMPanel = tazmo::CopiaSPM(juego::paquete::MSGBOX);
     const int d = Dificultad();
     for (int i = 0; i < NUM_BOTONES_NIVEL; ++i) {
         const FilaNivel& f = kNiveles[static_cast<size_t>(i)];
@@ -624,6 +629,7 @@ void CMenuParametrosModosExtra::CargaRecursos()
     if (g_pSistema2D)
         for (Sprite* s : m_apTextos)
             if (s) g_pSistema2D->MarcaSpriteEnUs(s);
+    tazmo::MarcaSPM(m_pSPMPanel, true);
     CBaseMenu::CargaRecursos();
 }
 
@@ -633,6 +639,7 @@ void CMenuParametrosModosExtra::DescargaRecursos()
     if (g_pSistema2D)
         for (Sprite* s : m_apTextos)
             if (s) g_pSistema2D->DesmarcaSpriteEnUs(s);
+    tazmo::MarcaSPM(m_pSPMPanel, false);
     CBaseMenu::DescargaRecursos();
 }
 
@@ -641,12 +648,14 @@ void CMenuParametrosModosExtra::DibujaContenido(Sprite* pDestino)
     if (!g_pSistema2D) return;
     const int a = static_cast<int>(ProgresoApertura() * 255.0f);
     const auto a8 = [](int v) { return static_cast<uint8_t>(std::clamp(v, 0, 255)); };
-    DibuixaRectangle(pDestino, kPanelX, kPanelY, kPanelAncho, kPanelAlto, true, ColorARGB(a8(a / 2), 0, 0, 0));
-    DibuixaRectangle(pDestino, kPanelX, kPanelY, kPanelAncho, kPanelAlto, false,
-                     ColorARGB(a8(a), kBordeR, kBordeG, kBordeB));
-    for (float x : {kMarcoIzqX, kMarcoDerX}) {
-        DibuixaRectangle(pDestino, x, kMarcoY, kMarcoAncho, kMarcoAlto, true, ColorARGB(a8(a), 0, 0, 0));
-        DibuixaRectangle(pDestino, x, kMarcoY, kMarcoAncho, kMarcoAlto, false,
+    if (m_pSPMPanel) {
+        // The menus' shared panel, as the controls screen's and the boxes'.
+        m_pSPMPanel->PonAlfa(a8(a));
+        DibujaPanelSPM(pDestino, m_pSPMPanel, kPanelX, kPanelY, kPanelAncho, kPanelAlto);
+        for (float x : {kMarcoIzqX, kMarcoDerX}) DibujaPanelSPM(pDestino, m_pSPMPanel, x, kMarcoY, kMarcoAncho, kMarcoAlto);
+    } else {
+        DibuixaRectangle(pDestino, kPanelX, kPanelY, kPanelAncho, kPanelAlto, true, ColorARGB(a8(a / 2), 0, 0, 0));
+        DibuixaRectangle(pDestino, kPanelX, kPanelY, kPanelAncho, kPanelAlto, false,
                          ColorARGB(a8(a), kBordeR, kBordeG, kBordeB));
     }
     auto dibuja = [&](int i, float x, float y, int iAlfa) {

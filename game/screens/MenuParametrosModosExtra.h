@@ -26,6 +26,7 @@ class CBotonIconoTazmo;
 class CBotonTazmo;
 class CMenuJuego;
 class CMsgBoxTazmo;
+class CSPM;
 class Sprite;
 
 class CMenuParametrosModosExtra : public CBaseMenu {
@@ -135,6 +136,9 @@ public:
     CBotonIconoTazmo* m_pBotonCofre = nullptr;
     CBotonTazmo* m_pBotonVolver = nullptr;
     std::array<Sprite*, kNumTextos> m_apTextos{};
+    // The panel and the records' title frames, in the menus' shared
+    // nine-slice panel.
+    CSPM* m_pSPMPanel = nullptr;
     CMsgBoxTazmo* m_pMsgBox = nullptr;
     int m_iModo = 0;
     CMenuJuego* m_pJuego = nullptr;

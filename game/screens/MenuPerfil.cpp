@@ -47,6 +47,8 @@ constexpr const char* kSonidoPulsar = juego::sonido::PULSAR_BOTON_POSITIVO;
 
 constexpr int kCajaTexto = CMsgBoxTazmo::AJUSTA_TEXTO;
 constexpr int kCajaNombre = CMsgBoxTazmo::AJUSTA_TEXTO | CMsgBoxTazmo::CON_ENTRADA;
+// Deleting and resetting a profile cannot be undone: Return cancels.
+constexpr int kCajaDestructiva = CMsgBoxTazmo::AJUSTA_TEXTO | CMsgBoxTazmo::CANCELAR_POR_DEFECTO;
 
 int Codigo(const char* sz) { return sz ? CodigoFLI(sz) : -1; }
 
@@ -64,8 +66,8 @@ const CMenuPerfil::FilaMensaje kMensajes[] = {
     {13, "MENUPERFIL_MsgBox12", texto::PE24, 1, {texto::ACEP}, false, kCajaTexto},
     {14, "MENUPERFIL_MsgBox13", texto::PE23, 1, {texto::ACEP}, false, kCajaTexto},
     {17, "MENUPERFIL_MsgBox14", texto::PE22, 2, {texto::RETR, texto::CANC}, true, kCajaTexto},
-    {20, "MENUPERFIL_MsgBox15", texto::PE35, 2, {texto::ACEP, texto::CANC}, true, kCajaTexto},
-    {21, "MENUPERFIL_MsgBox16", texto::PE36, 2, {texto::ACEP, texto::CANC}, true, kCajaTexto},
+    {20, "MENUPERFIL_MsgBox15", texto::PE35, 2, {texto::ACEP, texto::CANC}, true, kCajaDestructiva},
+    {21, "MENUPERFIL_MsgBox16", texto::PE36, 2, {texto::ACEP, texto::CANC}, true, kCajaDestructiva},
     {23, "MENUPERFIL_MsgBox18", texto::PE38, 1, {texto::ACEP}, true, kCajaTexto},
     {24, "MENUPERFIL_MsgBox19", texto::PE39, 1, {texto::ACEP}, true, kCajaTexto},
     {25, "MENUPERFIL_MsgBox20", texto::PE40, 1, {texto::ACEP}, true, kCajaTexto},

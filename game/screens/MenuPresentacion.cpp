@@ -202,7 +202,7 @@ void CMenuPresentacion::IniciaTransicion(bool bEntrada)
         m_iSalidas = 0;
         // A button already held when the screen comes is no press.
         CRaton* pRaton = g_pRatones ? g_pRatones->Raton(0) : nullptr;
-        m_bBotonAntes = pRaton && pRaton->m_bIzquierdo;
+        m_bBotonAntes = pRaton && pRaton->Pulsado(0);
     }
     CMenuObj::IniciaTransicion(bEntrada);
 }
@@ -266,7 +266,7 @@ void CMenuPresentacion::Actualiza()
         // One press leaves, once per opening: on the press's edge, so a held
         // button neither repeats the sound nor restarts the change.
         CRaton* pRaton = g_pRatones ? g_pRatones->Raton(0) : nullptr;
-        const bool bBoton = pRaton && pRaton->m_bIzquierdo;
+        const bool bBoton = pRaton && pRaton->Pulsado(0);
         if (bBoton && !m_bBotonAntes && m_iSalidas == 0 && Padre() && g_pMenuMaestro) {
             ++m_iSalidas;
             tazmo::TocaSonido(m_iSonidoPulsar);

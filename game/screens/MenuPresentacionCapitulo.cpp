@@ -3,6 +3,7 @@
 #include "engine/audio/GestorSonido.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/SPM.h"
+#include "engine/graphics/Sprite.h"
 #include "game/CatalogoJuego.h"
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/Perfiles.h"
@@ -33,7 +34,18 @@ constexpr float kAnguloInicial = 1.5707964f, kPasoAngulo = 0.001f;
 constexpr uint8_t kTinteR = 215, kTinteG = 5, kTinteB = 96;
 constexpr float kEscalaSilueta = 2.0f;
 constexpr float kSiluetaIzqX = 356.0f, kSiluetaDerX = 668.0f, kSiluetaY = 1024.0f, kDeriva = 256.0f;
-constexpr float kPersonajeIzqX = 256.0f, kPersonajeDerX = 768.0f, kPersonajeY = 675.0f;
+constexpr float kPersonajeIzqX = CMenuPresentacionCapitulo::kPersonajeIzqX;
+constexpr float kPersonajeDerX = CMenuPresentacionCapitulo::kPersonajeDerX;
+constexpr float kPersonajeY = CMenuPresentacionCapitulo::kPersonajeY;
+
+// The title's scale at zoom 1: its own size, or less to keep between the
+// characters.
+float EscalaTitulo(CSPM* p)
+{
+    const Sprite* s = p ? p->GetSprite(1) : nullptr;
+    const float w = s ? s->GetAmplada() : 0.0f;
+    return w > CMenuPresentacionCapitulo::kAnchoTitulo ? CMenuPresentacionCapitulo::kAnchoTitulo / w : 1.0f;
+}
 
 } // namespace
 
@@ -207,6 +219,18 @@ void CMenuPresentacionCapitulo::DescargaRecursos()
     CMenuObj::DescargaRecursos();
 }
 
+bool CMenuPresentacionCapitulo::CajaTitulo(float* x0, float* y0, float* x1, float* y1) const
+{
+    const Sprite* s = m_pSPMTexto ? m_pSPMTexto->GetSprite(1) : nullptr;
+    if (!s) return false;
+    const float e = EscalaTitulo(m_pSPMTexto);
+    *x0 = 512.0f - s->m_fHotspotX * e;
+    *y0 = kTituloY - s->m_fHotspotY * e;
+    *x1 = *x0 + s->GetAmplada() * e;
+    *y1 = *y0 + s->GetAlcada() * e;
+    return true;
+}
+
 void CMenuPresentacionCapitulo::DibujaPersonaje(Sprite* pDestino, int k, float x, float y, float o)
 {
     if (k < 0 || k >= kNumPersonajes) return;
@@ -259,7 +283,8 @@ void CMenuPresentacionCapitulo::Dibuja(CMenuObj* pHastaHijo, Sprite* pDestino)
     m_pSPMTexto->PonAlfa(m_iAlfa);
     m_pSPMTexto->PonEscala(2.0f * m_fZoom, 2.0f * m_fZoom);
     m_pSPMTexto->DibujaSpriteEnDestino(pDestino, 0, 512.0f, 100.0f);
-    m_pSPMTexto->PonEscala(m_fZoom, m_fZoom);
-    m_pSPMTexto->DibujaSpriteEnDestino(pDestino, 1, 512.0f, 400.0f);
+    const float e = EscalaTitulo(m_pSPMTexto) * m_fZoom;
+    m_pSPMTexto->PonEscala(e, e);
+    m_pSPMTexto->DibujaSpriteEnDestino(pDestino, 1, 512.0f, kTituloY);
     CMenuObj::Dibuja(pHastaHijo, pDestino);
 }

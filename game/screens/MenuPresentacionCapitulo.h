@@ -22,6 +22,13 @@ public:
     // Steps from the opening until the buttons come.
     static constexpr int kPasosBotones = 120;
     enum { ID_JUGAR = 0, ID_SALTAR = 1 };
+    // The two characters stand at these x (their feet at kPersonajeY), each
+    // some 2 x kMitadPersonaje wide; the chapter's title goes between them,
+    // under the card's medallion, never wider than the room they leave.
+    static constexpr float kPersonajeIzqX = 176.0f, kPersonajeDerX = 848.0f, kPersonajeY = 675.0f;
+    static constexpr float kMitadPersonaje = 110.0f;
+    static constexpr float kTituloY = 345.0f;
+    static constexpr float kAnchoTitulo = kPersonajeDerX - kPersonajeIzqX - 2.0f * kMitadPersonaje - 24.0f;
 
     // One chapter: its background, its title package, its two characters
     // (pictures of the story map) and the marker of its first introduction.
@@ -54,6 +61,8 @@ public:
     bool EstaCreado() const { return m_bCreado; }
 
     int Capitulo() const { return m_iCapitulo; }
+    // The title's box at rest (full zoom); false without a title.
+    bool CajaTitulo(float* x0, float* y0, float* x1, float* y1) const;
     int PasosDesdeApertura() const { return m_iPasos; }
     CBotonTazmo* BotonJugar() const { return m_pBotonJugar; }
     CBotonTazmo* BotonSaltar() const { return m_pBotonSaltar; }

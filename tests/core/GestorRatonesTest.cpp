@@ -101,6 +101,44 @@ TEST_F(Ratones, ButtonsAndWheel)
     EXPECT_EQ(ratones.Raton(0)->m_iRueda, static_cast<uint16_t>(-120));
 }
 
+// A press and release that both come before a step reads as pressed until
+// the step has seen it; a held button reads as pressed across steps; a
+// release after a step has seen the press reads as up at once.
+TEST_F(Ratones, AQuickClickReadsAsPressedUntilAStepHasSeenIt)
+{
+    CRaton* r = ratones.Raton(0);
+    ASSERT_NE(r, nullptr);
+    for (int boton = 0; boton < 3; ++boton) {
+        SCOPED_TRACE(boton);
+        kit::BotonRaton(boton, true, 10, 10);
+        kit::BotonRaton(boton, false, 10, 10);
+        EXPECT_TRUE(r->Pulsado(boton));
+        ratones.PasoVisto();
+        EXPECT_FALSE(r->Pulsado(boton));
+
+        kit::BotonRaton(boton, true, 10, 10);
+        ratones.PasoVisto();
+        EXPECT_TRUE(r->Pulsado(boton));
+        kit::BotonRaton(boton, false, 10, 10);
+        EXPECT_FALSE(r->Pulsado(boton));
+    }
+    EXPECT_FALSE(r->Pulsado(3));
+    EXPECT_FALSE(r->Pulsado(-1));
+
+    // Raw mice the same.
+    ratones.SeleccionaModo(false);
+    ratones.Actualiza();
+    plat::inject::MouseButton(0, true, 10, 10);
+    plat::inject::MouseButton(0, false, 10, 10);
+    kit::Bombea();
+    ASSERT_NE(ratones.Raton(0), nullptr);
+    EXPECT_TRUE(ratones.Raton(0)->Pulsado(0));
+    ratones.Actualiza();
+    ratones.PasoVisto();
+    EXPECT_FALSE(ratones.Raton(0)->Pulsado(0));
+    ratones.SeleccionaModo(true);
+}
+
 TEST_F(Ratones, NothingWhileTheCoreIsInactive)
 {
     receptor.activo = false;

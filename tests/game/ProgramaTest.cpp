@@ -136,30 +136,47 @@ TEST_F(Programa, AWindowClosedDuringStartUpEndsTheProgram)
     }
 }
 
-TEST_F(Programa, StartsInEnglishWhateverThePreferencesHold)
+// The game offers its three languages: it starts in the one the player
+// chose (kept in the preferences), in English while none was ever chosen,
+// and the options screen carries its language button.
+TEST_F(Programa, StartsInTheLanguageThePreferencesHold)
 {
-    // Preferences saved in Catalan.
-    ASSERT_TRUE(Inicia());
-    g_pPreferencias->CambiaIdioma(0);
-    ASSERT_TRUE(g_pPreferencias->Guarda());
-    LiberaSistemas();
-    ASSERT_TRUE(IniciaPrograma());
-    EXPECT_EQ(g_pPreferencias->m_iIdioma, 2);
-    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 2);
-    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "EN");
-    EXPECT_EQ(g_bLogoDistribuidor, 1);
-    EXPECT_EQ(g_bSinBotonIdioma, 1);
-    EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, motor::paquete::PANELES);
+    struct Caso {
+        int guardado;    // IDIOMA in the file; -2 for no file at all
+        int tabla;       // the text table selected at start
+        const char* codigo;
+    };
+    const Caso casos[] = {{-2, 2, "EN"}, {-1, 2, "EN"}, {0, 0, "CA"}, {1, 1, "ES"}, {2, 2, "EN"}};
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.guardado);
+        std::filesystem::remove(m_carpeta.Carpeta() / "Preferencias.PRF");
+        if (c.guardado != -2) {
+            ASSERT_TRUE(Inicia());
+            g_pPreferencias->CambiaIdioma(c.guardado);
+            ASSERT_TRUE(g_pPreferencias->Guarda());
+            LiberaSistemas();
+        }
+        ASSERT_TRUE(IniciaPrograma());
+        EXPECT_EQ(g_pPreferencias->m_iIdioma, c.guardado == -2 ? -1 : c.guardado);
+        EXPECT_EQ(g_GestorFLIs.IdiomaActual(), c.tabla);
+        EXPECT_STREQ(g_pSistemaFitxers->Idioma(), c.codigo);
+        EXPECT_EQ(g_bLogoDistribuidor, 1);
+        EXPECT_EQ(g_bSinBotonIdioma, 0);
+        EXPECT_STREQ(g_pAplicacion->Estilo(2)->m_szCapa1, motor::paquete::PANELES);
+        LiberaSistemas();
+    }
 
-    // Changing the language at run time keeps it in the preferences.
+    // Changing the language at run time keeps it in the preferences, and the
+    // next start is in it.
+    ASSERT_TRUE(IniciaPrograma());
     g_pAplicacion->CambiaIdioma(1, 'E', 'S');
     EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 1);
     EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "ES");
     LiberaSistemas();
-    ASSERT_TRUE(Inicia());
+    ASSERT_TRUE(IniciaPrograma());
     EXPECT_EQ(g_pPreferencias->m_iIdioma, 1);
-    g_pPreferencias->CambiaIdioma(2);
-    g_pPreferencias->Guarda();
+    EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 1);
+    EXPECT_STREQ(g_pSistemaFitxers->Idioma(), "ES");
     LiberaSistemas();
 }
 

@@ -29,7 +29,9 @@ constexpr float kVolverX = 824.0f, kVolverY = 740.0f;
 // when focused, so the icons of a column, 120 points apart, never touch.
 constexpr float kRadioX = 128.0f, kRadioY = 90.0f, kEscala = 0.5f;
 constexpr float kAnchoFondo = 1100.0f, kAltoFondo = 850.0f;
-constexpr int kFuenteEscenas = 0;
+// The replays show the story's text in the story's own serif, as the
+// scenes on the story map do.
+constexpr int kFuenteEscenas = 1;
 
 struct Punto {
     float x, y;

@@ -2,6 +2,8 @@
 
 #include "engine/core/GestorFLIs.h"
 #include "engine/graphics/SPM.h"
+#include "engine/graphics/Sprite.h"
+#include "engine/ui/CuadreText.h"
 #include "engine/ui/MessageBox.h"
 #include "game/CatalogoJuego.h"
 #include "game/screens/MenuMaestro.h"
@@ -26,8 +28,12 @@ constexpr float kRadioTrofeo = 110.0f;
 // its scales, or the larger ones cover their neighbours. The picture shown
 // above an open box keeps its full size.
 constexpr float kEscalaEstante = 0.5f;
-// Where the shown trophy's large picture sits, above its box.
+// The shown trophy's picture stands over the top of its box, as large as
+// on a shelf of its own; the description and the button go under it.
 constexpr float kGrandeX = 512.0f, kGrandeY = 240.0f;
+constexpr float kSeparacionImagen = 10.0f, kMargenMarco = 36.0f;
+// The smallest the picture is drawn at to leave room for a long text.
+constexpr float kEscalaMinimaImagen = 0.4f;
 
 const char* const kPaquetes[CMenuTrofeos::kNumPaquetes] = {
     juego::paquete::TROFEOS1, juego::paquete::TROFEOS2, juego::paquete::TROFEOS3,
@@ -158,10 +164,67 @@ void CMenuTrofeos::AbreCaja(int i)
     if (!m_pCaja->Inicia(true, nullptr, CodigoFLI(kTrofeos[i].szTexto), 1, &aceptar,
                          CMsgBoxTazmo::AJUSTA_TEXTO, ID_CAJA, "MENUTROFEOS_MsgBox"))
         return;
+    m_iMostrado = i;
+    ColocaBajoImagen();
     AnadeHijo(false, m_pCaja, false, false);
     tazmo::Cuenta(m_tFundido, 1);
-    m_iMostrado = i;
     m_bCajaAbierta = true;
+}
+
+namespace {
+
+// The picture's full height, 0 without it.
+float AltoImagen(CSPM* const* apPaquetes, const CMenuTrofeos::FilaTrofeo& f)
+{
+    CSPM* p = apPaquetes[f.iPaquete];
+    const Sprite* s = p ? p->GetSprite(f.iFrame) : nullptr;
+    return s ? s->GetAlcada() : 0.0f;
+}
+
+} // namespace
+
+// The box centres its text and button in the frame; they go down under the
+// picture as far as the frame allows.
+void CMenuTrofeos::ColocaBajoImagen()
+{
+    if (!m_pCaja || !m_pCaja->m_pTexto || m_iMostrado < 0) return;
+    const float fAlto = AltoImagen(m_apPaquetes, kTrofeos[m_iMostrado]);
+    if (fAlto <= 0.0f) return;
+    const float fAbajo = m_pCaja->m_fCajaY + m_pCaja->m_fCajaAlto - kMargenMarco;
+    const Rectangulo rTexto = m_pCaja->m_pTexto->Rect();
+    float fFin = rTexto.y + rTexto.alto;
+    for (CBotonTazmo* b : m_pCaja->m_apBotones)
+        if (b) fFin = std::max(fFin, b->Rect().y + b->Rect().alto);
+    const float fContenido = fFin - rTexto.y;
+    const float fTope = std::max(rTexto.y, fAbajo - fContenido);
+    const float fDeseado = kGrandeY + fAlto / 2.0f + kSeparacionImagen;
+    const float d = std::max(0.0f, std::min(fDeseado, fTope) - rTexto.y);
+    if (d <= 0.0f) return;
+    auto Baja = [d](CMenuObj* p) {
+        if (p) p->PonRect(p->Rect().x, p->Rect().y + d, p->Rect().ancho, p->Rect().alto);
+    };
+    Baja(m_pCaja->m_pTexto);
+    for (CBotonTazmo* b : m_pCaja->m_apBotones) Baja(b);
+}
+
+// At full size unless the text could not go low enough: then smaller, its
+// foot kept clear of the text.
+bool CMenuTrofeos::ImagenMostrada(float* pfX, float* pfY, float* pfEscala, float* pfAncho, float* pfAlto) const
+{
+    if (m_iMostrado < 0 || !m_pCaja || !m_pCaja->m_pTexto) return false;
+    const FilaTrofeo& f = kTrofeos[m_iMostrado];
+    CSPM* p = m_apPaquetes[f.iPaquete];
+    const Sprite* s = p ? p->GetSprite(f.iFrame) : nullptr;
+    if (!s || s->GetAlcada() <= 0.0f) return false;
+    const float fArriba = kGrandeY - s->GetAlcada() / 2.0f;
+    const float fHueco = m_pCaja->m_pTexto->Rect().y - kSeparacionImagen - fArriba;
+    const float e = std::clamp(fHueco / s->GetAlcada(), kEscalaMinimaImagen, 1.0f);
+    *pfX = kGrandeX;
+    *pfY = fArriba + s->GetAlcada() * e / 2.0f;
+    *pfEscala = e;
+    *pfAncho = s->GetAmplada() * e;
+    *pfAlto = s->GetAlcada() * e;
+    return true;
 }
 
 void CMenuTrofeos::Actualiza()
@@ -190,10 +253,12 @@ void CMenuTrofeos::DibujaSobreHijos(Sprite* pDestino)
     if (m_iMostrado < 0) return;
     const FilaTrofeo& f = kTrofeos[m_iMostrado];
     CSPM* p = m_apPaquetes[f.iPaquete];
-    if (!p) return;
-    p->PonEscala(1.0f, 1.0f);
+    float x = 0.0f, y = 0.0f, e = 1.0f, w = 0.0f, h = 0.0f;
+    if (!p || !ImagenMostrada(&x, &y, &e, &w, &h)) return;
+    p->PonEscala(e, e);
     p->PonAlfa(static_cast<uint8_t>(std::clamp(m_tFundido.Fraccion(PROGRESO_LIMITADO), 0.0f, 1.0f) * 255.0f));
-    p->DibujaSpriteEnDestino(pDestino, f.iFrame, kGrandeX, kGrandeY);
+    p->DibujaSpriteEnDestino(pDestino, f.iFrame, x, y);
+    p->PonEscala(1.0f, 1.0f);
 }
 
 void CMenuTrofeos::CargaRecursos()

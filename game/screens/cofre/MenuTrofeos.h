@@ -47,6 +47,9 @@ public:
     bool CajaAbierta() const { return m_bCajaAbierta; }
     int TrofeoMostrado() const { return m_iMostrado; }
     float Fundido() { return m_tFundido.Fraccion(PROGRESO_LIMITADO); }
+    // Where the shown trophy's picture stands in its open box: its centre
+    // and scale (false while no box shows one).
+    bool ImagenMostrada(float* pfX, float* pfY, float* pfEscala, float* pfAncho, float* pfAlto) const;
 
     CBotonIconoTazmo* m_apTrofeos[kNumTrofeos] = {};
     CBotonTazmo* m_pBotonVolver = nullptr;
@@ -57,6 +60,7 @@ private:
     void LiberaPropios();
     bool Construye();
     void AbreCaja(int i);
+    void ColocaBajoImagen();
 
     CTemporizador m_tFundido;
     bool m_bCajaAbierta = false;

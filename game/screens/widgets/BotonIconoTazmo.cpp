@@ -177,7 +177,8 @@ bool CBotonIconoTazmo::TrataMovimientoRaton(int iRaton, float x, float y, bool b
 void CBotonIconoTazmo::Actualiza()
 {
     Coloca();
-    if (m_iCodigoAyuda != -1 && g_pAplicacion && (m_bSobre || (m_bDentro && (m_iFlags & AYUDA_SIN_FOCO))))
+    if (m_iCodigoAyuda != -1 && g_pAplicacion && (m_bSobre || (m_bDentro && (m_iFlags & AYUDA_SIN_FOCO))) &&
+        !BajoModal())
         g_pAplicacion->MuestraHint(m_iCodigoAyuda);
     if (m_bNovedades && Progreso(m_tVuelo) > 0.0f) {
         const float a = RealAleatorio(0.0f, 6.283184f);

@@ -33,8 +33,10 @@ constexpr float kPasoDestello = 0.05f;
 // below its middle.
 constexpr float kBajadaBrillo = 10.0f;
 constexpr float kBajadaTexto = 5.0f;
-// The frame's rounded ends, together, that a caption keeps clear of.
-constexpr float kExtremosMarco = 24.0f;
+// The frame's ends, together, that a caption keeps clear of: the capsule
+// starts 6 points in and carries a stud 14 points further in, 9 across, at
+// each end; a caption keeps a few points clear of both studs.
+constexpr float kExtremosMarco = 60.0f;
 // A locked caption is a dim grey: it reads as out of reach on the frame,
 // which a locked button draws black.
 const ColorARGB kColorTextoBloqueado(255, 118, 112, 136);
@@ -149,7 +151,12 @@ float CBotonTazmo::EscalaQueCabe(float fEscala, float fAncho, float fAnchoUtil)
     return std::max(0.0f, fAnchoUtil) / fAncho;
 }
 
-float CBotonTazmo::AnchoUtil(float fAnchoMarco) { return fAnchoMarco - kExtremosMarco; }
+float CBotonTazmo::AnchoUtil(float fAnchoMarco)
+{
+    // A width too small for both ends (the frameless smallest button) is
+    // all caption room.
+    return fAnchoMarco > 2.0f * kExtremosMarco ? fAnchoMarco - kExtremosMarco : fAnchoMarco;
+}
 
 namespace {
 // A caption's width at scale 1 in the buttons' font (0 without the font).
@@ -207,7 +214,9 @@ void CBotonTazmo::IniciaTransicion(bool bEntrada)
 
 void CBotonTazmo::PideAyuda()
 {
-    if (!g_pAplicacion) return;
+    // Under a message box the button cannot be reached: no hint of its own
+    // over the box.
+    if (!g_pAplicacion || BajoModal()) return;
     if (m_bSobre) {
         const int iCodigo = m_bBloqueado ? m_iCodigoAyudaBloqueado : m_iCodigoAyuda;
         if (iCodigo != -1) g_pAplicacion->MuestraHint(iCodigo);
@@ -281,6 +290,9 @@ void CBotonTazmo::PonEnfocado(bool bEnfocado)
     CButo::PonEnfocado(bEnfocado);
     m_fFaseBrillo = 0.0f;
     if (!bEnfocado) m_bSobre = m_bDentro = false;
+    // Focused by the pointer that has just come over it: hovered at once,
+    // not from the pointer's next move.
+    else if (m_bDentro && !m_bBloqueado) m_bSobre = true;
 }
 
 void CBotonTazmo::Dibuja(CMenuObj*, Sprite* pDestino)

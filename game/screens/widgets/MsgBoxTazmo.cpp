@@ -73,6 +73,7 @@ void CMsgBoxTazmo::InicializaCampos()
     m_fCajaX = m_fCajaY = m_fCajaAncho = m_fCajaAlto = 0.0f;
     m_iResultado = -1;
     m_iRespuestaEntrada = -1;
+    m_iBotonInicial = 0;
     m_pRetardo = nullptr;
     m_iFormatoTexto = kFormatoTexto;
 }
@@ -178,6 +179,7 @@ bool CMsgBoxTazmo::Construye(bool bGrande, const char* szTexto, int nBotones, co
                                     -1, -1, 0, i, szBoton))
             return false;
         mensaje::AnadeBoton(this, m_apBotones[i], pBotones[i], i, &m_iRespuestaEntrada, m_aiAyuda);
+        if ((iFlags & CANCELAR_POR_DEFECTO) && pBotones[i].bCancelar) m_iBotonInicial = i;
     }
     mensaje::EnlazaAnillo(m_apBotones, n, m_pEntrada);
     if (!mensaje::CreaAyuda(this, m_aiAyuda, n, m_fCajaY + m_fCajaAlto, kFuente, &m_pAyuda)) return false;
@@ -206,7 +208,7 @@ void CMsgBoxTazmo::PonEnfocado(bool bEnfocado)
     m_iResultado = -1;
     CMenuObj::PonEnfocado(bEnfocado);
     if (!bEnfocado) return;
-    CMenuObj* pPrimero = m_pEntrada ? static_cast<CMenuObj*>(m_pEntrada) : m_apBotones[0];
+    CMenuObj* pPrimero = m_pEntrada ? static_cast<CMenuObj*>(m_pEntrada) : m_apBotones[m_iBotonInicial];
     if (pPrimero) EnfocaHijo(pPrimero);
 }
 
@@ -216,6 +218,19 @@ void CMsgBoxTazmo::EnfocaHijo(CMenuObj* pHijo)
     for (int i = 0; i < kMaxBotones; ++i) apBotones[i] = m_apBotones[i];
     mensaje::SigueAyuda(m_pAyuda, apBotones, m_aiAyuda, kMaxBotones, pHijo, kFormatoAyuda, mensaje::kEscalaAyuda);
     CMenuObj::EnfocaHijo(pHijo);
+}
+
+bool CMsgBoxTazmo::TrataMovimientoRaton(int iRaton, float x, float y, bool bPorPulsacion)
+{
+    CMenuObj* pAntes = HijoEnfocado();
+    const bool bTomado = CMenuObj::TrataMovimientoRaton(iRaton, x, y, bPorPulsacion);
+    CMenuObj* pAhora = HijoEnfocado();
+    if (pAhora != pAntes && pAhora && pAhora != m_pEntrada) {
+        bool bBoton = false;
+        for (CBotonTazmo* b : m_apBotones) bBoton = bBoton || b == pAhora;
+        if (!bBoton && pAntes) EnfocaHijo(pAntes);
+    }
+    return bTomado;
 }
 
 void CMsgBoxTazmo::IniciaTransicion(bool bEntrada)

@@ -26,6 +26,9 @@ public:
         TEXTO_SIMPLE = 2,  // text flags 64 instead of 73
         CON_ENTRADA = 4,   // add the input line
         SIN_FONDO = 8,     // no dark backdrop
+        // The focus starts on the cancel button rather than the first: Return
+        // gives the safe answer where the action cannot be undone.
+        CANCELAR_POR_DEFECTO = 16,
     };
     static constexpr int kFormatoTexto = 73;
     static constexpr int kFormatoTextoSimple = 64;
@@ -52,6 +55,10 @@ public:
     bool EnTransicion() override { return m_marco.desliza.EnCurso(); }
     void EnviaEvento(int iTipo, int iValor, const char* szTexto, int iIdEmisor) override;
     void EnfocaHijo(CMenuObj* pHijo) override;
+    // The pointer moves the focus among the buttons and the input line only:
+    // over the text it leaves the focus where it was, so Return still
+    // answers with the focused button.
+    bool TrataMovimientoRaton(int iRaton, float x, float y, bool bPorPulsacion) override;
     void IniciaTransicion(bool bEntrada) override;
 
     // szTexto wins over iCodigoTexto (0: no code). False, with nothing
@@ -94,6 +101,9 @@ public:
     float m_fCajaX = 0.0f, m_fCajaY = 0.0f, m_fCajaAncho = 0.0f, m_fCajaAlto = 0.0f;
     int32_t m_iResultado = -1;
     int32_t m_iRespuestaEntrada = -1;
+    // The button that takes the focus when the box gets it (without an
+    // input line).
+    int32_t m_iBotonInicial = 0;
     CTransTiempo* m_pRetardo = nullptr;
     int32_t m_iFormatoTexto = kFormatoTexto;
 

@@ -9,6 +9,7 @@
 #include "engine/audio/SistemaSonido.h"
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Preferencias.h"
+#include "engine/core/SistemaFitxers.h"
 #include "engine/graphics/Sistema2D.h"
 #include "engine/ui/Buto.h"
 #include "engine/ui/CuadreText.h"
@@ -219,6 +220,49 @@ TEST(Idiomas, AChoiceChangesTheTextsAndClosesOrGoesOnToTheTitleScreen)
     EXPECT_EQ(g_GestorFLIs.IdiomaActual(), 2);
     HastaQuieto(juego);
     EXPECT_EQ(juego.Pantalla(), g_pMenuMaestro->m_pMenuPresentacion);
+}
+
+// The game offers its three languages: a first run (no preferences at all)
+// opens on the language screen in its first-run mode, which asks for a
+// language; the one chosen carries the game on to the title screen in it,
+// and the next run starts in it on the title screen.
+TEST(Idiomas, AFirstRunAsksForALanguageAndTheGameGoesOnInIt)
+{
+    const struct {
+        const char* boton;
+        int clave;
+        const char* codigo;
+    } casos[] = {{"MENUIDIOMAS_BUT_Ingles", 2, "EN"},
+                 {"MENUIDIOMAS_BUT_Castellano", 1, "ES"},
+                 {"MENUIDIOMAS_BUT_Catala", 0, "CA"}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.boton);
+        kit::CJuegoPrueba juego(std::string("idiomas_primera_") + c.codigo, {}, kit::CJuegoPrueba::PRIMERA_VEZ);
+        ASSERT_TRUE(juego.Iniciado());
+        EXPECT_EQ(g_pPreferencias->m_iIdioma, -1);
+        juego.Pasos(1);
+        HastaQuieto(juego);
+        CMenuIdiomas* id = g_pMenuMaestro->m_pMenuIdiomas;
+        ASSERT_EQ(juego.Pantalla(), id);
+        EXPECT_EQ(id->m_iModo, CMenuIdiomas::MODO_PRIMERA_VEZ);
+        ASSERT_TRUE(id->m_bMsgBoxMostrado);
+        juego.Pasos(20);
+        Pulsa(juego, "MSGBOXTAZMO_Boton0", 35);
+        juego.Pasos(20);
+        Pulsa(juego, c.boton, 35);
+        EXPECT_EQ(g_GestorFLIs.IdiomaActual(), c.clave);
+        EXPECT_STREQ(g_pSistemaFitxers->Idioma(), c.codigo);
+        HastaQuieto(juego);
+        EXPECT_EQ(juego.Pantalla(), g_pMenuMaestro->m_pMenuPresentacion);
+
+        ASSERT_TRUE(juego.Reinicia());
+        EXPECT_EQ(g_pPreferencias->m_iIdioma, c.clave);
+        EXPECT_EQ(g_GestorFLIs.IdiomaActual(), c.clave);
+        EXPECT_STREQ(g_pSistemaFitxers->Idioma(), c.codigo);
+        juego.Pasos(1);
+        HastaQuieto(juego);
+        EXPECT_EQ(juego.Pantalla(), g_pMenuMaestro->m_pMenuPresentacion);
+    }
 }
 
 TEST(Idiomas, WithoutAnyLanguageBackShowsTheMessageInsteadOfLeaving)

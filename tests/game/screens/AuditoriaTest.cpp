@@ -2,12 +2,17 @@
 // language over the real data, none shows a placeholder, misses a text code
 // or asks for a sound or music slot that falls back to the default one.
 #include "engine/core/GestorFLIs.h"
+#include "engine/graphics/Font.h"
+#include "engine/graphics/Sistema2D.h"
+#include "engine/ui/CuadroHint.h"
 #include "engine/ui/MenuObj.h"
 #include "game/screens/BaseMenu.h"
+#include "game/screens/widgets/BotonIconoTazmo.h"
 #include "game/screens/widgets/BotonTazmo.h"
 #include "game/screens/MenuControles.h"
 #include "game/screens/MenuIdiomas.h"
 #include "game/screens/MenuMaestro.h"
+#include "game/screens/MenuOpcionesTazmo.h"
 #include "game/screens/MenuPerfil.h"
 #include "game/screens/MenuPrincipal.h"
 #include "game/screens/widgets/CartelCargando.h"
@@ -17,6 +22,7 @@
 #include "game/screens/cofre/VisorPersonaje.h"
 #include "kit/game/AuditoriaPantallas.h"
 #include "kit/game/JuegoPrueba.h"
+#include "kit/TextosPrueba.h"
 
 #include <gtest/gtest.h>
 
@@ -110,6 +116,59 @@ TEST(Auditoria, EveryBuiltScreenAndDialogFindsAllItsContentInEveryLanguage)
     g_pMenuMaestro->m_pCartelCargando->Desactiva();
     g_pMenuMaestro->m_pMenuControles->m_iCaptura = CMenuControles::kNingunaCaptura;
     EXPECT_TRUE(faltas.empty()) << UnaPorLinea(faltas);
+}
+
+// The language screen and the options screen's layout with its language
+// button, in every language: each button's caption fits inside its frame at
+// full size, the message that asks for a language fits its box at full size,
+// and every hint of the options fits the hint box, at 0.7 of its size or
+// more.
+TEST(Auditoria, TheLanguageAndOptionsScreensTextsFitInEveryLanguage)
+{
+    kit::CJuegoPrueba juego("auditoria_idiomas");
+    ASSERT_TRUE(juego.Iniciado());
+    juego.Pasos(2);
+    CMenuIdiomas* id = g_pMenuMaestro->m_pMenuIdiomas;
+    CMenuOpcionesTazmo* o = g_pMenuMaestro->m_pMenuOpciones;
+    ASSERT_NE(o->m_pBotonIdioma, nullptr);
+    EXPECT_EQ(o->m_pBotonIdioma->Padre(), o);
+    const struct {
+        const CBotonTazmo* boton;
+        const char* texto;
+    } botones[] = {
+        {id->m_apBotones[0], "ID03"}, {id->m_apBotones[1], "ID02"}, {id->m_apBotones[2], "ID01"},
+        {id->m_apBotones[3], "VOLV"}, {o->m_pBotonVolver, "MP05"},
+    };
+    const char* const ayudas[] = {"MO10", "MO11", "MO15", "MO02", "MO01", "MO16"};
+    const CFont* fBoton = g_pSistema2D->GetFont(0);
+    const CFont* fCaja = g_pSistema2D->GetFont(CMsgBoxTazmo::kFuente);
+    const CFont* fAyuda = g_pSistema2D->GetFont(g_pMenuMaestro->m_pCuadroHint->m_iFuente);
+    ASSERT_TRUE(fBoton && fCaja && fAyuda);
+    for (const kit::IdiomaAuditado& idioma : kit::kIdiomasAuditados) {
+        SCOPED_TRACE(idioma.clave);
+        for (const auto& b : botones) {
+            ASSERT_NE(b.boton, nullptr) << b.texto;
+            const char* sz = g_GestorFLIs.GetTexto(CodigoFLI(b.texto), idioma.clave);
+            ASSERT_NE(sz, nullptr) << b.texto;
+            EXPECT_LE(fBoton->CalculaAncho(sz), CBotonTazmo::AnchoUtil(b.boton->Rect().ancho)) << sz;
+        }
+        const char* szAviso = g_GestorFLIs.GetTexto(CodigoFLI("XX01"), idioma.clave);
+        ASSERT_NE(szAviso, nullptr);
+        const std::string sAviso = mgtest::AjustaComoCaja(*fCaja, szAviso, CMsgBoxTazmo::kAnchoTextoGrande, 1.0f);
+        EXPECT_LE(fCaja->CalculaAlto(sAviso.c_str()) + CMsgBoxTazmo::kAltoBoton, CMsgBoxTazmo::kAltoMarco) << szAviso;
+        for (const char* szCodigo : ayudas) {
+            const char* sz = g_GestorFLIs.GetTexto(CodigoFLI(szCodigo), idioma.clave);
+            ASSERT_NE(sz, nullptr) << szCodigo;
+            float fEscala = 0.0f, fAlto = 0.0f;
+            CCuadroHint::CalculaCaja(fAyuda, sz, &fEscala, &fAlto);
+            // The box finds a scale at which the wrapped hint fits its
+            // height, and it stays readable.
+            std::string sAjustado;
+            fAyuda->AjustaTexto(sAjustado, sz, CCuadroHint::kAnchoTexto / fEscala);
+            EXPECT_LE(fAyuda->CalculaAlto(sAjustado.c_str()) * fEscala * fEscala, CCuadroHint::kAltoMaximo) << sz;
+            EXPECT_GE(fEscala, 0.7f) << sz;
+        }
+    }
 }
 
 // The audit tells what is missing: a text code, a sound slot, a package.

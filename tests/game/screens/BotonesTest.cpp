@@ -268,3 +268,24 @@ TEST_F(Botones, ALongCaptionIsRenderedSmallEnoughForANarrowFrame)
     CBotonTazmo* corto = Boton("Corto", CBotonTazmo::ESTRECHO, kCorto);
     EXPECT_FLOAT_EQ(corto->m_fEscala, 1.0f);
 }
+
+// A caption keeps clear of the studs at both ends of its frame, in both
+// widths and every language: the frame's capsule starts 6 points in and
+// carries a stud 14 points further in, 4.5 round, at each end.
+TEST_F(Botones, NoCaptionRunsOntoTheStudsAtItsFramesEnds)
+{
+    constexpr float kHastaTachuela = 6.0f + 14.0f + 4.5f;
+    const int iIdiomaAntes = g_GestorFLIs.IdiomaActual();
+    int n = 0;
+    for (int idioma = 0; idioma < 3; ++idioma) {
+        g_GestorFLIs.SeleccionaIdioma(idioma);
+        for (const char* codigo : {"PM03", "PM08", "STOC", "MAID", "PE50", "PE51", "MP05"})
+            for (int flags : {0, int(CBotonTazmo::ESTRECHO)}) {
+                SCOPED_TRACE(testing::Message() << "language " << idioma << " " << codigo << " flags " << flags);
+                CBotonTazmo* b = Boton(("Tachuelas" + std::to_string(n++)).c_str(), flags, CodigoFLI(codigo));
+                EXPECT_LE(b->m_fAnchoTexto, b->Rect().ancho - 2.0f * kHastaTachuela);
+                EXPECT_GT(b->m_fEscala, 0.5f);
+            }
+    }
+    g_GestorFLIs.SeleccionaIdioma(iIdiomaAntes);
+}

@@ -7,6 +7,7 @@
 #include "engine/core/GestorFLIs.h"
 #include "engine/core/Lista.h"
 #include "engine/core/Temporizador.h"
+#include "engine/graphics/Sprite.h"
 #include "game/profiles/GestorDesbloqueos.h"
 #include "game/profiles/RegistroPerfil.h"
 #include "game/CatalogoJuego.h"
@@ -235,4 +236,36 @@ TEST(CreditosJuego, OnlyALeftReleaseLeavesToTheMainMenuOrClosingWithTheFinishCod
     EXPECT_EQ(c->Padre(), nullptr);
     EXPECT_EQ(juego.Pantalla(), pMapa);
     EXPECT_EQ(c->IlustracionesCargadas(), 0);
+}
+
+// The credits tell their way out in the bottom bar, in every language; the
+// text, cut to the band between the bars for each frame, keeps its blocks
+// whole from one frame to the next.
+TEST(CreditosJuego, TheBottomBarTellsTheWayOutAndTheTextStaysWhole)
+{
+    kit::CJuegoPrueba juego("creditos_salida_dicha");
+    ASSERT_TRUE(juego.Iniciado());
+    juego.Pasos(30);
+    CMenuCreditos* c = g_pMenuMaestro->m_pMenuCreditos;
+    ASSERT_NE(c->m_pTextoSalida, nullptr);
+    for (int idioma = 0; idioma < 3; ++idioma) {
+        const char* sz = g_GestorFLIs.GetTexto(CodigoFLI("MCRS"), idioma);
+        ASSERT_NE(sz, nullptr);
+        EXPECT_GE(std::string(sz).size(), 5u);
+    }
+    c->m_iModo = CMenuCreditos::MODO_DESDE_MENU;
+    g_pMenuMaestro->CambiaMenu(c);
+    juego.Pasos(60);
+    ASSERT_EQ(juego.Pantalla(), c);
+    float afAltos[CMenuCreditos::kNumBloques];
+    float afY[CMenuCreditos::kNumBloques];
+    for (int i = 0; i < CMenuCreditos::kNumBloques; ++i) {
+        afAltos[i] = c->m_apTextos[i]->GetAlcada();
+        afY[i] = c->m_apTextos[i]->m_fY;
+    }
+    juego.Pasos(300);
+    for (int i = 0; i < CMenuCreditos::kNumBloques; ++i) {
+        EXPECT_EQ(c->m_apTextos[i]->GetAlcada(), afAltos[i]);
+        EXPECT_EQ(c->m_apTextos[i]->m_fY, afY[i]);
+    }
 }

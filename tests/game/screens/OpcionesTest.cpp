@@ -8,10 +8,14 @@
 // closes; a restart reads back what was chosen.
 #include "engine/app/Sistemas.h"
 #include "engine/audio/SistemaSonido.h"
+#include "engine/core/GestorFLIs.h"
 #include "engine/core/MultiPreferencias.h"
+#include "engine/core/Preferencias.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/ui/CuadroHint.h"
 #include "game/play/AltoContraste.h"
 #include "game/play/BolaTablero.h"
+#include "game/screens/MenuIdiomas.h"
 #include "game/screens/MenuInGame.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuOpcionesTazmo.h"
@@ -261,4 +265,79 @@ TEST(Opciones, ARestartKeepsTheVolumesAndHighContrast)
     EXPECT_TRUE(CMenuOpcionesTazmo::AltoContraste());
     EXPECT_NEAR(o->m_pDeslizadorMusica->PosicionX(), 360.0f, 1e-3f);
     EXPECT_FLOAT_EQ(o->m_pDeslizadorSonido->PosicionX(), 420.0f);
+}
+
+// The game offers its languages: the options screen carries the language
+// button with the layout at its own height (no offset), every icon inside
+// the field, clear of the bottom bar and of the other icons in its column,
+// and the button opens the language screen over the options in its normal
+// mode, which closes back to them.
+TEST(Opciones, TheLanguageButtonOpensTheLanguageScreenOverTheOptions)
+{
+    kit::CJuegoPrueba juego("opciones_idioma");
+    ASSERT_TRUE(juego.Iniciado());
+    CMenuOpcionesTazmo* o = AbreDesdeMenu(juego);
+    ASSERT_EQ(juego.Pantalla(), o);
+    EXPECT_EQ(o->m_fDesplazamiento, 0.0f);
+    CMenuObj* pIdioma = juego.Busca("MENUOPCIONESTAZMO_BUT_Idioma");
+    ASSERT_NE(pIdioma, nullptr) << juego.Widgets();
+    // Where the layout puts each icon's centre.
+    const struct {
+        const char* nombre;
+        float x, y;
+    } centros[] = {
+        {"MENUOPCIONESTAZMO_BUT_Musica", 150, 240},     {"MENUOPCIONESTAZMO_BUT_Sonido", 150, 400},
+        {"MENUOPCIONESTAZMO_BUT_Daltonismo", 610, 240}, {"MENUOPCIONESTAZMO_BUT_FullScreen", 650, 400},
+        {"MENUOPCIONESTAZMO_BUT_Ventana", 850, 400},    {"MENUOPCIONESTAZMO_BUT_Idioma", 150, 560},
+    };
+    for (const auto& c : centros) {
+        CMenuObj* p = juego.Busca(c.nombre);
+        ASSERT_NE(p, nullptr) << c.nombre;
+        const Rectangulo& r = p->Rect();
+        EXPECT_NEAR(r.x + r.ancho / 2, c.x, 1.0f) << c.nombre;
+        EXPECT_NEAR(r.y + r.alto / 2, c.y, 1.0f) << c.nombre;
+        // Inside the field, above the bottom bar the back button sits in.
+        EXPECT_GE(r.x, 0.0f) << c.nombre;
+        EXPECT_LE(r.x + r.ancho, 1024.0f) << c.nombre;
+        EXPECT_GE(r.y, 96.0f) << c.nombre;
+        EXPECT_LE(r.y + r.alto, 700.0f) << c.nombre;
+    }
+
+    // The left column's icons never touch.
+    const Rectangulo& rSonido = juego.Busca("MENUOPCIONESTAZMO_BUT_Sonido")->Rect();
+    EXPECT_LE(rSonido.y + rSonido.alto, pIdioma->Rect().y);
+
+    // The language screen opens over the options in its normal mode, even
+    // after a first run left it in the other.
+    CMenuIdiomas* id = g_pMenuMaestro->m_pMenuIdiomas;
+    id->m_iModo = CMenuIdiomas::MODO_PRIMERA_VEZ;
+    ASSERT_TRUE(juego.Pulsa("MENUOPCIONESTAZMO_BUT_Idioma"));
+    for (int i = 0; i < 200 && (id->Padre() != o || id->EnTransicion()); ++i) juego.Paso();
+    ASSERT_EQ(id->Padre(), o);
+    EXPECT_EQ(id->m_iModo, CMenuIdiomas::MODO_NORMAL);
+    EXPECT_EQ(g_pMenuMaestro->m_pMenuActual, o);
+    ASSERT_TRUE(juego.Pulsa("MENUIDIOMAS_BUT_Catala")) << juego.Widgets();
+    for (int i = 0; i < 200 && (id->Padre() != nullptr || o->EnTransicion()); ++i) juego.Paso();
+    EXPECT_EQ(g_pPreferencias->m_iIdioma, 0);
+    EXPECT_EQ(id->Padre(), nullptr);
+    EXPECT_EQ(juego.Pantalla(), o);
+    EXPECT_EQ(g_pMenuMaestro->m_iEstadoTransicion, TRANSICION_NINGUNA);
+}
+
+// Hover follows the screen, not only the mouse: a screen that opens under a
+// pointer at rest highlights the widget under it and shows its hint.
+TEST(Opciones, TheIconUnderAPointerAtRestIsHoveredWhenTheScreenOpens)
+{
+    kit::CJuegoPrueba juego("opciones_puntero_quieto");
+    ASSERT_TRUE(juego.Iniciado());
+    juego.Pasos(1);
+    HastaQuieto(juego);
+    // Where the music icon will stand.
+    juego.MueveRaton(150.0f, 240.0f);
+    CMenuOpcionesTazmo* o = AbreDesdeMenu(juego);
+    ASSERT_EQ(juego.Pantalla(), o);
+    juego.Pasos(30);
+    EXPECT_EQ(o->HijoEnfocado(), juego.Busca("MENUOPCIONESTAZMO_BUT_Musica"));
+    EXPECT_EQ(g_pMenuMaestro->m_pCuadroHint->CodigoMostrado(), CodigoFLI("MO10"));
+    EXPECT_GT(g_pMenuMaestro->m_pCuadroHint->Fundido(), 0.5f);
 }

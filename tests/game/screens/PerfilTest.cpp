@@ -9,6 +9,7 @@
 #include "engine/core/Temporizador.h"
 #include "engine/graphics/Font.h"
 #include "engine/graphics/Sistema2D.h"
+#include "engine/ui/CuadroHint.h"
 #include "game/profiles/Perfiles.h"
 #include "game/screens/MenuMaestro.h"
 #include "game/screens/MenuPerfil.h"
@@ -264,6 +265,54 @@ TEST_F(Perfil, DeletingAndResetting)
     EXPECT_EQ(Responde(0), 26);
     EXPECT_STREQ(m_p->m_aPerfiles[3].m_szNombre, "Zoe");
     std::filesystem::remove_all(Ruta(3));
+}
+
+// Deleting and resetting a profile cannot be undone: their boxes open with
+// the focus, which Return presses, on the safe answer (cancel), and that
+// answer leaves the profile as it was; while a
+// box is open, the hint of the button that opened it is not drawn over it;
+// once it has closed, the button under the pointer is hovered again.
+TEST_F(Perfil, TheDeleteAndResetBoxesOpenOnTheSafeAnswer)
+{
+    Pulsa("MENUPERFIL_BUT_Nuevo2");
+    ASSERT_EQ(Nombre("Ida"), 6);
+    Elegido();
+    m_p->m_aPerfiles[2].AvanzaHistoria();
+    const int iProgreso = m_p->m_aPerfiles[2].ProgresoHistoria(DIFICULTAD_INICIAL);
+    ASSERT_GT(iProgreso, 0);
+    CCuadroHint* pHint = g_pMenuMaestro->m_pCuadroHint;
+    for (const char* szBoton : {"MENUPERFIL_BUT_Borrar2", "MENUPERFIL_BUT_Reset2"}) {
+        SCOPED_TRACE(szBoton);
+        // The pointer rests on the button long enough for its hint.
+        ASSERT_TRUE(Quieta());
+        CMenuObj* b = m_juego.Busca(szBoton);
+        ASSERT_NE(b, nullptr);
+        m_juego.MueveRaton(b->Rect().x + b->Rect().ancho / 2, b->Rect().y + b->Rect().alto / 2);
+        m_juego.Pasos(30);
+        EXPECT_GT(pHint->Fundido(), 0.5f);
+        m_juego.BotonRaton(true);
+        m_juego.BotonRaton(false);
+        ASSERT_TRUE(CajaAbierta());
+        // No hint over the open box.
+        for (int i = 0; i < 20; ++i) {
+            m_juego.Paso();
+            EXPECT_EQ(pHint->Fundido(), 0.0f) << "step " << i;
+        }
+        // Return's answer is the focused button's: the safe one.
+        CMsgBoxTazmo* pCaja = m_p->Mensaje();
+        ASSERT_NE(pCaja->m_apBotones[1], nullptr);
+        EXPECT_EQ(pCaja->HijoEnfocado(), pCaja->m_apBotones[1]);
+        // Answered with it, nothing changes.
+        EXPECT_EQ(Responde(1), CMenuPerfil::ESTADO_ESPERA);
+        EXPECT_STREQ(m_p->m_aPerfiles[2].m_szNombre, "Ida");
+        EXPECT_EQ(m_p->m_aPerfiles[2].ProgresoHistoria(DIFICULTAD_INICIAL), iProgreso);
+        EXPECT_TRUE(std::filesystem::exists(Ruta(2)));
+        // The box gone, the button still under the pointer is hovered again
+        // and explains itself, without the mouse moving.
+        m_juego.Pasos(30);
+        EXPECT_EQ(m_p->HijoEnfocado(), b);
+        EXPECT_GT(pHint->Fundido(), 0.5f);
+    }
 }
 
 TEST_F(Perfil, TheQuietSaveSavedAndFailed)

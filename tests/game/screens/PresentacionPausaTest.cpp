@@ -11,7 +11,9 @@
 #include "game/screens/MenuPerfil.h"
 #include "game/screens/MenuPresentacion.h"
 #include "game/screens/widgets/BotonTazmo.h"
+#include "kit/Entrada.h"
 #include "kit/game/JuegoPrueba.h"
+#include "platform/Input.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +136,30 @@ TEST(Presentacion, AHeldClickLeavesOnceKeysNeverAndComingBackReplays)
     ASSERT_TRUE(Quieta(juego, p));
     EXPECT_LT(p->Tiempo(), 0.02f);
     EXPECT_EQ(p->Salidas(), 0);
+}
+
+// A quick click, pressed and released between two steps (a touchpad tap),
+// leaves the title screen as a held one does; a held click still leaves
+// only once.
+TEST(Presentacion, AQuickClickBetweenTwoStepsLeaves)
+{
+    kit::CJuegoPrueba juego("presentacion_toque");
+    ASSERT_TRUE(juego.Iniciado());
+    CMenuMaestro* m = g_pMenuMaestro;
+    CMenuPresentacion* p = m->m_pMenuPresentacion;
+    ASSERT_TRUE(Quieta(juego, p));
+    juego.Pasos(200);
+    juego.MueveRaton(300.0f, 300.0f);
+    int px = 0, py = 0;
+    ASSERT_TRUE(plat::MainFieldToWindow(300.0f, 300.0f, &px, &py));
+    kit::BotonRaton(0, true, px, py);
+    kit::BotonRaton(0, false, px, py);
+    EXPECT_EQ(p->Salidas(), 0);
+    juego.Paso();
+    EXPECT_EQ(p->Salidas(), 1);
+    juego.Pasos(5);
+    EXPECT_EQ(p->Salidas(), 1);
+    EXPECT_TRUE(Quieta(juego, m->m_pMenuPerfil));
 }
 
 TEST(MenuInGame, UnderAParentContinueRestartAbandonAndOptions)

@@ -44,10 +44,17 @@ void Lista(const CMenuObj* p, int iNivel, std::string& texto)
 
 CJuegoPrueba::CJuegoPrueba(const std::string& nombre) : CJuegoPrueba(nombre, {}) {}
 
-CJuegoPrueba::CJuegoPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros)
+CJuegoPrueba::CJuegoPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros,
+                           Arranque arranque)
     : m_carpeta("juego_" + nombre)
 {
-    for (const auto& [sNombre, sBytes] : ficheros) mgtest::EscriuFitxer(m_carpeta.Carpeta() / sNombre, sBytes);
+    bool bPreferencias = false;
+    for (const auto& [sNombre, sBytes] : ficheros) {
+        mgtest::EscriuFitxer(m_carpeta.Carpeta() / sNombre, sBytes);
+        bPreferencias = bPreferencias || sNombre == "Preferencias.PRF";
+    }
+    if (arranque == CON_INGLES && !bPreferencias)
+        mgtest::EscriuFitxer(m_carpeta.Carpeta() / "Preferencias.PRF", kPreferenciasIngles);
     m_sRaizAnterior = plat::DataRoot();
     plat::SetDataRoot(MG_TEST_DATA_ROOT);
     FijaRelojManual(true, 1000);

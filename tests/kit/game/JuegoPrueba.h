@@ -39,11 +39,21 @@ namespace kit {
 
 class CJuegoPrueba {
 public:
+    // How the scenario's player starts: as one who chose English on an
+    // earlier run (the engine preferences hold it, so the game opens on the
+    // title screen in English), or on the very first run, with no
+    // preferences at all (the game opens on the language screen).
+    enum Arranque { CON_INGLES, PRIMERA_VEZ };
+    // The preferences file a player who chose English left.
+    static constexpr const char* kPreferenciasIngles = "IDIOMA = 2;\n";
+
     // nombre names the scenario's per-user folder.
     explicit CJuegoPrueba(const std::string& nombre = "juego");
     // The same over a per-user folder that already holds these files (name,
-    // bytes), as a player's earlier run left them.
-    CJuegoPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros);
+    // bytes), as a player's earlier run left them; without a
+    // Preferencias.PRF among them, as CON_INGLES writes it.
+    CJuegoPrueba(const std::string& nombre, const std::vector<std::pair<std::string, std::string>>& ficheros,
+                 Arranque arranque = CON_INGLES);
     ~CJuegoPrueba();
     CJuegoPrueba(const CJuegoPrueba&) = delete;
     CJuegoPrueba& operator=(const CJuegoPrueba&) = delete;

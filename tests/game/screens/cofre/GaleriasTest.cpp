@@ -1,8 +1,10 @@
 // The chest's galleries (pictures and seals), the trophy cabinet and the
 // chapter replays, through their decisions and played in the real game.
+#include "engine/app/Aplicacion.h"
 #include "engine/app/Sistemas.h"
 #include "engine/audio/GestorSonido.h"
 #include "engine/graphics/SPM.h"
+#include "engine/ui/CuadreText.h"
 #include "engine/ui/MenuObj.h"
 #include "game/CatalogoJuego.h"
 #include "game/play/Figuras.h"
@@ -252,6 +254,37 @@ TEST(Galerias, AWonTrophyOpensItsBoxWithItsPictureFadingInAndOut)
     j.m_juego.Pasos(12);
     EXPECT_FLOAT_EQ(t->Fundido(), 0.0f);
     EXPECT_EQ(M()->m_pMenuActual, t);
+}
+
+// In every trophy's box, in every language, the trophy's picture stands
+// above its description, which it never covers, and the description and
+// the button stay inside the frame.
+TEST(Galerias, NoTrophyPictureCoversItsOwnDescription)
+{
+    JuegoConPerfil j("trofeos_cajas");
+    ASSERT_TRUE(j.m_juego.Iniciado());
+    j.m_juego.Pasos(2);
+    CMenuTrofeos* t = M()->m_pMenuTrofeos;
+    ASSERT_TRUE(j.Abre(t));
+    for (int idioma : {2, 1, 0}) {
+        g_pAplicacion->CambiaIdioma(idioma, "CA ES EN"[3 * idioma], "CA ES EN"[3 * idioma + 1]);
+        for (int i = 0; i < CMenuTrofeos::kNumTrofeos; ++i) {
+            SCOPED_TRACE(testing::Message() << "language " << idioma << " trophy " << i);
+            Pulsa(t, i);
+            ASSERT_TRUE(t->CajaAbierta());
+            CMsgBoxTazmo* c = t->m_pCaja;
+            float x = 0, y = 0, e = 0, w = 0, h = 0;
+            ASSERT_TRUE(t->ImagenMostrada(&x, &y, &e, &w, &h));
+            const Rectangulo& rt = c->m_pTexto->Rect();
+            EXPECT_GE(y - h / 2, 0.0f);
+            EXPECT_LE(y + h / 2, rt.y) << "picture " << y - h / 2 << ".." << y + h / 2 << " at " << e;
+            EXPECT_GE(e, 0.4f);
+            const Rectangulo& rb = c->m_apBotones[0]->Rect();
+            EXPECT_LE(rb.y + rb.alto, c->m_fCajaY + c->m_fCajaAlto);
+            c->m_iResultado = 0;
+            ASSERT_TRUE(j.Hasta([&] { return !t->CajaAbierta() && c->Padre() == nullptr; }, 60));
+        }
+    }
 }
 
 // Each trophy at rest draws its picture's frame at its scale round its place:
