@@ -23,6 +23,7 @@ namespace {
 // with the menus' music by the next scene that loads.
 const char* const kCanalesMenus[] = {"CANAL_MUSICA_ODL", "CANAL_FANFARRIAS_ODL"};
 const char kPrimerasCodigo[] = "QYZ";
+const char* const kIdiomas[kNumIdiomas] = {"Catalan", "Castilian", "English"};
 constexpr int kMaxLineas = 36 * 36;
 
 std::string Recorta(const std::string& s)
@@ -34,6 +35,15 @@ std::string Recorta(const std::string& s)
 }
 
 bool IgualSinCaso(const std::string& a, const std::string& b) { return strcasecmp(a.c_str(), b.c_str()) == 0; }
+
+// The name as a list declares it (names that differ only in case are one);
+// the name itself when it is not declared.
+std::string Declarado(const std::vector<std::string>& v, const std::string& s)
+{
+    for (const std::string& x : v)
+        if (IgualSinCaso(x, s)) return x;
+    return s;
+}
 
 bool Contiene(const std::vector<std::string>& v, const std::string& s, bool sinCaso)
 {
@@ -376,6 +386,15 @@ private:
             const std::string fallo = RevisaTexto(t.textos[i]);
             if (!fallo.empty()) Falla(n, fallo);
         }
+        // A text said in some languages only: their lines would differ.
+        std::string vacios, llenos;
+        for (int i = 0; i < kNumIdiomas; ++i) {
+            std::string& a = t.textos[i].empty() ? vacios : llenos;
+            a += (a.empty() ? "" : " and ") + std::string(kIdiomas[i]);
+        }
+        if (!vacios.empty() && !llenos.empty())
+            Falla(n, "the text is empty in " + vacios + " but not in " + llenos +
+                         ": every language says every text of the scene");
         r->trozos.push_back(std::move(t));
     }
 
@@ -411,12 +430,33 @@ private:
                     Falla(r.linea, "the line's text is " + std::to_string(b.size()) + " characters long in one language (at most " +
                                        std::to_string(kMaxTexto) + ")");
             }
+            if (m_ctx.caja) CompruebaCaja(r);
         }
         for (const Registro& r : m_e.registros) {
             if (r.tipo != REG_SALTO) continue;
             bool hay = false;
             for (const Registro& e : m_e.registros) hay = hay || (e.tipo == REG_ETIQUETA && IgualSinCaso(e.etiqueta, r.etiqueta));
             if (!hay) Falla(r.linea, "no label " + r.etiqueta + " to jump to");
+        }
+    }
+
+    // The line's text, as the box shows it, must fit the box in every
+    // language; the fault names the line's first text.
+    void CompruebaCaja(const Registro& r)
+    {
+        int n = r.linea;
+        for (const Trozo& t : r.trozos)
+            if (!t.comando) {
+                n = t.linea;
+                break;
+            }
+        for (int i = 0; i < kNumIdiomas; ++i) {
+            std::string visto, b;
+            for (const Trozo& t : r.trozos)
+                if (!t.comando && !t.textos[i].empty()) visto += (visto.empty() ? "" : " ") + t.textos[i];
+            if (visto.empty() || !AWindows1252(visto, &b)) continue;
+            const std::string fallo = m_ctx.caja(b);
+            if (!fallo.empty()) Falla(n, "the line does not fit the text box in " + std::string(kIdiomas[i]) + ": " + fallo);
         }
     }
 
@@ -519,12 +559,14 @@ private:
     // ---- the walk ----
     // The scene played from its start, as the player walks it (it has no
     // choices, so a record met twice means it goes round for ever): it must
-    // reach its end, with no music and no looping sound left playing.
+    // reach its end, with no music and no looping sound left playing and no
+    // effect left running (stopped or cleared).
     void Recorre()
     {
         const std::vector<Registro>& g = m_e.registros;
         const int n = int(g.size());
         std::set<std::string> musica, bucles;
+        std::set<std::string> efectos; // as declared
         std::vector<int> orden;                    // records in the order met
         std::vector<int> vez(size_t(n), -1);       // where in orden a record was met
         int i = 0;
@@ -558,6 +600,13 @@ private:
                             bucles.erase(a);
                     }
                     if (t.nombre == "VQ_PARA_SONIDO") bucles.erase(a);
+                    if (t.nombre == "VQ_LANZA_EFECTO" || t.nombre == "VQ_PARA_EFECTO" || t.nombre == "VQ_LIMPIA_EFECTO") {
+                        const std::string e = Declarado(m_e.efectos, a);
+                        if (t.nombre == "VQ_LANZA_EFECTO")
+                            efectos.insert(e);
+                        else
+                            efectos.erase(e);
+                    }
                 }
             }
             if (r.tipo == REG_SALTO) {
@@ -577,6 +626,9 @@ private:
             Falla(finLinea, "the scene ends with music playing on " + c + " (stop it with VQ_PARA_MUSICA)");
         for (const std::string& s : bucles)
             Falla(finLinea, "the scene ends with the sound " + s + " looping (stop it with VQ_PARA_SONIDO)");
+        for (const std::string& e : efectos)
+            Falla(finLinea, "the scene ends with the effect " + e +
+                                " running (stop it with VQ_PARA_EFECTO or clear it with VQ_LIMPIA_EFECTO)");
     }
 
     std::string m_fichero;

@@ -31,9 +31,12 @@
 // The source is refused when it names what it has not declared or what the
 // game does not know, when a word is no word of its command, when a text
 // does not fit (1023 characters) or cannot be written in the game's
-// character set, when a jump has no label, when the scene never reaches its
-// end (a loop of jumps, with or without lines), or when music or a looping
-// sound is left playing at its end (a scene's elements outlive it).
+// character set, when a text is empty in some languages and not in others
+// (the languages would not have the same lines), when a line does not fit
+// the text box in some language, when a jump has no label, when the scene
+// never reaches its end (a loop of jumps, with or without lines), or when
+// music or a looping sound is left playing, or an effect left running, at
+// its end (a scene's elements outlive it).
 #pragma once
 #include <functional>
 #include <set>
@@ -56,6 +59,10 @@ struct Contexto {
     std::set<std::string> ranurasSonido; // names of the sound-slot file
     std::set<std::string> ranurasMusica; // names of the music-slot file
     bool compruebaRanuras = true;        // false: any slot name is taken
+    // Whether a line fits the text box: given the text the box shows (in the
+    // game's character set, without its commands), "" when it fits, else
+    // how it does not. Unset: lines are not measured.
+    std::function<std::string(const std::string& texto)> caja;
     // A sequence file: whether it loads, and whether it ever loops, jumps or
     // reaches an end frame (what a wait on it waits for).
     struct InfoSecuencia {

@@ -1,7 +1,8 @@
 // mg_escena: story scenes from readable sources.
 //   mg_escena compila STAGE DATA SOURCE...
 //       checks each DATA/<name>.escena and writes STAGE/<name>.jap (all or
-//       nothing); the slot files are read from DATA, sequences from STAGE
+//       nothing); the slot files are read from DATA, sequences and the text
+//       box's fonts from STAGE (else from DATA)
 //   mg_escena textos LANGUAGE TABLE OUT SOURCE...
 //       writes OUT: the table source TABLE (UTF-8) with the lines of every
 //       scene in LANGUAGE (0 Catalan, 1 Castilian, 2 English) appended, in
@@ -10,6 +11,7 @@
 //       plays a compiled scene in the game window: a click or a key goes on,
 //       R starts it again, Esc quits; with --steps, clicks come by themselves
 // A fault is printed as "file:line: text"; the status is 1 when there is one.
+#include "Caja.h"
 #include "FuenteEscena.h"
 #include "Textos.h"
 #include "Vista.h"
@@ -26,6 +28,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -145,8 +148,16 @@ int Compila(const fs::path& etapa, const fs::path& datos, const std::vector<std:
         std::fprintf(stderr, "mg_escena: the stage %s cannot be read\n", etapa.string().c_str());
         return 1;
     }
-    const Contexto c = ContextoDe(etapa, datos);
+    Contexto c = ContextoDe(etapa, datos);
     std::vector<Fallo> fallos;
+    // Every line is measured against the text box, in the stage's fonts.
+    auto caja = std::make_shared<MedidaCaja>();
+    std::string falloCaja;
+    if (!caja->Carga(etapa, datos, &falloCaja)) {
+        fallos.push_back({"mg_escena", 0, falloCaja});
+        return Informa(fallos);
+    }
+    c.caja = [caja](const std::string& texto) { return caja->Comprueba(texto); };
     std::vector<std::pair<fs::path, std::string>> salidas;
     std::set<std::string> prefijos;
     for (const std::string& f : fuentes) {
