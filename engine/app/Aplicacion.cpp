@@ -418,7 +418,12 @@ void CAplicacion::ReevaluaPuntero()
     CRaton* pRaton = g_pRatones->Raton(0);
     // A pointer the window has never reported is nowhere yet.
     if (!pRaton || pRaton->m_iCursorX == CRaton{}.m_iCursorX) return;
+    // A move that only re-reads what is under the pointer: hover and hints
+    // follow it, a focus already given stays (engine/ui/MenuObj.cpp).
+    extern bool g_bPunteroReofrecido;
+    g_bPunteroReofrecido = true;
     ProcesaMovimientoRaton(0, pRaton->X(), pRaton->Y());
+    g_bPunteroReofrecido = false;
 }
 
 void CAplicacion::Pinta()

@@ -624,6 +624,10 @@ bool CMenuObj::MueveFoco(CMenuObj* pVecino)
     return true;
 }
 
+// Set by the application core while it offers the pointer's resting place
+// again (engine/app/Aplicacion.cpp).
+bool g_bPunteroReofrecido = false;
+
 bool CMenuObj::BajoModal()
 {
     int iProfundidad = 0;
@@ -747,11 +751,14 @@ bool CMenuObj::TrataMovimientoRaton(int iRaton, float x, float y, bool bPorPulsa
 {
     if (EntradaRechazada()) return false;
     if (m_pHijoEnfocado && m_pHijoEnfocado->TrataMovimientoRaton(iRaton, x, y, bPorPulsacion)) return true;
-    // The focus follows the pointer to the topmost child that takes it.
+    // The focus follows the pointer to the topmost child that takes it; the
+    // pointer's resting place offered again after a change moves no focus
+    // (a screen's own first focus stays): it only lets what is focused see
+    // whether the pointer is still over it.
     for (CMenuObj* p : Copia(m_lHijos)) {
         if (!EnLista(m_lHijos, p)) continue;
         if (p->TrataMovimientoRaton(iRaton, x, y, bPorPulsacion)) {
-            EnfocaHijo(p);
+            if (!g_bPunteroReofrecido) EnfocaHijo(p);
             return true;
         }
     }

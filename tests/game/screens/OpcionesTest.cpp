@@ -8,11 +8,9 @@
 // closes; a restart reads back what was chosen.
 #include "engine/app/Sistemas.h"
 #include "engine/audio/SistemaSonido.h"
-#include "engine/core/GestorFLIs.h"
 #include "engine/core/MultiPreferencias.h"
 #include "engine/core/Preferencias.h"
 #include "engine/graphics/Sistema2D.h"
-#include "engine/ui/CuadroHint.h"
 #include "game/play/AltoContraste.h"
 #include "game/play/BolaTablero.h"
 #include "game/screens/MenuIdiomas.h"
@@ -322,22 +320,4 @@ TEST(Opciones, TheLanguageButtonOpensTheLanguageScreenOverTheOptions)
     EXPECT_EQ(id->Padre(), nullptr);
     EXPECT_EQ(juego.Pantalla(), o);
     EXPECT_EQ(g_pMenuMaestro->m_iEstadoTransicion, TRANSICION_NINGUNA);
-}
-
-// Hover follows the screen, not only the mouse: a screen that opens under a
-// pointer at rest highlights the widget under it and shows its hint.
-TEST(Opciones, TheIconUnderAPointerAtRestIsHoveredWhenTheScreenOpens)
-{
-    kit::CJuegoPrueba juego("opciones_puntero_quieto");
-    ASSERT_TRUE(juego.Iniciado());
-    juego.Pasos(1);
-    HastaQuieto(juego);
-    // Where the music icon will stand.
-    juego.MueveRaton(150.0f, 240.0f);
-    CMenuOpcionesTazmo* o = AbreDesdeMenu(juego);
-    ASSERT_EQ(juego.Pantalla(), o);
-    juego.Pasos(30);
-    EXPECT_EQ(o->HijoEnfocado(), juego.Busca("MENUOPCIONESTAZMO_BUT_Musica"));
-    EXPECT_EQ(g_pMenuMaestro->m_pCuadroHint->CodigoMostrado(), CodigoFLI("MO10"));
-    EXPECT_GT(g_pMenuMaestro->m_pCuadroHint->Fundido(), 0.5f);
 }
