@@ -215,7 +215,12 @@ void CMenuCapitulos::Actualiza()
 
 bool CMenuCapitulos::TrataBotonRaton(int iRaton, int iEvento, float x, float y)
 {
-    if (Reproduciendo() && m_pJapSecTazmo->TrataBotonRaton(iRaton, iEvento, x, y)) return true;
+    // A press on a playing scene is the scene's alone: the icons under it
+    // would take the pointer and show their hints over the scene.
+    if (Reproduciendo()) {
+        m_pJapSecTazmo->TrataBotonRaton(iRaton, iEvento, x, y);
+        return true;
+    }
     return CBaseMenu::TrataBotonRaton(iRaton, iEvento, x, y);
 }
 

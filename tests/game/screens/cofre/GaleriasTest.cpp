@@ -343,6 +343,12 @@ TEST(Galerias, AChapterReplaysEachOfItsScenesThenTheMenusMusic)
     // no hint is kept over the scene.
     j.m_juego.Pasos(2);
     EXPECT_FALSE(static_cast<CBotonIconoTazmo*>(j.m_juego.Busca("MCapitulos_7"))->m_bSobre);
+    // A click on the scene, over the place of the icon, is the scene's
+    // alone: the icon under it takes neither the pointer nor its hint.
+    j.m_juego.BotonRaton(true);
+    j.m_juego.BotonRaton(false);
+    j.m_juego.Pasos(2);
+    EXPECT_FALSE(static_cast<CBotonIconoTazmo*>(j.m_juego.Busca("MCapitulos_7"))->m_bSobre);
     // The menus' channel is silent while the scene plays its own.
     g_pGestorSonido->ParaCanal(g_pGestorSonido->GetCanal(CBaseMenu::kCanalMusica), true);
     // Back is ignored while the scene plays.
